@@ -1,0 +1,71 @@
+#include "AlsaPcmOutput.h"
+
+#include <alsa/asoundlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace ql {
+namespace {
+
+bool stopped(const AlsaPcmOutput::Request& r) {
+    return r.stop && r.stop->load(std::memory_order_relaxed);
+}
+
+snd_pcm_t* openDefault() {
+    snd_pcm_t* pcm = nullptr;
+    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0) == 0) return pcm;
+    // After the sound server restarted, ALSA's cached configuration points at the dead one.
+    snd_config_update_free_global();
+    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0) == 0) return pcm;
+    return nullptr;
+}
+
+bool writeAll(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
+    constexpr snd_pcm_uframes_t chunk = 1024;
+    std::size_t done = 0;
+    bool announced = false;
+    while (done < r.frames && !stopped(r)) {
+        const auto n = std::min<std::size_t>(chunk, r.frames - done);
+        const snd_pcm_sframes_t w = snd_pcm_writei(pcm, r.samples + done * r.channels, n);
+        if (w < 0) {
+            if (snd_pcm_recover(pcm, static_cast<int>(w), 1) < 0) return false;
+            continue;
+        }
+        done += static_cast<std::size_t>(w);
+        if (!announced && r.onFirstWrite) r.onFirstWrite();
+        announced = true;
+    }
+    return true;
+}
+
+// The PulseAudio plugin reports an underrun while ~10 ms are still queued, so wait out the
+// reported delay before dropping instead of trusting drain().
+void waitUntilHeard(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
+    if (snd_pcm_state(pcm) == SND_PCM_STATE_PREPARED) snd_pcm_start(pcm);
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!stopped(r) && std::chrono::steady_clock::now() < limit) {
+        snd_pcm_sframes_t delay = 0;
+        if (snd_pcm_delay(pcm, &delay) < 0 || delay <= 0) break;
+        const long ms = std::clamp<long>(delay * 1000L / static_cast<long>(r.rate), 1, 20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+}
+
+} // namespace
+
+bool AlsaPcmOutput::play(const Request& r) {
+    if (!r.samples || r.frames == 0 || r.channels == 0 || r.rate == 0) return false;
+    snd_pcm_t* pcm = openDefault();
+    if (!pcm) return false;
+    bool ok = snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED,
+                                 r.channels, r.rate, 1, 100000) == 0;
+    if (ok) ok = writeAll(pcm, r);
+    if (ok) waitUntilHeard(pcm, r);
+    snd_pcm_drop(pcm);
+    snd_pcm_close(pcm);
+    return ok;
+}
+
+} // namespace ql
