@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ql {
+
+struct LocalTime {
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;     // 1-12
+    std::uint16_t day = 0;       // 1-31
+    std::uint16_t hour = 0;      // 0-23
+    std::uint16_t minute = 0;    // 0-59
+    std::uint16_t second = 0;    // 0-59
+    std::uint16_t dayOfWeek = 0; // 1 = Sunday ... 7 = Saturday
+};
+
+// The local wall clock. Read ten times a second, so implementations must be cheap.
+class LocalClock {
+public:
+    virtual ~LocalClock() = default;
+    virtual LocalTime now() const = 0;
+};
+
+} // namespace ql

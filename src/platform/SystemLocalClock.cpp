@@ -1,0 +1,23 @@
+#include "platform/SystemLocalClock.h"
+
+#include <ctime>
+
+namespace ql {
+
+LocalTime SystemLocalClock::now() const {
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    tm local{};
+    localtime_r(&ts.tv_sec, &local);
+    LocalTime t;
+    t.year = static_cast<std::uint16_t>(local.tm_year + 1900);
+    t.month = static_cast<std::uint16_t>(local.tm_mon + 1);
+    t.day = static_cast<std::uint16_t>(local.tm_mday);
+    t.hour = static_cast<std::uint16_t>(local.tm_hour);
+    t.minute = static_cast<std::uint16_t>(local.tm_min);
+    t.second = static_cast<std::uint16_t>(local.tm_sec > 59 ? 59 : local.tm_sec); // leap second
+    t.dayOfWeek = static_cast<std::uint16_t>(local.tm_wday + 1);
+    return t;
+}
+
+} // namespace ql

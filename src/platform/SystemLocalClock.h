@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/LocalClock.h"
+
+namespace ql {
+
+class SystemLocalClock : public LocalClock {
+public:
+    LocalTime now() const override;
+};
+
+} // namespace ql
