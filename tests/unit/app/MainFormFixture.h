@@ -5,6 +5,8 @@
 #include "platform/fake/FakePlatform.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -57,8 +59,10 @@ protected:
         form->Timer1Timer();
     }
     void settle() {
-        for (int i = 0; i < 200 && form->FSpeaking; ++i) {
+        QDeadlineTimer deadline(5000);
+        while (form->FSpeaking && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(1);
         }
     }
 };
