@@ -90,6 +90,16 @@ void grille(QPainter& painter, QPointF origin, int cols, int rows, double pitch,
         }
 }
 
+// A fine engraved outline: a shadow line with a light line just below and right of it.
+void engrave(QPainter& painter, QRectF r, double radius) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255, 190), 1));
+    painter.drawRoundedRect(r.translated(1, 1), radius, radius);
+    painter.setPen(QPen(QColor(110, 113, 118, 200), 1));
+    painter.drawRoundedRect(r, radius, radius);
+}
+
 QImage metalCase(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     brushedMetal(image);
@@ -102,6 +112,7 @@ QImage bigBackground() {
     QImage image = metalCase({292, 130});
     QPainter painter(&image);
     displayWindow(painter, QRect(10, 11, 191, 86), 4, 2.5);
+    engrave(painter, QRectF(213.5, 17.5, 68, 74), 5);
     grille(painter, QPointF(222.5, 24.5), 6, 7, 10, 4.2);
     caseEdge(painter, image.size());
     return image;

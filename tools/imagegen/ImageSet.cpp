@@ -32,8 +32,9 @@ NamedList miscList() {
     // Weekday slots are 25 pixels apart; centring on the slot spaces the names evenly.
     for (const auto& day : days)
         items.push_back(label({day.width, 13}, day.name, 2, 25));
-    items.push_back(label({19, 11}, "AM", 2));
-    items.push_back(label({19, 11}, "PM", 2));
+    // AM and PM keep to the left, clear of the hour tens figure 1 beside them.
+    items.push_back(label({19, 11}, "AM", 2, 17));
+    items.push_back(label({19, 11}, "PM", 2, 17));
     items.push_back(loudspeaker());
     items.push_back(alarmIndicator());
     items.push_back(bigColon());

@@ -4,8 +4,6 @@
 
 #include <QPainter>
 #include <map>
-#include <string_view>
-#include <vector>
 
 namespace ql::imagegen {
 
@@ -76,14 +74,18 @@ int PixelFont::textWidth(const QString& text, int spacing) {
 }
 
 void PixelFont::draw(QImage& image, int x, int y, const QString& text, int spacing) {
-    QPainter painter(&image);
     for (QChar c : text) {
         const Glyph& g = glyph(c);
-        for (int row = 0; row < int(g.size()); ++row)
-            for (int col = 0; col < int(g[row].size()); ++col)
-                if (g[row][col] == '#') painter.fillRect(x + col, y + row, 1, 1, kInk);
+        drawPixelArt(image, x, y, g);
         x += int(g.front().size()) + spacing;
     }
+}
+
+void drawPixelArt(QImage& image, int x, int y, const std::vector<std::string_view>& rows) {
+    QPainter painter(&image);
+    for (int row = 0; row < int(rows.size()); ++row)
+        for (int col = 0; col < int(rows[row].size()); ++col)
+            if (rows[row][col] == '#') painter.fillRect(x + col, y + row, 1, 1, kInk);
 }
 
 } // namespace ql::imagegen

@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QString>
+#include <string_view>
+#include <vector>
 
 namespace ql::imagegen {
 
@@ -16,5 +18,8 @@ class PixelFont {
     static void draw(QImage& image, int x, int y, const QString& text, int spacing);
     static bool hasGlyph(QChar c);
 };
+
+// Paints '#' cells of the rows in ink, the row strings' first cell at (x, y).
+void drawPixelArt(QImage& image, int x, int y, const std::vector<std::string_view>& rows);
 
 } // namespace ql::imagegen

@@ -46,34 +46,26 @@ QImage label(QSize size, const QString& text, int spacing, int pitch) {
     return image;
 }
 
+// The indicators are set pixel by pixel, like the labels beside them, to stay crisp.
 QImage loudspeaker() {
     QImage image = faceImage({13, 15});
-    QPainter painter(&image);
-    inkPainter(painter);
-    painter.drawRect(QRectF(0.5, 5, 3, 5));
-    painter.drawPolygon(QPolygonF({{3.5, 5}, {7.5, 1.5}, {7.5, 13.5}, {3.5, 10}}));
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawArc(QRectF(6.5, 5, 5, 5), -50 * 16, 100 * 16);
-    painter.drawArc(QRectF(5.5, 2.5, 7, 10), -55 * 16, 110 * 16);
+    drawPixelArt(image, 0, 0,
+                 {".............", "......#......", ".....##...#..", "....###....#.",
+                  "...####..#..#", "#######...#.#", "#######...#.#", "#######...#.#",
+                  "#######...#.#", "#######...#.#", "...####..#..#", "....###....#.",
+                  ".....##...#..", "......#......", "............."});
     return image;
 }
 
+// A dot between vibration arcs, as a ringing alarm is usually drawn.
 QImage alarmIndicator() {
     QImage image = faceImage({28, 9});
-    QPainter painter(&image);
-    inkPainter(painter);
-    const QPointF centre(14, 4.5);
-    painter.drawEllipse(centre, 2.5, 2.5);
-    // Arcs on both sides, as a ringing bell's vibration is usually shown.
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::FlatCap));
-    for (double radius : {6.0, 10.0}) {
-        const QRectF r(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-        const int span = radius < 8 ? 90 : 56;
-        painter.drawArc(r, -span * 8, span * 16);
-        painter.drawArc(r, 180 * 16 - span * 8, span * 16);
-    }
+    drawPixelArt(image, 0, 0,
+                 {".....##..............##.....", "....##................##....",
+                  "...##....##..##..##....##...", "...##...##..####..##...##...",
+                  "...##...##..####..##...##...", "...##...##..####..##...##...",
+                  "...##....##..##..##....##...", "....##................##....",
+                  ".....##..............##....."});
     return image;
 }
 
@@ -85,8 +77,8 @@ QImage bigColon() {
     // Only columns 0-8 are ever shown.
     DigitStyle style = hourMinuteStyle();
     style.box.translate(0, -7);
-    slantedSquare(painter, style, QRectF(2.5, 8, 4, 4));
-    slantedSquare(painter, style, QRectF(2.5, 21, 4, 4));
+    slantedSquare(painter, style, QRectF(3.5, 8, 4, 4));
+    slantedSquare(painter, style, QRectF(3.5, 21, 4, 4));
     return image;
 }
 
@@ -101,18 +93,13 @@ QImage smallColon() {
 }
 
 QImage smallMark(QChar letter) {
-    static const char* const kA[] = {".####.", "##..##", "##..##", "######",
-                                     "##..##", "##..##", "##..##"};
-    static const char* const kP[] = {"#####.", "##..##", "##..##", "#####.",
-                                     "##....", "##....", "##...."};
     QImage image = faceImage({7, 19});
-    const bool isA = letter == QLatin1Char('A');
-    const char* const* rows = isA ? kA : kP;
-    const int top = isA ? 2 : 11;
-    QPainter painter(&image);
-    for (int row = 0; row < 7; ++row)
-        for (int col = 0; rows[row][col]; ++col)
-            if (rows[row][col] == '#') painter.fillRect(col, top + row, 1, 1, kInk);
+    if (letter == QLatin1Char('A'))
+        drawPixelArt(image, 0, 2,
+                     {".####.", "##..##", "##..##", "######", "##..##", "##..##", "##..##"});
+    else
+        drawPixelArt(image, 0, 12,
+                     {"#####.", "##..##", "##..##", "#####.", "##....", "##....", "##...."});
     return image;
 }
 
