@@ -1,4 +1,4 @@
-#include "display/ClockData.h"
+#include "FaceImageHelpers.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -8,31 +8,10 @@
 namespace ql {
 namespace {
 
-const QRgb kFace = qRgb(165, 173, 156);
+using namespace ql::testing;
 
 const TClockData& data() {
-    static const TClockData instance;
-    return instance;
-}
-
-// Every image of a list rendered onto a canvas of its own size.
-QImage render(const ImageList& list, int index) {
-    QImage image(list.size(index), QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QPainter painter(&image);
-    list.draw(painter, index, 0, 0);
-    return image;
-}
-
-bool allPixels(const QImage& image, QRect area, QRgb colour) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) != colour) return false;
-    return true;
-}
-
-bool isInk(QRgb c) {
-    return qGray(c) < 100;
+    return clockData();
 }
 
 struct ListShape {
