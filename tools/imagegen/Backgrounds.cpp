@@ -48,28 +48,31 @@ void caseEdge(QPainter& painter, QSize size) {
     painter.drawLine(r.width() - 2, 2, r.width() - 2, r.height() - 2);
 }
 
-// The display window sits in a dark bezel pressed into the case: shadow above, light lip
-// below, then the flat face colour the images share.
-void displayWindow(QPainter& painter, QRect window, int bezel, double radius) {
+// The display window sits in a dark bezel pressed into the case: a light lip below and right,
+// a darker edge above and left, and a ring shaded from top to bottom.
+void bezel(QPainter& painter, QRectF outer, double radius) {
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF outer = QRectF(window).adjusted(-bezel, -bezel, bezel, bezel);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(250, 251, 252, 150));
-    painter.drawRoundedRect(outer.adjusted(0, 0, 1, 1), radius + bezel, radius + bezel);
+    painter.drawRoundedRect(outer.adjusted(0, 0, 1, 1), radius, radius);
     painter.setBrush(QColor(70, 72, 76));
-    painter.drawRoundedRect(outer.adjusted(-0.5, -0.5, 0, 0), radius + bezel, radius + bezel);
+    painter.drawRoundedRect(outer.adjusted(-0.5, -0.5, 0, 0), radius, radius);
     QLinearGradient ring(outer.topLeft(), outer.bottomLeft());
     ring.setColorAt(0, QColor(34, 36, 39));
     ring.setColorAt(1, QColor(52, 55, 59));
     painter.setBrush(ring);
-    painter.drawRoundedRect(outer, radius + bezel - 1, radius + bezel - 1);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBrush(kFace);
-    QPainterPath face;
-    face.addRoundedRect(QRectF(window).adjusted(0, 0, 0, 0), radius, radius);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(face, kFace);
-    // Inner shadow along the top and left, kept clear of every paint box.
+    painter.drawRoundedRect(outer, radius - 1, radius - 1);
+}
+
+// The flat face colour the images share, with a faint inner shadow along the top and left
+// edges, which stay clear of every paint box.
+void displayWindow(QPainter& painter, QRect window, int bezelWidth, double radius) {
+    const QRectF face(window);
+    bezel(painter, face.adjusted(-bezelWidth, -bezelWidth, bezelWidth, bezelWidth),
+          radius + bezelWidth);
+    QPainterPath path;
+    path.addRoundedRect(face, radius, radius);
+    painter.fillPath(path, kFace);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(kFace.darker(112));
     painter.drawLine(window.left() + 2, window.top(), window.right() - 2, window.top());
