@@ -37,6 +37,7 @@ void TMainForm::createComponents() {
     SpeechKey->setObjectName("GlobalSpeechKey");
     connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::AnnounceButtonClick);
     createPopupMenu();
+    createButtons();
     LangMenu = new QMenu(this);
     LangMenu->setObjectName("LangMenu");
     SysTrayIcon = new QSystemTrayIcon(this);

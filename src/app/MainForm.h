@@ -15,6 +15,7 @@
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class QToolButton;
 
 namespace ql {
 
@@ -113,6 +114,13 @@ public:
     // ---- Components
     QTimer Timer1;
     QWidget* BackPanel = nullptr;
+    QToolButton* AlarmButton = nullptr;
+    QToolButton* SetupButton = nullptr;
+    QToolButton* OptionsButton = nullptr;
+    QToolButton* HelpButton = nullptr;
+    QToolButton* AnnounceButton = nullptr;
+    QToolButton* LangSelButton = nullptr;
+    QToolButton* MinimizeButton = nullptr;
     QSystemTrayIcon* SysTrayIcon = nullptr;
     QMenu* MainPopupMenu = nullptr;
     QMenu* LangMenu = nullptr;
@@ -134,6 +142,7 @@ protected:
 private:
     void createComponents();
     void createPopupMenu();
+    void createButtons();
     void readClock();
     void startAnnouncement();
     bool voiceFolderReady();

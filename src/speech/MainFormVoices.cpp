@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QDir>
 #include <QMenu>
+#include <QToolButton>
 
 namespace ql {
 
@@ -84,11 +85,17 @@ void TMainForm::LoadLanguage() {
 }
 
 void TMainForm::EnableSpeech() {
-    for (QAction* a : {MI_Speak, MI_Selectlanguage}) a->setEnabled(true);
+    AnnounceButton->setEnabled(true);
+    LangSelButton->setEnabled(true);
+    MI_Speak->setEnabled(true);
+    MI_Selectlanguage->setEnabled(true);
 }
 
 void TMainForm::DisableSpeech() {
-    for (QAction* a : {MI_Speak, MI_Selectlanguage}) a->setEnabled(false);
+    AnnounceButton->setEnabled(false);
+    LangSelButton->setEnabled(false);
+    MI_Speak->setEnabled(false);
+    MI_Selectlanguage->setEnabled(false);
 }
 
 } // namespace ql
