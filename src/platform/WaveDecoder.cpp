@@ -63,7 +63,7 @@ bool stopped(const std::atomic<bool>* stop) {
 }
 
 std::int16_t toSample(float v) {
-    if (!std::isfinite(v)) return 0;
+    if (std::isnan(v)) return 0;
     return static_cast<std::int16_t>(std::lrint(std::clamp(v, -1.0f, 1.0f) * 32767.0f));
 }
 
