@@ -40,7 +40,10 @@ class AlsaSoundPlayerPulseTest : public ::testing::Test {
         std::atomic<int> finished{0};
         AlsaSoundPlayer::Options o;
         o.output = [&](const AlsaPcmOutput::Request& r) {
+            const auto start = std::chrono::steady_clock::now();
             const bool ok = AlsaPcmOutput::play(r);
+            playSeconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             finished = ok ? 1 : -1;
             return ok;
         };
@@ -69,6 +72,7 @@ class AlsaSoundPlayerPulseTest : public ::testing::Test {
     static QString* failure;
     QTemporaryDir dir;
     std::atomic<Source> decision{Source::Nothing};
+    std::atomic<double> playSeconds{0};
 };
 
 test::PulseTestServer* AlsaSoundPlayerPulseTest::server = nullptr;
@@ -81,6 +85,16 @@ TEST_F(AlsaSoundPlayerPulseTest, BuiltInSoundReachesTheSoundServer) {
     EXPECT_EQ(decision, Source::Memory);
     // Whistle sounds for about 1.6 s; a stream may lose a few ms at its start.
     EXPECT_GT(audibleSeconds(*heard), 0.5);
+}
+
+// The output returns once the sound has been heard: not before (that would cut it off), nor
+// seconds after (the sound server's reported delay freezes at the final underrun).
+TEST_F(AlsaSoundPlayerPulseTest, OutputReturnsWhenTheSoundHasBeenHeard) {
+    const auto wave = std::make_shared<const QByteArray>(test::builtInSound("Yipe"));
+    const double length = static_cast<double>(WaveDecoder::fromMemory(*wave)->frames()) / 44100;
+    ASSERT_TRUE(record([&](SoundPlayer& p) { p.playMemory(wave); }));
+    EXPECT_GT(playSeconds, length - 0.05);
+    EXPECT_LT(playSeconds, length + 2.0);
 }
 
 TEST_F(AlsaSoundPlayerPulseTest, MissingUserFileIsHeardAsTheDefaultSound) {
