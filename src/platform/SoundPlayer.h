@@ -11,11 +11,12 @@ namespace ql {
 class SoundPlayer {
   public:
     virtual ~SoundPlayer() = default;
-    virtual void playMemory(std::shared_ptr<const QByteArray>
-                                wave) = 0; // a whole wave file held in memory; no fallback
-    virtual void
-    playFile(const std::string& path) = 0; // the default sound plays when the file cannot be played
-    virtual void beep() = 0;               // the desktop's default beep
+    // A whole wave file held in memory; no fallback.
+    virtual void playMemory(std::shared_ptr<const QByteArray> wave) = 0;
+    // The default sound plays when the file cannot be played.
+    virtual void playFile(const std::string& path) = 0;
+    // The desktop's default beep.
+    virtual void beep() = 0;
     virtual void stop() = 0;
 };
 
