@@ -1,0 +1,160 @@
+#include "platform/RegistryFile.h"
+
+#include <optional>
+
+namespace ql {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view trim(std::string_view line) {
+    const auto first = line.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
+}
+
+void skipBlanks(std::string_view line, std::size_t& pos) {
+    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
+        ++pos;
+}
+
+char unescaped(char c) {
+    switch (c) {
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    case 't':
+        return '\t';
+    default:
+        return c; // '\\' and '"'
+    }
+}
+
+// Reads a quoted string starting at line[pos]. A backslash before anything but a known escape
+// stands for itself, so hand-written paths such as "C:\Users" survive.
+bool readQuoted(std::string_view line, std::size_t& pos, std::string& out) {
+    if (pos >= line.size() || line[pos] != '"') return false;
+    for (++pos; pos < line.size(); ++pos) {
+        const char c = line[pos];
+        if (c == '"') {
+            ++pos;
+            return true;
+        }
+        if (c == '\\' && pos + 1 < line.size() &&
+            std::string_view("\\\"nrt").find(line[pos + 1]) != std::string_view::npos)
+            out += unescaped(line[++pos]);
+        else
+            out += c;
+    }
+    return false;
+}
+
+bool readValueLine(std::string_view line, std::string& name, std::string& text) {
+    std::size_t pos = 0;
+    if (!readQuoted(line, pos, name)) return false;
+    skipBlanks(line, pos);
+    if (pos >= line.size() || line[pos++] != '=') return false;
+    skipBlanks(line, pos);
+    return readQuoted(line, pos, text) && pos == line.size();
+}
+
+void appendEscaped(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+class Parser {
+  public:
+    RegistryFile::Parsed result;
+
+    void line(std::string_view raw) {
+        ++lineNumber_;
+        const std::string_view text = trim(raw);
+        if (text.empty() || text.front() == '#' || text.front() == ';') return;
+        if (text.front() == '[')
+            header(text);
+        else
+            value(text);
+    }
+
+  private:
+    void lose() {
+        if (result.lostLines++ == 0) result.firstLostLine = lineNumber_;
+    }
+
+    // Values after a header that cannot be used belong to no key and are lost with it.
+    void header(std::string_view text) {
+        current_ = nullptr;
+        if (text.size() >= 2 && text.back() == ']')
+            current_ = result.tree.openKey(text.substr(1, text.size() - 2));
+        if (!current_) lose();
+    }
+
+    void value(std::string_view text) {
+        std::string name, content;
+        if (!current_ || !readValueLine(text, name, content)) return lose();
+        if (!current_->set(name, content)) lose(); // a repeated name: the last one wins
+    }
+
+    RegistryTree::Key* current_ = nullptr;
+    std::size_t lineNumber_ = 0;
+};
+
+} // namespace
+
+RegistryFile::Parsed RegistryFile::parse(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    Parser parser;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        parser.line(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return std::move(parser.result);
+}
+
+std::string RegistryFile::serialise(const RegistryTree& tree) {
+    std::string out(kHeader);
+    out += '\n';
+    bool first = true;
+    for (const auto& [folded, key] : tree.keys()) {
+        if (!first) out += '\n';
+        first = false;
+        out += '[';
+        out += key.path;
+        out += "]\n";
+        for (const auto& [foldedName, value] : key.values) {
+            appendEscaped(out, value.name);
+            out += '=';
+            appendEscaped(out, value.text);
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+} // namespace ql

@@ -1,0 +1,162 @@
+#include "platform/RegistryTree.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace ql {
+
+namespace {
+
+constexpr char kSeparator = '\\';
+
+std::size_t commonPrefix(std::string_view a, std::string_view b) {
+    const auto n = std::min(a.size(), b.size());
+    return static_cast<std::size_t>(std::mismatch(a.begin(), a.begin() + n, b.begin()).first -
+                                    a.begin());
+}
+
+// The longest leading part of `path` (ending at a component boundary) that `other` also has as a
+// whole-component prefix, or is equal to.
+std::size_t sharedComponents(std::string_view path, std::string_view other) {
+    const std::size_t common = commonPrefix(path, other);
+    const bool pathEnds = common == path.size();
+    const bool otherEnds = common == other.size();
+    if (pathEnds && (otherEnds || other[common] == kSeparator)) return common;
+    if (otherEnds && path[common] == kSeparator) return common;
+    const std::size_t cut = path.substr(0, common).rfind(kSeparator);
+    return cut == std::string_view::npos ? 0 : cut;
+}
+
+} // namespace
+
+std::string RegistryTree::normalise(std::string_view path) {
+    std::string out;
+    out.reserve(path.size());
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find(kSeparator, start);
+        if (end == std::string_view::npos) end = path.size();
+        if (end > start) {
+            if (!out.empty()) out += kSeparator;
+            out.append(path.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return out;
+}
+
+std::string RegistryTree::fold(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+bool RegistryTree::storable(std::string_view normalisedPath) {
+    return !normalisedPath.empty() && normalisedPath.find_first_of("\r\n") == std::string::npos;
+}
+
+bool RegistryTree::hasDescendant(const std::string& folded) const {
+    const std::string below = folded + kSeparator;
+    const auto it = keys_.lower_bound(below);
+    return it != keys_.end() && it->first.starts_with(below);
+}
+
+bool RegistryTree::keyExists(std::string_view path) const {
+    const std::string normalised = normalise(path);
+    if (normalised.empty()) return true; // the root always exists
+    const std::string folded = fold(normalised);
+    return keys_.contains(folded) || hasDescendant(folded);
+}
+
+const RegistryTree::Key* RegistryTree::findKey(std::string_view path) const {
+    const auto it = keys_.find(fold(normalise(path)));
+    return it == keys_.end() ? nullptr : &it->second;
+}
+
+bool RegistryTree::valueExists(std::string_view path, std::string_view name) const {
+    return value(path, name).has_value();
+}
+
+std::optional<std::string> RegistryTree::value(std::string_view path, std::string_view name) const {
+    const Key* key = findKey(path);
+    if (!key) return std::nullopt;
+    const auto it = key->values.find(fold(name));
+    if (it == key->values.end()) return std::nullopt;
+    return it->second.text;
+}
+
+// A new key reuses the spelling of whichever existing key shares its leading components; by
+// construction all keys agree on the spelling of a shared component, and the key sharing the
+// most is a neighbour in sorted order.
+std::string RegistryTree::spellingFor(const std::string& folded,
+                                      const std::string& normalised) const {
+    std::size_t best = 0;
+    const Key* donor = nullptr;
+    const auto next = keys_.lower_bound(folded);
+    auto consider = [&](Keys::const_iterator it) {
+        const std::size_t shared = sharedComponents(folded, it->first);
+        if (shared > best) {
+            best = shared;
+            donor = &it->second;
+        }
+    };
+    if (next != keys_.end()) consider(next);
+    if (next != keys_.begin()) consider(std::prev(next));
+    if (!donor) return normalised;
+    return donor->path.substr(0, best) + normalised.substr(best);
+}
+
+bool RegistryTree::Key::set(std::string_view name, std::string_view text) {
+    auto [it, added] = values.try_emplace(fold(name), Value{std::string(name), {}});
+    it->second.text = text;
+    return added;
+}
+
+RegistryTree::Key* RegistryTree::openKey(std::string_view path) {
+    const std::string normalised = normalise(path);
+    if (!storable(normalised)) return nullptr;
+    std::string folded = fold(normalised);
+    const auto it = keys_.find(folded);
+    if (it != keys_.end()) return &it->second;
+    Key key{spellingFor(folded, normalised), {}};
+    return &keys_.emplace(std::move(folded), std::move(key)).first->second;
+}
+
+bool RegistryTree::createKey(std::string_view path) {
+    const std::string normalised = normalise(path);
+    return normalised.empty() || openKey(normalised) != nullptr;
+}
+
+bool RegistryTree::setValue(std::string_view path, std::string_view name, std::string_view text) {
+    Key* key = openKey(path);
+    if (!key) return false;
+    key->set(name, text);
+    return true;
+}
+
+bool RegistryTree::setValues(std::string_view path,
+                             const std::vector<std::pair<std::string, std::string>>& values) {
+    Key* key = openKey(path);
+    if (!key) return false;
+    for (const auto& [name, text] : values)
+        key->set(name, text);
+    return true;
+}
+
+void RegistryTree::deleteValue(std::string_view path, std::string_view name) {
+    const auto it = keys_.find(fold(normalise(path)));
+    if (it != keys_.end()) it->second.values.erase(fold(name));
+}
+
+bool RegistryTree::deleteKey(std::string_view path) {
+    const std::string folded = fold(normalise(path));
+    if (folded.empty()) return false;
+    keys_.erase(folded);
+    // Everything below sorts between "key\" and "key]", since ']' follows '\'.
+    keys_.erase(keys_.lower_bound(folded + kSeparator),
+                keys_.lower_bound(folded + static_cast<char>(kSeparator + 1)));
+    return true;
+}
+
+} // namespace ql
