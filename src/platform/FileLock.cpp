@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ql {
@@ -17,8 +18,9 @@ FileLock::FileLock(const std::filesystem::path& path, std::chrono::milliseconds 
         error_ = "cannot open " + path.string() + ": " + std::strerror(errno);
         return;
     }
+    ::fchmod(fd, 0600); // whatever the umask, peers must be able to open it for writing
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    auto pause = std::chrono::milliseconds(1);
+    auto pause = std::chrono::microseconds(100);
     for (;;) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             fd_ = fd;
@@ -32,7 +34,7 @@ FileLock::FileLock(const std::filesystem::path& path, std::chrono::milliseconds 
             error_ = path.string() + " stays locked by another program";
         if (!error_.empty()) break;
         std::this_thread::sleep_for(pause);
-        pause = std::min(pause * 2, std::chrono::milliseconds(4));
+        pause = std::min(pause * 2, std::chrono::microseconds(1000));
     }
     ::close(fd);
 }

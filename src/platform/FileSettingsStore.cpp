@@ -65,7 +65,8 @@ FileText readLimited(const fs::path& file, std::size_t limit) {
     FileText out;
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
-        if (errno == ENOENT) out.state = FileText::State::Missing;
+        // ENOTDIR: a file stands where a folder of the path should be, so there is no store.
+        if (errno == ENOENT || errno == ENOTDIR) out.state = FileText::State::Missing;
         out.error = describe("cannot read " + file.string(), errno);
         return out;
     }

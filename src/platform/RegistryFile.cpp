@@ -8,6 +8,9 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\r";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Each special character is written as a backslash and the letter at the same place.
+constexpr std::string_view kSpecials = "\\\"\n\r\t";
+constexpr std::string_view kEscapes = "\\\"nrt";
 
 std::string_view trim(std::string_view line) {
     const auto first = line.find_first_not_of(kBlanks);
@@ -20,36 +23,25 @@ void skipBlanks(std::string_view line, std::size_t& pos) {
         ++pos;
 }
 
-char unescaped(char c) {
-    switch (c) {
-    case 'n':
-        return '\n';
-    case 'r':
-        return '\r';
-    case 't':
-        return '\t';
-    default:
-        return c; // '\\' and '"'
-    }
-}
-
 // Reads a quoted string starting at line[pos]. A backslash before anything but a known escape
 // stands for itself, so hand-written paths such as "C:\Users" survive.
 bool readQuoted(std::string_view line, std::size_t& pos, std::string& out) {
     if (pos >= line.size() || line[pos] != '"') return false;
-    for (++pos; pos < line.size(); ++pos) {
-        const char c = line[pos];
-        if (c == '"') {
+    for (++pos;;) {
+        const std::size_t stop = line.find_first_of("\\\"", pos);
+        if (stop == std::string_view::npos) return false;
+        out.append(line.substr(pos, stop - pos));
+        pos = stop + 1;
+        if (line[stop] == '"') return true;
+        const std::size_t escape =
+            pos < line.size() ? kEscapes.find(line[pos]) : std::string_view::npos;
+        if (escape == std::string_view::npos) {
+            out += '\\';
+        } else {
+            out += kSpecials[escape];
             ++pos;
-            return true;
         }
-        if (c == '\\' && pos + 1 < line.size() &&
-            std::string_view("\\\"nrt").find(line[pos + 1]) != std::string_view::npos)
-            out += unescaped(line[++pos]);
-        else
-            out += c;
     }
-    return false;
 }
 
 bool readValueLine(std::string_view line, std::string& name, std::string& text) {
@@ -63,26 +55,13 @@ bool readValueLine(std::string_view line, std::string& name, std::string& text) 
 
 void appendEscaped(std::string& out, std::string_view text) {
     out += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '"':
-            out += "\\\"";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            out += c;
-        }
+    for (;;) {
+        const std::size_t stop = text.find_first_of(kSpecials);
+        out.append(text.substr(0, stop));
+        if (stop == std::string_view::npos) break;
+        out += '\\';
+        out += kEscapes[kSpecials.find(text[stop])];
+        text.remove_prefix(stop + 1);
     }
     out += '"';
 }

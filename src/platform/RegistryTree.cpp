@@ -123,9 +123,9 @@ RegistryTree::Key* RegistryTree::openKey(std::string_view path) {
     return &keys_.emplace(std::move(folded), std::move(key)).first->second;
 }
 
+// A key that already exists, even only as the parent of others, is left as it is.
 bool RegistryTree::createKey(std::string_view path) {
-    const std::string normalised = normalise(path);
-    return normalised.empty() || openKey(normalised) != nullptr;
+    return keyExists(path) || openKey(path) != nullptr;
 }
 
 bool RegistryTree::setValue(std::string_view path, std::string_view name, std::string_view text) {
