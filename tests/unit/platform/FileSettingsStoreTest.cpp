@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <random>
@@ -276,23 +277,40 @@ TEST_F(FileSettingsStoreTest, FullDiskLeavesTheOldFileAndNoLeftovers) {
 }
 
 TEST_F(FileSettingsStoreTest, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
-    const std::string a(300000, 'a'), b(300000, 'b');
+    const std::string a(100000, 'a'), b(100000, 'b');
     ASSERT_TRUE(FileSettingsStore(file).writeValues(kLite, {{"Other", "keep"}, {"Big", a}}));
     RegistryTree withA, withB;
     withA.setValues(kLite, {{"Big", a}, {"Other", "keep"}});
     withB.setValues(kLite, {{"Big", b}, {"Other", "keep"}});
 
+    // Kill within the first few writes, whatever a write costs in this build.
+    FileSettingsStore timing(file);
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 4; ++i)
+        timing.writeValues(kLite, {{"Big", i % 2 ? a : b}});
+    const auto oneWrite = std::chrono::duration_cast<std::chrono::microseconds>(
+                              std::chrono::steady_clock::now() - start) /
+                          4;
     std::mt19937 rng(11);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 15000);
+    std::uniform_int_distribution<long> delayMicroseconds(0, 3 * oneWrite.count());
     int changes = 0;
     std::string previous = readFile(file);
     for (int round = 0; round < 60; ++round) {
+        int started[2];
+        ASSERT_EQ(::pipe(started), 0);
         const pid_t pid = ::fork();
         if (pid == 0) {
             FileSettingsStore store(file);
-            for (int i = 0;; ++i)
+            const bool told = ::write(started[1], "!", 1) == 1;
+            for (int i = 0; told; ++i)
                 store.writeValues(kLite, {{"Big", i % 2 ? a : b}});
+            ::_exit(1);
         }
+        // The delay counts from the start of the writing, however slow the fork was.
+        char c;
+        ASSERT_EQ(::read(started[0], &c, 1), 1);
+        ::close(started[0]);
+        ::close(started[1]);
         ::usleep(static_cast<useconds_t>(delayMicroseconds(rng)));
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
