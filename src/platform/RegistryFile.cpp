@@ -1,7 +1,5 @@
 #include "platform/RegistryFile.h"
 
-#include <optional>
-
 namespace ql {
 
 namespace {

@@ -15,18 +15,6 @@ std::size_t commonPrefix(std::string_view a, std::string_view b) {
                                     a.begin());
 }
 
-// The longest leading part of `path` (ending at a component boundary) that `other` also has as a
-// whole-component prefix, or is equal to.
-std::size_t sharedComponents(std::string_view path, std::string_view other) {
-    const std::size_t common = commonPrefix(path, other);
-    const bool pathEnds = common == path.size();
-    const bool otherEnds = common == other.size();
-    if (pathEnds && (otherEnds || other[common] == kSeparator)) return common;
-    if (otherEnds && path[common] == kSeparator) return common;
-    const std::size_t cut = path.substr(0, common).rfind(kSeparator);
-    return cut == std::string_view::npos ? 0 : cut;
-}
-
 } // namespace
 
 std::string RegistryTree::normalise(std::string_view path) {
@@ -56,17 +44,17 @@ bool RegistryTree::storable(std::string_view normalisedPath) {
     return !normalisedPath.empty() && normalisedPath.find_first_of("\r\n") == std::string::npos;
 }
 
-bool RegistryTree::hasDescendant(const std::string& folded) const {
+const RegistryTree::Key* RegistryTree::keyAtOrBelow(const std::string& folded) const {
+    if (const auto it = keys_.find(folded); it != keys_.end()) return &it->second;
     const std::string below = folded + kSeparator;
     const auto it = keys_.lower_bound(below);
-    return it != keys_.end() && it->first.starts_with(below);
+    return it != keys_.end() && it->first.starts_with(below) ? &it->second : nullptr;
 }
 
 bool RegistryTree::keyExists(std::string_view path) const {
     const std::string normalised = normalise(path);
     if (normalised.empty()) return true; // the root always exists
-    const std::string folded = fold(normalised);
-    return keys_.contains(folded) || hasDescendant(folded);
+    return keyAtOrBelow(fold(normalised)) != nullptr;
 }
 
 const RegistryTree::Key* RegistryTree::findKey(std::string_view path) const {
@@ -86,25 +74,25 @@ std::optional<std::string> RegistryTree::value(std::string_view path, std::strin
     return it->second.text;
 }
 
-// A new key reuses the spelling of whichever existing key shares its leading components; by
-// construction all keys agree on the spelling of a shared component, and the key sharing the
-// most is a neighbour in sorted order.
+// A new key reuses the spelling of the longest run of whole components it shares with existing
+// keys; by construction all keys agree on the spelling of what they share. No key shares more
+// bytes than the nearest keys in sorted order do, so only two prefixes need checking: that many
+// bytes, or the whole components before them.
 std::string RegistryTree::spellingFor(const std::string& folded,
                                       const std::string& normalised) const {
-    std::size_t best = 0;
-    const Key* donor = nullptr;
+    std::size_t longest = 0;
     const auto next = keys_.lower_bound(folded);
-    auto consider = [&](Keys::const_iterator it) {
-        const std::size_t shared = sharedComponents(folded, it->first);
-        if (shared > best) {
-            best = shared;
-            donor = &it->second;
-        }
-    };
-    if (next != keys_.end()) consider(next);
-    if (next != keys_.begin()) consider(std::prev(next));
-    if (!donor) return normalised;
-    return donor->path.substr(0, best) + normalised.substr(best);
+    if (next != keys_.end()) longest = commonPrefix(folded, next->first);
+    if (next != keys_.begin())
+        longest = std::max(longest, commonPrefix(folded, std::prev(next)->first));
+    if (longest == 0) return normalised;
+    for (const std::size_t size : {longest, folded.rfind(kSeparator, longest - 1)}) {
+        if (size == std::string::npos || (size < folded.size() && folded[size] != kSeparator))
+            continue;
+        if (const Key* donor = keyAtOrBelow(folded.substr(0, size)))
+            return donor->path.substr(0, size) + normalised.substr(size);
+    }
+    return normalised;
 }
 
 bool RegistryTree::Key::set(std::string_view name, std::string_view text) {

@@ -57,7 +57,8 @@ class RegistryTree {
 
   private:
     std::string spellingFor(const std::string& folded, const std::string& normalised) const;
-    bool hasDescendant(const std::string& folded) const;
+    // The key itself, or else any key below it.
+    const Key* keyAtOrBelow(const std::string& folded) const;
 
     Keys keys_;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,8 @@ TEST(RegistryTree, NewKeysTakeTheSpellingOfExistingComponents) {
         // The donor is found on either side of the new key in sorted order.
         {{"Ab\\x", "Ab c"}, "AB\\a", "Ab\\a"},
         {{"Ab\\x", "Ab c"}, "aB\\y", "Ab\\y"},
+        {{"A\\x", "a b"}, "a", "A"}, // the nearer key "a b" shares no whole component
+        {{"A\\x", "a b"}, "a\\y", "A\\y"},
         {{"A\\B", "A\\C\\D"}, "a\\c", "A\\C"},
         {{"A\\B", "A\\C\\D"}, "a\\c\\d\\e", "A\\C\\D\\e"},
     };
@@ -174,6 +177,47 @@ TEST(RegistryTree, SetValuesLastDuplicateWins) {
     EXPECT_EQ(tree.value("K", "a"), "3");
     EXPECT_EQ(tree.value("K", "b"), "2");
     EXPECT_EQ(tree.findKey("K")->values.at("a").name, "a");
+}
+
+// Brute force: how many leading bytes of whole components two folded paths share.
+std::size_t wholeComponentsInCommon(const std::string& x, const std::string& y) {
+    std::size_t common = 0, whole = 0;
+    for (; common < x.size() && common < y.size() && x[common] == y[common]; ++common)
+        if (x[common] == '\\') whole = common;
+    const bool xEnds = common == x.size() || x[common] == '\\';
+    const bool yEnds = common == y.size() || y[common] == '\\';
+    return xEnds && yEnds ? common : whole;
+}
+
+// Random operations on a few similar names, checked against a brute-force reading of the rules.
+TEST(RegistryTree, RandomOperationsKeepOneSpellingPerComponent) {
+    const std::vector<std::string> names = {"a", "A", "b", "B", "ab", "aB", "a b", "a]"};
+    std::mt19937 rng(5);
+    std::uniform_int_distribution<std::size_t> pick(0, names.size() - 1);
+    std::uniform_int_distribution<int> depth(1, 3), operation(0, 3);
+    RegistryTree tree;
+    for (int step = 0; step < 1000; ++step) {
+        std::string path;
+        for (int d = depth(rng); d > 0; --d)
+            path += (path.empty() ? "" : "\\") + names[pick(rng)];
+        const int op = operation(rng);
+        if (op == 0) tree.deleteKey(path);
+        if (op == 1) tree.setValue(path, "v", "1");
+        if (op >= 2) tree.createKey(path);
+
+        const std::string folded = RegistryTree::fold(path);
+        bool exists = false;
+        for (const auto& [key, entry] : tree.keys()) {
+            exists = exists || key == folded || key.starts_with(folded + "\\");
+            ASSERT_EQ(RegistryTree::fold(entry.path), key);
+            for (const auto& [other, otherEntry] : tree.keys()) {
+                const std::size_t shared = wholeComponentsInCommon(key, other);
+                ASSERT_EQ(entry.path.substr(0, shared), otherEntry.path.substr(0, shared))
+                    << "step " << step;
+            }
+        }
+        ASSERT_EQ(tree.keyExists(path), exists) << "step " << step << ": " << path;
+    }
 }
 
 } // namespace
