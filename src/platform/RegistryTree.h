@@ -40,9 +40,11 @@ class RegistryTree {
     bool valueExists(std::string_view path, std::string_view name) const;
     std::optional<std::string> value(std::string_view path, std::string_view name) const;
 
-    // Creates the key when missing; nullptr when the path cannot be stored as a section.
+    // The key's own section, created when missing (also when the key so far only existed as a
+    // parent); nullptr when the path cannot be stored as a section.
     Key* openKey(std::string_view path);
     // Each returns false when the path cannot be stored (and changes nothing).
+    // createKey leaves an existing key, even a parent without a section, as it is.
     bool createKey(std::string_view path);
     bool setValue(std::string_view path, std::string_view name, std::string_view text);
     bool setValues(std::string_view path,
