@@ -301,10 +301,9 @@ TEST_F(FileSettingsStoreTest, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             FileSettingsStore store(file);
-            const bool told = ::write(started[1], "!", 1) == 1;
-            for (int i = 0; told; ++i)
+            if (::write(started[1], "!", 1) != 1) ::_exit(1);
+            for (int i = 0;; ++i)
                 store.writeValues(kLite, {{"Big", i % 2 ? a : b}});
-            ::_exit(1);
         }
         // The delay counts from the start of the writing, however slow the fork was.
         char c;
