@@ -56,3 +56,11 @@ ql_stop_program() {
 ql_assert_clean_exit() {
     ql_assert_eq 0 "$QL_EXIT_STATUS" "exit status after SIGTERM"
 }
+
+# One whole run: start, wait for the window, close by SIGTERM, expect a clean exit.
+ql_run_program_once() {
+    ql_start_program "$@"
+    ql_wait_program_ready
+    ql_stop_program
+    ql_assert_clean_exit
+}

@@ -49,3 +49,14 @@ ql_store_has_key() {
 
 Q_LITE='Software\Vessantry\Quorlan Lite'
 Q_OLD='Software\Vessantry\Quorlan'
+
+# ql_assert_store_values KEY, then lines "Name|expected text" on stdin.
+ql_assert_store_values() {
+    local name expected
+    while IFS='|' read -r name expected; do
+        [[ -n $name ]] && ql_assert_store_value "$1" "$name" "$expected"
+    done
+}
+
+# The folder of the program file as the program itself sees it, with the trailing '/'.
+ql_install_dir() { echo "$(dirname "$(realpath "$QL_PROGRAM")")/"; }
