@@ -71,7 +71,9 @@ ql_cleanup() {
     else
         rm -rf "$QL_TMP"
     fi
-    ((rc == 0)) && echo "PASS: $QL_TEST_NAME" || echo "FAILED: $QL_TEST_NAME (status $rc)"
+    if [[ ${QL_RESULT_LINE:-1} == 1 ]]; then
+        ((rc == 0)) && echo "PASS: $QL_TEST_NAME" || echo "FAILED: $QL_TEST_NAME (status $rc)"
+    fi
     exit "$rc"
 }
 
