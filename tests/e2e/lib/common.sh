@@ -30,8 +30,10 @@ ql_private_session() {
     export XDG_RUNTIME_DIR=$QL_TMP/run
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$QL_TMP" "$HOME" "$XDG_RUNTIME_DIR"
-    unset DISPLAY WAYLAND_DISPLAY XAUTHORITY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER \
+    unset DISPLAY WAYLAND_DISPLAY XAUTHORITY SESSION_MANAGER \
         PULSE_SERVER PULSE_SINK PULSE_SOURCE QT_QPA_PLATFORM XDG_CURRENT_DESKTOP XDG_SESSION_TYPE
+    # A bus that is not there: unset, libdbus would launch a session bus of its own.
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/no-session-bus
     export LC_ALL=C.UTF-8 LANG=C.UTF-8
     # A client must never spawn a sound server of its own, also when a test runs without one.
     export PULSE_CLIENTCONFIG=$QL_TMP/pulse-client.conf

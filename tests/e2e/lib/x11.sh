@@ -76,3 +76,16 @@ ql_window_key() {
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1" 2>/dev/null
     xdotool key --clearmodifiers "$2"
 }
+
+# True when a viewable window of the program lies inside icewm's system tray: its tray icon.
+ql_program_in_tray() {
+    local tray id tx ty tw th tm x y w h m
+    tray=$(xdotool search --name '^SystemTray$' 2>/dev/null | head -n 1) || return 1
+    read -r tx ty tw th tm <<<"$(ql_window_info "$tray")" || return 1
+    for id in $(xdotool search --pid "$QL_PID" 2>/dev/null); do
+        read -r x y w h m <<<"$(ql_window_info "$id")" || continue
+        [[ $m == IsViewable ]] && ((w > 1 && x >= tx && y >= ty && x + w <= tx + tw && y + h <= ty + th)) &&
+            return 0
+    done
+    return 1
+}
