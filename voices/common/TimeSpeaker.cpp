@@ -7,8 +7,7 @@
 
 namespace ql::voice {
 
-void speakTime(const VoiceSpec& voice, int hour, int minute,
-               const std::function<void()>& onFirstWrite) noexcept {
+void speakTime(const VoiceSpec& voice, int hour, int minute, const SpeakHooks& hooks) noexcept {
     try {
         const std::string text = voice.phrase(hour, minute);
         const auto samples = EspeakRenderer::render(voice.espeakVoice, text);
@@ -18,7 +17,8 @@ void speakTime(const VoiceSpec& voice, int hour, int minute,
         request.frames = samples.size();
         request.rate = EspeakRenderer::sampleRate;
         request.channels = 1;
-        request.onFirstWrite = onFirstWrite;
+        request.onFirstWrite = hooks.onFirstWrite;
+        request.stop = hooks.stop;
         AlsaPcmOutput::play(request);
     } catch (...) {
         // The caller is C code in another library: nothing may escape.

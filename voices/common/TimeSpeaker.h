@@ -2,6 +2,7 @@
 
 #include "Phrases.h"
 
+#include <atomic>
 #include <functional>
 
 namespace ql::voice {
@@ -12,11 +13,15 @@ struct VoiceSpec {
     PhraseFn phrase;
 };
 
+// Optional observers, used by the benchmark.
+struct SpeakHooks {
+    std::function<void()> onFirstWrite;      // the first samples reached the sound server
+    const std::atomic<bool>* stop = nullptr; // cut playback short
+};
+
 // Speaks hour:minute and returns once it has been heard, or at once when there is nothing to
-// play on. onFirstWrite (optional) runs when the first samples reach the sound server.
-// Never throws.
-void speakTime(const VoiceSpec& voice, int hour, int minute,
-               const std::function<void()>& onFirstWrite = {}) noexcept;
+// play on. Never throws.
+void speakTime(const VoiceSpec& voice, int hour, int minute, const SpeakHooks& hooks = {}) noexcept;
 
 // The body of every plug-in's Speak: the current local time, spoken.
 void speakNow(const VoiceSpec& voice) noexcept;
