@@ -39,6 +39,9 @@ std::vector<std::int16_t> EspeakRenderer::render(const std::string& voice,
         std::lock_guard lock(espeakMutex());
         if (!initialised()) return {};
         if (espeak_SetVoiceByName(voice.c_str()) != EE_OK) return {};
+        // A voice's own speed (Russian's, say) otherwise carries over to the next voice chosen in
+        // this process, as in the tests and the benchmark.
+        espeak_SetParameter(espeakRATE, espeakRATE_NORMAL, 0);
         samples.reserve(sampleRate * 3);
         const espeak_ERROR err = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
                                               espeakCHARS_UTF8, nullptr, &samples);
