@@ -34,11 +34,14 @@ void expectSpeakReturns(const CatalogEntry& v, const QProcessEnvironment& env) {
     child.setProcessEnvironment(env);
     child.start(QStringLiteral(QL_SPEAK_PROBE), {pluginPath(v)});
     ASSERT_TRUE(child.waitForStarted());
+    child.write("speak\nspeak\n");
+    child.closeWriteChannel();
     const bool finished = child.waitForFinished(30000); // hang detection, not a speed target
     if (!finished) child.kill();
     ASSERT_TRUE(finished) << "Speak did not return without a sound device";
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    EXPECT_EQ(child.readAllStandardOutput(), "done\ndone\n");
 }
 
 TEST(Plugin, SpeakReturnsWhenAlsaHasNoDefaultDevice) {

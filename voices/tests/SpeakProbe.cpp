@@ -1,12 +1,16 @@
-// Loads one voice plug-in as the program does and calls its Speak: exit 0 when Speak returned,
-// 2 when the library did not load, 3 when it has no Speak.
+// Loads one voice plug-in as the program does and calls Speak once per "speak" line read from
+// standard input, answering each with "done". Exit 0 at the end of input, 2 when the library did
+// not load, 3 when it has no Speak.
 #include <QLibrary>
 
 #include <cstdio>
+#include <iostream>
+#include <string>
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <voice plug-in> [calls]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <voice plug-in>  (then \"speak\" lines on stdin)\n",
+                     argv[0]);
         return 1;
     }
     QLibrary library(QString::fromLocal8Bit(argv[1]));
@@ -17,8 +21,11 @@ int main(int argc, char** argv) {
     using SpeakFn = void (*)();
     const auto speak = reinterpret_cast<SpeakFn>(library.resolve("Speak"));
     if (!speak) return 3;
-    const int calls = argc > 2 ? std::atoi(argv[2]) : 1;
-    for (int i = 0; i < calls; ++i)
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (line != "speak") continue;
         speak();
+        std::cout << "done" << std::endl;
+    }
     return 0;
 }
