@@ -1,10 +1,15 @@
 #include "VoiceCatalog.h"
 #include "common/EspeakRenderer.h"
 
+#include <espeak-ng/speak_lib.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace ql::voice {
@@ -50,6 +55,34 @@ TEST(Render, ShortSentenceIsShorterThanLongOne) {
         const auto longOne = EspeakRenderer::render(v.espeakVoice, v.phrase(23, 59));
         EXPECT_GT(shortOne.size(), 0u);
         EXPECT_LT(shortOne.size(), longOne.size());
+    }
+}
+
+TEST(Render, EveryVoiceHasTheSamePeakLevel) {
+    for (const CatalogEntry& v : voiceCatalog) {
+        SCOPED_TRACE(v.display);
+        int peak = 0;
+        for (const std::int16_t s : EspeakRenderer::render(v.espeakVoice, v.phrase(15, 45)))
+            peak = std::max(peak, std::abs(int(s)));
+        EXPECT_GT(peak, 24000);
+        EXPECT_LT(peak, 28000);
+    }
+}
+
+// A misspelt variant makes espeak-ng fall back to the plain language voice without a word.
+TEST(Render, EveryVoiceNamesAnInstalledVariant) {
+    ASSERT_FALSE(EspeakRenderer::render(voiceCatalog[0].espeakVoice, "one").empty()); // set up
+    espeak_VOICE spec{};
+    spec.languages = "variant";
+    std::set<std::string> installed;
+    for (const espeak_VOICE* const* v = espeak_ListVoices(&spec); v && *v; ++v)
+        installed.insert((*v)->identifier);
+    ASSERT_FALSE(installed.empty());
+    for (const CatalogEntry& v : voiceCatalog) {
+        const std::string name = v.espeakVoice;
+        const auto plus = name.find('+');
+        ASSERT_NE(plus, std::string::npos) << v.display;
+        EXPECT_TRUE(installed.count("!v/" + name.substr(plus + 1))) << v.display << ": " << name;
     }
 }
 
