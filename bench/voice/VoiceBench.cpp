@@ -9,14 +9,11 @@
 #include <QCoreApplication>
 #include <QLibrary>
 #include <QProcess>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -89,80 +86,45 @@ void renderSpeed() {
     }
 }
 
-// Resident set and its private anonymous part (heap, espeak-ng's data) of this process, in kB.
-// Shared library pages count in full in the first, though a desktop shares most of them.
-std::pair<long, long> residentKb() {
-    std::ifstream in("/proc/self/smaps_rollup");
-    std::string line;
-    long rss = 0, anon = 0;
-    while (std::getline(in, line)) {
-        std::sscanf(line.c_str(), "Rss: %ld", &rss);
-        std::sscanf(line.c_str(), "Anonymous: %ld", &anon);
-    }
-    return {rss, anon};
-}
-
-// Child mode: load one plug-in, call Speak once and print how much memory that added.
-int measureMemory(const char* path) {
-    const auto before = residentKb();
-    QLibrary library(QString::fromUtf8(path));
-    if (!library.load()) return 2;
-    const auto speak = reinterpret_cast<void (*)()>(library.resolve("Speak"));
-    if (!speak) return 3;
-    const auto loaded = residentKb();
-    speak();
-    const auto after = residentKb();
-    std::printf("%ld %ld %ld %ld\n", loaded.first - before.first, after.first - before.first,
-                loaded.second - before.second, after.second - before.second);
-    return 0;
-}
-
 struct MemoryFigures {
     long loadRss = 0, speakRss = 0, loadAnon = 0, speakAnon = 0;
 };
 
-bool measureChild(const char* self, const CatalogEntry& v, const QProcessEnvironment& env,
-                  MemoryFigures& f) {
+bool measureChild(const CatalogEntry& v, const QStringList& extra, MemoryFigures& f) {
     QProcess child;
-    child.setProcessEnvironment(env);
-    child.start(QString::fromLocal8Bit(self),
-                {"--memory", QString::fromUtf8(voiceDir) + "/" + v.display + ".so"});
+    child.start(QStringLiteral(QL_MEMORY_PROBE),
+                QStringList{QString::fromUtf8(voiceDir) + "/" + v.display + ".so"} + extra);
     child.waitForFinished(60000);
     const QByteArray out = child.readAllStandardOutput();
     return std::sscanf(out.constData(), "%ld %ld %ld %ld", &f.loadRss, &f.speakRss, &f.loadAnon,
                        &f.speakAnon) == 4;
 }
 
-void memory(const char* self) {
-    std::printf("\nMemory a loaded voice adds, in kB (fresh process; target <= 4 MB after Speak)\n"
-                "  with sound: through the sound server; no device: ALSA without a device, so\n"
-                "  mostly libespeak-ng and its data\n");
+void memory() {
+    std::printf("\nMemory a loaded voice adds, in kB (fresh process per voice; target <= 4 MB)\n"
+                "  RSS counts every library page the voice touches, shared or not; anon is the\n"
+                "  private part (espeak-ng's data, buffers). 'sound in use': the process had\n"
+                "  already played a sound, as the clock has once it set the speech volume.\n");
+    std::printf("%-22s %9s | %9s %9s | %9s %9s\n", "", "", "after", "Speak", "sound in", "use");
     std::printf("%-22s %9s | %9s %9s | %9s %9s\n", "voice", "load RSS", "RSS", "anon", "RSS",
                 "anon");
-    std::printf("%-22s %9s | %-19s | %-19s\n", "", "", "  with sound", "  no device");
-    QTemporaryFile noDevices;
-    noDevices.open();
-    QProcessEnvironment withSound = QProcessEnvironment::systemEnvironment();
-    QProcessEnvironment noDevice = withSound;
-    noDevice.insert("ALSA_CONFIG_PATH", noDevices.fileName());
     for (const CatalogEntry& v : voiceCatalog) {
-        MemoryFigures a, b;
-        if (!measureChild(self, v, withSound, a) || !measureChild(self, v, noDevice, b)) {
+        MemoryFigures cold, warm;
+        if (!measureChild(v, {}, cold) || !measureChild(v, {"--sound-in-use"}, warm)) {
             std::printf("%-22s   failed\n", v.display);
             continue;
         }
-        std::printf("%-22s %9ld | %9ld %9ld | %9ld %9ld\n", v.display, a.loadRss, a.speakRss,
-                    a.speakAnon, b.speakRss, b.speakAnon);
+        std::printf("%-22s %9ld | %9ld %9ld | %9ld %9ld\n", v.display, cold.loadRss, cold.speakRss,
+                    cold.speakAnon, warm.speakRss, warm.speakAnon);
     }
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--memory") == 0) return measureMemory(argv[2]);
     QCoreApplication app(argc, argv);
     renderSpeed();
     latency();
-    memory(argv[0]);
+    memory();
     return 0;
 }
