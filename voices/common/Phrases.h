@@ -21,5 +21,7 @@ std::string swedishTime(int hour, int minute);
 std::string finnishTime(int hour, int minute);
 std::string russianTime(int hour, int minute);
 std::string hungarianTime(int hour, int minute);
+std::string norwegianTime(int hour, int minute);
+std::string danishTime(int hour, int minute);
 
 } // namespace ql::voice

@@ -380,14 +380,74 @@ TEST(Phrase, Hungarian) {
                                    });
 }
 
+TEST(Phrase, Norwegian) {
+    expectSentences(norwegianTime, {
+                                       {0, 0, "Det er midnatt."},
+                                       {0, 1, "Klokka er ett minutt over tolv."},
+                                       {1, 0, "Klokka er ett."},
+                                       {1, 1, "Klokka er ett minutt over ett."},
+                                       {1, 15, "Klokka er kvart over ett."},
+                                       {2, 0, "Klokka er to."},
+                                       {2, 25, "Klokka er fem på halv tre."},
+                                       {2, 30, "Klokka er halv tre."},
+                                       {2, 35, "Klokka er fem over halv tre."},
+                                       {3, 22, "Klokka er åtte minutter på halv fire."},
+                                       {4, 44, "Klokka er seksten minutter på fem."},
+                                       {7, 7, "Klokka er sju minutter over sju."},
+                                       {8, 20, "Klokka er tjue over åtte."},
+                                       {10, 40, "Klokka er tjue på elleve."},
+                                       {11, 59, "Klokka er ett minutt på tolv."},
+                                       {12, 0, "Klokka er tolv."},
+                                       {12, 1, "Klokka er ett minutt over tolv."},
+                                       {12, 30, "Klokka er halv ett."},
+                                       {13, 5, "Klokka er fem over ett."},
+                                       {14, 50, "Klokka er ti på tre."},
+                                       {15, 45, "Klokka er kvart på fire."},
+                                       {17, 12, "Klokka er tolv minutter over fem."},
+                                       {21, 21, "Klokka er ni minutter på halv ti."},
+                                       {22, 0, "Klokka er ti."},
+                                       {23, 59, "Klokka er ett minutt på tolv."},
+                                   });
+}
+
+TEST(Phrase, Danish) {
+    expectSentences(danishTime, {
+                                    {0, 0, "Det er midnat."},
+                                    {0, 1, "Klokken er et minut over tolv."},
+                                    {1, 0, "Klokken er ét."},
+                                    {1, 1, "Klokken er et minut over ét."},
+                                    {1, 15, "Klokken er kvart over ét."},
+                                    {2, 0, "Klokken er to."},
+                                    {2, 25, "Klokken er fem i halv tre."},
+                                    {2, 30, "Klokken er halv tre."},
+                                    {2, 35, "Klokken er fem over halv tre."},
+                                    {3, 22, "Klokken er otte minutter i halv fire."},
+                                    {4, 44, "Klokken er seksten minutter i fem."},
+                                    {7, 7, "Klokken er syv minutter over syv."},
+                                    {8, 20, "Klokken er tyve over otte."},
+                                    {10, 40, "Klokken er tyve i elleve."},
+                                    {11, 59, "Klokken er et minut i tolv."},
+                                    {12, 0, "Klokken er tolv."},
+                                    {12, 1, "Klokken er et minut over tolv."},
+                                    {12, 30, "Klokken er halv ét."},
+                                    {13, 5, "Klokken er fem over ét."},
+                                    {14, 50, "Klokken er ti i tre."},
+                                    {15, 45, "Klokken er kvart i fire."},
+                                    {17, 12, "Klokken er tolv minutter over fem."},
+                                    {21, 21, "Klokken er ni minutter i halv ti."},
+                                    {22, 0, "Klokken er ti."},
+                                    {23, 59, "Klokken er et minut i tolv."},
+                                });
+}
+
 // Every minute of the day in every language: a complete sentence of words, never digits.
 TEST(Phrase, EveryMinuteIsASentenceOfWords) {
     const std::vector<std::pair<const char*, PhraseFn>> languages{
-        {"English", englishTime},       {"German", germanTime},   {"French", frenchTime},
-        {"Spanish", spanishTime},       {"Italian", italianTime}, {"Dutch", dutchTime},
-        {"Portuguese", portugueseTime}, {"Polish", polishTime},   {"Czech", czechTime},
-        {"Swedish", swedishTime},       {"Finnish", finnishTime}, {"Russian", russianTime},
-        {"Hungarian", hungarianTime}};
+        {"English", englishTime},       {"German", germanTime},       {"French", frenchTime},
+        {"Spanish", spanishTime},       {"Italian", italianTime},     {"Dutch", dutchTime},
+        {"Portuguese", portugueseTime}, {"Polish", polishTime},       {"Czech", czechTime},
+        {"Swedish", swedishTime},       {"Finnish", finnishTime},     {"Russian", russianTime},
+        {"Hungarian", hungarianTime},   {"Norwegian", norwegianTime}, {"Danish", danishTime}};
     for (const auto& [name, phrase] : languages) {
         for (int h = 0; h < 24; ++h) {
             for (int m = 0; m < 60; ++m) {
