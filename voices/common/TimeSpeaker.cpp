@@ -7,7 +7,7 @@
 
 namespace ql::voice {
 
-void speakTime(const VoiceSpec& voice, int hour, int minute, const SpeakHooks& hooks) noexcept {
+void speakTime(const VoiceSetup& voice, int hour, int minute, const SpeakHooks& hooks) noexcept {
     try {
         const std::string text = voice.phrase(hour, minute);
         const auto samples = EspeakRenderer::render(voice.espeakVoice, text);
@@ -25,7 +25,7 @@ void speakTime(const VoiceSpec& voice, int hour, int minute, const SpeakHooks& h
     }
 }
 
-void speakNow(const VoiceSpec& voice) noexcept {
+void speakNow(const VoiceSetup& voice) noexcept {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (!localtime_r(&now, &local)) return;

@@ -8,7 +8,7 @@
 namespace ql::voice {
 
 // What distinguishes one plug-in from another.
-struct VoiceSpec {
+struct VoiceSetup {
     const char* espeakVoice; // e.g. "de+max"
     PhraseFn phrase;
 };
@@ -21,9 +21,9 @@ struct SpeakHooks {
 
 // Speaks hour:minute and returns once it has been heard, or at once when there is nothing to
 // play on. Never throws.
-void speakTime(const VoiceSpec& voice, int hour, int minute, const SpeakHooks& hooks = {}) noexcept;
+void speakTime(const VoiceSetup& voice, int hour, int minute, const SpeakHooks& hooks = {}) noexcept;
 
 // The body of every plug-in's Speak: the current local time, spoken.
-void speakNow(const VoiceSpec& voice) noexcept;
+void speakNow(const VoiceSetup& voice) noexcept;
 
 } // namespace ql::voice

@@ -3,6 +3,6 @@
 #include "TimeSpeaker.h"
 
 extern "C" __attribute__((visibility("default"))) void Speak(void) {
-    static const ql::voice::VoiceSpec voice{QL_VOICE_ESPEAK, &ql::voice::QL_VOICE_PHRASE};
+    static const ql::voice::VoiceSetup voice{QL_VOICE_ESPEAK, &ql::voice::QL_VOICE_PHRASE};
     ql::voice::speakNow(voice);
 }

@@ -72,10 +72,10 @@ TEST(Render, EveryVoiceHasTheSamePeakLevel) {
 // A misspelt variant makes espeak-ng fall back to the plain language voice without a word.
 TEST(Render, EveryVoiceNamesAnInstalledVariant) {
     ASSERT_FALSE(EspeakRenderer::render(voiceCatalog[0].espeakVoice, "one").empty()); // set up
-    espeak_VOICE spec{};
-    spec.languages = "variant";
+    espeak_VOICE query{};
+    query.languages = "variant";
     std::set<std::string> installed;
-    for (const espeak_VOICE* const* v = espeak_ListVoices(&spec); v && *v; ++v)
+    for (const espeak_VOICE* const* v = espeak_ListVoices(&query); v && *v; ++v)
         installed.insert((*v)->identifier);
     ASSERT_FALSE(installed.empty());
     for (const CatalogEntry& v : voiceCatalog) {
