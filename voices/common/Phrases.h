@@ -23,5 +23,6 @@ std::string russianTime(int hour, int minute);
 std::string hungarianTime(int hour, int minute);
 std::string norwegianTime(int hour, int minute);
 std::string danishTime(int hour, int minute);
+std::string turkishTime(int hour, int minute);
 
 } // namespace ql::voice

@@ -21,7 +21,8 @@ struct SpeakHooks {
 
 // Speaks hour:minute and returns once it has been heard, or at once when there is nothing to
 // play on. Never throws.
-void speakTime(const VoiceSetup& voice, int hour, int minute, const SpeakHooks& hooks = {}) noexcept;
+void speakTime(const VoiceSetup& voice, int hour, int minute,
+               const SpeakHooks& hooks = {}) noexcept;
 
 // The body of every plug-in's Speak: the current local time, spoken.
 void speakNow(const VoiceSetup& voice) noexcept;

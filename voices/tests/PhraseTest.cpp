@@ -440,6 +440,37 @@ TEST(Phrase, Danish) {
                                 });
 }
 
+TEST(Phrase, Turkish) {
+    expectSentences(turkishTime, {
+                                     {0, 0, "Gece yarısı."},
+                                     {0, 1, "Saat on ikiyi bir geçiyor."},
+                                     {0, 30, "Saat yarım."},
+                                     {1, 0, "Saat bir."},
+                                     {1, 1, "Saat biri bir geçiyor."},
+                                     {1, 15, "Saat biri çeyrek geçiyor."},
+                                     {2, 0, "Saat iki."},
+                                     {2, 30, "Saat iki buçuk."},
+                                     {3, 22, "Saat üçü yirmi iki geçiyor."},
+                                     {4, 44, "Saat beşe on altı var."},
+                                     {6, 6, "Saat altıyı altı geçiyor."},
+                                     {7, 7, "Saat yediyi yedi geçiyor."},
+                                     {8, 20, "Saat sekizi yirmi geçiyor."},
+                                     {9, 50, "Saat ona on var."},
+                                     {10, 10, "Saat onu on geçiyor."},
+                                     {11, 59, "Saat on ikiye bir var."},
+                                     {12, 0, "Saat on iki."},
+                                     {12, 1, "Saat on ikiyi bir geçiyor."},
+                                     {12, 30, "Saat yarım."},
+                                     {13, 5, "Saat biri beş geçiyor."},
+                                     {14, 35, "Saat üçe yirmi beş var."},
+                                     {15, 45, "Saat dörde çeyrek var."},
+                                     {17, 12, "Saat beşi on iki geçiyor."},
+                                     {21, 21, "Saat dokuzu yirmi bir geçiyor."},
+                                     {22, 0, "Saat on."},
+                                     {23, 59, "Saat on ikiye bir var."},
+                                 });
+}
+
 // Every minute of the day in every language: a complete sentence of words, never digits.
 TEST(Phrase, EveryMinuteIsASentenceOfWords) {
     const std::vector<std::pair<const char*, PhraseFn>> languages{
@@ -447,7 +478,8 @@ TEST(Phrase, EveryMinuteIsASentenceOfWords) {
         {"Spanish", spanishTime},       {"Italian", italianTime},     {"Dutch", dutchTime},
         {"Portuguese", portugueseTime}, {"Polish", polishTime},       {"Czech", czechTime},
         {"Swedish", swedishTime},       {"Finnish", finnishTime},     {"Russian", russianTime},
-        {"Hungarian", hungarianTime},   {"Norwegian", norwegianTime}, {"Danish", danishTime}};
+        {"Hungarian", hungarianTime},   {"Norwegian", norwegianTime}, {"Danish", danishTime},
+        {"Turkish", turkishTime}};
     for (const auto& [name, phrase] : languages) {
         for (int h = 0; h < 24; ++h) {
             for (int m = 0; m < 60; ++m) {
