@@ -74,7 +74,7 @@ speak_and_record() {
 }
 
 start_pulse
-coproc PROBE { FAKETIME_DONT_FAKE_MONOTONIC=1 exec "$probe" "$plugin"; }
+coproc PROBE { exec "$probe" "$plugin"; }
 probe_pid=$PROBE_PID
 
 speak_and_record first
