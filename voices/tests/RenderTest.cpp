@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace ql::voice {
@@ -84,6 +85,25 @@ TEST(Render, EveryVoiceNamesAnInstalledVariant) {
         ASSERT_NE(plus, std::string::npos) << v.display;
         EXPECT_TRUE(installed.count("!v/" + name.substr(plus + 1))) << v.display << ": " << name;
     }
+}
+
+// Speak may come from the worker thread or the user-interface thread; espeak-ng itself is not
+// thread-safe, so the renderer must serialise.
+TEST(Render, RendersFromSeveralThreadsAlike) {
+    const CatalogEntry& v = voiceCatalog[0];
+    const std::string text = v.phrase(15, 45);
+    const double alone = double(EspeakRenderer::render(v.espeakVoice, text).size());
+    std::vector<std::size_t> lengths(4 * 5);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 5; ++i)
+                lengths[t * 5 + i] = EspeakRenderer::render(v.espeakVoice, text).size();
+        });
+    for (std::thread& t : threads)
+        t.join();
+    for (const std::size_t n : lengths)
+        EXPECT_NEAR(double(n), alone, alone * 0.02);
 }
 
 TEST(Render, UnknownVoiceGivesNothing) {
