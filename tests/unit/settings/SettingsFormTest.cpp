@@ -1,0 +1,298 @@
+#include "unit/app/MainFormFixture.h"
+
+#include "settings/TSettingsForm.h"
+#include "speech/GlobalSpeechKey.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+
+#include <functional>
+
+namespace ql {
+namespace {
+
+using Flag = bool TSettingsRecord::*;
+
+class SettingsFormTest : public MainFormFixture {
+  protected:
+    int dialogs = 0;
+    double opacityInside = -1; // the main window's opacity when the user closed the dialog
+
+    void SetUp() override {
+        MainFormFixture::SetUp();
+        storeCurrentSettings();
+        create();
+    }
+    void TearDown() override {
+        ModalHooks::dialog = nullptr;
+        MainFormFixture::TearDown();
+    }
+    // Opens the dialog through the main window; the user does `act` and presses OK or Cancel.
+    void open(const std::function<void(TSettingsForm&)>& act, bool ok) {
+        ModalHooks::dialog = [&](QDialog& d) {
+            ++dialogs;
+            auto* f = qobject_cast<TSettingsForm*>(&d);
+            EXPECT_NE(f, nullptr);
+            if (f) act(*f);
+            opacityInside = form->windowOpacity();
+            return ok ? QDialog::Accepted : QDialog::Rejected;
+        };
+        form->SetupButtonClick();
+        ModalHooks::dialog = nullptr;
+    }
+    std::string lastTaskbarStep() const {
+        for (auto e = fakes.journal.entries.rbegin(); e != fakes.journal.entries.rend(); ++e)
+            if (e->rfind("taskbar.", 0) == 0) return *e;
+        return {};
+    }
+};
+
+struct CheckRow {
+    const char* control;
+    Flag setting;
+};
+const CheckRow checkRows[] = {
+    {"WindowlessCheck", &TSettingsRecord::FWindowless},
+    {"EuroCheck", &TSettingsRecord::F24HourFormat},
+    {"OnTopCheck", &TSettingsRecord::FOnTop},
+    {"TransButtonsCheck", &TSettingsRecord::FTransparentButtons},
+    {"BlendCheck", &TSettingsRecord::FBlendOn},
+    {"TrayCheck", &TSettingsRecord::FStartInTray},
+    {"AutoStartCheck", &TSettingsRecord::FAutoStart},
+    {"TaskBarCheck", &TSettingsRecord::FShowInTaskbar},
+    {"GlobalShortcutCheck", &TSettingsRecord::FGlobalShortcut},
+};
+
+TEST_F(SettingsFormTest, EachCheckBoxShowsItsSettingAndOkStoresTheChange) {
+    for (const auto& row : checkRows) {
+        for (bool stored : {false, true}) {
+            form.get()->*row.setting = stored;
+            open(
+                [&](TSettingsForm& f) {
+                    auto* box = f.findChild<QCheckBox*>(row.control);
+                    ASSERT_NE(box, nullptr) << row.control;
+                    EXPECT_EQ(box->isChecked(), stored) << row.control;
+                    box->setChecked(!stored);
+                },
+                true);
+            EXPECT_EQ(form.get()->*row.setting, !stored) << row.control;
+        }
+    }
+}
+
+TEST_F(SettingsFormTest, TrackBarsShowTheirSettingWithinRangeAndOkStoresThePosition) {
+    using Value = std::int32_t TSettingsRecord::*;
+    struct Row {
+        const char* control;
+        Value setting;
+        int stored, shown, moveTo, result; // moveTo < 0: left alone
+    } rows[] = {
+        {"BlendTrackbar", &TSettingsRecord::FBlendValue, 120, 120, 200, 200},
+        {"BlendTrackbar", &TSettingsRecord::FBlendValue, 0, 50, -1, 50},
+        {"BlendTrackbar", &TSettingsRecord::FBlendValue, 255, 255, 300, 255},
+        {"VolumeTrackbar", &TSettingsRecord::FSpeechVolume, 40, 40, 65, 65},
+        {"VolumeTrackbar", &TSettingsRecord::FSpeechVolume, 10, 10, 5, 10},
+        {"VolumeTrackbar", &TSettingsRecord::FSpeechVolume, 30, 30, -1, 30},
+    };
+    for (const auto& r : rows) {
+        form.get()->*r.setting = r.stored;
+        int shown = -1;
+        open(
+            [&](TSettingsForm& f) {
+                auto* bar = f.findChild<QSlider*>(r.control);
+                ASSERT_NE(bar, nullptr);
+                shown = bar->value();
+                if (r.moveTo >= 0) bar->setValue(r.moveTo);
+            },
+            true);
+        EXPECT_EQ(shown, r.shown) << r.control << " " << r.stored;
+        EXPECT_EQ(form.get()->*r.setting, r.result) << r.control << " " << r.stored;
+    }
+}
+
+TEST_F(SettingsFormTest, CancelKeepsTheRecordAndUndoesThePreview) {
+    struct Row {
+        bool blendOn;
+        int blendValue;
+        double during; // opacity while the user had changed things
+        double after;
+    } rows[] = {
+        {false, 120, 180 / 255.0, 1.0}, // ticking the box previews at the bar's level
+        {true, 120, 1.0, 120 / 255.0},  // clearing it shows the window solid
+    };
+    for (const auto& r : rows) {
+        form->FBlendOn = r.blendOn;
+        form->FBlendValue = r.blendValue;
+        form->setWindowOpacity(r.blendOn ? r.blendValue / 255.0 : 1.0);
+        const TSettingsRecord before = *form;
+        open(
+            [&](TSettingsForm& f) {
+                for (const auto& row : checkRows) {
+                    auto* box = f.findChild<QCheckBox*>(row.control);
+                    box->setChecked(!box->isChecked());
+                }
+                f.BlendTrackbar->setValue(180);
+                f.VolumeTrackbar->setValue(60);
+            },
+            false);
+        EXPECT_NEAR(opacityInside, r.during, 0.01) << r.blendOn;
+        EXPECT_NEAR(form->windowOpacity(), r.after, 0.01) << r.blendOn;
+        for (const auto& row : checkRows)
+            EXPECT_EQ(form.get()->*row.setting, before.*row.setting) << row.control;
+        EXPECT_EQ(form->FBlendValue, before.FBlendValue);
+        EXPECT_EQ(form->FSpeechVolume, before.FSpeechVolume);
+    }
+}
+
+TEST_F(SettingsFormTest, TrackBarPreviewsTheLevelOnlyWhileBlendingIsOn) {
+    form->FBlendOn = true;
+    form->FBlendValue = 120;
+    form->setWindowOpacity(120 / 255.0);
+    std::vector<double> seen;
+    open(
+        [&](TSettingsForm& f) {
+            seen.push_back(form->windowOpacity()); // opening keeps the look
+            f.BlendTrackbar->setValue(60);
+            seen.push_back(form->windowOpacity());
+            f.BlendCheck->setChecked(false);
+            EXPECT_FALSE(f.BlendTrackbar->isEnabled());
+            f.BlendTrackbar->setValue(90);
+            seen.push_back(form->windowOpacity());
+        },
+        false);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_NEAR(seen[0], 120 / 255.0, 0.01);
+    EXPECT_NEAR(seen[1], 60 / 255.0, 0.01);
+    EXPECT_NEAR(seen[2], 1.0, 0.01);
+    EXPECT_NEAR(form->windowOpacity(), 120 / 255.0, 0.01);
+}
+
+TEST_F(SettingsFormTest, OpeningWithBlendingOffDisablesTheTrackBar) {
+    for (bool on : {false, true}) {
+        form->FBlendOn = on;
+        form->FBlendValue = 120;
+        bool enabled = !on;
+        open([&](TSettingsForm& f) { enabled = f.BlendTrackbar->isEnabled(); }, false);
+        EXPECT_EQ(enabled, on);
+    }
+}
+
+TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlending) {
+    for (bool shortcut : {false, true}) {
+        form->FTimerInterval = 250;
+        form->FGlobalShortcut = shortcut;
+        form->FBlendOn = true;
+        form->FBlendValue = 100;
+        // The live state disagrees with the record everywhere OK must bring it back.
+        form->Timer1.setInterval(100);
+        form->SpeechKey->setActive(!shortcut);
+        form->MI_Speak->setShortcut(shortcut ? QKeySequence() : QKeySequence("Ctrl+Alt+S"));
+        form->setWindowOpacity(1.0);
+        open([](TSettingsForm&) {}, true);
+        EXPECT_EQ(form->Timer1.interval(), 250);
+        EXPECT_EQ(form->SpeechKey->active(), shortcut);
+        EXPECT_EQ(form->MI_Speak->shortcut(),
+                  shortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
+        EXPECT_NEAR(form->windowOpacity(), 100 / 255.0, 0.01);
+        EXPECT_EQ(lastTaskbarStep(), "taskbar.hide") << shortcut;
+    }
+}
+
+TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndIsHiddenAfter) {
+    for (bool show : {false, true}) {
+        for (bool ok : {false, true}) {
+            form->FShowInTaskbar = show;
+            std::string whileOpen;
+            open([&](TSettingsForm&) { whileOpen = lastTaskbarStep(); }, ok);
+            EXPECT_EQ(whileOpen, show ? "taskbar.show" : "taskbar.hide");
+            EXPECT_EQ(lastTaskbarStep(), "taskbar.hide");
+        }
+    }
+}
+
+TEST_F(SettingsFormTest, StayOnTopChangesTheWindowAndKeepsItVisible) {
+    form->show();
+    for (bool onTop : {true, false}) {
+        open([&](TSettingsForm& f) { f.OnTopCheck->setChecked(onTop); }, true);
+        EXPECT_EQ(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_TRUE(form->isVisible());
+    }
+}
+
+TEST_F(SettingsFormTest, TestButtonSpeaksAtTheBarsVolumeAndKeepsTheStoredVolume) {
+    form->FSpeechVolume = 40;
+    open(
+        [&](TSettingsForm& f) {
+            f.VolumeTrackbar->setValue(25);
+            f.SpeechVolPreviewButton->click();
+            EXPECT_EQ(form->FSpeechVolume, 40); // back at once, while it still speaks
+        },
+        false);
+    settle();
+    EXPECT_EQ(speakCalls, 1);
+    ASSERT_FALSE(fakes.mixer.sets.empty());
+    EXPECT_EQ(fakes.mixer.sets.front(), 25000u + 25000u * 65536u);
+    EXPECT_EQ(form->FSpeechVolume, 40);
+}
+
+TEST_F(SettingsFormTest, TestButtonDoesNothingWhileTheClockSpeaks) {
+    form->FSpeechVolume = 40;
+    form->FSpeaking = true;
+    open(
+        [&](TSettingsForm& f) {
+            f.VolumeTrackbar->setValue(25);
+            f.SpeechVolPreviewButton->click();
+        },
+        true);
+    form->FSpeaking = false;
+    EXPECT_EQ(speakCalls, 0);
+    EXPECT_TRUE(fakes.mixer.sets.empty());
+    EXPECT_EQ(form->FSpeechVolume, 25); // OK keeps the bar's volume
+}
+
+TEST_F(SettingsFormTest, DialogOpensOnTheFirstPageEveryTime) {
+    open(
+        [&](TSettingsForm& f) {
+            f.show();
+            f.PageControl->setCurrentIndex(2);
+            f.hide();
+            f.show();
+            EXPECT_EQ(f.PageControl->currentWidget(), f.TabSheet1);
+            f.hide();
+        },
+        false);
+}
+
+TEST_F(SettingsFormTest, FocusGoesOkCancelHelpThenThePages) {
+    open(
+        [&](TSettingsForm& f) {
+            f.show();
+            EXPECT_EQ(f.focusWidget(), f.BitBtn1); // where the focus goes once it is active
+            std::vector<QWidget*> order;
+            for (QWidget* w = f.BitBtn1; order.size() < 4; w = w->nextInFocusChain())
+                if (w->focusPolicy() & Qt::TabFocus) order.push_back(w);
+            EXPECT_EQ(order[1], f.BitBtn2);
+            EXPECT_EQ(order[2], f.HelpButton);
+            EXPECT_TRUE(f.PageControl->isAncestorOf(order[3]) || order[3] == f.PageControl);
+            f.hide();
+        },
+        false);
+}
+
+TEST_F(SettingsFormTest, OnlyOneDialogAtATime) {
+    open([&](TSettingsForm&) { form->SetupButtonClick(); }, false);
+    EXPECT_EQ(dialogs, 1);
+    open([](TSettingsForm&) {}, false);
+    EXPECT_EQ(dialogs, 2);
+}
+
+TEST_F(SettingsFormTest, HelpWithoutItsPageSaysWhichFileIsMissing) {
+    open([](TSettingsForm& f) { f.HelpButton->click(); }, false);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains("help/settings.html")) << messages[0].toStdString();
+}
+
+} // namespace
+} // namespace ql
