@@ -5,6 +5,7 @@
 #include "settings/SettingsCodec.h"
 #include "settings/SettingsRecord.h"
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -46,6 +47,16 @@ public:
     void OpenRegistry();
     void SaveSettings();
     void applyGlobalShortcut();
+
+    // ---- Settings dialog
+    void SetupButtonClick();
+    void Settings1Click() { SetupButtonClick(); }
+
+    // ---- Commands of the buttons, the popup menu and the keyboard
+    void OptionsButtonClick();
+    QPoint OptionsMenuPoint() const; // where OptionsButtonClick pops the menu up
+    // True when the key was one of the window's commands.
+    bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
 
     // ---- Clock tick
     void Timer1Timer();
@@ -145,6 +156,7 @@ private:
     void createComponents();
     void createPopupMenu();
     void createButtons();
+    void setButtonIcons();
     void readClock();
     void startAnnouncement();
     bool voiceFolderReady();

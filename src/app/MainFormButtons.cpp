@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include "app/ButtonIcons.h"
+
 #include <QToolButton>
 
 namespace ql {
@@ -12,6 +14,11 @@ QToolButton* makeButton(QWidget* parent, const char* name, QRect geometry, const
     b->setToolTip(hint);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
+}
+
+void setIcon(QToolButton* b, const QIcon& icon, QSize size = {16, 16}) {
+    b->setIcon(icon);
+    b->setIconSize(size);
 }
 
 } // namespace
@@ -30,8 +37,20 @@ void TMainForm::createButtons() {
     bold.setBold(true);
     MinimizeButton->setFont(bold);
     LangSelButton->raise(); // drawn over the announce button's right edge
+    setButtonIcons();
+    connect(SetupButton, &QToolButton::clicked, this, &TMainForm::SetupButtonClick);
+    connect(OptionsButton, &QToolButton::clicked, this, &TMainForm::OptionsButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
     connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::HideMainWindow);
+}
+
+void TMainForm::setButtonIcons() {
+    setIcon(AlarmButton, ButtonIcons::alarmClock());
+    setIcon(SetupButton, ButtonIcons::gear());
+    setIcon(OptionsButton, ButtonIcons::list());
+    setIcon(HelpButton, ButtonIcons::question());
+    setIcon(AnnounceButton, ButtonIcons::loudspeaker(), {28, 16});
+    setIcon(LangSelButton, ButtonIcons::downArrow());
 }
 
 } // namespace ql

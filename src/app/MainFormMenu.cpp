@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include "app/KeyCommandFilter.h"
+
 #include <QActionGroup>
 #include <QMenu>
 
@@ -28,7 +30,9 @@ void TMainForm::createPopupMenu() {
     MI_Selectlanguage->setObjectName("MI_Selectlanguage");
     addSeparator(MainPopupMenu, "N8");
     addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
-    addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
+    QAction* settings =
+        addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
+    connect(settings, &QAction::triggered, this, &TMainForm::Settings1Click);
     addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
     addSeparator(MainPopupMenu, "MenuItem6");
     MI_big = addItem(MainPopupMenu, "MI_big", "&Big display");
@@ -51,6 +55,9 @@ void TMainForm::createPopupMenu() {
     connect(Exit2, &QAction::triggered, this, [this] { Close(); });
     // The keys act through the window's key handler, not as menu shortcuts.
     for (QAction* a : MainPopupMenu->actions()) a->setShortcutContext(Qt::WidgetShortcut);
+    new KeyCommandFilter(*this, [this](int key, Qt::KeyboardModifiers held) {
+        return FormKeyDown(key, held);
+    });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { MainPopupMenu->popup(mapToGlobal(at)); });

@@ -1,0 +1,169 @@
+#include "MainFormFixture.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QToolButton>
+
+#include <set>
+
+namespace ql {
+namespace {
+
+std::atomic<bool> releaseSpeech{false};
+void heldSpeak() {
+    ++speakCalls;
+    while (!releaseSpeech)
+        QThread::msleep(1);
+}
+
+class CommandSurfaceTest : public MainFormFixture {
+  protected:
+    std::vector<std::string> opened; // object names of the modal dialogs, in order
+
+    void SetUp() override {
+        MainFormFixture::SetUp();
+        opened.clear();
+        ModalHooks::dialog = [this](QDialog& d) {
+            opened.push_back(d.objectName().toStdString());
+            return QDialog::Rejected;
+        };
+        storeCurrentSettings();
+        create();
+        form->show();
+    }
+    void TearDown() override {
+        if (form) form->MainPopupMenu->hide();
+        ModalHooks::dialog = nullptr;
+        MainFormFixture::TearDown();
+    }
+    // A key press as the window system delivers it: to one control, through the application.
+    static void press(QWidget* target, int key, Qt::KeyboardModifiers held) {
+        QKeyEvent event(QEvent::KeyPress, key, held);
+        QApplication::sendEvent(target, &event);
+    }
+    QAction* item(const char* name) { return form->MainPopupMenu->findChild<QAction*>(name); }
+    QToolButton* button(const char* name) { return form->findChild<QToolButton*>(name); }
+
+    // What a command did, in words a table can hold.
+    std::string outcome() {
+        settle();
+        std::string what;
+        for (const auto& d : opened)
+            what += "dialog " + d + ";";
+        if (speakCalls) what += "spoke;";
+        if (form->FSmallMode) what += "small;";
+        if (form->closed())
+            what += "closed;";
+        else if (!form->isVisible() || form->isMinimized())
+            what += "hidden;";
+        if (form->MainPopupMenu->isVisible()) what += "menu;";
+        return what;
+    }
+};
+
+TEST_F(CommandSurfaceTest, EveryMenuItemAndButtonReachesItsOperation) {
+    struct Row {
+        const char* control;
+        const char* outcome;
+    } rows[] = {
+        {"MI_Speak", "spoke;"},
+        {"MenuItem4", "dialog SettingsForm;"},
+        {"MI_small", "small;"},
+        {"Minimizetotray1", "hidden;"},
+        {"Exit2", "closed;"},
+        {"AnnounceButton", "spoke;"},
+        {"SetupButton", "dialog SettingsForm;"},
+        {"OptionsButton", "menu;"},
+        {"MinimizeButton", "hidden;"},
+    };
+    for (const auto& r : rows) {
+        if (QToolButton* b = button(r.control))
+            b->click();
+        else if (QAction* a = item(r.control))
+            a->trigger();
+        else
+            ADD_FAILURE() << "no control " << r.control;
+        EXPECT_EQ(outcome(), r.outcome) << r.control;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(CommandSurfaceTest, OptionsMenuOpensBesideTheButton) {
+    form->move(200, 150);
+    const QPoint expected = form->pos() + form->OptionsButton->pos() + QPoint(43, 21);
+    EXPECT_EQ(form->OptionsMenuPoint(), expected);
+    form->OptionsButton->click();
+    EXPECT_TRUE(form->MainPopupMenu->isVisible());
+    EXPECT_EQ(form->MainPopupMenu->pos(), expected);
+}
+
+TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
+    struct Row {
+        Qt::Key key;
+        Qt::KeyboardModifiers held;
+        const char* outcome;
+    } rows[] = {
+        {Qt::Key_S, Qt::ControlModifier, "dialog SettingsForm;"},
+        {Qt::Key_S, Qt::ControlModifier | Qt::KeypadModifier, "dialog SettingsForm;"},
+        {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, ""},
+        {Qt::Key_S, Qt::ControlModifier | Qt::AltModifier, ""},
+        {Qt::Key_S, Qt::ControlModifier | Qt::MetaModifier, ""},
+        {Qt::Key_S, Qt::NoModifier, ""},
+        {Qt::Key_S, Qt::AltModifier, ""},
+        {Qt::Key_X, Qt::ControlModifier, ""},
+        {Qt::Key_M, Qt::ControlModifier, ""},
+    };
+    for (const auto& r : rows) {
+        // Sent to a control: the window must see it first.
+        press(form->AnnounceButton, r.key, r.held);
+        EXPECT_EQ(outcome(), r.outcome) << r.key << " " << r.held.toInt();
+        opened.clear();
+    }
+}
+
+TEST_F(CommandSurfaceTest, KeyHandlerLeavesOtherWindowsAlone) {
+    QWidget other;
+    press(&other, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(outcome(), "");
+}
+
+TEST_F(CommandSurfaceTest, RightClickAnywhereShowsTheMenu) {
+    for (QWidget* target : {static_cast<QWidget*>(form.get()), form->BackPanel,
+                            static_cast<QWidget*>(form->SetupButton)}) {
+        const QPoint at(5, 5);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &event);
+        EXPECT_TRUE(form->MainPopupMenu->isVisible()) << target->objectName().toStdString();
+        form->MainPopupMenu->hide();
+    }
+}
+
+TEST_F(CommandSurfaceTest, OnlySpeechControlsWaitForAnAnnouncement) {
+    releaseSpeech = false;
+    installVoice("English (Test)", heldSpeak);
+    form.reset();
+    create();
+    form->AnnounceButtonClick();
+    ASSERT_TRUE(form->FSpeaking);
+    const std::set<std::string> speech{"AnnounceButton", "LangSelButton", "MI_Speak",
+                                       "MI_Selectlanguage"};
+    for (QToolButton* b : form->findChildren<QToolButton*>())
+        EXPECT_EQ(b->isEnabled(), !speech.contains(b->objectName().toStdString()))
+            << b->objectName().toStdString();
+    for (QAction* a : form->MainPopupMenu->actions()) {
+        if (a->isSeparator()) continue;
+        EXPECT_EQ(a->isEnabled(), !speech.contains(a->objectName().toStdString()))
+            << a->objectName().toStdString();
+    }
+    releaseSpeech = true;
+    settle();
+    EXPECT_TRUE(form->AnnounceButton->isEnabled());
+    EXPECT_TRUE(form->MI_Selectlanguage->isEnabled());
+}
+
+} // namespace
+} // namespace ql
