@@ -13,6 +13,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace ql {
 namespace {
 
@@ -22,8 +24,11 @@ template <class W> W* place(W* widget, const char* name, QRect geometry) {
     return widget;
 }
 
+// The desktop's fonts run wider than the ones the layout was made for: a caption never clips.
 QCheckBox* check(QWidget* page, const char* name, const QString& caption, QRect geometry) {
-    return place(new QCheckBox(caption, page), name, geometry);
+    auto* box = place(new QCheckBox(caption, page), name, geometry);
+    box->resize(std::max(geometry.width(), box->sizeHint().width()), geometry.height());
+    return box;
 }
 
 QLabel* label(QWidget* page, const char* name, const QString& text, QPoint at, bool small = false) {
@@ -136,8 +141,8 @@ void TSettingsForm::createSoundPage() {
 void TSettingsForm::createButtons() {
     BitBtn1 = dialogButton(this, "BitBtn1", "&OK", {87, 209, 71, 40}, QStyle::SP_DialogOkButton);
     BitBtn1->setDefault(true);
-    HelpButton =
-        dialogButton(this, "HelpButton", "&Help", {176, 209, 71, 40}, QStyle::SP_DialogHelpButton);
+    HelpButton = dialogButton(this, "HelpButton", "&Help", {176, 209, 71, 40},
+                              QStyle::SP_MessageBoxQuestion);
     HelpButton->setToolTip("Help");
     BitBtn2 =
         dialogButton(this, "BitBtn2", "&Cancel", {266, 209, 71, 40}, QStyle::SP_DialogCancelButton);

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The main window's keys: Ctrl+S opens the settings dialog (whose pages are walked by keyboard in
+# the focus order OK, Cancel, Help, pages), Ctrl+Shift+S opens nothing, Ctrl+A the alarm dialog.
+source "$(dirname "$0")/env.sh"
+ql_env_start --no-sound
+
+ql_prepare_store - <<'STORE'
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="000000000000"
+"LNumSettings"="02000300010000000255"
+"CurrentVer"="2.6"
+STORE
+ql_start_program
+main=$(ql_wait_window 'Multilingual Quorlan' 20) || ql_fail "no main window"
+ql_sleep 0.5
+ql_screenshot "$QL_TMP/main.png"
+import -window "$main" "$QL_TMP/main-window.png"
+
+# Opens a dialog by a key on the main window and prints its id.
+open_by_key() {
+    ql_window_key "$main" "$1"
+    ql_wait_window "$2" 10
+}
+
+ql_window_key "$main" ctrl+shift+s
+ql_sleep 1.5
+ql_find_window Settings >/dev/null && ql_fail "Ctrl+Shift+S opened the settings"
+
+settings=$(open_by_key ctrl+s Settings) || ql_fail "Ctrl+S opened no settings dialog"
+read -r x y w h m <<<"$(ql_window_info "$settings")"
+ql_assert_eq "418 278" "$w $h" "settings dialog size"
+ql_sleep 0.5
+import -window "$settings" "$QL_TMP/settings-1.png"
+# Focus: OK, Cancel, Help, then the tab bar, where the arrow keys turn the pages.
+xdotool key --clearmodifiers Tab Tab Tab Right
+ql_sleep 0.5
+import -window "$settings" "$QL_TMP/settings-2.png"
+xdotool key --clearmodifiers Right
+ql_sleep 0.5
+import -window "$settings" "$QL_TMP/settings-3.png"
+xdotool key --clearmodifiers Escape
+ql_wait_until 10 ql_not ql_find_window Settings || ql_fail "Escape did not close the settings"
+
+if [[ ${QL_SKIP_ALARM_KEY:-} != 1 ]]; then
+    open_by_key ctrl+a 'Alarm and announce settings' >/dev/null ||
+        ql_fail "Ctrl+A opened no alarm and announcement dialog"
+    xdotool key --clearmodifiers Escape
+    ql_wait_until 10 ql_not ql_find_window 'Alarm and announce settings' ||
+        ql_fail "Escape did not close the alarm dialog"
+fi
+
+ql_stop_program
+ql_assert_clean_exit
+if [[ -n ${QL_SHOTS_DIR:-} ]]; then cp "$QL_TMP"/*.png "$QL_SHOTS_DIR"/; fi
