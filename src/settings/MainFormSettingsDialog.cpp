@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QSlider>
+#include <QWindow>
 
 #include <memory>
 
@@ -31,16 +32,17 @@ void fill(TMainForm& m, TSettingsForm& f) {
     if (!m.FBlendOn) f.BlendTrackbar->setEnabled(false);
 }
 
-// Changing the window flags gives the window a new native window, hidden and without its
-// shape: both come back as they were.
+// Through the native window when there is one: setting the widget's flags would hide the
+// window and show it again somewhere else, without its shape or its taskbar state.
 void applyOnTop(TMainForm& m) {
     if (m.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == m.FOnTop) return;
-    const bool wasVisible = m.isVisible();
-    const QRegion shape = m.mask();
-    m.clearMask();
-    m.setWindowFlag(Qt::WindowStaysOnTopHint, m.FOnTop);
-    if (!shape.isEmpty()) m.setMask(shape);
-    if (wasVisible) m.show();
+    const Qt::WindowFlags flags = m.windowFlags().setFlag(Qt::WindowStaysOnTopHint, m.FOnTop);
+    if (QWindow* native = m.windowHandle()) {
+        m.overrideWindowFlags(flags);
+        native->setFlags(flags);
+    } else {
+        m.setWindowFlags(flags);
+    }
 }
 
 void readTaskbarAndTimer(TMainForm& m, const TSettingsForm& f) {
