@@ -1,4 +1,6 @@
 #include "app/MainForm.h"
+#include "display/ClockData.h"
+#include "platform/AlsaSoundPlayer.h"
 #include "platform/AlsaWaveMixer.h"
 #include "platform/DlLibraryLoader.h"
 #include "platform/FileSettingsStore.h"
@@ -43,9 +45,12 @@ int main(int argc, char** argv) {
     ql::AlsaWaveMixer mixer;
     ql::DlLibraryLoader libraries;
     ql::X11TaskbarButton taskbar;
+    ql::AlsaSoundPlayer sound;
     const ql::Platform platform{clock,       store, autostart, lock,   desktop,
-                                closeBridge, mixer, libraries, taskbar};
+                                closeBridge, mixer, libraries, taskbar, sound};
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
+    ql::TClockData clockData;
+    mainForm.setClockData(&clockData);
     return QApplication::exec();
 }
