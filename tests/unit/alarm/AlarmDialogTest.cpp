@@ -415,55 +415,5 @@ TEST_F(AlarmDialogTest, TheMenuItemOpensTheDialogToo) {
     EXPECT_EQ(opened, 1);
 }
 
-TEST_F(AlarmDialogTest, LayoutAndTabOrder) {
-    createAt(false, 9, 0);
-    runDialog(
-        [](TAlarmForm& d) {
-            EXPECT_EQ(d.windowTitle(), "Alarm and announce settings");
-            EXPECT_EQ(d.size(), QSize(332, 297));
-            for (QGroupBox* box : {d.GroupBox1, d.GroupBox2, d.GroupBox3}) {
-                EXPECT_TRUE(box->font().bold());
-                for (QWidget* w : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                    EXPECT_FALSE(w->font().bold()) << w->objectName().toStdString();
-            }
-            struct Row {
-                const char* name;
-                QRect geometry;
-            } rows[] = {
-                {"GroupBox1", {8, 12, 161, 93}},      {"AlarmCheck", {8, 20, 97, 17}},
-                {"HourEdit", {8, 60, 29, 22}},        {"HourUpDown", {37, 60, 16, 22}},
-                {"MinEdit", {60, 60, 29, 22}},        {"MinUpDown", {89, 60, 16, 22}},
-                {"AMRadio", {112, 53, 37, 21}},       {"PMRadio", {112, 70, 37, 17}},
-                {"GroupBox2", {180, 12, 145, 93}},    {"AnnCheck", {8, 20, 133, 17}},
-                {"AnnEdit", {8, 60, 33, 22}},         {"AnnUpDown", {41, 60, 15, 22}},
-                {"GroupBox3", {8, 112, 317, 129}},    {"PreviewButton", {153, 34, 21, 20}},
-                {"AlarmIntEdit", {184, 34, 33, 22}},  {"AlmIntUpDown", {217, 34, 15, 22}},
-                {"WaveFileEdit", {8, 76, 217, 22}},   {"BrButton", {237, 76, 63, 21}},
-                {"AlarmAnnCheck", {8, 105, 257, 17}}, {"BitBtn1", {9, 255, 73, 33}},
-                {"HelpButton", {128, 255, 75, 33}},   {"BitBtn2", {251, 255, 73, 33}},
-            };
-            for (const Row& r : rows) {
-                auto* w = d.findChild<QWidget*>(r.name);
-                ASSERT_TRUE(w) << r.name;
-                EXPECT_EQ(w->geometry(), r.geometry) << r.name;
-            }
-            EXPECT_TRUE(d.AlarmIntEdit->isReadOnly());
-            EXPECT_TRUE(d.BitBtn1->isDefault());
-            std::vector<QString> order;
-            QWidget* w = d.AlarmCheck;
-            do {
-                if (w->focusPolicy() & Qt::TabFocus) order.push_back(w->objectName());
-                w = w->nextInFocusChain();
-            } while (w != d.AlarmCheck && order.size() < 40);
-            const std::vector<QString> expected{
-                "AlarmCheck",   "HourEdit",     "HourUpDown",      "MinEdit",       "MinUpDown",
-                "AMRadio",      "PMRadio",      "AnnCheck",        "AnnEdit",       "AnnUpDown",
-                "BitBtn1",      "BitBtn2",      "AlarmSoundCombo", "PreviewButton", "AlarmIntEdit",
-                "AlmIntUpDown", "WaveFileEdit", "BrButton",        "AlarmAnnCheck", "HelpButton"};
-            EXPECT_EQ(order, expected);
-        },
-        false);
-}
-
 } // namespace
 } // namespace ql

@@ -60,41 +60,6 @@ TEST(NumberField, ReadsWhatTheFieldsAccept) {
     }
 }
 
-TEST(AlarmHour, ShownInTheHourEntry) {
-    struct Row {
-        int hour;
-        bool h24;
-        int position;
-        bool pm;
-    } rows[] = {
-        {0, true, 0, false},  {13, true, 13, false},  {23, true, 23, false}, {0, false, 12, false},
-        {1, false, 1, false}, {11, false, 11, false}, {12, false, 12, true}, {13, false, 1, true},
-        {19, false, 7, true}, {23, false, 11, true},
-    };
-    for (const Row& r : rows) {
-        const HourEntry e = hourToEntry(r.hour, r.h24);
-        EXPECT_EQ(e.position, r.position) << r.hour << (r.h24 ? " 24h" : " 12h");
-        EXPECT_EQ(e.pm, r.pm) << r.hour << (r.h24 ? " 24h" : " 12h");
-    }
-}
-
-TEST(AlarmHour, ReadBackFromTheHourEntry) {
-    struct Row {
-        int entered;
-        bool h24, pm;
-        int hour;
-    } rows[] = {
-        {0, true, false, 0},    {17, true, true, 17},  {23, true, false, 23}, {7, false, true, 19},
-        {12, false, false, 0},  {12, false, true, 12}, {0, false, true, 12},  {0, false, false, 0},
-        {11, false, false, 11}, {11, false, true, 23}, {1, false, true, 13},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(hourFromEntry(r.entered, r.h24, r.pm), r.hour) << r.entered
-                                                                 << (r.h24  ? " 24h"
-                                                                     : r.pm ? " PM"
-                                                                            : " AM");
-}
-
 TEST(AlarmHour, EveryHourSurvivesTheRoundTrip) {
     for (bool h24 : {false, true})
         for (int hour = 0; hour < 24; ++hour) {
@@ -145,14 +110,6 @@ TEST(PlayAlarmSound, EachNumberStartsItsSound) {
             EXPECT_EQ(player.calls[0].path, "/home/ann/gong.wav");
         }
     }
-}
-
-TEST(PlayAlarmSound, BuiltInSoundsAreSharedNotCopied) {
-    FakeSoundPlayer player;
-    playAlarmSound(player, &builtInSounds(), 3, {});
-    playAlarmSound(player, &builtInSounds(), 3, {});
-    ASSERT_EQ(player.calls.size(), 2u);
-    EXPECT_EQ(player.calls[0].wave.get(), player.calls[1].wave.get());
 }
 
 TEST(PlayAlarmSound, BuiltInItemsWithoutDataAreSilent) {
