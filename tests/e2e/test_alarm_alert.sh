@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # The alarm at its minute: the "Alarm!" window appears, the chosen built-in sound (Whistle) is
 # heard at once and again every 4 s, Return confirms it, and it does not come back in that minute.
+# The clock starts in the notification area: the alert must show without its main window.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/sound_bursts.sh"
 
 REPEAT=4
 ql_env_start
-# 24-hour clock, alarm on at 07:30, sound 3 (Whistle), repeated every 4 s.
+# Start in the tray, 24-hour clock, alarm on at 07:30, sound 3 (Whistle), repeated every 4 s.
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]
-"BinSettings"="001010000000"
+"BinSettings"="101010000000"
 "LNumSettings"="01000100010000040255"
 "SNumSettings"="60073000034040"
 "CurrentVer"="2.6"
@@ -30,6 +31,7 @@ if error=$(ql_wait_window "Error" 2); then
 fi
 alert=$(ql_wait_window "Alarm!" 15) || ql_fail "the alert did not appear at 07:30"
 ql_log "alert window $alert at $(ql_window_info "$alert")"
+ql_find_window "Multilingual Quorlan" >/dev/null && ql_fail "the main window should stay in the tray"
 ql_sleep 9.5 # sounds at 0, 4 and 8 s
 ql_screenshot "$QL_TMP/alert.png"
 [[ -n ${QL_SHOTS:-} ]] && cp "$QL_TMP/alert.png" "$QL_SHOTS/"
