@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -304,6 +305,25 @@ TEST_F(AlarmDialogTest, UpDownsStepWrapAndPadMinutes) {
             false);
     }
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(AlarmDialogTest, ArrowKeysInTheFieldStepLikeTheButtons) {
+    createAt(true, 23, 59);
+    runDialog(
+        [](TAlarmForm& d) {
+            QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(d.MinEdit, &up);
+            EXPECT_EQ(d.MinEdit->text(), "00");
+            QCoreApplication::sendEvent(d.HourEdit, &up);
+            EXPECT_EQ(d.HourEdit->text(), "0");
+            QCoreApplication::sendEvent(d.AlarmIntEdit, &down); // read-only, still steps
+            EXPECT_EQ(d.AlarmIntEdit->text(), "4");
+        },
+        true);
+    EXPECT_EQ(form->FAlarmHour, 0);
+    EXPECT_EQ(form->FAlarmMinute, 0);
+    EXPECT_EQ(form->FAlarmRepeat, 4u);
 }
 
 TEST_F(AlarmDialogTest, MinutesArePaddedWhenShownAndWhenLeftButOtherFieldsNever) {
