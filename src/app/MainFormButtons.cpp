@@ -40,6 +40,7 @@ void TMainForm::createButtons() {
     setButtonIcons();
     connect(SetupButton, &QToolButton::clicked, this, &TMainForm::SetupButtonClick);
     connect(OptionsButton, &QToolButton::clicked, this, &TMainForm::OptionsButtonClick);
+    connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
     connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::HideMainWindow);
 }

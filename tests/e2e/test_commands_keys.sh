@@ -41,13 +41,11 @@ import -window "$settings" "$QL_TMP/settings-3.png"
 xdotool key --clearmodifiers Escape
 ql_wait_until 10 ql_not ql_find_window Settings || ql_fail "Escape did not close the settings"
 
-if [[ ${QL_SKIP_ALARM_KEY:-} != 1 ]]; then
-    open_by_key ctrl+a 'Alarm and announce settings' >/dev/null ||
-        ql_fail "Ctrl+A opened no alarm and announcement dialog"
-    xdotool key --clearmodifiers Escape
-    ql_wait_until 10 ql_not ql_find_window 'Alarm and announce settings' ||
-        ql_fail "Escape did not close the alarm dialog"
-fi
+open_by_key ctrl+a 'Alarm and announce settings' >/dev/null ||
+    ql_fail "Ctrl+A opened no alarm and announcement dialog"
+xdotool key --clearmodifiers Escape
+ql_wait_until 10 ql_not ql_find_window 'Alarm and announce settings' ||
+    ql_fail "Escape did not close the alarm dialog"
 
 ql_stop_program
 ql_assert_clean_exit

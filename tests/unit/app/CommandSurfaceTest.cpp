@@ -70,11 +70,13 @@ TEST_F(CommandSurfaceTest, EveryMenuItemAndButtonReachesItsOperation) {
         const char* outcome;
     } rows[] = {
         {"MI_Speak", "spoke;"},
+        {"MenuItem3", "dialog AlarmForm;"},
         {"MenuItem4", "dialog SettingsForm;"},
         {"MI_small", "small;"},
         {"Minimizetotray1", "hidden;"},
         {"Exit2", "closed;"},
         {"AnnounceButton", "spoke;"},
+        {"AlarmButton", "dialog AlarmForm;"},
         {"SetupButton", "dialog SettingsForm;"},
         {"OptionsButton", "menu;"},
         {"MinimizeButton", "hidden;"},
@@ -109,7 +111,9 @@ TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
     } rows[] = {
         {Qt::Key_S, Qt::ControlModifier, "dialog SettingsForm;"},
         {Qt::Key_S, Qt::ControlModifier | Qt::KeypadModifier, "dialog SettingsForm;"},
+        {Qt::Key_A, Qt::ControlModifier, "dialog AlarmForm;"},
         {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, ""},
+        {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, ""},
         {Qt::Key_S, Qt::ControlModifier | Qt::AltModifier, ""},
         {Qt::Key_S, Qt::ControlModifier | Qt::MetaModifier, ""},
         {Qt::Key_S, Qt::NoModifier, ""},
