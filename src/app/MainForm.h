@@ -69,6 +69,13 @@ public:
     void HideMainWindow();
     void ShowTaskbarButton();
     void HideTaskbarButton();
+    void SysTrayDblClick();
+    void SysTrayIconStartup(bool& ShowMainForm);
+    void MinimizeButtonClick();
+    void Minimizetotray1Click();
+    // Without a notification area the window must stay reachable: it is shown at start and
+    // minimised rather than hidden.
+    bool trayAvailable() const { return FTrayAvailable; }
 
     // ---- Speech
     void PrepareVoiceFolder();
@@ -86,8 +93,15 @@ public:
     // ---- Alarm
     void Alarm();
 
-    // ---- Information windows
+    // ---- Information windows and help
     void FirstRunExecute();
+    void About1Click();
+    void HelpButtonClick();
+    // Help for a dialog: 10 the settings, 20 the alarm and announcements.
+    void ShowHelpContext(int context);
+    // A named page of the help, e.g. "IDH_999".
+    void ShowHelpTopic(const QString& topic);
+    void ShowHelpFinder();
 
     // ---- Runtime flags
     bool FAlarmShowing = false;
@@ -138,6 +152,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createComponents();
@@ -146,10 +161,15 @@ private:
     void readClock();
     void startAnnouncement();
     bool voiceFolderReady();
+    void setupTrayIcon();
+    void showTrayIcon();
+    void trayHostChanged(bool available);
+    void openHelp(const QString& page, const QString& fragment = {});
 
     Platform P;
     QString ProgramPath;
     bool FClosed = false;
+    bool FTrayAvailable = true;
 };
 
 } // namespace ql

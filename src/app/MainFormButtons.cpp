@@ -31,7 +31,8 @@ void TMainForm::createButtons() {
     MinimizeButton->setFont(bold);
     LangSelButton->raise(); // drawn over the announce button's right edge
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
-    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::HideMainWindow);
+    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::MinimizeButtonClick);
+    connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
 }
 
 } // namespace ql

@@ -10,6 +10,7 @@ class LocalClock;
 class NamedLock;
 class SettingsStore;
 class TaskbarButton;
+class TrayHost;
 class WaveMixer;
 
 // The operating-system services the main window uses; the program passes the real ones, tests
@@ -24,6 +25,7 @@ struct Platform {
     WaveMixer& mixer;
     LibraryLoader& libraries;
     TaskbarButton& taskbar;
+    TrayHost& trayHost;
 };
 
 } // namespace ql
