@@ -107,5 +107,20 @@ TEST_F(HelpTest, AboutMenuItemOpensTheAboutWindow) {
     EXPECT_EQ(titles, std::vector<QString>{"About Multilingual Quorlan"});
 }
 
+// The pages the program asks for exist in the built help folder, with the index it jumps to.
+TEST(HelpPages, EveryRequestedPageIsBuiltBesideTheProgram) {
+    const QString help = QCoreApplication::applicationDirPath() + "/../help/";
+    for (const char* page : {"index.html", "settings.html", "alarm.html", "IDH_999.htm"}) {
+        QFile file(help + page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+        const QByteArray html = file.readAll();
+        EXPECT_TRUE(html.contains("<title>")) << page;
+        if (QByteArray(page) == "index.html") {
+            EXPECT_TRUE(html.contains("id=\"index\""));
+        }
+    }
+    EXPECT_TRUE(QFile::exists(help + "images/face-big.png"));
+}
+
 } // namespace
 } // namespace ql
