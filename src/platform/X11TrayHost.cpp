@@ -61,9 +61,16 @@ void X11TrayHost::watch(ChangeHandler onChange) {
     if (selection_) timer_.start();
 }
 
+// A panel may drop the selection for a moment while it rebuilds its tray: only a tray missing on
+// two polls in a row counts as gone, so a hidden window does not pop up for nothing.
 void X11TrayHost::poll() {
     const std::uint32_t owner = selectionOwner();
-    if (owner == owner_) return;
+    if (owner == owner_) {
+        missingPolls_ = 0;
+        return;
+    }
+    if (owner == 0 && ++missingPolls_ < 2) return;
+    missingPolls_ = 0;
     owner_ = owner;
     if (onChange_) onChange_(available());
 }

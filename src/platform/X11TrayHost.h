@@ -24,6 +24,7 @@ class X11TrayHost : public TrayHost {
     QTimer timer_;
     ChangeHandler onChange_;
     std::uint32_t owner_ = 0;
+    int missingPolls_ = 0;
     std::uint32_t selection_ = 0; // the atom, 0 without X11
 };
 
