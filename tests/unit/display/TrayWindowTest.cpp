@@ -138,13 +138,5 @@ TEST_F(TrayWindowTest, TrayLeavingWhileHiddenBringsTheWindowBack) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(TrayWindowTest, TrayLeavingWhileTheWindowIsUpChangesNothingVisible) {
-    startShown(false);
-    fakes.trayHost.set(false);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->isMinimized());
-    EXPECT_FALSE(fakes.taskbar.shown);
-}
-
 } // namespace
 } // namespace ql

@@ -158,17 +158,5 @@ TEST(InfoWindows, UpgradeWindowKeepsItsDesignedPlaceWhereTheScreenAllows) {
     EXPECT_TRUE(window.y() == 684 || area.bottom() - window.geometry().bottom() <= 41);
 }
 
-TEST(InfoWindows, WelcomeAndAboutAreCentredOnTheScreen) {
-    int calls = 0;
-    const TInfoForm welcome(nullptr, [] {});
-    const TAboutForm about(nullptr);
-    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    for (const QWidget* w :
-         {static_cast<const QWidget*>(&welcome), static_cast<const QWidget*>(&about)})
-        EXPECT_LE((w->geometry().center() - centre).manhattanLength(), 2)
-            << w->windowTitle().toStdString();
-    EXPECT_EQ(calls, 0);
-}
-
 } // namespace
 } // namespace ql
