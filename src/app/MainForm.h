@@ -170,6 +170,7 @@ private:
     QString ProgramPath;
     bool FClosed = false;
     bool FTrayAvailable = true;
+    bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
 };
 
 } // namespace ql

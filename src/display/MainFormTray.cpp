@@ -13,12 +13,15 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWindowStateChangeEvent>
 
 #include <cstdio>
 
 namespace ql {
 namespace {
+
+constexpr int kTrayGraceMs = 30000;
 
 void reportNoTray() {
     static bool said = false;
@@ -53,6 +56,10 @@ void TMainForm::showTrayIcon() {
     } else {
         reportNoTray();
         FShowPending = true;
+        // Started with the session, the clock may come up just before the panel that holds the
+        // tray: if the tray turns up soon, the window goes where the user wanted it.
+        FAwaitingTray = FStartInTray;
+        QTimer::singleShot(kTrayGraceMs, this, [this] { FAwaitingTray = false; });
     }
     P.trayHost.watch([this](bool available) { trayHostChanged(available); });
 }
@@ -63,6 +70,8 @@ void TMainForm::trayHostChanged(bool available) {
         // A restarted panel knows nothing of the old icon: dock it again.
         SysTrayIcon->hide();
         SysTrayIcon->show();
+        if (FAwaitingTray && isVisible() && !isMinimized()) HideMainWindow();
+        FAwaitingTray = false;
         return;
     }
     reportNoTray();

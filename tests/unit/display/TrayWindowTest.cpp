@@ -119,6 +119,20 @@ TEST_F(TrayWindowTest, WithoutATrayTheWindowShowsAndMinimisesNormally) {
     EXPECT_TRUE(form->isMinimized()); // start-up work does not show it again
 }
 
+TEST_F(TrayWindowTest, TrayArrivingJustAfterStartTakesTheWindowOnlyWhenStartingInTheTray) {
+    for (const bool startInTray : {true, false}) {
+        fakes.trayHost.present = false;
+        storeCurrentSettings(startInTray ? "1" : "0");
+        create();
+        form->Timer1Timer();
+        ASSERT_TRUE(form->isVisible());
+        fakes.trayHost.set(true);
+        EXPECT_EQ(form->isVisible(), !startInTray) << startInTray;
+        EXPECT_TRUE(form->SysTrayIcon->isVisible());
+        form.reset();
+    }
+}
+
 TEST_F(TrayWindowTest, TrayLeavingWhileHiddenBringsTheWindowBack) {
     startShown(false);
     menuItem("Minimizetotray1")->trigger();
