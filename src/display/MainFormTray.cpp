@@ -70,7 +70,10 @@ void TMainForm::trayHostChanged(bool available) {
         // A restarted panel knows nothing of the old icon: dock it again.
         SysTrayIcon->hide();
         SysTrayIcon->show();
-        if (FAwaitingTray && isVisible() && !isMinimized()) HideMainWindow();
+        if (FAwaitingTray) {
+            FShowPending = false; // the first tick may not even have come yet
+            if (isVisible() && !isMinimized()) HideMainWindow();
+        }
         FAwaitingTray = false;
         return;
     }

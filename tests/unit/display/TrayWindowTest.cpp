@@ -133,6 +133,15 @@ TEST_F(TrayWindowTest, TrayArrivingJustAfterStartTakesTheWindowOnlyWhenStartingI
     }
 }
 
+TEST_F(TrayWindowTest, TrayArrivingBeforeTheFirstTickKeepsTheWindowHidden) {
+    fakes.trayHost.present = false;
+    storeCurrentSettings("1");
+    create();
+    fakes.trayHost.set(true);
+    form->Timer1Timer();
+    EXPECT_FALSE(form->isVisible());
+}
+
 TEST_F(TrayWindowTest, TrayLeavingWhileHiddenBringsTheWindowBack) {
     startShown(false);
     menuItem("Minimizetotray1")->trigger();
