@@ -32,5 +32,26 @@ done
 
 ql_sleep 1 # several ticks: the window must stay hidden past the first one
 tray_main_shown && ql_fail "the main window appeared after start-up"
+
+# A right click on the icon opens the clock's menu; its commands work with the window hidden,
+# and closing the window they open does not end the program.
+menu_open() {
+    local id
+    for id in $(xdotool search --pid "$(tray_pid)" 2>/dev/null); do
+        [[ $id == "$icon" ]] && continue
+        [[ $(ql_window_info "$id" | awk '{ print $5 }') == IsViewable ]] && return 0
+    done
+    return 1
+}
+xdotool mousemove --window "$icon" 12 12 click 3
+ql_wait_until 5 menu_open || ql_fail "a right click on the icon opened no menu"
+[[ -n ${QL_SHOTS:-} ]] && ql_screenshot "$QL_SHOTS/tray-menu.png"
+xdotool key Up Up Up Return # "About...", the third item from the bottom
+about=$(ql_wait_window 'About Multilingual Quorlan' 5) || ql_fail "About... from the icon's menu"
+ql_window_key "$about" Return
+ql_wait_until 5 ql_not ql_find_window 'About Multilingual Quorlan' || ql_fail "the about window stayed"
+ql_sleep 0.5
+ql_pid_alive "$(tray_pid)" || ql_fail "the program ended when the about window closed"
+tray_main_shown && ql_fail "the main window appeared with the about window"
 tray_stop_program
 ql_assert_clean_exit
