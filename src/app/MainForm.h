@@ -38,6 +38,8 @@ public:
     // The main window's close request from any source; true when the window closed.
     bool Close();
     bool closed() const { return FClosed; }
+    // A close request from outside the window (signal, end of session).
+    bool closeRequested();
 
     // ---- Settings store
     void CheckRegistry();
@@ -171,6 +173,7 @@ private:
     bool FClosed = false;
     bool FTrayAvailable = true;
     bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
+    bool FSettingsLoaded = false;
 };
 
 } // namespace ql
