@@ -73,7 +73,7 @@ void InfoWindow::placeAt(QPoint topLeft) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return move(topLeft);
     const QRect area = screen->availableGeometry();
-    // Room for a title bar and frame that the window manager adds below and right of us.
+    // Room for the frame and title bar the window manager puts round the window.
     constexpr int kFrame = 40;
     const int x = std::clamp(topLeft.x(), area.left(),
                              std::max(area.left(), area.right() - width() - kFrame));
