@@ -50,13 +50,6 @@ TEST(TrayIcon, EightOClockHalfCaseGivesOneOfTheTwoAcceptedPoints) {
     }
 }
 
-TEST(TrayIcon, AfternoonHoursDrawLikeTheirMorningTwins) {
-    for (int hour = 0; hour < 12; ++hour)
-        for (int minute = 0; minute < 60; ++minute)
-            ASSERT_EQ(hourHandEnd(hour, minute), hourHandEnd(hour + 12, minute))
-                << hour << ":" << minute;
-}
-
 std::set<std::pair<int, int>> inked(const QImage& image) {
     std::set<std::pair<int, int>> pixels;
     for (int y = 0; y < image.height(); ++y)

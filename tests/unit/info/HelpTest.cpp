@@ -42,6 +42,7 @@ class HelpTest : public MainFormFixture {
     void clickInNextWindow(const char* button) {
         ModalHooks::dialog = [button](QDialog& d) {
             d.findChild<QPushButton*>(button)->click();
+            EXPECT_EQ(d.result(), 0) << button << " closed its window";
             return 0;
         };
     }

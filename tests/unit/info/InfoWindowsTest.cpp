@@ -131,19 +131,6 @@ TEST(InfoWindows, LinksOpenTheirAddressAndOkCloses) {
     UrlOpener::hook = nullptr;
 }
 
-TEST(InfoWindows, HelpButtonsAskForHelpAndLeaveTheWindowOpen) {
-    for (const auto& [windowIndex, button] :
-         {std::pair{0, "BitBtn2"}, std::pair{1, "NewsButton"}}) {
-        int helpCalls = 0;
-        const auto window = kWindows[windowIndex].make(helpCalls);
-        window->show();
-        window->findChild<QPushButton*>(button)->click();
-        EXPECT_EQ(helpCalls, 1) << button;
-        EXPECT_TRUE(window->isVisible()) << button;
-        EXPECT_EQ(window->result(), 0) << button;
-    }
-}
-
 TEST(InfoWindows, UpgradeWindowKeepsItsDesignedPlaceWhereTheScreenAllows) {
     int calls = 0;
     TNewVerForm window(nullptr, [&calls] { ++calls; });
