@@ -20,6 +20,7 @@ class QToolButton;
 namespace ql {
 
 class GlobalSpeechKey;
+class TAlarmForm;
 class TClockData;
 
 // The main window. It owns every setting (the inherited record), the runtime flags and all
@@ -94,6 +95,11 @@ public:
 
     // ---- Alarm
     void Alarm();
+    // Starts one alarm sound by its number and returns at once.
+    void PlayAlarmSound(int sound, const QString& path);
+    void AlarmButtonClick();
+    // The alert's spoken time: on this thread, at the speech volume, which stays set.
+    void SpeakBeforeAlarm();
 
     // ---- Information windows and help
     void FirstRunExecute();
@@ -162,6 +168,8 @@ private:
     void createButtons();
     void readClock();
     void startAnnouncement();
+    void fillAlarmForm(TAlarmForm& form);
+    void readAlarmForm(const TAlarmForm& form);
     bool voiceFolderReady();
     void setupTrayIcon();
     void showTrayIcon();

@@ -9,6 +9,7 @@ class LibraryLoader;
 class LocalClock;
 class NamedLock;
 class SettingsStore;
+class SoundPlayer;
 class TaskbarButton;
 class TrayHost;
 class WaveMixer;
@@ -25,6 +26,7 @@ struct Platform {
     WaveMixer& mixer;
     LibraryLoader& libraries;
     TaskbarButton& taskbar;
+    SoundPlayer& sound;
     TrayHost& trayHost;
 };
 
