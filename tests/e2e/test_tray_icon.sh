@@ -37,7 +37,7 @@ tray_main_shown && ql_fail "the main window appeared after start-up"
 # and closing the window they open does not end the program.
 menu_open() {
     local id
-    for id in $(xdotool search --pid "$(tray_pid)" 2>/dev/null); do
+    for id in $(xdotool search --pid "$QL_PID" 2>/dev/null); do
         [[ $id == "$icon" ]] && continue
         [[ $(ql_window_info "$id" | awk '{ print $5 }') == IsViewable ]] && return 0
     done
@@ -51,7 +51,7 @@ about=$(ql_wait_window 'About Multilingual Quorlan' 5) || ql_fail "About... from
 ql_window_key "$about" Return
 ql_wait_until 5 ql_not ql_find_window 'About Multilingual Quorlan' || ql_fail "the about window stayed"
 ql_sleep 0.5
-ql_pid_alive "$(tray_pid)" || ql_fail "the program ended when the about window closed"
+ql_pid_alive "$QL_PID" || ql_fail "the program ended when the about window closed"
 tray_main_shown && ql_fail "the main window appeared with the about window"
-tray_stop_program
+ql_stop_program
 ql_assert_clean_exit

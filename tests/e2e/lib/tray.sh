@@ -1,19 +1,9 @@
 # Helpers for the notification-area tests, sourced after env.sh.
 
-# The program's own PID: under faketime QL_PID is faketime's, which runs the program as its child.
-tray_pid() {
-    local child
-    if [[ $(cat "/proc/$QL_PID/comm" 2>/dev/null) == faketime ]]; then
-        child=$(pgrep -P "$QL_PID" | head -n 1)
-        [[ -n $child ]] && { echo "$child"; return 0; }
-    fi
-    echo "$QL_PID"
-}
-
 # Confirms any "Error" box of the program (e.g. no voice plug-in installed), so start-up goes on.
 tray_confirm_errors() {
     local id
-    for id in $(xdotool search --pid "$(tray_pid)" --name '^Error$' 2>/dev/null); do
+    for id in $(xdotool search --pid "$QL_PID" --name '^Error$' 2>/dev/null); do
         [[ $(ql_window_name "$id") == Error ]] || continue
         ql_window_key "$id" Return
     done
@@ -46,7 +36,7 @@ tray_icon_window() {
     local tray tx ty tw th tm id x y w h m
     tray=$(xdotool search --name '^SystemTray$' 2>/dev/null | head -n 1) || return 1
     read -r tx ty tw th tm <<<"$(ql_window_info "$tray")" || return 1
-    for id in $(xdotool search --pid "$(tray_pid)" 2>/dev/null); do
+    for id in $(xdotool search --pid "$QL_PID" 2>/dev/null); do
         read -r x y w h m <<<"$(ql_window_info "$id")" || continue
         if [[ $m == IsViewable ]] && ((w > 1 && x >= tx && y >= ty && x + w <= tx + tw && y + h <= ty + th)); then
             echo "$id"
@@ -76,9 +66,3 @@ tray_icon_picture() {
         -filter point -resize 800% "$1" || ql_fail "cannot cut the icon out of the screenshot"
 }
 
-# Like ql_stop_program, but the SIGTERM goes to the program itself, also under faketime.
-tray_stop_program() {
-    kill -TERM "$(tray_pid)" 2>/dev/null
-    ql_wait_pid_exit "$QL_PID" 10 || ql_fail "the program did not end within 10 s of SIGTERM"
-    ql_reap
-}
