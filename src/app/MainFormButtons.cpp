@@ -42,7 +42,8 @@ void TMainForm::createButtons() {
     connect(OptionsButton, &QToolButton::clicked, this, &TMainForm::OptionsButtonClick);
     connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
-    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::HideMainWindow);
+    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::MinimizeButtonClick);
+    connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
 }
 
 void TMainForm::setButtonIcons() {

@@ -1,7 +1,6 @@
 #include "settings/TSettingsForm.h"
 
 #include "app/MainForm.h"
-#include "settings/SettingsHelp.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -214,7 +213,7 @@ void TSettingsForm::SpeechVolPreviewButtonClick() {
 }
 
 void TSettingsForm::HelpButtonClick() {
-    openSettingsHelp(this, Main.ProgramDir);
+    Main.ShowHelpContext(10);
 }
 
 } // namespace ql

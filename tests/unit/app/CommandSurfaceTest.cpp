@@ -1,5 +1,7 @@
 #include "MainFormFixture.h"
 
+#include "info/UrlOpener.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -22,10 +24,18 @@ void heldSpeak() {
 class CommandSurfaceTest : public MainFormFixture {
   protected:
     std::vector<std::string> opened; // object names of the modal dialogs, in order
+    std::vector<std::string> pages;  // help pages handed to the browser
 
     void SetUp() override {
         MainFormFixture::SetUp();
         opened.clear();
+        pages.clear();
+        QDir(dir.path()).mkdir("help");
+        QFile(dir.path() + "/help/index.html").open(QIODevice::WriteOnly);
+        UrlOpener::hook = [this](const QUrl& url) {
+            pages.push_back(url.fileName().toStdString());
+            return true;
+        };
         ModalHooks::dialog = [this](QDialog& d) {
             opened.push_back(d.objectName().toStdString());
             return QDialog::Rejected;
@@ -37,6 +47,7 @@ class CommandSurfaceTest : public MainFormFixture {
     void TearDown() override {
         if (form) form->MainPopupMenu->hide();
         ModalHooks::dialog = nullptr;
+        UrlOpener::hook = nullptr;
         MainFormFixture::TearDown();
     }
     // A key press as the window system delivers it: to one control, through the application.
@@ -51,8 +62,12 @@ class CommandSurfaceTest : public MainFormFixture {
     std::string outcome() {
         settle();
         std::string what;
+        for (const auto& m : messages)
+            what += "message " + m.toStdString() + ";";
         for (const auto& d : opened)
             what += "dialog " + d + ";";
+        for (const auto& p : pages)
+            what += "help " + p + ";";
         if (speakCalls) what += "spoke;";
         if (form->FSmallMode) what += "small;";
         if (form->closed())
@@ -72,13 +87,16 @@ TEST_F(CommandSurfaceTest, EveryMenuItemAndButtonReachesItsOperation) {
         {"MI_Speak", "spoke;"},
         {"MenuItem3", "dialog AlarmForm;"},
         {"MenuItem4", "dialog SettingsForm;"},
+        {"MenuItem5", "help index.html;"},
         {"MI_small", "small;"},
+        {"About1", "dialog AboutForm;"},
         {"Minimizetotray1", "hidden;"},
         {"Exit2", "closed;"},
         {"AnnounceButton", "spoke;"},
         {"AlarmButton", "dialog AlarmForm;"},
         {"SetupButton", "dialog SettingsForm;"},
         {"OptionsButton", "menu;"},
+        {"HelpButton", "help index.html;"},
         {"MinimizeButton", "hidden;"},
     };
     for (const auto& r : rows) {
@@ -114,6 +132,8 @@ TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
         {Qt::Key_A, Qt::ControlModifier, "dialog AlarmForm;"},
         {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, ""},
         {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, ""},
+        {Qt::Key_H, Qt::ControlModifier, "help index.html;"},
+        {Qt::Key_H, Qt::ControlModifier | Qt::AltModifier, ""},
         {Qt::Key_S, Qt::ControlModifier | Qt::AltModifier, ""},
         {Qt::Key_S, Qt::ControlModifier | Qt::MetaModifier, ""},
         {Qt::Key_S, Qt::NoModifier, ""},
@@ -126,6 +146,7 @@ TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
         press(form->AnnounceButton, r.key, r.held);
         EXPECT_EQ(outcome(), r.outcome) << r.key << " " << r.held.toInt();
         opened.clear();
+        pages.clear();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "unit/app/MainFormFixture.h"
 
+#include "info/UrlOpener.h"
 #include "settings/TSettingsForm.h"
 #include "speech/GlobalSpeechKey.h"
 
@@ -263,10 +264,19 @@ TEST_F(SettingsFormTest, OnlyOneDialogAtATime) {
     EXPECT_EQ(dialogs, 2);
 }
 
-TEST_F(SettingsFormTest, HelpWithoutItsPageSaysWhichFileIsMissing) {
+TEST_F(SettingsFormTest, HelpOpensTheSettingsPage) {
+    QDir(dir.path()).mkdir("help");
+    QFile(dir.path() + "/help/settings.html").open(QIODevice::WriteOnly);
+    std::vector<QUrl> urls;
+    UrlOpener::hook = [&urls](const QUrl& url) {
+        urls.push_back(url);
+        return true;
+    };
     open([](TSettingsForm& f) { f.HelpButton->click(); }, false);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].contains("help/settings.html")) << messages[0].toStdString();
+    UrlOpener::hook = nullptr;
+    ASSERT_EQ(urls.size(), 1u);
+    EXPECT_EQ(urls[0], QUrl::fromLocalFile(dir.path() + "/help/settings.html"));
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace
