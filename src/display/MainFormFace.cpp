@@ -4,6 +4,8 @@
 #include "display/ClockData.h"
 #include "display/PaintBox.h"
 
+#include <initializer_list>
+
 namespace ql {
 namespace {
 
@@ -21,11 +23,13 @@ HourDigits twelveHourDigits(int h) {
 
 // A drawing failure (an image missing from its list) ends that group only: the clock keeps
 // running and the other groups still draw.
-template <typename Draw> void drawGuarded(Draw draw) {
+template <typename Draw> void drawGuarded(Draw draw, std::initializer_list<TPaintBox*> boxes) {
     try {
         draw();
     } catch (...) {
     }
+    for (TPaintBox* box : boxes)
+        box->flush();
 }
 
 // Drawing waits while the window is hidden or the images are not loaded yet; the next show
@@ -63,33 +67,34 @@ void TMainForm::MTPaintBoxPaint() {
 
 void TMainForm::UpdateHours() {
     if (!canDraw(*this)) return;
-    drawGuarded([this] { drawHours(); });
+    drawGuarded([this] { drawHours(); },
+                {Hour1Paintbox, Hour2Paintbox, APPaintBox, MiscPaintbox, ColPaintBox});
 }
 
 void TMainForm::UpdateMinutes() {
     if (!canDraw(*this)) return;
-    drawGuarded([this] { drawMinutes(); });
+    drawGuarded([this] { drawMinutes(); }, {Min1Paintbox, Min2Paintbox});
 }
 
 void TMainForm::UpdateSeconds() {
     if (!canDraw(*this)) return;
-    drawGuarded([this] { drawSeconds(); });
+    drawGuarded([this] { drawSeconds(); }, {Sec1PaintBox, Sec2PaintBox});
 }
 
 void TMainForm::UpdateDate() {
     if (!canDraw(*this)) return;
-    drawGuarded([this] { drawDate(); });
+    drawGuarded([this] { drawDate(); }, {Date1Paintbox, Date2Paintbox, WeekdayPaintBox});
 }
 
 void TMainForm::UpdateMiniTime() {
     if (!canDraw(*this)) return;
-    drawGuarded([this] { drawMiniTime(); });
+    drawGuarded([this] { drawMiniTime(); }, {MTPaintBox});
 }
 
 void TMainForm::BlinkMiniColon() {
     if (ClockData)
-        drawGuarded(
-            [this] { MTPaintBox->draw(ClockData->MiscList, FBlinkPhase ? 20 : 21, 37, 0); });
+        drawGuarded([this] { MTPaintBox->draw(ClockData->MiscList, FBlinkPhase ? 20 : 21, 37, 0); },
+                    {MTPaintBox});
     FBlinkPhase = !FBlinkPhase;
 }
 

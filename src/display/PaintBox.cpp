@@ -6,6 +6,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <tuple>
+
 namespace ql {
 
 TPaintBox::TPaintBox(QWidget* parent, const char* name, QRect geometry) : QWidget(parent) {
@@ -15,31 +18,52 @@ TPaintBox::TPaintBox(QWidget* parent, const char* name, QRect geometry) : QWidge
 
 void TPaintBox::draw(const ImageList& list, int index, int x, int y) {
     const Item next{&list, index, QRect(QPoint(x, y), list.size(index))};
-    const QRect shown = next.rect & rect();
-    for (int i = 0; i < count_; ++i) {
-        const Item& old = items_[std::size_t(i)];
-        // Drawing what the box already shows on top changes no pixel: no repaint.
-        if (old.list == next.list && old.index == next.index && old.rect == next.rect &&
-            showsOnTop(i))
-            return;
+    if (!pending_) {
+        shown_ = items_;
+        shownCount_ = count_;
+        pending_ = true;
     }
-    removeHiddenBy(shown);
+    const QRect area = next.rect & rect();
+    removeHiddenBy(area);
     append(next);
-    if (!shown.isEmpty()) update(shown);
+    dirty_ |= area;
+}
+
+void TPaintBox::flush() {
+    if (!pending_) return;
+    pending_ = false;
+    // Drawing again what the box already shows changes no pixel.
+    if (!sameAsBefore() && !dirty_.isEmpty()) update(dirty_);
+    dirty_ = QRect();
+}
+
+// The same items, and wherever two of them overlap, the same one on top: the same pixels.
+bool TPaintBox::sameAsBefore() const {
+    if (count_ != shownCount_) return false;
+    std::array<int, std::tuple_size_v<Items>> before{};
+    for (int i = 0; i < count_; ++i) {
+        const Item& a = items_[std::size_t(i)];
+        const auto same = [&a](const Item& b) {
+            return a.list == b.list && a.index == b.index && a.rect == b.rect;
+        };
+        const auto found = std::find_if(shown_.begin(), shown_.begin() + shownCount_, same);
+        if (found == shown_.begin() + shownCount_) return false;
+        before[std::size_t(i)] = int(found - shown_.begin());
+    }
+    for (int i = 0; i < count_; ++i)
+        for (int j = i + 1; j < count_; ++j)
+            if (before[std::size_t(i)] > before[std::size_t(j)] &&
+                (items_[std::size_t(i)].rect & items_[std::size_t(j)].rect).intersects(rect()))
+                return false;
+    return true;
 }
 
 void TPaintBox::clear() {
+    pending_ = false;
+    dirty_ = QRect();
     if (count_ == 0) return;
     count_ = 0;
     update();
-}
-
-// True when no later item overlaps item i within the box.
-bool TPaintBox::showsOnTop(int i) const {
-    const QRect area = items_[std::size_t(i)].rect & rect();
-    for (int j = i + 1; j < count_; ++j)
-        if (items_[std::size_t(j)].rect.intersects(area)) return false;
-    return true;
 }
 
 void TPaintBox::removeHiddenBy(const QRect& area) {

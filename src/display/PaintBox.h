@@ -24,8 +24,11 @@ class TPaintBox : public QWidget {
     TPaintBox(QWidget* parent, const char* name, QRect geometry);
 
     // Draws item index of list at (x, y). Throws std::out_of_range for an index outside the
-    // list, leaving the box as it was.
+    // list, leaving the box as it was. The screen follows at the next flush().
     void draw(const ImageList& list, int index, int x, int y);
+    // Repaints what the draws since the last flush changed; nothing when they drew what the
+    // box already showed.
+    void flush();
     // Forgets every item: the box shows what lies beneath it.
     void clear();
 
@@ -42,14 +45,21 @@ class TPaintBox : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    bool showsOnTop(int i) const;
+    using Items = std::array<Item, 16>;
+
     void removeHiddenBy(const QRect& area);
     void append(const Item& item);
+    bool sameAsBefore() const;
 
     // Enough for every item any layout draws into one box; an item wholly covered by a later
     // one is dropped, so the list stays short.
-    std::array<Item, 16> items_{};
+    Items items_{};
     int count_ = 0;
+    // The items as the screen shows them, while draws are pending.
+    Items shown_{};
+    int shownCount_ = 0;
+    bool pending_ = false;
+    QRect dirty_;
 };
 
 } // namespace ql
