@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "display/ClockData.h"
 #include "platform/AlsaWaveMixer.h"
 #include "platform/DisplayCheck.h"
 #include "platform/DlLibraryLoader.h"
@@ -37,5 +38,10 @@ int main(int argc, char** argv) {
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
     if (mainForm.closed()) return 0; // asked to end while start-up still had a message open
-    return QApplication::exec();
+    // After the window: its start-up draws nothing from the images.
+    ql::TClockData data;
+    mainForm.setClockData(&data);
+    const int status = QApplication::exec();
+    mainForm.setClockData(nullptr);
+    return status;
 }
