@@ -226,5 +226,32 @@ TEST_F(FacePixelTest, LayoutSwitchShowsTheOtherFaceWhole) {
     expectBig(expectedBig(images(), {"10:00:00", "PM", " 7", 2}), "big again");
 }
 
+// The alarm and settings dialogs repaint the window when they close with OK.
+TEST_F(FacePixelTest, IndicatorsFollowTheSettingsOnTheNextRepaint) {
+    fakes.clock.set(10, 15, 0);
+    createShown(false, false, false);
+    for (bool on : {true, false}) {
+        form->FAlarmOn = on;
+        form->FAnnounceOn = on;
+        form->FormPaint();
+        settlePaint();
+        expectBig(expectedBig(images(), {"10:15:00", "AM", " 7", 2, on, on}), on ? "on" : "off");
+    }
+}
+
+// A value no image stands for ends its own group's drawing only: the groups drawn after it in
+// the same tick still show the time, and the clock runs on.
+TEST_F(FacePixelTest, AFailedGroupLeavesTheOthersDrawn) {
+    fakes.clock.set(10, 29, 58);
+    setDate(7, 2);
+    createShown(false, false, false);
+    setDate(8, 0); // no weekday: no name to draw
+    fakes.clock.set(10, 200, 59);
+    form->Timer1Timer(); // minute 200 has no tens digit
+    settlePaint();
+    // The minutes and Monday's name stay as they were; the seconds and the day are new.
+    expectBig(expectedBig(images(), {"10:29:59", "AM", " 8", 2}), "minute 200, weekday 0");
+}
+
 } // namespace
 } // namespace ql
