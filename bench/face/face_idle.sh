@@ -34,7 +34,7 @@ for row in "big frameless|000000100000|60000000004040" "small frameless|00000010
     ql_rate=$(ql_ms_per_s $((cpu1_ql - cpu0_ql)) "$wall_us")
     xc_rate=$(ql_ms_per_s $((cpu1_xc - cpu0_xc)) "$wall_us")
     printf '%-18s %9s %9s %7s %8s %8s\n' "$name" "$ql_rate" "$xc_rate" \
-        "$(awk -v a="$ql_rate" -v b="$xc_rate" 'BEGIN { printf "%.2f", b > 0 ? a / b : 0 }')" "$(ql_mem_mb "$QL_PID" VmRSS)" "$(ql_pss_mb "$QL_PID")"
+        "$(awk -v a="$ql_rate" -v b="$xc_rate" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')" "$(ql_mem_mb "$QL_PID" VmRSS)" "$(ql_pss_mb "$QL_PID")"
     ql_stop_program
 done
 echo "xclock resident: $(ql_mem_mb "$xclock_pid" VmRSS) MB, PSS $(ql_pss_mb "$xclock_pid") MB"

@@ -34,13 +34,6 @@ ql_window_shot() {
     timeout 20 import -window root -crop "${w}x$h+$x+$y" +repage "$2" || ql_fail "screenshot failed"
 }
 
-# ql_box_crop PICTURE BOX OUT: the part of a panel picture that a box covers.
-ql_box_crop() {
-    local bx by bw bh
-    read -r bx by bw bh <<<"${QL_BOX[$2]}"
-    convert "$1" -crop "${bw}x$bh+$bx+$by" +repage "$3"
-}
-
 # ql_differing_pixels A B GEOMETRY: how many pixels of the area WxH+X+Y differ between two
 # pictures.
 ql_differing_pixels() {
