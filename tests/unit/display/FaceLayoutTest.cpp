@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <QWindow>
 
 #include <set>
 
@@ -148,6 +149,21 @@ TEST_F(FaceLayoutTest, FramedLayoutLeavesNoShapeBehindAndKeepsItsPlace) {
     EXPECT_FALSE(form->mask().isEmpty());
     EXPECT_FALSE(control("MinimizeButton")->isHidden());
     EXPECT_EQ(form->pos(), at);
+}
+
+// A new layout re-creates the native window; what other settings gave it must survive.
+TEST_F(FaceLayoutTest, LayoutChangeKeepsStayOnTopAndTransparency) {
+    createShown(false, true, false);
+    form->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    form->show();
+    form->setWindowOpacity(0.5);
+    for (bool windowless : {false, true}) {
+        form->FWindowless = windowless;
+        form->ChangeMode();
+        EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint) << windowless;
+        ASSERT_NE(form->windowHandle(), nullptr);
+        EXPECT_NEAR(form->windowHandle()->opacity(), 0.5, 0.01) << windowless;
+    }
 }
 
 TEST_F(FaceLayoutTest, ChoosingTheActiveLayoutAgainChangesNothing) {
