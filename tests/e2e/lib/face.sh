@@ -27,6 +27,46 @@ ql_face_draw() {
         -composite "$out" || ql_fail "cannot compose $list/$index into $2"
 }
 
+# ql_face_big OUT HOURS MARK MINUTES SECONDS_TENS DAY WEEKDAY: the big face in 12-hour mode with
+# both indicators off, e.g. ql_face_big out.png " 1" PM 05 0 " 5" 7 (a space: empty tens cell;
+# weekday 1 = Sunday). The ones of the seconds are left as the background shows them.
+ql_face_big() {
+    local out=$1 hours=$2 mark=$3 minutes=$4 sec=$5 day=$6 weekday=$7 tens
+    tens=${hours:0:1}
+    [[ $tens == " " ]] && tens=10
+    ql_face_new "$out" 15
+    ql_face_draw "$out" Hour1 HrMinList "$tens" 0 0
+    ql_face_draw "$out" Hour2 HrMinList "${hours:1:1}" 0 0
+    if [[ $mark == AM ]]; then
+        ql_face_draw "$out" AP MiscList 7 0 0
+        ql_face_draw "$out" AP MiscList 14 0 15
+    else
+        ql_face_draw "$out" AP MiscList 14 0 0
+        ql_face_draw "$out" AP MiscList 8 0 15
+    fi
+    ql_face_draw "$out" Misc MiscList 14 0 6
+    ql_face_draw "$out" Misc MiscList 14 6 6
+    ql_face_draw "$out" Misc MiscList 14 32 2
+    ql_face_draw "$out" Misc MiscList 14 32 8
+    ql_face_draw "$out" Col MiscList 11 0 0
+    ql_face_draw "$out" Misc MiscList 12 115 2
+    ql_face_draw "$out" Min1 HrMinList "${minutes:0:1}" 0 0
+    ql_face_draw "$out" Min2 HrMinList "${minutes:1:1}" 0 0
+    ql_face_draw "$out" Sec1 SecList "$sec" 0 0
+    tens=${day:0:1}
+    [[ $tens == " " ]] && tens=10
+    ql_face_draw "$out" Date1 MSList "$tens" 0 0
+    ql_face_draw "$out" Date2 MSList "${day:1:1}" 0 0
+    ql_face_draw "$out" Weekday MiscList $((weekday - 1)) $(((weekday - 1) * 25)) 0
+}
+
+# ql_assert_big_face SHOT EXPECTED: all of the big face but the running seconds.
+ql_assert_big_face() {
+    ql_assert_same_pixels "$1" "$2" 153x100+0+0 "big face left of the seconds"
+    ql_assert_same_pixels "$1" "$2" 117x50+153+0 "above the seconds"
+    ql_assert_same_pixels "$1" "$2" 270x18+0+82 "weekday strip"
+}
+
 # ql_window_shot ID OUT: the window's client area as the screen shows it.
 ql_window_shot() {
     local x y w h m
