@@ -20,6 +20,7 @@ class QToolButton;
 namespace ql {
 
 class GlobalSpeechKey;
+class TAlarmForm;
 class TClockData;
 class TPaintBox;
 class WindowDragger;
@@ -107,6 +108,11 @@ public:
 
     // ---- Alarm
     void Alarm();
+    // Starts one alarm sound by its number and returns at once.
+    void PlayAlarmSound(int sound, const QString& path);
+    void AlarmButtonClick();
+    // The alert's spoken time: on this thread, at the speech volume, which stays set.
+    void SpeakBeforeAlarm();
 
     // ---- Information windows
     void FirstRunExecute();
@@ -175,6 +181,8 @@ private:
     void applyControls();
     void readClock();
     void startAnnouncement();
+    void fillAlarmForm(TAlarmForm& form);
+    void readAlarmForm(const TAlarmForm& form);
     bool voiceFolderReady();
 
     Platform P;

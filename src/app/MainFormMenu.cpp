@@ -27,7 +27,9 @@ void TMainForm::createPopupMenu() {
     MI_Selectlanguage = MainPopupMenu->addMenu(SelectLanguageMenu);
     MI_Selectlanguage->setObjectName("MI_Selectlanguage");
     addSeparator(MainPopupMenu, "N8");
-    addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
+    QAction* alarmSetup =
+        addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
+    connect(alarmSetup, &QAction::triggered, this, &TMainForm::AlarmButtonClick);
     addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
     addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
     addSeparator(MainPopupMenu, "MenuItem6");

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 #include "display/ClockData.h"
+#include "platform/AlsaSoundPlayer.h"
 #include "platform/AlsaWaveMixer.h"
 #include "platform/DisplayCheck.h"
 #include "platform/DlLibraryLoader.h"
@@ -33,15 +34,13 @@ int main(int argc, char** argv) {
     ql::AlsaWaveMixer mixer;
     ql::DlLibraryLoader libraries;
     ql::X11TaskbarButton taskbar;
+    ql::AlsaSoundPlayer sound;
     const ql::Platform platform{clock,       store, autostart, lock,   desktop,
-                                closeBridge, mixer, libraries, taskbar};
+                                closeBridge, mixer, libraries, taskbar, sound};
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
     if (mainForm.closed()) return 0; // asked to end while start-up still had a message open
-    // After the window: its start-up draws nothing from the images.
-    ql::TClockData data;
-    mainForm.setClockData(&data);
-    const int status = QApplication::exec();
-    mainForm.setClockData(nullptr);
-    return status;
+    ql::TClockData clockData;
+    mainForm.setClockData(&clockData);
+    return QApplication::exec();
 }

@@ -9,6 +9,7 @@ class LibraryLoader;
 class LocalClock;
 class NamedLock;
 class SettingsStore;
+class SoundPlayer;
 class TaskbarButton;
 class WaveMixer;
 
@@ -24,6 +25,7 @@ struct Platform {
     WaveMixer& mixer;
     LibraryLoader& libraries;
     TaskbarButton& taskbar;
+    SoundPlayer& sound;
 };
 
 } // namespace ql

@@ -10,6 +10,7 @@
 #include "platform/WaveMixer.h"
 #include "platform/fake/FakeJournal.h"
 #include "platform/fake/FakeLocalClock.h"
+#include "platform/fake/FakeSoundPlayer.h"
 #include "platform/fake/JournalingStore.h"
 #include "platform/fake/MemorySettingsStore.h"
 
@@ -120,6 +121,8 @@ struct FakePlatform {
     FakeWaveMixer mixer;
     FakeLibraryLoader libraries;
     FakeTaskbar taskbar;
+    FakeSoundPlayer sound;
+    SoundPlayer* soundPlayer = &sound; // a test may hand the window another player
 
     FakePlatform() {
         autostart.journal = &journal;
@@ -130,7 +133,8 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock, journaledStore, autostart, lock, desktop, closeBridge, mixer, libraries, taskbar};
+        return Platform{clock, journaledStore, autostart, lock, desktop, closeBridge, mixer, libraries, taskbar,
+                        *soundPlayer};
     }
 };
 
