@@ -12,7 +12,7 @@ ql_face_big "$expected" 10 PM 00 0 " 5" 7
 ql_face_draw "$expected" Weekday MiscList 14 125 0
 
 ql_store_layout 000000100000 60000000004040
-ql_start_program_at '2026-12-05 22:00:00'
+ql_start_program '2026-12-05 22:00:00'
 ql_wait_program_ready
 win=$(ql_program_window)
 ql_sleep 1
@@ -46,7 +46,7 @@ MT MSList 0 42 0
 MT MSList 0 56 0
 DRAWS
 ql_store_layout 000000100000 60000001004040
-ql_start_program_at '2026-12-05 22:00:00'
+ql_start_program '2026-12-05 22:00:00'
 ql_wait_program_ready
 win=$(ql_program_window)
 ql_sleep 1

@@ -17,7 +17,7 @@ ql_menu_choose() {
 }
 
 ql_store_layout 000000100000 60000000004040
-ql_start_program_at '2026-12-05 13:05:10'
+ql_start_program '2026-12-05 13:05:10'
 ql_wait_program_ready
 win=$(ql_program_window)
 read -r x0 y0 w h m <<<"$(ql_window_info "$win")"

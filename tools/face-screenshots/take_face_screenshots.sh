@@ -40,7 +40,7 @@ for t in "${times[@]}"; do
     for l in "${layouts[@]}"; do
         IFS='|' read -r layout frameless snum <<<"$l"
         ql_store_layout "00${h24}000${frameless}00000" "$snum"
-        ql_start_program_at "2026-12-05 $clock"
+        ql_start_program "2026-12-05 $clock"
         ql_wait_program_ready
         ql_sleep 0.7
         # The small face's colon blinks: wait for it to be lit.

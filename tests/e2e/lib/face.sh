@@ -102,13 +102,3 @@ ql_store_layout() {
 "CurrentVer"="2.6"
 STORE
 }
-
-# ql_start_program_at 'YYYY-MM-DD hh:mm:ss': starts the program with its clock set to that time
-# and running on. libfaketime is preloaded into the program itself, so QL_PID is the program's
-# own (the faketime wrapper runs it as a child, which window searches by PID and SIGTERM miss).
-ql_start_program_at() {
-    local lib
-    lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-    [[ -n $lib ]] || ql_fail "libfaketime not found (package faketime)"
-    LD_PRELOAD=$lib FAKETIME="@$1" FAKETIME_DONT_FAKE_MONOTONIC=1 ql_start_program
-}
