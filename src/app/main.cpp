@@ -10,6 +10,7 @@
 #include "platform/SignalCloseBridge.h"
 #include "platform/SystemLocalClock.h"
 #include "platform/X11TaskbarButton.h"
+#include "platform/X11TrayHost.h"
 #include "platform/XdgAutostart.h"
 
 #include <QApplication>
@@ -35,8 +36,9 @@ int main(int argc, char** argv) {
     ql::DlLibraryLoader libraries;
     ql::X11TaskbarButton taskbar;
     ql::AlsaSoundPlayer sound;
-    const ql::Platform platform{clock,       store, autostart, lock,   desktop,
-                                closeBridge, mixer, libraries, taskbar, sound};
+    ql::X11TrayHost trayHost;
+    const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
+                                mixer, libraries, taskbar,   sound, trayHost};
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
     if (mainForm.closed()) return 0; // asked to end while start-up still had a message open

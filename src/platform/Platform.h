@@ -11,6 +11,7 @@ class NamedLock;
 class SettingsStore;
 class SoundPlayer;
 class TaskbarButton;
+class TrayHost;
 class WaveMixer;
 
 // The operating-system services the main window uses; the program passes the real ones, tests
@@ -26,6 +27,7 @@ struct Platform {
     LibraryLoader& libraries;
     TaskbarButton& taskbar;
     SoundPlayer& sound;
+    TrayHost& trayHost;
 };
 
 } // namespace ql
