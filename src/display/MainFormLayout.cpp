@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCursor>
 #include <QToolButton>
+#include <QWindow>
 
 namespace ql {
 namespace {
@@ -87,6 +88,17 @@ void TMainForm::ChangeMode() {
     FormPaint();
 }
 
+// A shown window changes its frame in place: hidden and shown again by setWindowFlags, it can
+// be left unmapped or unframed by the window manager (icewm, when the frame comes back).
+static void setFlagsKeepingWindow(QWidget& w, Qt::WindowFlags flags) {
+    if (w.isVisible() && w.windowHandle()) {
+        w.overrideWindowFlags(flags);
+        w.windowHandle()->setFlags(flags);
+    } else {
+        w.setWindowFlags(flags);
+    }
+}
+
 // Setting the window flags re-creates the native window, which drops any earlier shape and
 // hides the window; it is shown again where it was.
 void TMainForm::applyFrame() {
@@ -96,12 +108,12 @@ void TMainForm::applyFrame() {
     const Qt::WindowFlags keep = windowFlags() & Qt::WindowStaysOnTopHint;
     if (FWindowless) {
         setFixedSize(frame.frameless);
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | keep);
+        setFlagsKeepingWindow(*this, Qt::Window | Qt::FramelessWindowHint | keep);
         MinimizeButton->setVisible(true);
         setMask(frame.shape);
     } else {
         setWindowTitle(frame.caption);
-        setWindowFlags(frame.framedFlags | keep);
+        setFlagsKeepingWindow(*this, frame.framedFlags | keep);
         clearMask();
         setFixedSize(frame.framedClient);
         MinimizeButton->setVisible(false);

@@ -51,7 +51,7 @@ ql_assert_eq frameless "$(frame_state)" "window after turning Windowless on"
 main=$(ql_find_window 'Multilingual Quorlan')
 read -r x y w h m <<<"$(ql_window_info "$main")"
 ql_assert_eq "292 130" "$w $h" "size of the windowless window"
-xwininfo -id "$main" -shape | grep -q 'Bounding shape extents' || ql_fail "no window shape"
+xwininfo -id "$main" -shape | grep -q 'Window shape extents' || ql_fail "the window has no shape"
 ql_screenshot "$QL_TMP/windowless.png"
 toggle_windowless
 ql_assert_eq framed "$(frame_state)" "window after turning Windowless off"
