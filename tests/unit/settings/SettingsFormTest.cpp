@@ -1,5 +1,7 @@
 #include "unit/app/MainFormFixture.h"
 
+#include "display/ClockData.h"
+#include "display/PaintBox.h"
 #include "info/UrlOpener.h"
 #include "settings/TSettingsForm.h"
 #include "speech/GlobalSpeechKey.h"
@@ -8,6 +10,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <functional>
 
@@ -190,6 +193,48 @@ TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlend
         EXPECT_NEAR(form->windowOpacity(), 100 / 255.0, 0.01);
         EXPECT_EQ(lastTaskbarStep(), "taskbar.hide") << shortcut;
     }
+}
+
+TEST_F(SettingsFormTest, OkRelaysTheWindowOnlyForTheSettingsThatNeedIt) {
+    struct Row {
+        const char* control;
+        bool changeMode, changeButtonMode;
+    } rows[] = {
+        {"EuroCheck", false, false},
+        {"TransButtonsCheck", false, true},
+        {"WindowlessCheck", true, false},
+    };
+    for (const auto& r : rows) {
+        // Out of step with the record: only a call of the layout operation puts them right.
+        form->AlarmButton->setAutoRaise(!form->FTransparentButtons);
+        form->MinimizeButton->setVisible(!form->FWindowless);
+        open(
+            [&](TSettingsForm& f) {
+                auto* box = f.findChild<QCheckBox*>(r.control);
+                box->setChecked(!box->isChecked());
+            },
+            true);
+        EXPECT_EQ(form->MinimizeButton->isVisibleTo(form.get()) == form->FWindowless, r.changeMode)
+            << r.control;
+        EXPECT_EQ(form->AlarmButton->autoRaise() == form->FTransparentButtons, r.changeButtonMode)
+            << r.control;
+    }
+}
+
+TEST_F(SettingsFormTest, HoursShowTheNewFormatAtOnce) {
+    static TClockData images;
+    form->setClockData(&images);
+    fakes.clock.set(14, 5, 0);
+    tickAt(14, 5, 0);
+    form->show();
+    const auto hourDigit = [&] {
+        const TPaintBox* b = form->Hour2Paintbox;
+        return b->itemCount() ? b->item(b->itemCount() - 1).index : -1;
+    };
+    form->FormPaint();
+    EXPECT_EQ(hourDigit(), 2);
+    open([](TSettingsForm& f) { f.EuroCheck->setChecked(true); }, true);
+    EXPECT_EQ(hourDigit(), 4); // no tick in between
 }
 
 TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndIsHiddenAfter) {
