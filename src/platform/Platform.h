@@ -5,6 +5,7 @@ namespace ql {
 class AutostartList;
 class CloseRequestBridge;
 class DesktopGeometry;
+class GlobalHotKey;
 class LibraryLoader;
 class LocalClock;
 class NamedLock;
@@ -24,6 +25,7 @@ struct Platform {
     WaveMixer& mixer;
     LibraryLoader& libraries;
     TaskbarButton& taskbar;
+    GlobalHotKey& hotKey;
 };
 
 } // namespace ql
