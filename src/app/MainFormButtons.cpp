@@ -31,6 +31,7 @@ void TMainForm::createButtons() {
     MinimizeButton->setFont(bold);
     LangSelButton->raise(); // drawn over the announce button's right edge
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
+    connect(LangSelButton, &QToolButton::clicked, this, &TMainForm::LangSelButtonClick);
     connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::HideMainWindow);
 }
 

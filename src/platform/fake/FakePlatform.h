@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/TaskbarButton.h"
 #include "platform/WaveMixer.h"
+#include "platform/fake/FakeGlobalHotKey.h"
 #include "platform/fake/FakeJournal.h"
 #include "platform/fake/FakeLocalClock.h"
 #include "platform/fake/JournalingStore.h"
@@ -75,20 +76,28 @@ struct FakeWaveMixer : WaveMixer {
     }
 };
 
-// Libraries are named by path; each may or may not export Speak.
+// Libraries are named by path; each may or may not export Speak. With `real` set, every call
+// goes to that loader instead (still journaled), for tests with real plug-in files.
 struct FakeLibraryLoader : LibraryLoader {
     FakeJournal* journal = nullptr;
+    LibraryLoader* real = nullptr;
     std::map<std::string, SpeakProc> libraries; // path -> Speak (nullptr: loads, no export)
     std::vector<std::string> loaded;            // paths currently loaded
     Handle load(const std::string& path) override {
         if (journal) journal->add("library.load " + path);
+        if (real) return real->load(path);
         auto it = libraries.find(path);
         if (it == libraries.end()) return nullptr;
         loaded.push_back(path);
         return &it->second;
     }
-    SpeakProc findSpeak(Handle h) override { return h ? *static_cast<SpeakProc*>(h) : nullptr; }
+    SpeakProc findSpeak(Handle h) override {
+        if (real) return real->findSpeak(h);
+        return h ? *static_cast<SpeakProc*>(h) : nullptr;
+    }
     void release(Handle h) override {
+        if (journal) journal->add("library.release");
+        if (real) return real->release(h);
         for (auto it = libraries.begin(); it != libraries.end(); ++it)
             if (&it->second == h) std::erase(loaded, it->first);
     }
@@ -120,6 +129,7 @@ struct FakePlatform {
     FakeWaveMixer mixer;
     FakeLibraryLoader libraries;
     FakeTaskbar taskbar;
+    FakeGlobalHotKey hotKey;
 
     FakePlatform() {
         autostart.journal = &journal;
@@ -130,7 +140,7 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock, journaledStore, autostart, lock, desktop, closeBridge, mixer, libraries, taskbar};
+        return Platform{clock, journaledStore, autostart, lock, desktop, closeBridge, mixer, libraries, taskbar, hotKey};
     }
 };
 
