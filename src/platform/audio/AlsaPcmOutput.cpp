@@ -48,8 +48,13 @@ void waitUntilHeard(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
     while (!stopped(r) && std::chrono::steady_clock::now() < limit) {
         snd_pcm_sframes_t delay = 0;
         if (snd_pcm_delay(pcm, &delay) < 0 || delay <= 0) break;
-        const long ms = std::clamp<long>(delay * 1000L / static_cast<long>(r.rate), 1, 20);
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        const long left = delay * 1000L / static_cast<long>(r.rate);
+        // After that underrun the reported delay stays frozen: sleep it out once and stop.
+        if (snd_pcm_state(pcm) != SND_PCM_STATE_RUNNING) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::clamp<long>(left, 1, 200)));
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::clamp<long>(left, 1, 20)));
     }
 }
 
