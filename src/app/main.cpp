@@ -1,0 +1,51 @@
+#include "app/MainForm.h"
+#include "platform/AlsaWaveMixer.h"
+#include "platform/DlLibraryLoader.h"
+#include "platform/FileSettingsStore.h"
+#include "platform/FlockNamedLock.h"
+#include "platform/QtDesktopGeometry.h"
+#include "platform/SignalCloseBridge.h"
+#include "platform/SystemLocalClock.h"
+#include "platform/X11TaskbarButton.h"
+#include "platform/XdgAutostart.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool haveDisplay() {
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (const char* s = std::getenv(v); s && *s) return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!haveDisplay()) {
+        std::fprintf(stderr, "quorlan-lite: no graphical display (DISPLAY is not set); "
+                             "start the clock from a desktop session.\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // the clock lives on in the tray
+    QApplication::setApplicationName("Multilingual Quorlan");
+
+    ql::SystemLocalClock clock;
+    ql::FileSettingsStore store;
+    ql::XdgAutostart autostart;
+    ql::FlockNamedLock lock;
+    ql::QtDesktopGeometry desktop;
+    ql::SignalCloseBridge closeBridge;
+    ql::AlsaWaveMixer mixer;
+    ql::DlLibraryLoader libraries;
+    ql::X11TaskbarButton taskbar;
+    const ql::Platform platform{clock,       store, autostart, lock,   desktop,
+                                closeBridge, mixer, libraries, taskbar};
+
+    ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
+    return QApplication::exec();
+}

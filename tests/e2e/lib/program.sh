@@ -1,0 +1,66 @@
+# Starting and stopping the program under test.
+
+QL_PID=
+QL_RUNS=0
+
+# ql_start_program [FAKETIME-ARGS...]: starts the program in the private session; with arguments
+# it runs under faketime, e.g. ql_start_program '2026-12-06 23:59:58' or -f '@2026-12-06 23:59:58 x10'.
+ql_start_program() {
+    [[ -x $QL_PROGRAM ]] || ql_fail "program not found: $QL_PROGRAM"
+    [[ -z $QL_PID ]] || ql_fail "ql_start_program: the program is already running (pid $QL_PID)"
+    QL_RUNS=$((QL_RUNS + 1))
+    QL_PROGRAM_ERR=$QL_TMP/program-$QL_RUNS.err
+    local cmd=("$QL_PROGRAM")
+    (($#)) && cmd=(faketime "$@" "$QL_PROGRAM")
+    (cd "$QL_TMP" && exec "${cmd[@]}") >"$QL_TMP/program-$QL_RUNS.out" 2>"$QL_PROGRAM_ERR" &
+    QL_PID=$!
+}
+
+# ql_wait_program_ready [SECONDS]: waits until the program shows a window (its main window, a
+# dialog or its tray icon), then a little longer so that the first tick has run.
+ql_wait_program_ready() {
+    ql_wait_until "${1:-20}" ql_program_window_or_exit >/dev/null
+    if ! ql_pid_alive "$QL_PID"; then
+        ql_reap
+        ql_fail "the program ended during start-up (status $QL_EXIT_STATUS)"
+    fi
+    ql_program_window >/dev/null || ql_fail "the program showed no window within ${1:-20} s"
+    ql_sleep 0.5
+}
+
+ql_program_window_or_exit() { ql_program_window || ! ql_pid_alive "$QL_PID"; }
+
+# Collects the ended program's exit status into QL_EXIT_STATUS.
+ql_reap() {
+    QL_EXIT_STATUS=0
+    wait "$QL_PID" 2>/dev/null || QL_EXIT_STATUS=$?
+    QL_PID=
+}
+
+# ql_stop_program [SECONDS]: asks the program to close as a log-off would (SIGTERM) and waits.
+# Sets QL_EXIT_STATUS; kills the program and fails the test when it does not end in time.
+ql_stop_program() {
+    local limit=${1:-10}
+    [[ -n $QL_PID ]] || ql_fail "ql_stop_program: the program is not running"
+    kill -TERM "$QL_PID" 2>/dev/null
+    if ! ql_wait_pid_exit "$QL_PID" "$limit"; then
+        kill -KILL "$QL_PID" 2>/dev/null
+        ql_wait_pid_exit "$QL_PID" 2
+        ql_reap
+        ql_fail "the program did not end within $limit s of SIGTERM"
+    fi
+    ql_reap
+    ql_log "program ended with status $QL_EXIT_STATUS"
+}
+
+ql_assert_clean_exit() {
+    ql_assert_eq 0 "$QL_EXIT_STATUS" "exit status after SIGTERM"
+}
+
+# One whole run: start, wait for the window, close by SIGTERM, expect a clean exit.
+ql_run_program_once() {
+    ql_start_program "$@"
+    ql_wait_program_ready
+    ql_stop_program
+    ql_assert_clean_exit
+}

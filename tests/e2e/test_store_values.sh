@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Stored values out of range, malformed or short are replaced per field, and everything else in
+# the store survives the save. No window manager, so windows sit exactly where they are placed.
+source "$(dirname "$0")/env.sh"
+ql_env_start --no-wm --no-sound
+
+# name | BinSettings | LNumSettings | SNumSettings | SelLang | expected Bin | LNum | SNum
+rows=(
+    "bad numbers|000000100000|12ab0200005000120300|15073001079905|abc|000000100000|01000100010000120255|15073001014040"
+    "clamped|1|5000-008200009990000|00240000060909|99|100000000000|09740000010009990000|60000000064040"
+    "limits kept|01x|0120-008100009990255|01235901066510|-1|010000000000|01200000100009990255|01235901066510"
+    "short|0000001|0100020|15|0|000000100000|01000200010000000000|15000000004040"
+)
+
+wave='/home/ann/Sounds/my "gong" \ x.wav'
+for row in "${rows[@]}"; do
+    IFS='|' read -r name bin lnum snum sellang want_bin want_lnum want_snum <<<"$row"
+    ql_log "row: $name"
+    ql_prepare_store - <<STORE
+# prepared by $QL_TEST_NAME
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="$bin"
+"LNumSettings"="$lnum"
+"SNumSettings"="$snum"
+"SelLang"="$sellang"
+"WaveFileName"="/home/ann/Sounds/my \"gong\" \\\\ x.wav"
+"CurrentVer"="2.6"
+
+[Software\Other Program]
+"Keep"="me"
+STORE
+    ql_run_program_once
+    ql_assert_store_values "$Q_LITE" <<EXPECTED
+BinSettings|$want_bin
+LNumSettings|$want_lnum
+SNumSettings|$want_snum
+SelLang|0
+WaveFileName|$wave
+CurrentVer|2.6
+EXPECTED
+    ql_assert_store_value 'Software\Other Program' Keep me
+done
