@@ -7,6 +7,7 @@
 #include "platform/SignalCloseBridge.h"
 #include "platform/SystemLocalClock.h"
 #include "platform/X11TaskbarButton.h"
+#include "platform/XcbGlobalHotKey.h"
 #include "platform/XdgAutostart.h"
 
 #include <QApplication>
@@ -43,8 +44,9 @@ int main(int argc, char** argv) {
     ql::AlsaWaveMixer mixer;
     ql::DlLibraryLoader libraries;
     ql::X11TaskbarButton taskbar;
+    ql::XcbGlobalHotKey hotKey;
     const ql::Platform platform{clock,       store, autostart, lock,   desktop,
-                                closeBridge, mixer, libraries, taskbar};
+                                closeBridge, mixer, libraries, taskbar, hotKey};
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
     return QApplication::exec();
