@@ -54,13 +54,16 @@ struct FakeCloseBridge : CloseRequestBridge {
     bool request() { return handler ? handler() : false; }
 };
 
+// With `real` set, reads and writes go to that mixer (still journaled), for benchmarks.
 struct FakeWaveMixer : WaveMixer {
     FakeJournal* journal = nullptr;
+    WaveMixer* real = nullptr;
     bool capable = true;
     std::uint16_t left = 0x8000, right = 0x8000;
     std::vector<std::uint32_t> sets; // every word set, right channel in the high half
     bool getVolume(std::uint16_t& l, std::uint16_t& r) override {
         if (journal) journal->add("mixer.get");
+        if (real) return real->getVolume(l, r);
         if (!capable) return false;
         l = left;
         r = right;
@@ -68,6 +71,7 @@ struct FakeWaveMixer : WaveMixer {
     }
     bool setVolume(std::uint16_t l, std::uint16_t r) override {
         if (journal) journal->add("mixer.set");
+        if (real) return real->setVolume(l, r);
         if (!capable) return false;
         left = l;
         right = r;
