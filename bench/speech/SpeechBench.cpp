@@ -130,6 +130,15 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
     std::printf("volume control: %s\n",
                 mixer ? "ALSA default (used)" : "none (fake mixer, no cost)");
     print("hot key -> Speak", key, thread, "bare thread start");
+    if (mixer) {
+        std::uint16_t step = 0;
+        const auto set = stats(repeat(n, [&] {
+            const auto t = Clock::now();
+            alsa.setVolume(static_cast<std::uint16_t>(30000 + (++step % 2) * 1000), 30000);
+            return micros(Clock::now() - t);
+        }));
+        print("SetWaveVolume alone", set, thread, "bare thread start");
+    }
 }
 
 } // namespace
