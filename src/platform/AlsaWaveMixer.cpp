@@ -50,6 +50,14 @@ snd_mixer_selem_channel_id_t rightOf(snd_mixer_elem_t* e) {
     return snd_mixer_selem_is_playback_mono(e) ? SND_MIXER_SCHN_MONO : SND_MIXER_SCHN_FRONT_RIGHT;
 }
 
+// True when the mixer's own copy of the element already holds these values.
+bool holds(snd_mixer_elem_t* e, long left, long right) {
+    long l = -1, r = -1;
+    snd_mixer_selem_get_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, &l);
+    snd_mixer_selem_get_playback_volume(e, rightOf(e), &r);
+    return l == left && r == right;
+}
+
 } // namespace
 
 AlsaWaveMixer::~AlsaWaveMixer() {
@@ -62,15 +70,18 @@ void AlsaWaveMixer::close() {
     element_ = nullptr;
 }
 
-// The volume element, with values brought up to date; nullptr when there is none.
+// The volume element, opened on first use; nullptr when there is none.
 snd_mixer_elem_t* AlsaWaveMixer::element() {
-    if (mixer_) {
-        snd_mixer_handle_events(mixer_); // changes made by others since the last call
-        return element_;
+    if (!mixer_) {
+        mixer_ = openMixer().release();
+        element_ = mixer_ ? volumeElement(mixer_) : nullptr;
     }
-    mixer_ = openMixer().release();
-    element_ = mixer_ ? volumeElement(mixer_) : nullptr;
     return element_;
+}
+
+// Takes in changes made by others since the last call: a round trip to the sound server.
+void AlsaWaveMixer::refresh() {
+    if (mixer_) snd_mixer_handle_events(mixer_);
 }
 
 // A handle gone stale (the sound server restarted) fails once; the mixer is then opened afresh.
@@ -85,6 +96,7 @@ template <typename Action> bool AlsaWaveMixer::withElement(Action action) {
 
 bool AlsaWaveMixer::getVolume(std::uint16_t& left, std::uint16_t& right) {
     return withElement([&](snd_mixer_elem_t* e) {
+        refresh();
         long min = 0, max = 0, l = 0, r = 0;
         if (snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0 ||
             snd_mixer_selem_get_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, &l) < 0 ||
@@ -100,13 +112,16 @@ bool AlsaWaveMixer::setVolume(std::uint16_t left, std::uint16_t right) {
     return withElement([&](snd_mixer_elem_t* e) {
         long min = 0, max = 0;
         if (snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0) return false;
+        const long l = toElement(left, min, max);
         // One write where one will do: each write is a round trip to the sound server.
-        if (left == right || snd_mixer_selem_is_playback_mono(e))
-            return snd_mixer_selem_set_playback_volume_all(e, toElement(left, min, max)) == 0;
-        return snd_mixer_selem_set_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT,
-                                                   toElement(left, min, max)) == 0 &&
-               snd_mixer_selem_set_playback_volume(e, SND_MIXER_SCHN_FRONT_RIGHT,
-                                                   toElement(right, min, max)) == 0;
+        const bool joined = left == right || snd_mixer_selem_is_playback_mono(e);
+        const long r = joined ? l : toElement(right, min, max);
+        // The mixer skips a write of the value it last saw. Only then can a change by someone
+        // else matter, so only then is the refresh worth its round trip.
+        if (holds(e, l, r)) refresh();
+        if (joined) return snd_mixer_selem_set_playback_volume_all(e, l) == 0;
+        return snd_mixer_selem_set_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, l) == 0 &&
+               snd_mixer_selem_set_playback_volume(e, SND_MIXER_SCHN_FRONT_RIGHT, r) == 0;
     });
 }
 

@@ -22,6 +22,7 @@ class AlsaWaveMixer : public WaveMixer {
   private:
     template <typename Action> bool withElement(Action action);
     _snd_mixer_elem* element();
+    void refresh();
     void close();
 
     _snd_mixer* mixer_ = nullptr;
