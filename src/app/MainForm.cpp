@@ -19,7 +19,17 @@ namespace ql {
 TMainForm::TMainForm(Platform platform, QString programPath, QWidget* parent)
     : QWidget(parent), P(platform), ProgramPath(std::move(programPath)) {
     createComponents();
+    // Installed first: start-up can open message boxes, and a log-out then must still end us.
+    P.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
+}
+
+bool TMainForm::closeRequested() {
+    if (FSettingsLoaded) return Close();
+    // Nothing was read yet, so nothing can be saved or lost.
+    FClosed = true;
+    QCoreApplication::exit(0);
+    return true;
 }
 
 TMainForm::~TMainForm() { FormDestroy(); }
@@ -65,6 +75,7 @@ void TMainForm::FormCreate() {
     OpenRegistry();
     DrawTrayIcon();
     UpdateTrayHint();
+    SysTrayIcon->show();
     PrepareVoiceFolder();
     ScanVoiceFolder();
     BuildLanguageMenus();
@@ -78,7 +89,6 @@ void TMainForm::FormCreate() {
     if (FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     HelpFile = ProgramDir + "Quorlan.chm";
     if (!FStartInTray) FShowPending = true;
-    P.closeBridge.install([this] { return Close(); });
 }
 
 void TMainForm::readClock() {
@@ -135,6 +145,7 @@ void TMainForm::OpenRegistry() {
     if (loaded.upgraded) FUpgraded = true;
     move(loaded.window.left, loaded.window.top);
     applyGlobalShortcut();
+    FSettingsLoaded = true;
 }
 
 void TMainForm::applyGlobalShortcut() {

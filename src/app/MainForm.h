@@ -39,6 +39,8 @@ public:
     // The main window's close request from any source; true when the window closed.
     bool Close();
     bool closed() const { return FClosed; }
+    // A close request from outside the window (signal, end of session).
+    bool closeRequested();
 
     // ---- Settings store
     void CheckRegistry();
@@ -158,6 +160,7 @@ private:
     Platform P;
     QString ProgramPath;
     bool FClosed = false;
+    bool FSettingsLoaded = false;
 };
 
 } // namespace ql

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 #include "platform/AlsaWaveMixer.h"
+#include "platform/DisplayCheck.h"
 #include "platform/DlLibraryLoader.h"
 #include "platform/FileSettingsStore.h"
 #include "platform/FlockNamedLock.h"
@@ -13,22 +14,10 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-bool haveDisplay() {
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (const char* s = std::getenv(v); s && *s) return true;
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
-    if (!haveDisplay()) {
-        std::fprintf(stderr, "quorlan-lite: no graphical display (DISPLAY is not set); "
-                             "start the clock from a desktop session.\n");
+    if (const std::string problem = ql::displayProblem(); !problem.empty()) {
+        std::fprintf(stderr, "quorlan-lite: %s.\n", problem.c_str());
         return 1;
     }
     QApplication app(argc, argv);
@@ -49,5 +38,6 @@ int main(int argc, char** argv) {
                                 closeBridge, mixer, libraries, taskbar, hotKey};
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
+    if (mainForm.closed()) return 0; // asked to end while start-up still had a message open
     return QApplication::exec();
 }

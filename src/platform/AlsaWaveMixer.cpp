@@ -12,7 +12,12 @@ struct MixerCloser {
 };
 using Mixer = std::unique_ptr<snd_mixer_t, MixerCloser>;
 
+// ALSA prints its configuration errors to stderr; without a device that is expected, not news.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
 Mixer openMixer() {
+    static const bool quiet = (snd_lib_error_set_handler(quietAlsa), true);
+    (void)quiet;
     snd_mixer_t* m = nullptr;
     if (snd_mixer_open(&m, 0) < 0) return nullptr;
     Mixer mixer(m);
