@@ -67,7 +67,7 @@ void waitIdle(ql::TMainForm& form) {
 
 // The voice to load: ours if built, else the test voice.
 QString voiceFile() {
-    const QString ours = QString(QL_VOICE_DIR) + "/English (Michael).so";
+    const QString ours = QString(QL_VOICE_DIR) + "/English (Mike).so";
     return QFile::exists(ours) ? ours : QString(QL_RECORDING_VOICE);
 }
 
