@@ -134,7 +134,8 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
         std::uint16_t step = 0;
         const auto set = stats(repeat(n, [&] {
             const auto t = Clock::now();
-            alsa.setVolume(static_cast<std::uint16_t>(30000 + (++step % 2) * 1000), 30000);
+            const auto v = static_cast<std::uint16_t>(++step % 2 ? 40000 : 19661);
+            alsa.setVolume(v, v); // speech volume, then back, as an announcement does
             return micros(Clock::now() - t);
         }));
         print("SetWaveVolume alone", set, thread, "bare thread start");
