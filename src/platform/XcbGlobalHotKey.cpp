@@ -62,8 +62,8 @@ XcbGlobalHotKey::~XcbGlobalHotKey() {
 bool XcbGlobalHotKey::grab(Handler onPress) {
     handler_ = std::move(onPress);
     if (grabbed_) return true;
-    if (!attach()) {
-        reportOnce("there is no X11 display");
+    if (const char* why = attach()) {
+        reportOnce(why);
         return false;
     }
     if (!grabVariants()) {
@@ -82,20 +82,21 @@ void XcbGlobalHotKey::release() {
     grabbed_ = false;
 }
 
-bool XcbGlobalHotKey::attach() {
-    if (conn_) return true;
+// Why the key cannot be had on this display, or nullptr once connected.
+const char* XcbGlobalHotKey::attach() {
+    if (conn_) return nullptr;
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    if (!c) return false;
+    if (!c) return "there is no X11 display";
     const KeyboardMap map = keyboardMap(c);
     int code = keycodeFor(map.keysyms, map.perKeycode, map.minKeycode, KeysymLowerS);
     if (!code) code = keycodeFor(map.keysyms, map.perKeycode, map.minKeycode, KeysymUpperS);
-    if (!code) return false;
+    if (!code) return "the keyboard has no S key";
     conn_ = c;
     root_ = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     keycode_ = static_cast<std::uint8_t>(code);
     numLock_ = numLockMask(c, map);
-    return true;
+    return nullptr;
 }
 
 // All or nothing: a partial grab would make the key work only in some lock states.

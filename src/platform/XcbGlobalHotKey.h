@@ -20,7 +20,7 @@ class XcbGlobalHotKey : public GlobalHotKey, private QAbstractNativeEventFilter 
 
   private:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
-    bool attach();
+    const char* attach();
     bool grabVariants();
     void ungrabVariants();
     void reportOnce(const char* why);
