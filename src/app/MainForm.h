@@ -21,6 +21,7 @@ class QToolButton;
 namespace ql {
 
 class GlobalSpeechKey;
+class TAlarmForm;
 class TClockData;
 
 // The main window. It owns every setting (the inherited record), the runtime flags and all
@@ -95,6 +96,11 @@ public:
 
     // ---- Alarm
     void Alarm();
+    // Starts one alarm sound by its number and returns at once.
+    void PlayAlarmSound(int sound, const QString& path);
+    void AlarmButtonClick();
+    // The alert's spoken time: on this thread, at the speech volume, which stays set.
+    void SpeakBeforeAlarm();
 
     // ---- Information windows
     void FirstRunExecute();
@@ -155,6 +161,8 @@ private:
     void createButtons();
     void readClock();
     void startAnnouncement();
+    void fillAlarmForm(TAlarmForm& form);
+    void readAlarmForm(const TAlarmForm& form);
     bool voiceFolderReady();
 
     Platform P;

@@ -30,6 +30,7 @@ void TMainForm::createButtons() {
     bold.setBold(true);
     MinimizeButton->setFont(bold);
     LangSelButton->raise(); // drawn over the announce button's right edge
+    connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
     connect(LangSelButton, &QToolButton::clicked, this, &TMainForm::LangSelButtonClick);
     connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::HideMainWindow);

@@ -28,7 +28,9 @@ void TMainForm::createPopupMenu() {
     MI_Selectlanguage->setObjectName("MI_Selectlanguage");
     connect(SelectLanguageMenu, &QMenu::aboutToShow, this, &TMainForm::MI_SelectlanguageClick);
     addSeparator(MainPopupMenu, "N8");
-    addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
+    QAction* alarmSetup =
+        addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
+    connect(alarmSetup, &QAction::triggered, this, &TMainForm::AlarmButtonClick);
     addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
     addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
     addSeparator(MainPopupMenu, "MenuItem6");

@@ -1,4 +1,6 @@
 #include "app/MainForm.h"
+#include "display/ClockData.h"
+#include "platform/AlsaSoundPlayer.h"
 #include "platform/AlsaWaveMixer.h"
 #include "platform/DisplayCheck.h"
 #include "platform/DlLibraryLoader.h"
@@ -33,11 +35,14 @@ int main(int argc, char** argv) {
     ql::AlsaWaveMixer mixer;
     ql::DlLibraryLoader libraries;
     ql::X11TaskbarButton taskbar;
+    ql::AlsaSoundPlayer sound;
     ql::XcbGlobalHotKey hotKey;
-    const ql::Platform platform{clock,       store, autostart, lock,   desktop,
-                                closeBridge, mixer, libraries, taskbar, hotKey};
+    const ql::Platform platform{clock,       store,     autostart, lock,  desktop, closeBridge,
+                                mixer,       libraries, taskbar,   sound, hotKey};
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
     if (mainForm.closed()) return 0; // asked to end while start-up still had a message open
+    ql::TClockData clockData;
+    mainForm.setClockData(&clockData);
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@ class LibraryLoader;
 class LocalClock;
 class NamedLock;
 class SettingsStore;
+class SoundPlayer;
 class TaskbarButton;
 class WaveMixer;
 
@@ -25,6 +26,7 @@ struct Platform {
     WaveMixer& mixer;
     LibraryLoader& libraries;
     TaskbarButton& taskbar;
+    SoundPlayer& sound;
     GlobalHotKey& hotKey;
 };
 

@@ -11,6 +11,7 @@
 #include "platform/fake/FakeGlobalHotKey.h"
 #include "platform/fake/FakeJournal.h"
 #include "platform/fake/FakeLocalClock.h"
+#include "platform/fake/FakeSoundPlayer.h"
 #include "platform/fake/JournalingStore.h"
 #include "platform/fake/MemorySettingsStore.h"
 
@@ -133,6 +134,8 @@ struct FakePlatform {
     FakeWaveMixer mixer;
     FakeLibraryLoader libraries;
     FakeTaskbar taskbar;
+    FakeSoundPlayer sound;
+    SoundPlayer* soundPlayer = &sound; // a test may hand the window another player
     FakeGlobalHotKey hotKey;
 
     FakePlatform() {
@@ -144,7 +147,8 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock, journaledStore, autostart, lock, desktop, closeBridge, mixer, libraries, taskbar, hotKey};
+        return Platform{clock, journaledStore, autostart, lock, desktop, closeBridge, mixer, libraries, taskbar,
+                        *soundPlayer, hotKey};
     }
 };
 
