@@ -1,6 +1,5 @@
 #include "alarm/TAlarmForm.h"
 
-#include "alarm/AlarmHelpPage.h"
 #include "alarm/FormPlacement.h"
 #include "alarm/NumberField.h"
 #include "alarm/TUpDown.h"
@@ -270,8 +269,6 @@ void TAlarmForm::PreviewButtonClick() {
     if (sound >= 0) Main.PlayAlarmSound(sound, WaveFileEdit->text());
 }
 
-void TAlarmForm::HelpButtonClick() {
-    AlarmHelpPage::open(this, Main.ProgramDir);
-}
+void TAlarmForm::HelpButtonClick() { Main.ShowHelpContext(20); }
 
 } // namespace ql

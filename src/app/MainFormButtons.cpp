@@ -33,7 +33,8 @@ void TMainForm::createButtons() {
     connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
     connect(LangSelButton, &QToolButton::clicked, this, &TMainForm::LangSelButtonClick);
-    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::HideMainWindow);
+    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::MinimizeButtonClick);
+    connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
 }
 
 } // namespace ql

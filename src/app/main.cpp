@@ -10,6 +10,7 @@
 #include "platform/SignalCloseBridge.h"
 #include "platform/SystemLocalClock.h"
 #include "platform/X11TaskbarButton.h"
+#include "platform/X11TrayHost.h"
 #include "platform/XcbGlobalHotKey.h"
 #include "platform/XdgAutostart.h"
 
@@ -36,9 +37,10 @@ int main(int argc, char** argv) {
     ql::DlLibraryLoader libraries;
     ql::X11TaskbarButton taskbar;
     ql::AlsaSoundPlayer sound;
+    ql::X11TrayHost trayHost;
     ql::XcbGlobalHotKey hotKey;
-    const ql::Platform platform{clock,       store,     autostart, lock,  desktop, closeBridge,
-                                mixer,       libraries, taskbar,   sound, hotKey};
+    const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
+                                mixer, libraries, taskbar,   sound, trayHost, hotKey};
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
     if (mainForm.closed()) return 0; // asked to end while start-up still had a message open

@@ -12,6 +12,7 @@ class NamedLock;
 class SettingsStore;
 class SoundPlayer;
 class TaskbarButton;
+class TrayHost;
 class WaveMixer;
 
 // The operating-system services the main window uses; the program passes the real ones, tests
@@ -27,6 +28,7 @@ struct Platform {
     LibraryLoader& libraries;
     TaskbarButton& taskbar;
     SoundPlayer& sound;
+    TrayHost& trayHost;
     GlobalHotKey& hotKey;
 };
 

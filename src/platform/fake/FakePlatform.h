@@ -7,6 +7,7 @@
 #include "platform/NamedLock.h"
 #include "platform/Platform.h"
 #include "platform/TaskbarButton.h"
+#include "platform/TrayHost.h"
 #include "platform/WaveMixer.h"
 #include "platform/fake/FakeGlobalHotKey.h"
 #include "platform/fake/FakeJournal.h"
@@ -121,6 +122,18 @@ struct FakeTaskbar : TaskbarButton {
     }
 };
 
+// A notification area that a test can take away and bring back.
+struct FakeTrayHost : TrayHost {
+    bool present = true;
+    ChangeHandler handler;
+    bool available() override { return present; }
+    void watch(ChangeHandler h) override { handler = std::move(h); }
+    void set(bool on) {
+        present = on;
+        if (handler) handler(on);
+    }
+};
+
 // Every fake wired to one journal, ready to hand to a main window.
 struct FakePlatform {
     FakeJournal journal;
@@ -136,6 +149,7 @@ struct FakePlatform {
     FakeTaskbar taskbar;
     FakeSoundPlayer sound;
     SoundPlayer* soundPlayer = &sound; // a test may hand the window another player
+    FakeTrayHost trayHost;
     FakeGlobalHotKey hotKey;
 
     FakePlatform() {
@@ -147,8 +161,8 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock, journaledStore, autostart, lock, desktop, closeBridge, mixer, libraries, taskbar,
-                        *soundPlayer, hotKey};
+        return Platform{clock,     journaledStore, autostart, lock,         desktop,  closeBridge,
+                        mixer,     libraries,      taskbar,   *soundPlayer, trayHost, hotKey};
     }
 };
 

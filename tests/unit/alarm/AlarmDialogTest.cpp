@@ -409,7 +409,7 @@ TEST_F(AlarmDialogTest, AStoredSoundOutsideTheListStoresMinusOne) {
 TEST_F(AlarmDialogTest, HelpOpensTheAlarmPageOrSaysItIsMissing) {
     createAt(true, 9, 0);
     std::vector<QUrl> opened;
-    AlarmHelpPage::opener = [&](const QUrl& url) {
+    UrlOpener::hook = [&](const QUrl& url) {
         opened.push_back(url);
         return true;
     };

@@ -2,7 +2,7 @@
 
 #include "unit/app/MainFormFixture.h"
 
-#include "alarm/AlarmHelpPage.h"
+#include "info/UrlOpener.h"
 #include "alarm/TAlarmAlertForm.h"
 #include "alarm/TAlarmForm.h"
 #include "display/ClockData.h"
@@ -50,7 +50,7 @@ class AlarmFixture : public MainFormFixture {
         };
     }
     void TearDown() override {
-        AlarmHelpPage::opener = nullptr;
+        UrlOpener::hook = nullptr;
         TAlarmForm::FileDialog = nullptr;
         MainFormFixture::TearDown();
     }
