@@ -37,9 +37,7 @@ TMainForm::~TMainForm() { FormDestroy(); }
 void TMainForm::createComponents() {
     setObjectName("MainForm");
     setWindowTitle("Multilingual Quorlan");
-    BackPanel = new QWidget(this);
-    BackPanel->setObjectName("BackPanel");
-    BackPanel->setGeometry(0, 0, 292, 130);
+    createFace();
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);

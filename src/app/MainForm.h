@@ -23,6 +23,8 @@ namespace ql {
 class GlobalSpeechKey;
 class TAlarmForm;
 class TClockData;
+class TPaintBox;
+class WindowDragger;
 
 // The main window. It owns every setting (the inherited record), the runtime flags and all
 // components, and runs start-up, the tick and shutdown.
@@ -64,7 +66,25 @@ public:
     void ChangeButtonMode();
     void MI_smallClick();
     void MI_bigClick();
-    void setClockData(TClockData* data) { ClockData = data; }
+    void Hour1PaintboxPaint();
+    void MTPaintBoxPaint();
+    // Only the button matters: the left one drags the window.
+    void BackPanelMouseDown(Qt::MouseButton Button);
+    void setClockData(TClockData* data);
+    TPaintBox* Hour1Paintbox = nullptr;
+    TPaintBox* Hour2Paintbox = nullptr;
+    TPaintBox* ColPaintBox = nullptr;
+    TPaintBox* Min1Paintbox = nullptr;
+    TPaintBox* Min2Paintbox = nullptr;
+    TPaintBox* Sec1PaintBox = nullptr;
+    TPaintBox* Sec2PaintBox = nullptr;
+    TPaintBox* Date1Paintbox = nullptr;
+    TPaintBox* Date2Paintbox = nullptr;
+    TPaintBox* APPaintBox = nullptr;
+    TPaintBox* MiscPaintbox = nullptr;
+    TPaintBox* WeekdayPaintBox = nullptr;
+    TPaintBox* MTPaintBox = nullptr;
+    WindowDragger* Dragger = nullptr;
 
     // ---- Notification area
     void DrawTrayIcon();
@@ -174,6 +194,14 @@ private:
     void createComponents();
     void createPopupMenu();
     void createButtons();
+    void createFace();
+    void drawHours();
+    void drawMinutes();
+    void drawSeconds();
+    void drawDate();
+    void drawMiniTime();
+    void applyFrame();
+    void applyControls();
     void readClock();
     void startAnnouncement();
     void fillAlarmForm(TAlarmForm& form);

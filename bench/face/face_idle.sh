@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Idle cost of the clock face in each of its four window states, against
+# `xclock -digital -update 1` on the same X server over the same window of time.
+#   bash bench/face/face_idle.sh [path/to/quorlan-lite]    (default build/quorlan-lite)
+#   QL_IDLE_SECONDS=60 sets the measured window per state (default 30).
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+seconds=${QL_IDLE_SECONDS:-30}
+export QL_E2E_LIMIT=$((4 * (seconds + 20) + 60)) QL_RESULT_LINE=0
+QL_PROGRAM=$(realpath "${1:-$root/build/quorlan-lite}")
+source "$root/tests/e2e/env.sh"
+source "$root/tests/e2e/lib/face.sh"
+source "$root/bench/idle/proc_stats.sh"
+
+ql_env_start
+xclock -digital -update 1 -geometry +100+600 >/dev/null 2>&1 &
+xclock_pid=$!
+ql_track xclock "$xclock_pid"
+ql_wait_until 10 xdotool search --pid "$xclock_pid" >/dev/null || ql_fail "xclock did not start"
+
+printf '%-18s %9s %9s %7s %8s %8s\n' state "ms CPU/s" "xclock" ratio "RSS MB" "PSS MB"
+# name | BinSettings (frameless at position 7) | SNumSettings (small layout in field 4)
+for row in "big frameless|000000100000|60000000004040" "small frameless|000000100000|60000001004040" \
+    "big framed|000000000000|60000000004040" "small framed|000000000000|60000001004040"; do
+    IFS='|' read -r name bin snum <<<"$row"
+    ql_store_layout "$bin" "$snum"
+    ql_start_program
+    ql_wait_program_ready
+    ql_sleep 3 # past the start-up work
+    cpu0_ql=$(ql_cpu_ns "$QL_PID") cpu0_xc=$(ql_cpu_ns "$xclock_pid") t0=$(ql_now_us)
+    ql_sleep "$seconds"
+    cpu1_ql=$(ql_cpu_ns "$QL_PID") cpu1_xc=$(ql_cpu_ns "$xclock_pid") t1=$(ql_now_us)
+    ql_pid_alive "$QL_PID" || ql_fail "the program ended during the measurement"
+    wall_us=$((t1 - t0))
+    ql_rate=$(ql_ms_per_s $((cpu1_ql - cpu0_ql)) "$wall_us")
+    xc_rate=$(ql_ms_per_s $((cpu1_xc - cpu0_xc)) "$wall_us")
+    printf '%-18s %9s %9s %7s %8s %8s\n' "$name" "$ql_rate" "$xc_rate" \
+        "$(awk -v a="$ql_rate" -v b="$xc_rate" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')" "$(ql_mem_mb "$QL_PID" VmRSS)" "$(ql_pss_mb "$QL_PID")"
+    ql_stop_program
+done
+echo "xclock resident: $(ql_mem_mb "$xclock_pid" VmRSS) MB, PSS $(ql_pss_mb "$xclock_pid") MB"

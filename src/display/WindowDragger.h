@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class QWidget;
+
+namespace ql {
+
+// Moves a top-level window while the left button is held: through the window manager where
+// there is one, else by following the pointer. Shows the four-way move cursor meanwhile.
+class WindowDragger : public QObject {
+    Q_OBJECT
+  public:
+    explicit WindowDragger(QWidget* window);
+    ~WindowDragger() override;
+
+    // The left button is down; globalPos is where it was pressed.
+    void start(QPoint globalPos);
+    bool active() const { return active_; }
+    bool byHand() const { return byHand_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void finish();
+
+    QWidget* window_;
+    QPoint grabOffset_;
+    bool active_ = false;
+    bool byHand_ = false;
+};
+
+} // namespace ql

@@ -1,0 +1,292 @@
+#include "FaceFixture.h"
+
+#include "display/BackPanel.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QWindow>
+
+#include <set>
+
+namespace ql {
+namespace {
+
+using namespace ql::testing;
+
+const char* const kBigOnly[] = {"Hour1Paintbox", "Hour2Paintbox",   "Min1Paintbox",  "Min2Paintbox",
+                                "Sec1PaintBox",  "Sec2PaintBox",    "ColPaintBox",   "APPaintBox",
+                                "MiscPaintbox",  "WeekdayPaintBox", "LangSelButton", "AlarmButton",
+                                "SetupButton",   "OptionsButton"};
+
+// Collects what the paint boxes repaint, in panel coordinates.
+class PaintCounter : public QObject {
+  public:
+    QRegion painted;
+    std::set<QString> boxes;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            auto* box = static_cast<QWidget*>(watched);
+            painted += static_cast<QPaintEvent*>(event)->region().translated(box->pos());
+            boxes.insert(box->objectName());
+        }
+        return false;
+    }
+};
+
+class FaceLayoutTest : public FaceFixture {
+  protected:
+    PaintCounter counter;
+    void countPaints() {
+        settlePaint();
+        for (TPaintBox* b : form->findChildren<TPaintBox*>())
+            b->installEventFilter(&counter);
+        counter.painted = QRegion();
+        counter.boxes.clear();
+    }
+    QWidget* control(const char* name) const { return form->findChild<QWidget*>(name); }
+    int backgroundItem() const { return form->findChild<TBackPanel*>("BackPanel")->imageIndex(); }
+};
+
+TEST_F(FaceLayoutTest, EachStateHasItsSizeShapeCaptionAndControls) {
+    struct Row {
+        bool small, windowless;
+        QSize client;
+        QRect shape; // empty: no shape
+        const char* caption;
+        Qt::WindowType kind;
+        int background;
+        QRect announce;
+        QPoint minimize, date1, date2;
+    } rows[] = {
+        {false,
+         true,
+         {292, 130},
+         {0, 0, 293, 131},
+         "Multilingual Quorlan",
+         Qt::Window,
+         15,
+         {210, 102, 58, 22},
+         {275, 4},
+         {166, 16},
+         {180, 16}},
+        {true,
+         true,
+         {150, 40},
+         {0, 0, 151, 41},
+         "Multilingual Quorlan",
+         Qt::Window,
+         16,
+         {103, 9, 24, 22},
+         {132, 4},
+         {50, 10},
+         {64, 10}},
+        {false,
+         false,
+         {292, 130},
+         {},
+         "Multilingual Quorlan",
+         Qt::Window,
+         15,
+         {210, 102, 58, 22},
+         {275, 4},
+         {166, 16},
+         {180, 16}},
+        {true,
+         false,
+         {150, 32},
+         {},
+         "Quorlan",
+         Qt::Tool,
+         16,
+         {103, 9, 24, 22},
+         {132, 4},
+         {50, 10},
+         {64, 10}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.small ? "small" : "big") + (r.windowless ? " frameless" : ""));
+        createShown(r.small, r.windowless, false);
+        EXPECT_EQ(form->size(), r.client);
+        EXPECT_EQ(form->mask().boundingRect(), r.shape);
+        if (!r.shape.isEmpty()) {
+            EXPECT_EQ(form->mask(), QRegion(r.shape));
+        }
+        EXPECT_EQ(form->windowTitle(), r.caption);
+        EXPECT_EQ(form->windowType(), r.kind);
+        EXPECT_EQ(bool(form->windowFlags() & Qt::FramelessWindowHint), r.windowless);
+        EXPECT_EQ(bool(form->windowFlags() & Qt::WindowMaximizeButtonHint), false);
+        EXPECT_EQ(bool(form->windowFlags() & Qt::WindowMinimizeButtonHint),
+                  !r.windowless && !r.small);
+        EXPECT_EQ(backgroundItem(), r.background);
+        for (const char* name : kBigOnly)
+            EXPECT_EQ(control(name)->isHidden(), r.small) << name;
+        EXPECT_EQ(control("MTPaintBox")->isHidden(), !r.small);
+        EXPECT_FALSE(control("AnnounceButton")->isHidden());
+        EXPECT_EQ(control("AnnounceButton")->geometry(), r.announce);
+        EXPECT_EQ(control("HelpButton")->geometry(), QRect(160, 102, 40, 22));
+        EXPECT_EQ(control("MinimizeButton")->isHidden(), !r.windowless);
+        EXPECT_EQ(control("MinimizeButton")->pos(), r.minimize);
+        EXPECT_EQ(control("Date1Paintbox")->pos(), r.date1);
+        EXPECT_EQ(control("Date2Paintbox")->pos(), r.date2);
+        EXPECT_FALSE(control("Date1Paintbox")->isHidden());
+        form.reset();
+    }
+}
+
+TEST_F(FaceLayoutTest, FramedLayoutLeavesNoShapeBehindAndKeepsItsPlace) {
+    createShown(false, true, false);
+    form->move(200, 150);
+    const QPoint at = form->pos();
+    form->FWindowless = false;
+    form->ChangeMode();
+    EXPECT_TRUE(form->mask().isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->pos(), at);
+    form->FWindowless = true;
+    form->ChangeMode();
+    EXPECT_FALSE(form->mask().isEmpty());
+    EXPECT_FALSE(control("MinimizeButton")->isHidden());
+    EXPECT_EQ(form->pos(), at);
+}
+
+// A new layout re-creates the native window; what other settings gave it must survive.
+TEST_F(FaceLayoutTest, LayoutChangeKeepsStayOnTopAndTransparency) {
+    createShown(false, true, false);
+    form->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    form->show();
+    form->setWindowOpacity(0.5);
+    for (bool windowless : {false, true}) {
+        form->FWindowless = windowless;
+        form->ChangeMode();
+        EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint) << windowless;
+        ASSERT_NE(form->windowHandle(), nullptr);
+        EXPECT_NEAR(form->windowHandle()->opacity(), 0.5, 0.01) << windowless;
+    }
+}
+
+TEST_F(FaceLayoutTest, ChoosingTheActiveLayoutAgainChangesNothing) {
+    for (bool small : {false, true}) {
+        createShown(small, true, false);
+        const WId native = form->winId();
+        countPaints();
+        if (small)
+            form->MI_smallClick();
+        else
+            form->MI_bigClick();
+        settlePaint();
+        EXPECT_EQ(form->winId(), native) << small;
+        EXPECT_TRUE(counter.painted.isEmpty()) << small;
+        EXPECT_EQ(form->FSmallMode, small);
+        EXPECT_EQ(form->MI_small->isChecked(), small);
+        EXPECT_EQ(form->MI_big->isChecked(), !small);
+        form.reset();
+    }
+}
+
+TEST_F(FaceLayoutTest, MenuCommandsSwitchLayoutAndRadioItems) {
+    createShown(false, false, false);
+    form->MI_smallClick();
+    EXPECT_TRUE(form->FSmallMode);
+    EXPECT_TRUE(form->MI_small->isChecked());
+    EXPECT_FALSE(form->MI_big->isChecked());
+    EXPECT_EQ(form->size(), QSize(150, 32));
+    form->MI_bigClick();
+    EXPECT_FALSE(form->FSmallMode);
+    EXPECT_TRUE(form->MI_big->isChecked());
+    EXPECT_EQ(form->size(), QSize(292, 130));
+}
+
+TEST_F(FaceLayoutTest, FlatButtonsFollowTheSettingButMinimizeStaysRaised) {
+    createShown(false, true, false);
+    for (bool flat : {true, false}) {
+        form->FTransparentButtons = flat;
+        form->ChangeButtonMode();
+        for (const char* name : {"AnnounceButton", "LangSelButton", "AlarmButton", "SetupButton",
+                                 "HelpButton", "OptionsButton"})
+            EXPECT_EQ(form->findChild<QToolButton*>(name)->autoRaise(), flat) << name;
+        EXPECT_FALSE(form->findChild<QToolButton*>("MinimizeButton")->autoRaise());
+    }
+}
+
+// A group's boxes overlap their neighbours by a few pixels, which the window system repaints
+// with them; nothing beyond the changed groups may be repainted.
+TEST_F(FaceLayoutTest, TicksRepaintOnlyTheGroupsWhoseUnitChanged) {
+    const QRegion seconds = QRegion(153, 50, 42, 33);
+    const QRegion minutes = QRegion(92, 36, 60, 47);
+    const QRegion colon = QRegion(9 + 37, 10, 4, 21);
+    const QRegion miniTime = QRegion(9, 10, 80, 21);
+    struct Row {
+        bool small;
+        int h, m, s;
+        QRegion allowed;
+        const char* mustPaint; // nullptr: nothing may be painted
+    } rows[] = {
+        {false, 10, 29, 58, {}, nullptr},
+        {false, 10, 29, 59, seconds, "Sec2PaintBox"},
+        {false, 10, 30, 0, seconds + minutes, "Min1Paintbox"},
+        {true, 10, 29, 58, {}, nullptr},
+        {true, 10, 29, 59, colon, "MTPaintBox"},
+        {true, 10, 30, 0, miniTime, "MTPaintBox"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.m) + ":" + std::to_string(r.s) + (r.small ? " small" : ""));
+        fakes.clock.set(10, 29, 58);
+        createShown(r.small, true, false);
+        countPaints();
+        tickAt(r.h, r.m, r.s);
+        settlePaint();
+        const QRect beyond = (counter.painted - r.allowed).boundingRect();
+        EXPECT_TRUE(beyond.isEmpty())
+            << "repainted beyond the changed groups at " << beyond.x() << "," << beyond.y();
+        if (r.mustPaint)
+            EXPECT_TRUE(counter.boxes.count(r.mustPaint));
+        else
+            EXPECT_TRUE(counter.boxes.empty());
+        form.reset();
+    }
+}
+
+TEST_F(FaceLayoutTest, LeftPressDragsWithTheMoveCursorRightPressDoesNot) {
+    createShown(false, true, false);
+    form->move(100, 100);
+    QWidget* target = control("Min1Paintbox");
+    const QPointF local(5, 5);
+    const auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
+                          QPoint global) {
+        QMouseEvent e(type, local, QPointF(global), button, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+    };
+    QCursor::setPos(300, 200);
+    send(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, {300, 200});
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    send(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, {300, 200});
+
+    send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {300, 200});
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::SizeAllCursor);
+    send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {340, 230});
+    EXPECT_EQ(form->pos(), QPoint(140, 130));
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {340, 230});
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {400, 400});
+    EXPECT_EQ(form->pos(), QPoint(140, 130));
+}
+
+TEST_F(FaceLayoutTest, ButtonsNeverDragTheWindow) {
+    createShown(false, true, false);
+    QWidget* button = control("HelpButton");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3),
+                      QPointF(button->mapToGlobal(QPoint(3, 3))), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3),
+                        QPointF(button->mapToGlobal(QPoint(3, 3))), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+}
+
+} // namespace
+} // namespace ql
