@@ -7,6 +7,7 @@ namespace ql {
 LocalTime SystemLocalClock::now() const {
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);
+    if (ts.tv_sec == lastSecond_) return last_;
     tm local{};
     localtime_r(&ts.tv_sec, &local);
     LocalTime t;
@@ -17,6 +18,8 @@ LocalTime SystemLocalClock::now() const {
     t.minute = static_cast<std::uint16_t>(local.tm_min);
     t.second = static_cast<std::uint16_t>(local.tm_sec > 59 ? 59 : local.tm_sec); // leap second
     t.dayOfWeek = static_cast<std::uint16_t>(local.tm_wday + 1);
+    lastSecond_ = ts.tv_sec;
+    last_ = t;
     return t;
 }
 

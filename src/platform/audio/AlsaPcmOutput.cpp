@@ -40,16 +40,28 @@ bool writeAll(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
     return true;
 }
 
+// Sleeps in short slices so that a raised stop cuts the wait short.
+void sleepUnlessStopped(long ms, const AlsaPcmOutput::Request& r) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!stopped(r) && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min<long>(ms, 20)));
+}
+
 // The PulseAudio plugin reports an underrun while ~10 ms are still queued, so wait out the
-// reported delay before dropping instead of trusting drain().
+// reported delay before dropping instead of trusting drain(). Once the stream has run dry the
+// reported delay stays frozen, so it is waited out once rather than polled.
 void waitUntilHeard(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
     if (snd_pcm_state(pcm) == SND_PCM_STATE_PREPARED) snd_pcm_start(pcm);
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (!stopped(r) && std::chrono::steady_clock::now() < limit) {
         snd_pcm_sframes_t delay = 0;
         if (snd_pcm_delay(pcm, &delay) < 0 || delay <= 0) break;
-        const long ms = std::clamp<long>(delay * 1000L / static_cast<long>(r.rate), 1, 20);
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        const long ms = delay * 1000L / static_cast<long>(r.rate);
+        if (snd_pcm_state(pcm) != SND_PCM_STATE_RUNNING) {
+            sleepUnlessStopped(std::min<long>(ms + 1, 500), r);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::clamp<long>(ms, 1, 20)));
     }
 }
 

@@ -1,17 +1,26 @@
 #pragma once
 
 #include "platform/LocalClock.h"
+#include "platform/fake/FakeJournal.h"
 
 namespace ql {
 
 class FakeLocalClock : public LocalClock {
 public:
-    LocalTime time{2026, 12, 7, 10, 29, 59, 2};
-    LocalTime now() const override { return time; }
+    LocalTime time{2026, 12, 7, 10, 29, 59, 2}; // a Monday
+    FakeJournal* journal = nullptr;
+    LocalTime now() const override {
+        if (journal) journal->add("clock.now");
+        return time;
+    }
     void set(int h, int m, int s) {
         time.hour = static_cast<std::uint16_t>(h);
         time.minute = static_cast<std::uint16_t>(m);
         time.second = static_cast<std::uint16_t>(s);
+    }
+    void setDate(int day, int dayOfWeek) {
+        time.day = static_cast<std::uint16_t>(day);
+        time.dayOfWeek = static_cast<std::uint16_t>(dayOfWeek);
     }
 };
 

@@ -1,0 +1,162 @@
+#include "app/MainForm.h"
+
+#include "platform/CloseRequestBridge.h"
+#include "platform/DesktopGeometry.h"
+#include "platform/LocalClock.h"
+#include "platform/NamedLock.h"
+#include "platform/TaskbarButton.h"
+#include "settings/RegistrySettings.h"
+#include "speech/GlobalSpeechKey.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+namespace ql {
+
+TMainForm::TMainForm(Platform platform, QString programPath, QWidget* parent)
+    : QWidget(parent), P(platform), ProgramPath(std::move(programPath)) {
+    createComponents();
+    // Installed first: start-up can open message boxes, and a log-out then must still end us.
+    P.closeBridge.install([this] { return closeRequested(); });
+    FormCreate();
+}
+
+bool TMainForm::closeRequested() {
+    if (FSettingsLoaded) return Close();
+    // Nothing was read yet, so nothing can be saved or lost.
+    FClosed = true;
+    QCoreApplication::exit(0);
+    return true;
+}
+
+TMainForm::~TMainForm() { FormDestroy(); }
+
+void TMainForm::createComponents() {
+    setObjectName("MainForm");
+    setWindowTitle("Multilingual Quorlan");
+    BackPanel = new QWidget(this);
+    BackPanel->setObjectName("BackPanel");
+    BackPanel->setGeometry(0, 0, 292, 130);
+    Timer1.setObjectName("Timer1");
+    Timer1.setInterval(100);
+    connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    SpeechKey = new GlobalSpeechKey(this);
+    SpeechKey->setObjectName("GlobalSpeechKey");
+    connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::AnnounceButtonClick);
+    createPopupMenu();
+    createButtons();
+    LangMenu = new QMenu(this);
+    LangMenu->setObjectName("LangMenu");
+    SysTrayIcon = new QSystemTrayIcon(this);
+    SysTrayIcon->setObjectName("SysTrayIcon");
+    SysTrayIcon->setContextMenu(MainPopupMenu);
+}
+
+void TMainForm::FormCreate() {
+    FAlarmShowing = false;
+    FAlarmDone = false;
+    FFirstRun = false;
+    FUpgraded = false;
+    FShowPending = false;
+    FSpeakProc = nullptr;
+    FSpeaking = false;
+    FStartupPending = true;
+    FBlinkPhase = true;
+    FClosePending = false;
+    ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
+    P.namedLock.create("QuorlanLite");
+    GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
+    readClock();
+    LastHour = LastMin = LastSec = LastDay = 0;
+    CheckRegistry();
+    OpenRegistry();
+    DrawTrayIcon();
+    UpdateTrayHint();
+    SysTrayIcon->show();
+    PrepareVoiceFolder();
+    ScanVoiceFolder();
+    BuildLanguageMenus();
+    LoadLanguage();
+    Timer1.start();
+    HideTaskbarButton();
+    (FSmallMode ? MI_small : MI_big)->setChecked(true);
+    ChangeMode();
+    ChangeButtonMode();
+    setWindowOpacity(FBlendOn ? (FBlendValue & 0xFF) / 255.0 : 1.0);
+    if (FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    HelpFile = ProgramDir + "Quorlan.chm";
+    if (!FStartInTray) FShowPending = true;
+}
+
+void TMainForm::readClock() {
+    const LocalTime t = P.clock.now();
+    CurHour = t.hour;
+    CurMin = t.minute;
+    CurSec = t.second;
+    CurDay = t.day;
+    CurDayOfWeek = t.dayOfWeek;
+}
+
+void TMainForm::FormCloseQuery(bool& CanClose) {
+    if (FSpeaking) {
+        CanClose = false;
+        FClosePending = true;
+        return;
+    }
+    SaveSettings();
+}
+
+bool TMainForm::Close() {
+    if (FClosed) return true;
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (!canClose) return false;
+    FClosed = true;
+    Timer1.stop();
+    hide();
+    if (SysTrayIcon) SysTrayIcon->hide();
+    // Ends every event loop, including those of modal windows still open.
+    QCoreApplication::exit(0);
+    return true;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Close();
+}
+
+void TMainForm::FormDestroy() {
+    if (VoiceLibrary) P.libraries.release(VoiceLibrary);
+    VoiceLibrary = nullptr;
+    FSpeakProc = nullptr;
+    LanguageList.clear();
+}
+
+void TMainForm::CheckRegistry() {
+    FFirstRun = RegistrySettings(P.store, P.autostart).isFirstRun();
+}
+
+void TMainForm::OpenRegistry() {
+    RegistrySettings settings(P.store, P.autostart);
+    const auto loaded = settings.load(*this, FFirstRun, P.desktop.virtualSize());
+    if (loaded.upgraded) FUpgraded = true;
+    move(loaded.window.left, loaded.window.top);
+    applyGlobalShortcut();
+    FSettingsLoaded = true;
+}
+
+void TMainForm::applyGlobalShortcut() {
+    SpeechKey->setActive(FGlobalShortcut);
+    MI_Speak->setShortcut(FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
+}
+
+void TMainForm::SaveSettings() {
+    RegistrySettings settings(P.store, P.autostart);
+    settings.save(*this, WindowPosition{pos().y(), pos().x()}, ProgramPath.toStdString(),
+                  ProgramDir.toStdString());
+}
+
+} // namespace ql

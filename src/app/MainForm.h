@@ -1,0 +1,158 @@
+#pragma once
+
+#include "platform/LibraryLoader.h"
+#include "platform/Platform.h"
+#include "settings/SettingsCodec.h"
+#include "settings/SettingsRecord.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class QToolButton;
+
+namespace ql {
+
+class GlobalSpeechKey;
+class TClockData;
+
+// The main window. It owns every setting (the inherited record), the runtime flags and all
+// components, and runs start-up, the tick and shutdown.
+class TMainForm : public QWidget, public TSettingsRecord {
+    Q_OBJECT
+public:
+    // Runs FormCreate before it returns. programPath is the running program file.
+    TMainForm(Platform platform, QString programPath, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- Start-up and shutdown
+    void FormCreate();
+    void FormCloseQuery(bool& CanClose);
+    void FormDestroy();
+    // The main window's close request from any source; true when the window closed.
+    bool Close();
+    bool closed() const { return FClosed; }
+    // A close request from outside the window (signal, end of session).
+    bool closeRequested();
+
+    // ---- Settings store
+    void CheckRegistry();
+    void OpenRegistry();
+    void SaveSettings();
+    void applyGlobalShortcut();
+
+    // ---- Clock tick
+    void Timer1Timer();
+
+    // ---- Clock face and layouts
+    void FormPaint();
+    void UpdateHours();
+    void UpdateMinutes();
+    void UpdateSeconds();
+    void UpdateDate();
+    void UpdateMiniTime();
+    void BlinkMiniColon();
+    void ChangeMode();
+    void ChangeButtonMode();
+    void MI_smallClick();
+    void MI_bigClick();
+    void setClockData(TClockData* data) { ClockData = data; }
+
+    // ---- Notification area
+    void DrawTrayIcon();
+    void UpdateTrayHint();
+    void ShowMainWindow();
+    void HideMainWindow();
+    void ShowTaskbarButton();
+    void HideTaskbarButton();
+
+    // ---- Speech
+    void PrepareVoiceFolder();
+    void MigrateLegacyVoices();
+    void ScanVoiceFolder();
+    void BuildLanguageMenus();
+    void LoadLanguage();
+    void EnableSpeech();
+    void DisableSpeech();
+    void AnnounceButtonClick();
+    void ThreadDone();
+    bool GetWaveVolume(std::uint16_t& Left, std::uint16_t& Right);
+    bool SetWaveVolume(std::uint32_t Volume);
+
+    // ---- Alarm
+    void Alarm();
+
+    // ---- Information windows
+    void FirstRunExecute();
+
+    // ---- Runtime flags
+    bool FAlarmShowing = false;
+    bool FAlarmDone = false;
+    bool FFirstRun = false;
+    bool FUpgraded = false;
+    bool FShowPending = false;
+    SpeakProc FSpeakProc = nullptr;
+    bool FSpeaking = false;
+    bool FStartupPending = true;
+    bool FBlinkPhase = true;
+    bool FClosePending = false;
+    std::uint16_t FSavedVolumeLeft = 0;
+    std::uint16_t FSavedVolumeRight = 0;
+
+    // ---- Decoded time (written only by start-up and the tick)
+    std::uint16_t CurHour = 0, CurMin = 0, CurSec = 0, CurDay = 0, CurDayOfWeek = 0;
+    std::uint16_t LastHour = 0, LastMin = 0, LastSec = 0, LastDay = 0;
+
+    QString ProgramDir; // with a trailing '/'
+    QStringList LanguageList;
+    LibraryLoader::Handle VoiceLibrary = nullptr;
+
+    // ---- Components
+    QTimer Timer1;
+    QWidget* BackPanel = nullptr;
+    QToolButton* AlarmButton = nullptr;
+    QToolButton* SetupButton = nullptr;
+    QToolButton* OptionsButton = nullptr;
+    QToolButton* HelpButton = nullptr;
+    QToolButton* AnnounceButton = nullptr;
+    QToolButton* LangSelButton = nullptr;
+    QToolButton* MinimizeButton = nullptr;
+    QSystemTrayIcon* SysTrayIcon = nullptr;
+    QMenu* MainPopupMenu = nullptr;
+    QMenu* LangMenu = nullptr;
+    QAction* MI_Speak = nullptr;
+    QAction* MI_Selectlanguage = nullptr;
+    QMenu* SelectLanguageMenu = nullptr;
+    QAction* MI_big = nullptr;
+    QAction* MI_small = nullptr;
+    QAction* Exit2 = nullptr;
+    GlobalSpeechKey* SpeechKey = nullptr;
+    TClockData* ClockData = nullptr;
+    QString HelpFile;
+
+    Platform platform() const { return P; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createComponents();
+    void createPopupMenu();
+    void createButtons();
+    void readClock();
+    void startAnnouncement();
+    bool voiceFolderReady();
+
+    Platform P;
+    QString ProgramPath;
+    bool FClosed = false;
+    bool FSettingsLoaded = false;
+};
+
+} // namespace ql

@@ -1,0 +1,37 @@
+#include "app/MainForm.h"
+
+#include <QToolButton>
+
+namespace ql {
+namespace {
+
+QToolButton* makeButton(QWidget* parent, const char* name, QRect geometry, const QString& hint) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    b->setToolTip(hint);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+} // namespace
+
+// The picture buttons along the lower edge of the big face, at their big-layout places.
+void TMainForm::createButtons() {
+    AlarmButton = makeButton(BackPanel, "AlarmButton", {10, 102, 40, 22}, "Alarm and announce settings");
+    SetupButton = makeButton(BackPanel, "SetupButton", {60, 102, 40, 22}, "Settings");
+    OptionsButton = makeButton(BackPanel, "OptionsButton", {110, 102, 40, 22}, "Options");
+    HelpButton = makeButton(BackPanel, "HelpButton", {160, 102, 40, 22}, "Help");
+    AnnounceButton = makeButton(BackPanel, "AnnounceButton", {210, 102, 58, 22}, "Announce the time");
+    LangSelButton = makeButton(BackPanel, "LangSelButton", {261, 102, 21, 22}, "Language selector");
+    MinimizeButton = makeButton(BackPanel, "MinimizeButton", {275, 4, 14, 12}, "Minimize");
+    MinimizeButton->setText("_");
+    QFont bold = MinimizeButton->font();
+    bold.setBold(true);
+    MinimizeButton->setFont(bold);
+    LangSelButton->raise(); // drawn over the announce button's right edge
+    connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
+    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::HideMainWindow);
+}
+
+} // namespace ql

@@ -1,0 +1,59 @@
+#include "app/MainForm.h"
+
+#include <QActionGroup>
+#include <QMenu>
+
+namespace ql {
+namespace {
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {}) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setShortcut(key);
+    return a;
+}
+
+void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
+
+} // namespace
+
+void TMainForm::createPopupMenu() {
+    MainPopupMenu = new QMenu(this);
+    MainPopupMenu->setObjectName("MainPopupMenu");
+    MI_Speak = addItem(MainPopupMenu, "MI_Speak", "Speak!", QKeySequence("Ctrl+Alt+S"));
+    connect(MI_Speak, &QAction::triggered, this, &TMainForm::AnnounceButtonClick);
+    SelectLanguageMenu = new QMenu("Select language", MainPopupMenu);
+    SelectLanguageMenu->setObjectName("SelectLanguageMenu");
+    MI_Selectlanguage = MainPopupMenu->addMenu(SelectLanguageMenu);
+    MI_Selectlanguage->setObjectName("MI_Selectlanguage");
+    addSeparator(MainPopupMenu, "N8");
+    addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
+    addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
+    addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
+    addSeparator(MainPopupMenu, "MenuItem6");
+    MI_big = addItem(MainPopupMenu, "MI_big", "&Big display");
+    MI_small = addItem(MainPopupMenu, "MI_small", "S&mall display");
+    auto* layouts = new QActionGroup(MainPopupMenu);
+    for (QAction* a : {MI_big, MI_small}) {
+        a->setCheckable(true);
+        layouts->addAction(a);
+    }
+    MI_big->setChecked(true);
+    connect(MI_big, &QAction::triggered, this, &TMainForm::MI_bigClick);
+    connect(MI_small, &QAction::triggered, this, &TMainForm::MI_smallClick);
+    addSeparator(MainPopupMenu, "N3");
+    addItem(MainPopupMenu, "About1", "A&bout...");
+    addSeparator(MainPopupMenu, "N5");
+    QAction* toTray = addItem(MainPopupMenu, "Minimizetotray1", "&Minimize to tray");
+    connect(toTray, &QAction::triggered, this, &TMainForm::HideMainWindow);
+    addSeparator(MainPopupMenu, "N6");
+    Exit2 = addItem(MainPopupMenu, "Exit2", "Close application");
+    connect(Exit2, &QAction::triggered, this, [this] { Close(); });
+    // The keys act through the window's key handler, not as menu shortcuts.
+    for (QAction* a : MainPopupMenu->actions()) a->setShortcutContext(Qt::WidgetShortcut);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { MainPopupMenu->popup(mapToGlobal(at)); });
+}
+
+} // namespace ql

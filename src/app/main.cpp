@@ -1,0 +1,41 @@
+#include "app/MainForm.h"
+#include "platform/AlsaWaveMixer.h"
+#include "platform/DisplayCheck.h"
+#include "platform/DlLibraryLoader.h"
+#include "platform/FileSettingsStore.h"
+#include "platform/FlockNamedLock.h"
+#include "platform/QtDesktopGeometry.h"
+#include "platform/SignalCloseBridge.h"
+#include "platform/SystemLocalClock.h"
+#include "platform/X11TaskbarButton.h"
+#include "platform/XdgAutostart.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (const std::string problem = ql::displayProblem(); !problem.empty()) {
+        std::fprintf(stderr, "quorlan-lite: %s.\n", problem.c_str());
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // the clock lives on in the tray
+    QApplication::setApplicationName("Multilingual Quorlan");
+
+    ql::SystemLocalClock clock;
+    ql::FileSettingsStore store;
+    ql::XdgAutostart autostart;
+    ql::FlockNamedLock lock;
+    ql::QtDesktopGeometry desktop;
+    ql::SignalCloseBridge closeBridge;
+    ql::AlsaWaveMixer mixer;
+    ql::DlLibraryLoader libraries;
+    ql::X11TaskbarButton taskbar;
+    const ql::Platform platform{clock,       store, autostart, lock,   desktop,
+                                closeBridge, mixer, libraries, taskbar};
+
+    ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
+    if (mainForm.closed()) return 0; // asked to end while start-up still had a message open
+    return QApplication::exec();
+}

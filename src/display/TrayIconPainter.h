@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+namespace ql {
+
+// The notification-area icon: a 16 x 16 analog clock whose hands are drawn over the face.
+namespace TrayIconPainter {
+
+inline constexpr QRgb kKeyColour = 0xFF008000; // turned transparent after drawing
+
+QPoint hourHandEnd(int hour, int minute);
+QPoint minuteHandEnd(int minute);
+// A 1-pixel line that stops one pixel short of its end point.
+void drawLineExcludingEnd(QImage& image, QPoint from, QPoint to, QRgb colour);
+QImage paint(const QImage& face, int hour, int minute);
+
+} // namespace TrayIconPainter
+} // namespace ql

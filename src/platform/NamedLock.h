@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace ql {
+
+// A lock held for the whole run under a name; nobody tests it.
+class NamedLock {
+public:
+    virtual ~NamedLock() = default;
+    virtual void create(const std::string& name) = 0;
+};
+
+} // namespace ql

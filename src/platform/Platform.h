@@ -1,0 +1,29 @@
+#pragma once
+
+namespace ql {
+
+class AutostartList;
+class CloseRequestBridge;
+class DesktopGeometry;
+class LibraryLoader;
+class LocalClock;
+class NamedLock;
+class SettingsStore;
+class TaskbarButton;
+class WaveMixer;
+
+// The operating-system services the main window uses; the program passes the real ones, tests
+// pass fakes.
+struct Platform {
+    LocalClock& clock;
+    SettingsStore& store;
+    AutostartList& autostart;
+    NamedLock& namedLock;
+    DesktopGeometry& desktop;
+    CloseRequestBridge& closeBridge;
+    WaveMixer& mixer;
+    LibraryLoader& libraries;
+    TaskbarButton& taskbar;
+};
+
+} // namespace ql

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/DesktopGeometry.h"
+
+namespace ql {
+
+class QtDesktopGeometry : public DesktopGeometry {
+public:
+    DesktopSize virtualSize() const override;
+};
+
+} // namespace ql

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ql {
+
+// 16-bit interleaved samples, ready for the ALSA output.
+struct Pcm {
+    std::vector<std::int16_t> samples;
+    unsigned rate = 0;
+    unsigned channels = 0;
+    std::size_t frames() const { return channels ? samples.size() / channels : 0; }
+};
+
+// Decodes any sound file libsndfile reads (wave PCM, float, MS/IMA ADPCM, Ogg Vorbis, ...).
+// Files beyond the limits below are refused before anything is read whole, so a huge or
+// hostile file can neither exhaust memory nor stall playback. Never throws.
+class WaveDecoder {
+  public:
+    static constexpr std::int64_t maxFileBytes = 64LL << 20;
+    static constexpr double maxSeconds = 300.0;
+    static constexpr unsigned minRate = 1000;
+    static constexpr unsigned maxRate = 384000;
+
+    // nullopt when the data is not a playable sound (or `stop` was raised meanwhile).
+    static std::optional<Pcm> fromMemory(const QByteArray& wave,
+                                         const std::atomic<bool>* stop = nullptr);
+    // Only regular files are opened, and never blocking: a FIFO or device yields nullopt.
+    static std::optional<Pcm> fromFile(const std::string& path,
+                                       const std::atomic<bool>* stop = nullptr);
+};
+
+} // namespace ql

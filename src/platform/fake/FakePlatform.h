@@ -1,0 +1,137 @@
+#pragma once
+
+#include "platform/AutostartList.h"
+#include "platform/CloseRequestBridge.h"
+#include "platform/DesktopGeometry.h"
+#include "platform/LibraryLoader.h"
+#include "platform/NamedLock.h"
+#include "platform/Platform.h"
+#include "platform/TaskbarButton.h"
+#include "platform/WaveMixer.h"
+#include "platform/fake/FakeJournal.h"
+#include "platform/fake/FakeLocalClock.h"
+#include "platform/fake/JournalingStore.h"
+#include "platform/fake/MemorySettingsStore.h"
+
+#include <map>
+#include <optional>
+
+namespace ql {
+
+struct FakeAutostart : AutostartList {
+    FakeJournal* journal = nullptr;
+    std::optional<std::string> entry;
+    bool add(const std::string& path) override {
+        if (journal) journal->add("autostart.add");
+        entry = path;
+        return true;
+    }
+    bool remove() override {
+        if (journal) journal->add("autostart.remove");
+        entry.reset();
+        return true;
+    }
+};
+
+struct FakeNamedLock : NamedLock {
+    FakeJournal* journal = nullptr;
+    std::string name;
+    void create(const std::string& n) override {
+        if (journal) journal->add("lock.create " + n);
+        name = n;
+    }
+};
+
+struct FakeDesktop : DesktopGeometry {
+    DesktopSize size{1920, 1080};
+    DesktopSize virtualSize() const override { return size; }
+};
+
+struct FakeCloseBridge : CloseRequestBridge {
+    Handler handler;
+    void install(Handler h) override { handler = std::move(h); }
+    bool request() { return handler ? handler() : false; }
+};
+
+struct FakeWaveMixer : WaveMixer {
+    FakeJournal* journal = nullptr;
+    bool capable = true;
+    std::uint16_t left = 0x8000, right = 0x8000;
+    std::vector<std::uint32_t> sets; // every word set, right channel in the high half
+    bool getVolume(std::uint16_t& l, std::uint16_t& r) override {
+        if (journal) journal->add("mixer.get");
+        if (!capable) return false;
+        l = left;
+        r = right;
+        return true;
+    }
+    bool setVolume(std::uint16_t l, std::uint16_t r) override {
+        if (journal) journal->add("mixer.set");
+        if (!capable) return false;
+        left = l;
+        right = r;
+        sets.push_back(l | (static_cast<std::uint32_t>(r) << 16));
+        return true;
+    }
+};
+
+// Libraries are named by path; each may or may not export Speak.
+struct FakeLibraryLoader : LibraryLoader {
+    FakeJournal* journal = nullptr;
+    std::map<std::string, SpeakProc> libraries; // path -> Speak (nullptr: loads, no export)
+    std::vector<std::string> loaded;            // paths currently loaded
+    Handle load(const std::string& path) override {
+        if (journal) journal->add("library.load " + path);
+        auto it = libraries.find(path);
+        if (it == libraries.end()) return nullptr;
+        loaded.push_back(path);
+        return &it->second;
+    }
+    SpeakProc findSpeak(Handle h) override { return h ? *static_cast<SpeakProc*>(h) : nullptr; }
+    void release(Handle h) override {
+        for (auto it = libraries.begin(); it != libraries.end(); ++it)
+            if (&it->second == h) std::erase(loaded, it->first);
+    }
+};
+
+struct FakeTaskbar : TaskbarButton {
+    FakeJournal* journal = nullptr;
+    bool shown = true;
+    void show(QWidget&) override {
+        if (journal) journal->add("taskbar.show");
+        shown = true;
+    }
+    void hide(QWidget&) override {
+        if (journal) journal->add("taskbar.hide");
+        shown = false;
+    }
+};
+
+// Every fake wired to one journal, ready to hand to a main window.
+struct FakePlatform {
+    FakeJournal journal;
+    FakeLocalClock clock;
+    MemorySettingsStore store;
+    JournalingStore journaledStore{store, journal};
+    FakeAutostart autostart;
+    FakeNamedLock lock;
+    FakeDesktop desktop;
+    FakeCloseBridge closeBridge;
+    FakeWaveMixer mixer;
+    FakeLibraryLoader libraries;
+    FakeTaskbar taskbar;
+
+    FakePlatform() {
+        autostart.journal = &journal;
+        lock.journal = &journal;
+        mixer.journal = &journal;
+        libraries.journal = &journal;
+        taskbar.journal = &journal;
+        clock.journal = &journal;
+    }
+    Platform platform() {
+        return Platform{clock, journaledStore, autostart, lock, desktop, closeBridge, mixer, libraries, taskbar};
+    }
+};
+
+} // namespace ql

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "settings/SettingsCodec.h"
+#include "settings/SettingsRecord.h"
+
+#include <string>
+
+namespace ql {
+
+class AutostartList;
+class SettingsStore;
+struct DesktopSize;
+
+inline constexpr char kSettingsKey[] = "Software\\Vessantry\\Quorlan Lite";
+inline constexpr char kLegacyKey[] = "Software\\Vessantry\\Quorlan";
+inline constexpr char kCurrentVersion[] = "2.6";
+
+// Reading, validating and writing the record in the per-user store.
+class RegistrySettings {
+public:
+    RegistrySettings(SettingsStore& store, AutostartList& autostart)
+        : store_(store), autostart_(autostart) {}
+
+    // True when neither this version's settings nor the earlier version's key are stored.
+    bool isFirstRun();
+
+    struct Loaded {
+        bool upgraded = false;
+        WindowPosition window;
+    };
+    Loaded load(TSettingsRecord& r, bool firstRun, DesktopSize desktop);
+
+    void save(const TSettingsRecord& r, WindowPosition window, const std::string& programPath,
+              const std::string& installDir);
+
+private:
+    std::string read(const char* name);
+
+    SettingsStore& store_;
+    AutostartList& autostart_;
+};
+
+} // namespace ql

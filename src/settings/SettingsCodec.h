@@ -1,0 +1,42 @@
+#pragma once
+
+#include "settings/SettingsRecord.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ql {
+
+struct WindowPosition {
+    int top = 0;
+    int left = 0;
+};
+
+// The compact text forms of the record: "BinSettings" (12 flags), "LNumSettings" (five 4-character
+// numbers) and "SNumSettings" (seven 2-character numbers).
+namespace SettingsCodec {
+
+std::string encodeFlags(const TSettingsRecord& r);
+void decodeFlags(std::string text, TSettingsRecord& r);
+
+// Decimal, zero-padded to width; a negative number is '-' then the zero-padded magnitude.
+std::string encodeNumber(long value, int width);
+// Optional leading '-' and at least one decimal digit, nothing else.
+std::optional<long> parseNumber(std::string_view text);
+// Any decimal 32-bit integer with an optional sign, else nullopt.
+std::optional<std::int32_t> parseInteger(std::string_view text);
+
+std::string encodeLong(const TSettingsRecord& r, WindowPosition window);
+// Fills the timer, repeat and blend fields; returns the window position as stored, or nullopt
+// when either coordinate is not a number.
+std::optional<WindowPosition> decodeLong(std::string text, TSettingsRecord& r);
+
+std::string encodeShort(const TSettingsRecord& r);
+void decodeShort(std::string text, TSettingsRecord& r);
+
+// A stored position pulled inside a desktop of the given size.
+WindowPosition placeOnDesktop(WindowPosition stored, int desktopWidth, int desktopHeight);
+
+} // namespace SettingsCodec
+} // namespace ql

@@ -1,0 +1,38 @@
+#include "app/MainForm.h"
+
+#include "platform/WaveMixer.h"
+#include "speech/TSpeakThread.h"
+
+namespace ql {
+
+void TMainForm::AnnounceButtonClick() {
+    if (FSpeaking || !FSpeakProc) return;
+    startAnnouncement();
+}
+
+void TMainForm::startAnnouncement() {
+    DisableSpeech();
+    FSpeaking = true;
+    const std::uint32_t v = static_cast<std::uint16_t>(FSpeechVolume * 1000);
+    SetWaveVolume(v + v * 65536u);
+    auto* thread = new TSpeakThread(FSpeakProc);
+    connect(thread, &QThread::finished, this, &TMainForm::ThreadDone, Qt::QueuedConnection);
+    thread->start();
+}
+
+void TMainForm::ThreadDone() {
+    EnableSpeech();
+    FSpeaking = false;
+    SetWaveVolume(FSavedVolumeLeft + FSavedVolumeRight * 65536u);
+}
+
+bool TMainForm::GetWaveVolume(std::uint16_t& Left, std::uint16_t& Right) {
+    return P.mixer.getVolume(Left, Right);
+}
+
+bool TMainForm::SetWaveVolume(std::uint32_t Volume) {
+    return P.mixer.setVolume(static_cast<std::uint16_t>(Volume & 0xFFFF),
+                             static_cast<std::uint16_t>(Volume >> 16));
+}
+
+} // namespace ql

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/MainForm.h"
+#include "common/Modal.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+
+namespace ql {
+
+inline std::atomic<int> speakCalls{0};
+inline void countingSpeak() { ++speakCalls; }
+
+// A main window on fakes, in a private program folder with one installed voice.
+class MainFormFixture : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakePlatform fakes;
+    std::vector<QString> messages; // "title|text" of every message box
+    std::unique_ptr<TMainForm> form;
+
+    void SetUp() override {
+        ModalHooks::message = [this](MessageKind, const QString& title, const QString& text) {
+            messages.push_back(title + "|" + text);
+        };
+        QDir(dir.path()).mkdir("voice");
+        installVoice("English (Test)", countingSpeak);
+        speakCalls = 0;
+    }
+    void TearDown() override {
+        form.reset();
+        ModalHooks::message = nullptr;
+    }
+    void installVoice(const QString& name, SpeakProc speak) {
+        const QString path = dir.path() + "/voice/" + name + ".so";
+        QFile(path).open(QIODevice::WriteOnly);
+        fakes.libraries.libraries[path.toStdString()] = speak;
+    }
+    void storeCurrentSettings(const char* flags = "0", const char* shortNumbers = "") {
+        fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
+                                {{"BinSettings", flags}, {"SNumSettings", shortNumbers},
+                                 {"CurrentVer", "2.6"}});
+    }
+    void create() {
+        form = std::make_unique<TMainForm>(fakes.platform(), dir.path() + "/quorlan-lite");
+    }
+    // One tick at the given time, then let queued completions run.
+    void tickAt(int h, int m, int s) {
+        fakes.clock.set(h, m, s);
+        form->Timer1Timer();
+    }
+    void settle() {
+        QDeadlineTimer deadline(5000);
+        while (form->FSpeaking && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(1);
+        }
+    }
+};
+
+} // namespace ql

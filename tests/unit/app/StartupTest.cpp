@@ -1,0 +1,146 @@
+#include "MainFormFixture.h"
+
+#include <QMenu>
+#include <algorithm>
+
+namespace ql {
+namespace {
+
+using StartupTest = MainFormFixture;
+
+std::vector<std::string> platformSteps(const FakeJournal& j) {
+    std::vector<std::string> steps;
+    for (const auto& e : j.entries) {
+        const auto kind = e.substr(0, e.find_first_of(". "));
+        if (steps.empty() || steps.back() != kind) steps.push_back(kind);
+    }
+    return steps;
+}
+
+TEST_F(StartupTest, StepsRunInTheirFixedOrder) {
+    storeCurrentSettings();
+    create();
+    // lock, start-up volume, clock, settings, voice library, taskbar button.
+    const std::vector<std::string> expected = {"lock", "mixer", "clock", "store", "library", "taskbar"};
+    EXPECT_EQ(platformSteps(fakes.journal), expected);
+    EXPECT_EQ(fakes.lock.name, "QuorlanLite");
+    EXPECT_TRUE(form->Timer1.isActive());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(StartupTest, RegistryIsCheckedBeforeItIsOpened) {
+    create();
+    const auto& e = fakes.journal.entries;
+    const auto firstCreate = std::find(e.begin(), e.end(), "store.createKey Software\\Vessantry\\Quorlan Lite");
+    const auto lastCheck = std::find(e.rbegin(), e.rend(), "store.keyExists Software\\Vessantry\\Quorlan");
+    ASSERT_NE(firstCreate, e.end());
+    ASSERT_NE(lastCheck, e.rend());
+    EXPECT_LT((lastCheck.base() - 1) - e.begin(), firstCreate - e.begin());
+}
+
+TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
+    fakes.clock.set(14, 5, 9);
+    storeCurrentSettings("0", "15");
+    create();
+    EXPECT_TRUE(form->FStartupPending);
+    EXPECT_TRUE(form->FBlinkPhase);
+    EXPECT_TRUE(form->FShowPending);
+    EXPECT_FALSE(form->FClosePending || form->FSpeaking || form->FAlarmShowing || form->FAlarmDone);
+    EXPECT_EQ(form->CurHour, 14);
+    EXPECT_EQ(form->CurMin, 5);
+    EXPECT_EQ(form->CurSec, 9);
+    EXPECT_EQ(form->LastHour + form->LastMin + form->LastSec + form->LastDay, 0);
+    EXPECT_EQ(form->FSavedVolumeLeft, 0x8000);
+    EXPECT_EQ(form->FAnnounceInterval, 15);
+    EXPECT_EQ(form->HelpFile, dir.path() + "/Quorlan.chm");
+}
+
+TEST_F(StartupTest, StartInTrayLeavesTheWindowToBeShownByNobody) {
+    storeCurrentSettings("1");
+    create();
+    EXPECT_FALSE(form->FShowPending);
+    form->Timer1Timer();
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(StartupTest, SelectedLanguageOutOfRangeFallsBackToTheFirst) {
+    installVoice("Deutsch (Test)", countingSpeak);
+    for (const char* stored : {"5", "-1", "2"}) {
+        fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"SelLang", stored}});
+        create();
+        EXPECT_EQ(form->SelectedLanguage, 0) << stored;
+        EXPECT_EQ(form->LanguageList, (QStringList{"Deutsch (Test)", "English (Test)"}));
+        EXPECT_TRUE(form->LangMenu->actions().at(0)->isChecked()) << stored;
+        EXPECT_TRUE(form->FSpeakProc != nullptr);
+        form.reset();
+    }
+}
+
+TEST_F(StartupTest, MissingVoiceFolderIsCreatedAndLegacyListRemoved) {
+    QDir(dir.path() + "/voice").removeRecursively();
+    QFile(dir.path() + "/LANG.DAT").open(QIODevice::WriteOnly);
+    create();
+    EXPECT_TRUE(QDir(dir.path() + "/voice").exists());
+    EXPECT_FALSE(QFile::exists(dir.path() + "/LANG.DAT"));
+    EXPECT_EQ(form->LanguageList, QStringList{"[No language]"});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Error|Could not load [No language].so - time announcements will not "
+                           "be available.");
+    EXPECT_FALSE(form->MI_Speak->isEnabled());
+}
+
+TEST_F(StartupTest, GlobalShortcutSettingDecidesTheSpeakShortcut) {
+    storeCurrentSettings("00000000001");
+    create();
+    EXPECT_EQ(form->MI_Speak->shortcut(), QKeySequence("Ctrl+Alt+S"));
+    form.reset();
+    storeCurrentSettings("00000000000");
+    create();
+    EXPECT_TRUE(form->MI_Speak->shortcut().isEmpty());
+}
+
+TEST_F(StartupTest, FirstRunPlacesTheWindowAndClosingWritesItBack) {
+    fakes.desktop.size = {1280, 1024};
+    create();
+    EXPECT_TRUE(form->FFirstRun);
+    EXPECT_EQ(form->pos(), QPoint(640 - 170, 512 - 72));
+    EXPECT_TRUE(form->Close());
+    const auto stored = [&](const char* n) {
+        return fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", n).value_or("");
+    };
+    EXPECT_EQ(stored("BinSettings"), "000000100000");
+    EXPECT_EQ(stored("LNumSettings"), "04400470010000000000");
+    EXPECT_EQ(stored("SNumSettings"), "60000000004040");
+    EXPECT_EQ(stored("CurrentVer"), "2.6");
+    EXPECT_EQ(stored("InstallDir"), (dir.path() + "/").toStdString());
+}
+
+TEST_F(StartupTest, CloseWhileSpeakingIsDeferredUntilTheTickAfterSpeech) {
+    storeCurrentSettings();
+    create();
+    form->FSpeaking = true;
+    EXPECT_FALSE(fakes.closeBridge.request());
+    EXPECT_TRUE(form->FClosePending);
+    EXPECT_FALSE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
+    form->Timer1Timer();
+    EXPECT_FALSE(form->closed());
+    form->FSpeaking = false;
+    form->Timer1Timer();
+    EXPECT_TRUE(form->closed());
+    EXPECT_TRUE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
+}
+
+TEST_F(StartupTest, AutostartFollowsTheSettingAtClose) {
+    storeCurrentSettings("000001");
+    create();
+    form->Close();
+    EXPECT_EQ(fakes.autostart.entry, (dir.path() + "/quorlan-lite").toStdString());
+    form.reset();
+    storeCurrentSettings("000000");
+    create();
+    form->Close();
+    EXPECT_FALSE(fakes.autostart.entry);
+}
+
+} // namespace
+} // namespace ql

@@ -1,0 +1,194 @@
+#include "MainFormFixture.h"
+
+#include <QMenu>
+
+namespace ql {
+namespace {
+
+class TickTest : public MainFormFixture {
+protected:
+    int alarms() const {
+        return static_cast<int>(std::count(messages.begin(), messages.end(),
+                                           QString("Alarm!|Press OK to confirm the alarm.")));
+    }
+    // Runs ticks once per simulated second from h:m:s for the given number of seconds.
+    void runSeconds(int h, int m, int s, int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            const int t = (h * 3600 + m * 60 + s + i) % 86400;
+            tickAt(t / 3600, t / 60 % 60, t % 60);
+            settle();
+        }
+    }
+    std::vector<int> announcedMinutes(int interval, int startMinute, int minutes) {
+        std::vector<int> at;
+        storeCurrentSettings("0001", QString("%1").arg(interval, 2, 10, QChar('0')).toLatin1());
+        fakes.clock.set(9, startMinute, 0);
+        create();
+        for (int m = startMinute; m < startMinute + minutes; ++m) {
+            const int before = speakCalls;
+            tickAt(9 + m / 60, m % 60, 0);
+            settle();
+            if (speakCalls > before) at.push_back(m % 60);
+        }
+        return at;
+    }
+};
+
+TEST_F(TickTest, AnnouncementsFallOnMultiplesOfTheInterval) {
+    struct Row {
+        int interval, start, minutes;
+        std::vector<int> expected;
+    } rows[] = {
+        {7, 1, 60, {7, 14, 21, 28, 35, 42, 49, 56, 0}},
+        {45, 1, 60, {45, 0}},
+        {60, 1, 60, {0}},
+        {15, 30, 31, {30, 45, 0}}, // started on a multiple: the first tick announces
+        {15, 0, 16, {15}},         // started at minute 0: the first tick sees no change of minute
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(announcedMinutes(r.interval, r.start, r.minutes), r.expected) << r.interval;
+        form.reset();
+        fakes.journal.entries.clear();
+    }
+}
+
+TEST_F(TickTest, AnnouncementUsesTheSpeechVolumeAndRestoresTheStartUpVolume) {
+    storeCurrentSettings("0001", "01000000006540");
+    fakes.mixer.left = 0x1111;
+    fakes.mixer.right = 0x2222;
+    create();
+    fakes.mixer.left = fakes.mixer.right = 0x7777; // the user changes the volume meanwhile
+    tickAt(10, 31, 0);
+    EXPECT_TRUE(form->FSpeaking);
+    EXPECT_FALSE(form->MI_Speak->isEnabled());
+    settle();
+    EXPECT_FALSE(form->FSpeaking);
+    EXPECT_TRUE(form->MI_Speak->isEnabled());
+    ASSERT_EQ(fakes.mixer.sets.size(), 2u);
+    EXPECT_EQ(fakes.mixer.sets[0], 0xFDE8FDE8u);
+    EXPECT_EQ(fakes.mixer.sets[1], 0x22221111u);
+}
+
+TEST_F(TickTest, AnAnnouncementDueWhileSpeakingIsDropped) {
+    storeCurrentSettings("0001", "01");
+    create();
+    form->FSpeaking = true;
+    tickAt(10, 31, 0);
+    tickAt(10, 32, 0);
+    form->FSpeaking = false;
+    tickAt(10, 32, 1);
+    EXPECT_EQ(speakCalls, 0);
+    EXPECT_TRUE(fakes.mixer.sets.empty());
+}
+
+TEST_F(TickTest, NoVoiceMeansNoAnnouncementButTheTickGoesOn) {
+    fakes.libraries.libraries.clear();
+    storeCurrentSettings("00011", "01073000");
+    create();
+    tickAt(7, 30, 0);
+    EXPECT_EQ(speakCalls, 0);
+    EXPECT_EQ(alarms(), 1);
+}
+
+TEST_F(TickTest, AlarmGoesOffOncePerMatchingMinuteAndAgainNextDay) {
+    storeCurrentSettings("00001", "60073000");
+    fakes.clock.set(7, 29, 50);
+    create();
+    runSeconds(7, 29, 50, 75); // through 07:30 into 07:31
+    EXPECT_EQ(alarms(), 1);
+    fakes.clock.setDate(8, 3);
+    runSeconds(7, 29, 59, 3);
+    EXPECT_EQ(alarms(), 2);
+}
+
+TEST_F(TickTest, StartedInTheAlarmMinuteTheFirstTickRaisesIt) {
+    storeCurrentSettings("00001", "60073000");
+    fakes.clock.set(7, 30, 0);
+    create();
+    tickAt(7, 30, 0);
+    EXPECT_EQ(alarms(), 1);
+}
+
+TEST_F(TickTest, AJumpOverTheAlarmMinuteMakesNothingUp) {
+    storeCurrentSettings("00011", "01073000");
+    fakes.clock.set(7, 29, 0);
+    create();
+    tickAt(7, 29, 0);
+    settle();
+    const int spoken = speakCalls;
+    tickAt(7, 31, 0);
+    settle();
+    EXPECT_EQ(alarms(), 0);
+    EXPECT_EQ(speakCalls, spoken + 1); // only the minute reached is announced
+}
+
+TEST_F(TickTest, BackwardJumpsCountAsChanges) {
+    storeCurrentSettings("00001", "60073000");
+    fakes.clock.set(7, 31, 0);
+    create();
+    tickAt(7, 31, 0);
+    tickAt(7, 30, 5); // the clock was set back into the alarm minute
+    EXPECT_EQ(alarms(), 1);
+    tickAt(7, 30, 6);
+    EXPECT_EQ(alarms(), 1);
+}
+
+TEST_F(TickTest, AlarmIsNotRaisedWhileTheAlertIsShowing) {
+    storeCurrentSettings("00001", "60073000");
+    fakes.clock.set(7, 30, 0);
+    create();
+    int inner = 0;
+    ModalHooks::message = [&](MessageKind, const QString&, const QString&) {
+        ++inner;
+        tickAt(7, 30, 1); // ticks go on inside the modal alert
+        tickAt(7, 31, 0);
+        tickAt(7, 30, 0);
+    };
+    tickAt(7, 30, 0);
+    EXPECT_EQ(inner, 1);
+    EXPECT_TRUE(form->FAlarmDone);
+    EXPECT_FALSE(form->FAlarmShowing);
+}
+
+TEST_F(TickTest, MidnightChangesEveryUnitAndRemembersThem) {
+    storeCurrentSettings();
+    fakes.clock.set(23, 59, 59);
+    fakes.clock.setDate(7, 2);
+    create();
+    tickAt(23, 59, 59);
+    fakes.clock.setDate(8, 3);
+    tickAt(0, 0, 0);
+    EXPECT_EQ(form->LastHour, 0);
+    EXPECT_EQ(form->LastMin, 0);
+    EXPECT_EQ(form->LastSec, 0);
+    EXPECT_EQ(form->LastDay, 8);
+    EXPECT_EQ(form->CurDayOfWeek, 3);
+}
+
+TEST_F(TickTest, TheFirstTickShowsTheWindowOnceAndLaterTicksDoNotRepeatIt) {
+    storeCurrentSettings();
+    create();
+    tickAt(10, 0, 0);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->FShowPending);
+    EXPECT_TRUE(form->FStartupPending); // nothing to welcome: the flag stays, calls do nothing
+    form->hide();
+    tickAt(10, 0, 1);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(TickTest, SmallLayoutBlinksTheColonEverySecond) {
+    storeCurrentSettings("0", "60000001");
+    create();
+    std::vector<bool> phases;
+    for (int s = 1; s <= 4; ++s) {
+        tickAt(10, 0, s);
+        phases.push_back(form->FBlinkPhase);
+        tickAt(10, 0, s); // no change: no blink
+        EXPECT_EQ(form->FBlinkPhase, phases.back());
+    }
+    EXPECT_EQ(phases, (std::vector<bool>{false, true, false, true}));
+}
+
+} // namespace
+} // namespace ql

@@ -1,0 +1,109 @@
+#include "PulseTestServer.h"
+#include "SoundTestSupport.h"
+#include "platform/AlsaSoundPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace ql {
+namespace {
+
+using Source = AlsaSoundPlayer::Source;
+
+// Plays through the real ALSA output into a private PulseAudio null sink and records its monitor.
+class AlsaSoundPlayerPulseTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (!test::PulseTestServer::toolsInstalled()) return;
+        server = new test::PulseTestServer;
+        failure = new QString(server->start());
+    }
+    static void TearDownTestSuite() {
+        delete server;
+        delete failure;
+        server = nullptr;
+        failure = nullptr;
+    }
+    void SetUp() override {
+        if (!server) GTEST_SKIP() << "PulseAudio is not installed";
+        ASSERT_TRUE(failure->isEmpty()) << failure->toStdString();
+    }
+
+    // Records while `request` runs on a real player; returns what the sink heard.
+    std::optional<Pcm> record(const std::function<void(SoundPlayer&)>& request) {
+        const QString file = dir.filePath("heard.wav");
+        if (!server->startRecording(file)) return std::nullopt;
+        std::atomic<int> finished{0};
+        AlsaSoundPlayer::Options o;
+        o.output = [&](const AlsaPcmOutput::Request& r) {
+            const auto start = std::chrono::steady_clock::now();
+            const bool ok = AlsaPcmOutput::play(r);
+            playSeconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            finished = ok ? 1 : -1;
+            return ok;
+        };
+        o.observer = [&](Source s) { decision = s; };
+        {
+            AlsaSoundPlayer player(o);
+            request(player);
+            const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (!finished && std::chrono::steady_clock::now() < limit)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        server->stopRecording();
+        EXPECT_EQ(finished, 1) << "the ALSA output did not play";
+        return WaveDecoder::fromFile(file.toStdString());
+    }
+
+    // Seconds in which the recording is clearly above silence (-30 dBFS).
+    static double audibleSeconds(const Pcm& pcm) {
+        std::size_t loud = 0;
+        for (std::size_t i = 0; i < pcm.frames(); ++i)
+            loud += std::abs(pcm.samples[i * pcm.channels]) > 1000;
+        return static_cast<double>(loud) / pcm.rate;
+    }
+
+    static test::PulseTestServer* server;
+    static QString* failure;
+    QTemporaryDir dir;
+    std::atomic<Source> decision{Source::Nothing};
+    std::atomic<double> playSeconds{0};
+};
+
+test::PulseTestServer* AlsaSoundPlayerPulseTest::server = nullptr;
+QString* AlsaSoundPlayerPulseTest::failure = nullptr;
+
+TEST_F(AlsaSoundPlayerPulseTest, BuiltInSoundReachesTheSoundServer) {
+    const auto wave = std::make_shared<const QByteArray>(test::builtInSound("Whistle"));
+    const auto heard = record([&](SoundPlayer& p) { p.playMemory(wave); });
+    ASSERT_TRUE(heard);
+    EXPECT_EQ(decision, Source::Memory);
+    // Whistle sounds for about 1.6 s; a stream may lose a few ms at its start.
+    EXPECT_GT(audibleSeconds(*heard), 0.5);
+}
+
+// The output returns once the sound has been heard: not before (that would cut it off), nor
+// seconds after (the sound server's reported delay freezes at the final underrun).
+TEST_F(AlsaSoundPlayerPulseTest, OutputReturnsWhenTheSoundHasBeenHeard) {
+    const auto wave = std::make_shared<const QByteArray>(test::builtInSound("Yipe"));
+    const double length = static_cast<double>(WaveDecoder::fromMemory(*wave)->frames()) / 44100;
+    ASSERT_TRUE(record([&](SoundPlayer& p) { p.playMemory(wave); }));
+    EXPECT_GT(playSeconds, length - 0.05);
+    EXPECT_LT(playSeconds, length + 2.0);
+}
+
+TEST_F(AlsaSoundPlayerPulseTest, MissingUserFileIsHeardAsTheDefaultSound) {
+    const auto heard =
+        record([&](SoundPlayer& p) { p.playFile(dir.filePath("gone.wav").toStdString()); });
+    ASSERT_TRUE(heard);
+    EXPECT_EQ(decision, Source::DefaultSound);
+    EXPECT_GT(audibleSeconds(*heard), 0.02);
+}
+
+} // namespace
+} // namespace ql

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QImage>
+
+namespace ql::imagegen {
+
+QImage bigBackground();   // 292 x 130
+QImage smallBackground(); // 150 x 40
+
+} // namespace ql::imagegen

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+
+namespace ql::imagegen {
+
+// The display window of both backgrounds and every face image share this colour, so an
+// opaque face image drawn over the window leaves no visible seam.
+inline const QColor kFace(165, 173, 156);
+inline const QColor kInk(49, 49, 49);
+
+} // namespace ql::imagegen

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ql::voice {
+
+// Renders text to 22050 Hz mono 16-bit samples in memory with libespeak-ng. espeak-ng is set up
+// once per process and kept; calls from different threads are serialised.
+class EspeakRenderer {
+  public:
+    static constexpr unsigned sampleRate = 22050;
+
+    // voice is an espeak-ng voice name such as "de+max". Empty when espeak-ng or the voice is
+    // unavailable; never throws.
+    static std::vector<std::int16_t> render(const std::string& voice, const std::string& text);
+};
+
+} // namespace ql::voice

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// The phrase engine: one pure function per language turning a local time into the sentence the
+// voice reads. Every number is written out in words, since espeak-ng reads digit strings badly.
+namespace ql::voice {
+
+using PhraseFn = std::string (*)(int hour, int minute); // hour 0-23, minute 0-59
+
+std::string englishTime(int hour, int minute);
+std::string germanTime(int hour, int minute);
+std::string frenchTime(int hour, int minute);
+std::string spanishTime(int hour, int minute);
+std::string italianTime(int hour, int minute);
+std::string dutchTime(int hour, int minute);
+std::string portugueseTime(int hour, int minute);
+std::string polishTime(int hour, int minute);
+std::string czechTime(int hour, int minute);
+std::string swedishTime(int hour, int minute);
+std::string finnishTime(int hour, int minute);
+std::string russianTime(int hour, int minute);
+std::string hungarianTime(int hour, int minute);
+std::string norwegianTime(int hour, int minute);
+std::string danishTime(int hour, int minute);
+std::string turkishTime(int hour, int minute);
+
+} // namespace ql::voice

@@ -1,0 +1,68 @@
+#include "VoiceCatalog.h"
+
+#include <QLibrary>
+#include <QProcess>
+#include <QTemporaryFile>
+
+#include <gtest/gtest.h>
+
+namespace ql::voice {
+namespace {
+
+QString pluginPath(const CatalogEntry& v) {
+    return QString::fromUtf8(voiceDir) + "/" + QString::fromUtf8(v.display) + ".so";
+}
+
+TEST(Plugin, EveryVoiceLoadsAndExportsOnlySpeak) {
+    for (const CatalogEntry& v : voiceCatalog) {
+        SCOPED_TRACE(v.display);
+        QLibrary library(pluginPath(v));
+        ASSERT_TRUE(library.load()) << qPrintable(library.errorString());
+        EXPECT_NE(library.resolve("Speak"), nullptr);
+        EXPECT_EQ(library.resolve("speak"), nullptr);
+        // The shared player and renderer stay private to each plug-in.
+        EXPECT_EQ(library.resolve("_ZN2ql13AlsaPcmOutput4playERKNS0_7RequestE"), nullptr);
+        EXPECT_EQ(library.resolve("_ZN2ql5voice8speakNowERKNS0_10VoiceSetupE"), nullptr);
+        library.unload();
+    }
+}
+
+// Runs Speak in a child process with the given environment changes; a hang or crash there must
+// not take the test runner down.
+void expectSpeakReturns(const CatalogEntry& v, const QProcessEnvironment& env) {
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral(QL_SPEAK_PROBE), {pluginPath(v)});
+    ASSERT_TRUE(child.waitForStarted());
+    child.write("speak\nspeak\n");
+    child.closeWriteChannel();
+    const bool finished = child.waitForFinished(30000); // hang detection, not a speed target
+    if (!finished) child.kill();
+    ASSERT_TRUE(finished) << "Speak did not return without a sound device";
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    EXPECT_EQ(child.readAllStandardOutput(), "done\ndone\n");
+}
+
+TEST(Plugin, SpeakReturnsWhenAlsaHasNoDefaultDevice) {
+    QTemporaryFile config; // an ALSA configuration that defines no device at all
+    ASSERT_TRUE(config.open());
+    config.write("# no devices\n");
+    config.flush();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ALSA_CONFIG_PATH", config.fileName());
+    for (const CatalogEntry& v : voiceCatalog) {
+        SCOPED_TRACE(v.display);
+        expectSpeakReturns(v, env);
+    }
+}
+
+TEST(Plugin, SpeakReturnsWhenTheSoundServerIsGone) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PULSE_SERVER", "unix:/nonexistent/quorlan-test/native");
+    env.insert("XDG_RUNTIME_DIR", "/nonexistent/quorlan-test");
+    expectSpeakReturns(voiceCatalog[0], env);
+}
+
+} // namespace
+} // namespace ql::voice
