@@ -65,6 +65,15 @@ for row in "${exec_rows[@]}"; do
     ql_assert_eq "$expected" "$got" "$line"
 done
 
+# A start under faketime sees the faked clock.
+QL_PROGRAM=$QL_TMP/print-date
+printf '#!/bin/sh\ndate "+%%F %%H:%%M"\n' >"$QL_PROGRAM"
+chmod +x "$QL_PROGRAM"
+ql_start_program '2026-12-06 23:59:58'
+ql_wait_pid_exit "$QL_PID" 10 || ql_fail "the faked program did not end"
+ql_reap
+ql_assert_eq "2026-12-06 23:59" "$(cat "$QL_TMP/program-1.out")" "time under faketime"
+
 # Bounded waits end in time and report the outcome.
 start=$(ql_now_us)
 ql_wait_until 0.3 false && ql_fail "a wait for something that never happens succeeded"

@@ -85,7 +85,8 @@ ql_show_logs() {
     for f in "$QL_TMP"/*.log "$QL_TMP"/*.err; do
         [[ -s $f ]] || continue
         echo "---- ${f##*/} (last 30 lines) ----" >&2
-        tail -n 30 "$f" >&2
+        # Xvfb -displayfd logs every display number it found taken; that is not news.
+        grep -v '^_XSERVTrans' "$f" | tail -n 30 >&2
     done
 }
 
