@@ -13,6 +13,7 @@ ql_fail() { echo "FAIL: $*" >&2; exit 1; }
 ql_env_init() {
     QL_TEST_NAME=$(basename "$0" .sh)
     QL_PROGRAM=${QL_PROGRAM:-${1:-${QL_BUILD_DIR:-.}/quorlan-lite}}
+    [[ $QL_PROGRAM == /* ]] || QL_PROGRAM=$PWD/$QL_PROGRAM # the program runs in the temp dir
     QL_TMP=$(mktemp -d "${TMPDIR:-/tmp}/ql-e2e.XXXXXX") || { echo "e2e: no temp dir" >&2; exit 1; }
     trap ql_cleanup EXIT
     trap 'exit 143' TERM
