@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The helpers that read the program's files must read them exactly as specified, or every
+# The helpers that read the program's files must read them exactly as the formats define them, or every
 # store and autostart check built on them proves nothing.
 source "$(dirname "$0")/env.sh"
 
