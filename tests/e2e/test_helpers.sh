@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The helpers that read the program's files must read them exactly as the formats define them, or every
-# store and autostart check built on them proves nothing.
+# The helpers that read the program's files must read them exactly as their formats define
+# them, or every store and autostart check built on them proves nothing.
 source "$(dirname "$0")/env.sh"
 
 ql_prepare_store - <<'STORE'
