@@ -50,9 +50,7 @@ void TMainForm::createComponents() {
     createButtons();
     LangMenu = new QMenu(this);
     LangMenu->setObjectName("LangMenu");
-    SysTrayIcon = new QSystemTrayIcon(this);
-    SysTrayIcon->setObjectName("SysTrayIcon");
-    SysTrayIcon->setContextMenu(MainPopupMenu);
+    setupTrayIcon();
 }
 
 void TMainForm::FormCreate() {
@@ -75,7 +73,7 @@ void TMainForm::FormCreate() {
     OpenRegistry();
     DrawTrayIcon();
     UpdateTrayHint();
-    SysTrayIcon->show();
+    showTrayIcon();
     PrepareVoiceFolder();
     ScanVoiceFolder();
     BuildLanguageMenus();
@@ -87,7 +85,7 @@ void TMainForm::FormCreate() {
     ChangeButtonMode();
     setWindowOpacity(FBlendOn ? (FBlendValue & 0xFF) / 255.0 : 1.0);
     if (FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    HelpFile = ProgramDir + "Quorlan.chm";
+    HelpFile = ProgramDir + "help/";
     if (!FStartInTray) FShowPending = true;
 }
 

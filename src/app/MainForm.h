@@ -20,6 +20,7 @@ class QToolButton;
 namespace ql {
 
 class GlobalSpeechKey;
+class TAlarmForm;
 class TClockData;
 
 // The main window. It owns every setting (the inherited record), the runtime flags and all
@@ -71,6 +72,13 @@ public:
     void HideMainWindow();
     void ShowTaskbarButton();
     void HideTaskbarButton();
+    void SysTrayDblClick();
+    void SysTrayIconStartup(bool& ShowMainForm);
+    void MinimizeButtonClick();
+    void Minimizetotray1Click();
+    // Without a notification area the window must stay reachable: it is shown at start and
+    // minimised rather than hidden.
+    bool trayAvailable() const { return FTrayAvailable; }
 
     // ---- Speech
     void PrepareVoiceFolder();
@@ -87,9 +95,21 @@ public:
 
     // ---- Alarm
     void Alarm();
+    // Starts one alarm sound by its number and returns at once.
+    void PlayAlarmSound(int sound, const QString& path);
+    void AlarmButtonClick();
+    // The alert's spoken time: on this thread, at the speech volume, which stays set.
+    void SpeakBeforeAlarm();
 
-    // ---- Information windows
+    // ---- Information windows and help
     void FirstRunExecute();
+    void About1Click();
+    void HelpButtonClick();
+    // Help for a dialog: 10 the settings, 20 the alarm and announcements.
+    void ShowHelpContext(int context);
+    // A named page of the help, e.g. "IDH_999".
+    void ShowHelpTopic(const QString& topic);
+    void ShowHelpFinder();
 
     // ---- Runtime flags
     bool FAlarmShowing = false;
@@ -140,6 +160,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createComponents();
@@ -147,11 +168,19 @@ private:
     void createButtons();
     void readClock();
     void startAnnouncement();
+    void fillAlarmForm(TAlarmForm& form);
+    void readAlarmForm(const TAlarmForm& form);
     bool voiceFolderReady();
+    void setupTrayIcon();
+    void showTrayIcon();
+    void trayHostChanged(bool available);
+    void openHelp(const QString& page, const QString& fragment = {});
 
     Platform P;
     QString ProgramPath;
     bool FClosed = false;
+    bool FTrayAvailable = true;
+    bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
     bool FSettingsLoaded = false;
 };
 

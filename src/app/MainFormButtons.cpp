@@ -30,8 +30,10 @@ void TMainForm::createButtons() {
     bold.setBold(true);
     MinimizeButton->setFont(bold);
     LangSelButton->raise(); // drawn over the announce button's right edge
+    connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
-    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::HideMainWindow);
+    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::MinimizeButtonClick);
+    connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
 }
 
 } // namespace ql

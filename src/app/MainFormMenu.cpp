@@ -27,9 +27,12 @@ void TMainForm::createPopupMenu() {
     MI_Selectlanguage = MainPopupMenu->addMenu(SelectLanguageMenu);
     MI_Selectlanguage->setObjectName("MI_Selectlanguage");
     addSeparator(MainPopupMenu, "N8");
-    addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
+    QAction* alarmSetup =
+        addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
+    connect(alarmSetup, &QAction::triggered, this, &TMainForm::AlarmButtonClick);
     addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
-    addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
+    QAction* help = addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
+    connect(help, &QAction::triggered, this, &TMainForm::HelpButtonClick);
     addSeparator(MainPopupMenu, "MenuItem6");
     MI_big = addItem(MainPopupMenu, "MI_big", "&Big display");
     MI_small = addItem(MainPopupMenu, "MI_small", "S&mall display");
@@ -42,10 +45,11 @@ void TMainForm::createPopupMenu() {
     connect(MI_big, &QAction::triggered, this, &TMainForm::MI_bigClick);
     connect(MI_small, &QAction::triggered, this, &TMainForm::MI_smallClick);
     addSeparator(MainPopupMenu, "N3");
-    addItem(MainPopupMenu, "About1", "A&bout...");
+    QAction* about = addItem(MainPopupMenu, "About1", "A&bout...");
+    connect(about, &QAction::triggered, this, &TMainForm::About1Click);
     addSeparator(MainPopupMenu, "N5");
     QAction* toTray = addItem(MainPopupMenu, "Minimizetotray1", "&Minimize to tray");
-    connect(toTray, &QAction::triggered, this, &TMainForm::HideMainWindow);
+    connect(toTray, &QAction::triggered, this, &TMainForm::Minimizetotray1Click);
     addSeparator(MainPopupMenu, "N6");
     Exit2 = addItem(MainPopupMenu, "Exit2", "Close application");
     connect(Exit2, &QAction::triggered, this, [this] { Close(); });

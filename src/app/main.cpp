@@ -1,4 +1,6 @@
 #include "app/MainForm.h"
+#include "display/ClockData.h"
+#include "platform/AlsaSoundPlayer.h"
 #include "platform/AlsaWaveMixer.h"
 #include "platform/DisplayCheck.h"
 #include "platform/DlLibraryLoader.h"
@@ -8,6 +10,7 @@
 #include "platform/SignalCloseBridge.h"
 #include "platform/SystemLocalClock.h"
 #include "platform/X11TaskbarButton.h"
+#include "platform/X11TrayHost.h"
 #include "platform/XdgAutostart.h"
 
 #include <QApplication>
@@ -32,10 +35,14 @@ int main(int argc, char** argv) {
     ql::AlsaWaveMixer mixer;
     ql::DlLibraryLoader libraries;
     ql::X11TaskbarButton taskbar;
-    const ql::Platform platform{clock,       store, autostart, lock,   desktop,
-                                closeBridge, mixer, libraries, taskbar};
+    ql::AlsaSoundPlayer sound;
+    ql::X11TrayHost trayHost;
+    const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
+                                mixer, libraries, taskbar,   sound, trayHost};
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
     if (mainForm.closed()) return 0; // asked to end while start-up still had a message open
+    ql::TClockData clockData;
+    mainForm.setClockData(&clockData);
     return QApplication::exec();
 }

@@ -6,7 +6,8 @@ namespace ql {
 
 TClockData::TClockData()
     : HrMinList(QStringLiteral("HrMinList"), 11), SecList(QStringLiteral("SecList"), 11),
-      MSList(QStringLiteral("MSList"), 11), MiscList(QStringLiteral("MiscList"), 22) {}
+      MSList(QStringLiteral("MSList"), 11), MiscList(QStringLiteral("MiscList"), 22),
+      AlarmSoundList({"Yipe", "Lazer", "Whistle", "Fanfare"}) {}
 
 QImage TClockData::clockFaceIcon() {
     ensureImageResources();

@@ -1,41 +1,98 @@
 #include "app/MainForm.h"
 
+#include "display/ClockData.h"
 #include "display/TrayHint.h"
 #include "display/TrayIconPainter.h"
+#include "platform/LocalClock.h"
 #include "platform/TaskbarButton.h"
+#include "platform/TrayHost.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QIcon>
-#include <QPainter>
+#include <QMenu>
 #include <QPixmap>
 #include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+#include <cstdio>
 
 namespace ql {
 namespace {
 
-QImage clockFace() {
-    QImage face(":/images/ClockFace.png");
-    if (!face.isNull()) return face.convertToFormat(QImage::Format_ARGB32);
-    // Without the embedded image set: a plain white face with a black rim.
-    face = QImage(16, 16, QImage::Format_ARGB32);
-    face.fill(Qt::transparent);
-    QPainter p(&face);
-    p.setBrush(Qt::white);
-    p.setPen(Qt::black);
-    p.drawEllipse(0, 0, 15, 15);
-    return face;
+constexpr int kTrayGraceMs = 30000;
+
+void reportNoTray() {
+    static bool said = false;
+    if (said) return;
+    said = true;
+    std::fputs("quorlan-lite: no notification area (system tray) found; the clock window stays "
+               "on the desktop and minimises normally\n",
+               stderr);
 }
 
 } // namespace
 
+void TMainForm::setupTrayIcon() {
+    SysTrayIcon = new QSystemTrayIcon(this);
+    SysTrayIcon->setObjectName("SysTrayIcon");
+    SysTrayIcon->setContextMenu(MainPopupMenu);
+    connect(SysTrayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::DoubleClick) SysTrayDblClick();
+            });
+    bool showMainForm = true;
+    SysTrayIconStartup(showMainForm);
+    if (!showMainForm) HideMainWindow();
+}
+
+// Start-up, once the icon and hint are set: the icon appears, and without a notification area
+// the window is shown whatever the user chose, so the clock cannot get lost.
+void TMainForm::showTrayIcon() {
+    FTrayAvailable = P.trayHost.available();
+    if (FTrayAvailable) {
+        SysTrayIcon->show();
+    } else {
+        reportNoTray();
+        FShowPending = true;
+        // Started with the session, the clock may come up just before the panel that holds the
+        // tray: if the tray turns up soon, the window goes where the user wanted it.
+        FAwaitingTray = FStartInTray;
+        QTimer::singleShot(kTrayGraceMs, this, [this] { FAwaitingTray = false; });
+    }
+    P.trayHost.watch([this](bool available) { trayHostChanged(available); });
+}
+
+void TMainForm::trayHostChanged(bool available) {
+    FTrayAvailable = available;
+    if (available) {
+        // A restarted panel knows nothing of the old icon: dock it again.
+        SysTrayIcon->hide();
+        SysTrayIcon->show();
+        if (FAwaitingTray) {
+            FShowPending = false; // the first tick may not even have come yet
+            if (isVisible() && !isMinimized()) HideMainWindow();
+        }
+        FAwaitingTray = false;
+        return;
+    }
+    reportNoTray();
+    if (isVisible() && !isMinimized()) return;
+    if (!isVisible()) ShowMainWindow();
+    ShowTaskbarButton(); // the only way back to the window without the icon
+}
+
 void TMainForm::DrawTrayIcon() {
-    static const QImage face = clockFace();
+    static const QImage face = TClockData::clockFaceIcon();
     SysTrayIcon->setIcon(QIcon(QPixmap::fromImage(TrayIconPainter::paint(face, CurHour, CurMin))));
 }
 
 void TMainForm::UpdateTrayHint() {
     static const TrayHint hint;
-    SysTrayIcon->setToolTip(hint.text(QDateTime::currentDateTime()));
+    const LocalTime t = P.clock.now();
+    const QDateTime now(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+    SysTrayIcon->setToolTip(hint.text(now));
 }
 
 void TMainForm::ShowMainWindow() {
@@ -46,12 +103,53 @@ void TMainForm::ShowMainWindow() {
 }
 
 void TMainForm::HideMainWindow() {
+    if (!FTrayAvailable) {
+        // Nowhere to hide to: minimise, and keep a taskbar button to come back by.
+        ShowTaskbarButton();
+        showMinimized();
+        return;
+    }
     hide();
     HideTaskbarButton();
 }
 
-void TMainForm::ShowTaskbarButton() { P.taskbar.show(*this); }
+void TMainForm::ShowTaskbarButton() {
+    P.taskbar.show(*this);
+}
 
-void TMainForm::HideTaskbarButton() { P.taskbar.hide(*this); }
+void TMainForm::HideTaskbarButton() {
+    P.taskbar.hide(*this);
+}
+
+void TMainForm::SysTrayDblClick() {
+    ShowMainWindow();
+    if (FShowInTaskbar)
+        ShowTaskbarButton();
+    else
+        HideTaskbarButton();
+}
+
+// The icon asks this while the window is still being built, before the settings are read, so
+// the answer is always "show"; whether the window appears is decided by start-up alone.
+void TMainForm::SysTrayIconStartup(bool& ShowMainForm) {
+    ShowMainForm = !FStartInTray;
+}
+
+void TMainForm::MinimizeButtonClick() {
+    HideMainWindow();
+}
+
+void TMainForm::Minimizetotray1Click() {
+    HideMainWindow();
+}
+
+// The title bar's minimise box hides the window to the icon as well.
+void TMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !FTrayAvailable) return;
+    if (isMinimized() && isVisible())
+        QMetaObject::invokeMethod(
+            this, [this] { HideMainWindow(); }, Qt::QueuedConnection);
+}
 
 } // namespace ql

@@ -1,23 +1,37 @@
 #include "display/TrayHint.h"
 
 #include <QDateTime>
-#include <QRegularExpression>
 
 namespace ql {
+namespace {
 
-TrayHint::TrayHint(const QLocale& locale)
-    : locale_(locale), timeFormat_(locale.timeFormat(QLocale::LongFormat)),
-      dateFormat_(locale.dateFormat(QLocale::ShortFormat)) {
-    // Drop the time-zone field and the blank before it, outside quoted text.
-    static const QRegularExpression zone(R"(\s*\bt+\b(?=(?:[^']*'[^']*')*[^']*$))");
-    timeFormat_.remove(zone);
-    timeFormat_ = timeFormat_.trimmed();
+// Drops the time-zone field ('t' outside quoted text), the brackets some locales put round it
+// ("H:mm:ss (t)") and the blanks it leaves behind.
+QString withoutZone(const QString& format) {
+    QString out;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') quoted = !quoted;
+        if (!quoted && c == u't') continue;
+        out += c;
+    }
+    out.replace(QStringLiteral("()"), QString());
+    return out.simplified();
 }
 
+} // namespace
+
+TrayHint::TrayHint(const QLocale& locale)
+    : locale_(locale), timeFormat_(withoutZone(locale.timeFormat(QLocale::LongFormat))),
+      dateFormat_(locale.dateFormat(QLocale::ShortFormat)) {}
+
 QString TrayHint::text(const QDateTime& now) const {
-    const QString hint = "Time: " + locale_.toString(now.time(), timeFormat_) +
-                         "   Date: " + locale_.toString(now.date(), dateFormat_);
-    return hint.left(127);
+    QString hint = "Time: " + locale_.toString(now.time(), timeFormat_) +
+                   "   Date: " + locale_.toString(now.date(), dateFormat_);
+    if (hint.size() <= kMaxLength) return hint;
+    // Never end on half of a surrogate pair.
+    hint.truncate(hint.at(kMaxLength - 1).isHighSurrogate() ? kMaxLength - 1 : kMaxLength);
+    return hint;
 }
 
 } // namespace ql

@@ -9,11 +9,14 @@ namespace ql {
 
 // "Time: <long time>   Date: <short date>" in the user's formats, without a time-zone name.
 class TrayHint {
-public:
+  public:
+    static constexpr int kMaxLength = 127; // what a tray tooltip has always shown at most
+
     explicit TrayHint(const QLocale& locale = QLocale::system());
     QString text(const QDateTime& now) const;
+    QString timeFormat() const { return timeFormat_; }
 
-private:
+  private:
     QLocale locale_;
     QString timeFormat_;
     QString dateFormat_;

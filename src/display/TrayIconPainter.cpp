@@ -4,29 +4,32 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <numbers>
 
 namespace ql::TrayIconPainter {
 namespace {
 
-constexpr QPoint kCentre{8, 8};
+constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
-// Angle 0 points at 12 o'clock and grows clockwise (screen y grows downwards).
-QPoint handEnd(double angle, int length) {
-    return {kCentre.x() + static_cast<int>(std::nearbyint(length * std::cos(angle))),
-            kCentre.y() + static_cast<int>(std::nearbyint(length * std::sin(angle)))};
+// Angle 0 points at 12 o'clock and grows clockwise (screen y grows downwards). Which way the
+// exact halves (30 degrees and its kin) round depends on the last bit of the angle: it is summed
+// in extended precision and held as a double, and cos/sin run in extended precision again, which
+// puts every half on the side the icon has always shown.
+QPoint handEnd(long double turns, int length) {
+    const double angle = static_cast<double>(3 * kPi / 2 + 2 * kPi * turns);
+    const long double a = angle;
+    return {kCentre.x() + static_cast<int>(std::nearbyint(length * std::cos(a))),
+            kCentre.y() + static_cast<int>(std::nearbyint(length * std::sin(a)))};
 }
 
 } // namespace
 
+// Taken modulo 12 so that an afternoon hour draws exactly the same pixels as its morning twin.
 QPoint hourHandEnd(int hour, int minute) {
-    const double a = 3 * std::numbers::pi / 2 + 2 * std::numbers::pi * (hour + minute / 60.0) / 12;
-    return handEnd(a, 5);
+    return handEnd((hour % 12 + minute / 60.0L) / 12, 5);
 }
 
 QPoint minuteHandEnd(int minute) {
-    const double a = 3 * std::numbers::pi / 2 + 2 * std::numbers::pi * minute / 60;
-    return handEnd(a, 7);
+    return handEnd(minute / 60.0L, 7);
 }
 
 void drawLineExcludingEnd(QImage& image, QPoint from, QPoint to, QRgb colour) {
@@ -57,9 +60,11 @@ QImage paint(const QImage& face, int hour, int minute) {
     }
     drawLineExcludingEnd(icon, kCentre, hourHandEnd(hour, minute), 0xFF000000);
     drawLineExcludingEnd(icon, kCentre, minuteHandEnd(minute), 0xFF000000);
-    for (int y = 0; y < 16; ++y)
+    for (int y = 0; y < 16; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(icon.scanLine(y));
         for (int x = 0; x < 16; ++x)
-            if (icon.pixel(x, y) == kKeyColour) icon.setPixel(x, y, 0);
+            if (line[x] == kKeyColour) line[x] = 0;
+    }
     return icon;
 }
 

@@ -1,11 +1,16 @@
 #include "app/MainForm.h"
 
 #include "common/Modal.h"
+#include "info/TAboutForm.h"
+#include "info/TInfoForm.h"
+#include "info/TNewVerForm.h"
 #include "platform/SettingsStore.h"
 #include "settings/RegistrySettings.h"
 
 namespace ql {
 
+// Runs on every tick while the start-up work is pending. Each flag is cleared before its window
+// opens: the tick goes on inside the modal window, and must not open it a second time.
 void TMainForm::FirstRunExecute() {
     if (FShowPending) {
         ShowMainWindow();
@@ -17,15 +22,23 @@ void TMainForm::FirstRunExecute() {
     }
     if (FUpgraded) {
         FUpgraded = false;
-        FStartupPending = false; // before the window opens: inner ticks must not open it again
-        showMessage(this, MessageKind::Plain, "Thank you for upgrading", "Welcome to version 2.6");
+        FStartupPending = false;
+        TNewVerForm news(this, [this] { ShowHelpTopic("IDH_999"); });
+        runModal(news);
+        // Failures here only leave the old key behind; the store reports its own on stderr.
         if (P.store.keyExists(kLegacyKey)) P.store.deleteKey(kLegacyKey);
     }
     if (FFirstRun) {
         FFirstRun = false;
         FStartupPending = false;
-        showMessage(this, MessageKind::Plain, "Welcome!", "Welcome to the Multilingual Quorlan!");
+        TInfoForm welcome(this, [this] { ShowHelpFinder(); });
+        runModal(welcome);
     }
+}
+
+void TMainForm::About1Click() {
+    TAboutForm about(this);
+    runModal(about);
 }
 
 } // namespace ql

@@ -9,7 +9,9 @@ class LibraryLoader;
 class LocalClock;
 class NamedLock;
 class SettingsStore;
+class SoundPlayer;
 class TaskbarButton;
+class TrayHost;
 class WaveMixer;
 
 // The operating-system services the main window uses; the program passes the real ones, tests
@@ -24,6 +26,8 @@ struct Platform {
     WaveMixer& mixer;
     LibraryLoader& libraries;
     TaskbarButton& taskbar;
+    SoundPlayer& sound;
+    TrayHost& trayHost;
 };
 
 } // namespace ql

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace ql {
 namespace {
@@ -36,13 +37,35 @@ void sendState(xcb_connection_t* c, xcb_window_t root, xcb_window_t w, bool add,
                    reinterpret_cast<const char*>(&ev));
 }
 
+// The window's own copy of the state, with both skip atoms added or removed and the rest kept.
+void writeState(xcb_connection_t* c, xcb_window_t w, bool skip, xcb_atom_t state, xcb_atom_t a1,
+                xcb_atom_t a2) {
+    std::vector<xcb_atom_t> atoms;
+    auto cookie = xcb_get_property(c, 0, w, state, XCB_ATOM_ATOM, 0, 64);
+    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr)) {
+        const auto* v = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+        const int n = reply->format == 32 ? xcb_get_property_value_length(reply) / 4 : 0;
+        for (int i = 0; i < n; ++i)
+            if (v[i] != a1 && v[i] != a2) atoms.push_back(v[i]);
+        free(reply);
+    }
+    if (skip) atoms.insert(atoms.end(), {a1, a2});
+    if (atoms.empty())
+        xcb_delete_property(c, w, state);
+    else
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, state, XCB_ATOM_ATOM, 32,
+                            static_cast<uint32_t>(atoms.size()), atoms.data());
+}
+
 } // namespace
 
 void X11TaskbarButton::apply(QWidget& window, bool skip) {
     auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     if (!c) {
-        if (!warned_) std::fprintf(stderr, "quorlan-lite: no X11 display; the taskbar button cannot be hidden\n");
+        if (!warned_)
+            std::fprintf(stderr,
+                         "quorlan-lite: no X11 display; the taskbar button cannot be hidden\n");
         warned_ = true;
         return;
     }
@@ -51,15 +74,13 @@ void X11TaskbarButton::apply(QWidget& window, bool skip) {
     const xcb_atom_t state = atom(c, "_NET_WM_STATE");
     const xcb_atom_t taskbar = atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
     const xcb_atom_t pager = atom(c, "_NET_WM_STATE_SKIP_PAGER");
+    // A mapped window asks the window manager; the property itself is written as well, so a
+    // window manager started later (or none at all) still finds the right state.
     if (window.isVisible()) {
         xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
         sendState(c, root, w, skip, state, taskbar, pager);
-    } else if (skip) {
-        const xcb_atom_t atoms[2] = {taskbar, pager};
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, state, XCB_ATOM_ATOM, 32, 2, atoms);
-    } else {
-        xcb_delete_property(c, w, state);
     }
+    writeState(c, w, skip, state, taskbar, pager);
     xcb_flush(c);
 }
 

@@ -7,9 +7,11 @@
 #include "platform/NamedLock.h"
 #include "platform/Platform.h"
 #include "platform/TaskbarButton.h"
+#include "platform/TrayHost.h"
 #include "platform/WaveMixer.h"
 #include "platform/fake/FakeJournal.h"
 #include "platform/fake/FakeLocalClock.h"
+#include "platform/fake/FakeSoundPlayer.h"
 #include "platform/fake/JournalingStore.h"
 #include "platform/fake/MemorySettingsStore.h"
 
@@ -107,6 +109,18 @@ struct FakeTaskbar : TaskbarButton {
     }
 };
 
+// A notification area that a test can take away and bring back.
+struct FakeTrayHost : TrayHost {
+    bool present = true;
+    ChangeHandler handler;
+    bool available() override { return present; }
+    void watch(ChangeHandler h) override { handler = std::move(h); }
+    void set(bool on) {
+        present = on;
+        if (handler) handler(on);
+    }
+};
+
 // Every fake wired to one journal, ready to hand to a main window.
 struct FakePlatform {
     FakeJournal journal;
@@ -120,6 +134,9 @@ struct FakePlatform {
     FakeWaveMixer mixer;
     FakeLibraryLoader libraries;
     FakeTaskbar taskbar;
+    FakeSoundPlayer sound;
+    SoundPlayer* soundPlayer = &sound; // a test may hand the window another player
+    FakeTrayHost trayHost;
 
     FakePlatform() {
         autostart.journal = &journal;
@@ -130,7 +147,8 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock, journaledStore, autostart, lock, desktop, closeBridge, mixer, libraries, taskbar};
+        return Platform{clock,     journaledStore, autostart, lock,         desktop, closeBridge,
+                        mixer,     libraries,      taskbar,   *soundPlayer, trayHost};
     }
 };
 

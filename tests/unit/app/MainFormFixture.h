@@ -39,6 +39,7 @@ protected:
     void TearDown() override {
         form.reset();
         ModalHooks::message = nullptr;
+        ModalHooks::dialog = nullptr;
     }
     void installVoice(const QString& name, SpeakProc speak) {
         const QString path = dir.path() + "/voice/" + name + ".so";

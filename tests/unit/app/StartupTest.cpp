@@ -20,8 +20,10 @@ std::vector<std::string> platformSteps(const FakeJournal& j) {
 TEST_F(StartupTest, StepsRunInTheirFixedOrder) {
     storeCurrentSettings();
     create();
-    // lock, start-up volume, clock, settings, voice library, taskbar button.
-    const std::vector<std::string> expected = {"lock", "mixer", "clock", "store", "library", "taskbar"};
+    // lock, start-up volume, clock, settings, tray hint (reads the clock), voice library,
+    // taskbar button.
+    const std::vector<std::string> expected = {"lock",  "mixer",   "clock",  "store",
+                                               "clock", "library", "taskbar"};
     EXPECT_EQ(platformSteps(fakes.journal), expected);
     EXPECT_EQ(fakes.lock.name, "QuorlanLite");
     EXPECT_TRUE(form->Timer1.isActive());
@@ -52,7 +54,7 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     EXPECT_EQ(form->LastHour + form->LastMin + form->LastSec + form->LastDay, 0);
     EXPECT_EQ(form->FSavedVolumeLeft, 0x8000);
     EXPECT_EQ(form->FAnnounceInterval, 15);
-    EXPECT_EQ(form->HelpFile, dir.path() + "/Quorlan.chm");
+    EXPECT_EQ(form->HelpFile, dir.path() + "/help/");
 }
 
 TEST_F(StartupTest, StartInTrayLeavesTheWindowToBeShownByNobody) {

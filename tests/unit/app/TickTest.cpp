@@ -1,5 +1,7 @@
 #include "MainFormFixture.h"
 
+#include "alarm/TAlarmAlertForm.h"
+
 #include <QMenu>
 
 namespace ql {
@@ -7,10 +9,16 @@ namespace {
 
 class TickTest : public MainFormFixture {
 protected:
-    int alarms() const {
-        return static_cast<int>(std::count(messages.begin(), messages.end(),
-                                           QString("Alarm!|Press OK to confirm the alarm.")));
+    int alertsShown = 0;
+
+    void SetUp() override {
+        MainFormFixture::SetUp();
+        ModalHooks::dialog = [this](QDialog& d) {
+            alertsShown += qobject_cast<TAlarmAlertForm*>(&d) != nullptr;
+            return int(QDialog::Accepted);
+        };
     }
+    int alarms() const { return alertsShown; }
     // Runs ticks once per simulated second from h:m:s for the given number of seconds.
     void runSeconds(int h, int m, int s, int seconds) {
         for (int i = 0; i < seconds; ++i) {
@@ -138,11 +146,12 @@ TEST_F(TickTest, AlarmIsNotRaisedWhileTheAlertIsShowing) {
     fakes.clock.set(7, 30, 0);
     create();
     int inner = 0;
-    ModalHooks::message = [&](MessageKind, const QString&, const QString&) {
+    ModalHooks::dialog = [&](QDialog&) {
         ++inner;
         tickAt(7, 30, 1); // ticks go on inside the modal alert
         tickAt(7, 31, 0);
         tickAt(7, 30, 0);
+        return int(QDialog::Accepted);
     };
     tickAt(7, 30, 0);
     EXPECT_EQ(inner, 1);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "info/InfoWindow.h"
+
+namespace ql {
+
+// "About Multilingual Quorlan", from the menu.
+class TAboutForm : public InfoWindow {
+    Q_OBJECT
+  public:
+    explicit TAboutForm(QWidget* parent);
+
+    void Label1Click();
+
+    QLabel* Image1 = nullptr;
+    InfoLink* Label1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+};
+
+} // namespace ql

@@ -1,0 +1,46 @@
+#include "info/TNewVerForm.h"
+
+#include "info/InfoLink.h"
+#include "info/UrlOpener.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace ql {
+
+TNewVerForm::TNewVerForm(QWidget* parent, std::function<void()> news)
+    : InfoWindow(parent, "NewVerForm", "Thank you for upgrading", {362, 225}, false),
+      news_(std::move(news)) {
+    panel({8, 8, 346, 178});
+    QLabel* title = text("StaticText1", "Welcome to version 2.6", {8, 8, 330, 20});
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    text("StaticText2",
+         "Thank you for upgrading to version 2.6. This is a minor release with a few new features "
+         "(speech volume, transparent display). The documentation has been updated and the "
+         "compatibility with Windows XP and Vista has been improved.",
+         {8, 32, 330, 70});
+    text("StaticText3",
+         "Don't forget to check the website on a regular basis, there you will always find the "
+         "latest version, additional languages etc.",
+         {8, 106, 330, 42});
+    Label1 = link("Label1", kHomePage, {8, 152, 330, 18});
+    BitBtn1 = button("BitBtn1", "&OK", {100, 194, 75, 25});
+    NewsButton = button("NewsButton", "&What's new", {187, 194, 75, 25});
+    BitBtn1->setDefault(true);
+    connect(Label1, &InfoLink::clicked, this, &TNewVerForm::Label1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(NewsButton, &QPushButton::clicked, this, &TNewVerForm::NewsButtonClick);
+    placeAt({360, 684});
+}
+
+void TNewVerForm::Label1Click() {
+    UrlOpener::open(QUrl(Label1->text()));
+}
+
+void TNewVerForm::NewsButtonClick() {
+    if (news_) news_();
+}
+
+} // namespace ql

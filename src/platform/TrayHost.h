@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+
+namespace ql {
+
+// The desktop's notification area (system tray), which may be missing, or go away and come back
+// when the panel that hosts it restarts.
+class TrayHost {
+  public:
+    using ChangeHandler = std::function<void(bool available)>;
+
+    virtual ~TrayHost() = default;
+    virtual bool available() = 0;
+    // The handler runs on the user-interface thread whenever a tray host appears, goes away or
+    // is replaced by a new one (a restarted panel needs its icons added again).
+    virtual void watch(ChangeHandler onChange) = 0;
+};
+
+} // namespace ql

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Alarm with the time spoken first: the voice plug-in speaks before the first sound (Lazer), the
+# sound then repeats every 3 s, and the output stays at the speech volume (40 -> 40000 of 65535).
+source "$(dirname "$0")/env.sh"
+source "$QL_E2E_DIR/lib/sound_bursts.sh"
+
+REPEAT=3
+ql_env_start
+[[ -n $(ls "$(dirname "$QL_PROGRAM")/voice/"*.so 2>/dev/null) ]] || ql_fail "no voice plug-ins built"
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+[[ -n $faketime_lib ]] || ql_fail "libfaketime is not installed"
+# Alarm on at 07:30 with the time spoken first, sound 2 (Lazer) every 3 s, speech volume 40.
+ql_prepare_store - <<'STORE'
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="001010000100"
+"LNumSettings"="01000100010000030255"
+"SNumSettings"="60073000024040"
+"CurrentVer"="2.6"
+STORE
+pactl set-sink-volume test_sink 100%
+
+ql_record_start "$QL_TMP/alarm.wav"
+# The faketime command would run the program as its child: preload the library instead.
+LD_PRELOAD=$faketime_lib FAKETIME='@2026-12-07 07:29:58' FAKETIME_DONT_FAKE_MONOTONIC=1 \
+    ql_start_program
+ql_wait_program_ready
+alert=$(ql_wait_window "Alarm!" 15) || ql_fail "the alert did not appear at 07:30"
+ql_sleep 12 # speech, then the sound about three times
+ql_window_key "$alert" Return
+ql_wait_until 10 ql_not ql_find_window "Alarm!" || ql_fail "Return did not confirm the alert"
+ql_record_stop
+volume=$(pactl get-sink-volume test_sink | grep -o '[0-9]*%' | head -n 1)
+ql_stop_program
+ql_assert_clean_exit
+
+mapfile -t bursts < <(ql_sound_bursts "$QL_TMP/alarm.wav")
+ql_log "sounds heard (start end): ${bursts[*]/%/;}"
+lazer=$(soxi -D "$QL_SOURCE_DIR/assets/sounds/Lazer.wav")
+is_lazer() { awk -v s="$1" -v e="$2" -v len="$lazer" 'BEGIN { d = e - s; exit !(d > len - 0.12 && d < len + 0.12) }'; }
+speech_end= first= prev= count=0
+for b in "${bursts[@]}"; do
+    read -r start end <<<"$b"
+    if [[ -z $first ]] && ! is_lazer "$start" "$end"; then
+        speech_end=$end # words of the spoken time
+        continue
+    fi
+    is_lazer "$start" "$end" || ql_fail "a sound of $start..$end s after the speech is not Lazer"
+    [[ -z $first ]] && first=$start
+    if [[ -n $prev ]]; then
+        awk -v a="$prev" -v b="$start" -v r="$REPEAT" 'BEGIN { exit !(b - a > r - 0.3 && b - a < r + 0.3) }' ||
+            ql_fail "sounds at $prev and $start s are not $REPEAT s apart"
+    fi
+    prev=$start count=$((count + 1))
+done
+[[ -n $speech_end ]] || ql_fail "nothing was spoken before the first sound"
+((count >= 2)) || ql_fail "expected the sound at least twice after the speech, heard $count"
+awk -v e="$speech_end" -v f="$first" 'BEGIN { exit !(f >= e) }' || ql_fail "the sound began before the speech ended"
+ql_assert_eq "61%" "$volume" "output volume left at the speech volume"

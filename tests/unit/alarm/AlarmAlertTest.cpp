@@ -1,0 +1,196 @@
+#include "AlarmFixture.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QThread>
+
+namespace ql {
+namespace {
+
+// What the main window looked like at the moment the plug-in spoke.
+struct SpokenState {
+    std::size_t soundsBefore;
+    bool speechControlsEnabled;
+    bool speaking;
+    std::uint32_t volume;
+};
+inline std::vector<SpokenState> spoken;
+
+class AlarmAlertTest : public AlarmFixture {
+  protected:
+    static inline AlarmAlertTest* current = nullptr;
+
+    void SetUp() override {
+        AlarmFixture::SetUp();
+        spoken.clear();
+        current = this;
+    }
+    void TearDown() override {
+        current = nullptr;
+        AlarmFixture::TearDown();
+    }
+    static void recordingSpeak() {
+        auto& f = *current;
+        const auto& sets = f.fakes.mixer.sets;
+        spoken.push_back({f.sounds(), f.form->MI_Speak->isEnabled(), f.form->FSpeaking,
+                          sets.empty() ? 0u : sets.back()});
+    }
+    void announceBeforeAlarm(int volume) {
+        form->FAnnounceBeforeAlarm = true;
+        form->FSpeechVolume = volume;
+        form->FSpeakProc = recordingSpeak;
+    }
+};
+
+TEST_F(AlarmAlertTest, AWindowOfItsOwnWithoutTitleBarButtons) {
+    createWithAlarm();
+    onAlert = [](TAlarmAlertForm& a) {
+        EXPECT_EQ(a.parentWidget(), nullptr); // owned by no window: shows while the clock hides
+        const Qt::WindowFlags f = a.windowFlags();
+        EXPECT_TRUE(f & Qt::CustomizeWindowHint);
+        for (Qt::WindowType no : {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint,
+                                  Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
+            EXPECT_FALSE(f & no) << no;
+        EXPECT_TRUE(a.OKButton->isDefault());
+        a.OKButton->click();
+        return a.result();
+    };
+    form->Alarm();
+    EXPECT_EQ(alerts, 1);
+}
+
+TEST_F(AlarmAlertTest, ShownForRealItSoundsAndReturnConfirms) {
+    createWithAlarm(2, 0);
+    form->hide(); // in the tray
+    onAlert = [this](TAlarmAlertForm& a) {
+        a.show();
+        EXPECT_TRUE(a.isVisible());
+        // By activation, or by the grace period when no window manager activates it.
+        EXPECT_TRUE(processUntil([&] { return sounds() >= 1; }));
+        a.OKButton->click();
+        EXPECT_FALSE(a.isVisible());
+        return a.result();
+    };
+    form->Alarm();
+    EXPECT_EQ(fakes.sound.count(Kind::Memory), 1u);
+    EXPECT_FALSE(form->FAlarmShowing);
+    EXPECT_TRUE(form->FAlarmDone);
+}
+
+TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeaks) {
+    struct Row {
+        bool before, speaking, voice, spoken;
+    } rows[] = {
+        {true, false, true, true},
+        {true, true, true, false},
+        {true, false, false, false},
+        {false, false, true, false},
+    };
+    for (const Row& r : rows) {
+        spoken.clear();
+        createWithAlarm();
+        announceBeforeAlarm(40);
+        form->FAnnounceBeforeAlarm = r.before;
+        form->FSpeaking = r.speaking;
+        if (!r.voice) form->FSpeakProc = nullptr;
+        onAlert = [](TAlarmAlertForm& a) {
+            a.FormActivate();
+            return 1;
+        };
+        form->Alarm();
+        EXPECT_EQ(spoken.size(), r.spoken ? 1u : 0u) << r.before << r.speaking << r.voice;
+        EXPECT_EQ(sounds(), 1u) << "the sound starts either way";
+        EXPECT_EQ(form->FSpeaking, r.speaking) << "the alert neither sets nor clears it";
+        fakes.sound.calls.clear();
+        fakes.mixer.sets.clear();
+    }
+}
+
+TEST_F(AlarmAlertTest, SpokenFirstThenTheSoundAtTheSpeechVolumeWhichStays) {
+    createWithAlarm(3);
+    announceBeforeAlarm(50);
+    onAlert = [](TAlarmAlertForm& a) {
+        a.FormActivate();
+        return 1;
+    };
+    form->Alarm();
+    ASSERT_EQ(spoken.size(), 1u);
+    EXPECT_EQ(spoken[0].soundsBefore, 0u);
+    EXPECT_FALSE(spoken[0].speechControlsEnabled);
+    EXPECT_FALSE(spoken[0].speaking);
+    EXPECT_EQ(spoken[0].volume, 0xC350C350u);
+    EXPECT_TRUE(form->MI_Speak->isEnabled());
+    EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{0xC350C350u}));
+    ASSERT_EQ(sounds(), 1u);
+    EXPECT_EQ(fakes.sound.calls[0].wave, clockData().AlarmSoundList.item(2)); // Whistle
+}
+
+TEST_F(AlarmAlertTest, RepeatsUntilConfirmedAndTheLastSoundIsNotCutOff) {
+    for (unsigned repeat : {0u, 1u}) { // 0: once per activation, never repeated
+        createWithAlarm(5, repeat);
+        fakes.sound.calls.clear();
+        form->AlarmWaveFile = "/home/ann/gong.wav";
+        onAlert = [&](TAlarmAlertForm& a) {
+            a.FormActivate();
+            processUntil([&] { return sounds() >= (repeat ? 3u : 2u); }, repeat ? 5000 : 1500);
+            EXPECT_EQ(a.AlarmTimer.isActive(), repeat > 0);
+            return 1;
+        };
+        form->Alarm();
+        const std::size_t played = sounds();
+        EXPECT_TRUE(repeat ? played >= 3 : played == 1) << repeat << ": " << played;
+        EXPECT_EQ(fakes.sound.count(Kind::File), played);
+        EXPECT_EQ(fakes.sound.calls.back().path, "/home/ann/gong.wav");
+        processUntil([] { return false; }, 1200);
+        EXPECT_EQ(sounds(), played) << "repetitions stop with the alert";
+        EXPECT_EQ(fakes.sound.count(Kind::Stop), 0u);
+    }
+}
+
+TEST_F(AlarmAlertTest, ReactivationSpeaksAndSoundsAgainButKeepsTheRhythm) {
+    createWithAlarm(1, 5);
+    announceBeforeAlarm(40);
+    onAlert = [this](TAlarmAlertForm& a) {
+        a.FormActivate();
+        const int remaining = a.AlarmTimer.remainingTime();
+        QThread::msleep(300);
+        a.FormActivate(); // the user came back to the alert from another window
+        EXPECT_EQ(spoken.size(), 2u);
+        EXPECT_EQ(sounds(), 2u);
+        EXPECT_TRUE(a.AlarmTimer.isActive());
+        EXPECT_LE(a.AlarmTimer.remainingTime(), remaining - 250) << "the timer was restarted";
+        return 1;
+    };
+    form->Alarm();
+    EXPECT_EQ(alerts, 1);
+}
+
+TEST_F(AlarmAlertTest, OpenPastItsMinuteItRaisesNoOtherAlarmAndReturnsTheNextDay) {
+    createWithAlarm();
+    tickAt(7, 29, 58);
+    onAlert = [this](TAlarmAlertForm& a) {
+        a.FormActivate();
+        for (int s = 59; s < 60 * 3; ++s) // ticks go on for three minutes inside the alert
+            tickAt(7, 29 + s / 60, s % 60);
+        tickAt(7, 30, 30); // even a clock set back into the alarm minute
+        EXPECT_TRUE(form->FAlarmShowing);
+        return 1;
+    };
+    tickAt(7, 30, 0);
+    EXPECT_EQ(alerts, 1);
+    EXPECT_TRUE(form->FAlarmDone);
+    EXPECT_FALSE(form->FAlarmShowing);
+    tickAt(7, 30, 31);
+    EXPECT_EQ(alerts, 1) << "closed within the minute, it does not reopen";
+    tickAt(7, 31, 0);
+    EXPECT_FALSE(form->FAlarmDone) << "re-armed by the change of minute";
+    fakes.clock.setDate(8, 3);
+    tickAt(7, 29, 59);
+    tickAt(7, 30, 0);
+    EXPECT_EQ(alerts, 2);
+}
+
+} // namespace
+} // namespace ql

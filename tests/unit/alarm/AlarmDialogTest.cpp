@@ -1,0 +1,439 @@
+#include "AlarmFixture.h"
+
+#include "alarm/TUpDown.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace ql {
+namespace {
+
+class AlarmDialogTest : public AlarmFixture {
+  protected:
+    // Opens the dialog from the alarm button, lets `act` work on it while it shows, and closes
+    // it with OK or Cancel.
+    void runDialog(const std::function<void(TAlarmForm&)>& act, bool ok) {
+        onDialog = [&](TAlarmForm& d) {
+            d.show();
+            act(d);
+            d.hide();
+            return ok ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        };
+        form->AlarmButton->click();
+    }
+    void createAt(bool h24, int hour, int minute) {
+        createWithAlarm();
+        form->F24HourFormat = h24;
+        form->FAlarmHour = hour;
+        form->FAlarmMinute = minute;
+    }
+    std::vector<QString> messageTexts() const {
+        std::vector<QString> texts;
+        for (const Message& m : boxes) {
+            EXPECT_EQ(m.kind, MessageKind::Plain);
+            EXPECT_EQ(m.title, "Error");
+            texts.push_back(m.text);
+        }
+        return texts;
+    }
+};
+
+TEST_F(AlarmDialogTest, TheHourAndMinuteAsTheDialogShowsThem) {
+    struct Row {
+        bool h24;
+        int hour, minute;
+        const char* hourText;
+        const char* minText;
+        bool pm;
+    } rows[] = {
+        {false, 0, 30, "12", "30", false}, {false, 12, 15, "12", "15", true},
+        {false, 19, 5, "7", "05", true},   {false, 7, 7, "7", "07", false},
+        {false, 23, 59, "11", "59", true}, {true, 0, 0, "0", "00", false},
+        {true, 19, 5, "19", "05", false},  {true, 23, 10, "23", "10", false},
+    };
+    for (const Row& r : rows) {
+        createAt(r.h24, r.hour, r.minute);
+        runDialog(
+            [&](TAlarmForm& d) {
+                EXPECT_EQ(d.HourEdit->text(), r.hourText) << r.hour << " h24=" << r.h24;
+                EXPECT_EQ(d.MinEdit->text(), r.minText) << r.minute;
+                EXPECT_EQ(d.PMRadio->isChecked(), r.pm) << r.hour;
+                EXPECT_EQ(d.AMRadio->isChecked(), !r.pm) << r.hour;
+                EXPECT_EQ(d.AMRadio->isVisible(), !r.h24);
+                EXPECT_EQ(d.PMRadio->isVisible(), !r.h24);
+                EXPECT_EQ(d.HourUpDown->min(), r.h24 ? 0 : 1);
+                EXPECT_EQ(d.HourUpDown->max(), r.h24 ? 23 : 12);
+            },
+            true);
+        EXPECT_EQ(form->FAlarmHour, r.hour) << "confirming unchanged keeps the time";
+        EXPECT_EQ(form->FAlarmMinute, r.minute);
+        EXPECT_TRUE(boxes.empty());
+    }
+}
+
+TEST_F(AlarmDialogTest, TheHourEnteredBecomesTheTwentyFourHourAlarmHour) {
+    struct Row {
+        bool h24;
+        const char* typed;
+        bool pm;
+        int hour;
+    } rows[] = {
+        {false, "7", true, 19},  {false, "12", false, 0}, {false, "12", true, 12},
+        {false, "0", true, 12},  {false, "0", false, 0},  {false, "", false, 0},
+        {false, "11", true, 23}, {false, "1", false, 1},  {true, "17", false, 17},
+        {true, "", false, 0},    {true, "0", false, 0},   {true, "$F", false, 15},
+    };
+    for (const Row& r : rows) {
+        createAt(r.h24, 9, 0);
+        runDialog(
+            [&](TAlarmForm& d) {
+                d.HourEdit->setText(r.typed);
+                (r.pm ? d.PMRadio : d.AMRadio)->setChecked(true);
+            },
+            true);
+        EXPECT_EQ(form->FAlarmHour, r.hour) << r.typed << (r.pm ? " PM" : " AM");
+        EXPECT_TRUE(boxes.empty()) << r.typed;
+    }
+}
+
+TEST_F(AlarmDialogTest, TypingIsValidatedAsItHappens) {
+    const QString nonNumeric = "Only numeric values allowed!";
+    const QString outOfRange = "Numeric value out of range!";
+    struct Row {
+        bool h24;
+        QLineEdit* TAlarmForm::*field;
+        const char* typed;
+        QString message; // empty: none
+        const char* left;
+    } rows[] = {
+        {true, &TAlarmForm::HourEdit, "24", outOfRange, ""},
+        {true, &TAlarmForm::HourEdit, "23", {}, "23"},
+        {false, &TAlarmForm::HourEdit, "13", outOfRange, ""},
+        {false, &TAlarmForm::HourEdit, "12", {}, "12"},
+        {false, &TAlarmForm::HourEdit, "0", {}, "0"},
+        {true, &TAlarmForm::HourEdit, "-1", outOfRange, ""},
+        {true, &TAlarmForm::HourEdit, " 5", {}, " 5"},
+        {true, &TAlarmForm::MinEdit, "a", nonNumeric, ""},
+        {true, &TAlarmForm::MinEdit, "60", outOfRange, ""},
+        {true, &TAlarmForm::MinEdit, "59", {}, "59"},
+        {true, &TAlarmForm::MinEdit, "$A", {}, "$A"},
+        {true, &TAlarmForm::MinEdit, "5 ", nonNumeric, ""},
+        {true, &TAlarmForm::AnnEdit, "0", {}, "0"},
+        {true, &TAlarmForm::AnnEdit, "60", {}, "60"},
+        {true, &TAlarmForm::AnnEdit, "61", outOfRange, ""},
+        {true, &TAlarmForm::AnnEdit, "x", nonNumeric, ""},
+        {true, &TAlarmForm::AnnEdit, "", {}, ""},
+    };
+    for (const Row& r : rows) {
+        createAt(r.h24, 9, 0);
+        boxes.clear();
+        runDialog(
+            [&](TAlarmForm& d) {
+                QLineEdit* edit = d.*r.field;
+                edit->setText(r.typed);
+                EXPECT_EQ(edit->text(), r.left) << r.typed;
+            },
+            false);
+        const auto expected =
+            r.message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{r.message};
+        EXPECT_EQ(messageTexts(), expected) << r.typed;
+    }
+}
+
+TEST_F(AlarmDialogTest, OkTakesTheNumbersOnlyWithinTheirRanges) {
+    struct Row {
+        const char* ann;
+        const char* minute;
+        int interval, alarmMinute;
+    } rows[] = {
+        {"30", "45", 30, 45}, {"0", "5", 15, 5}, {"", "", 15, 0},
+        {"60", "59", 60, 59}, {"1", "0", 1, 0},
+    };
+    for (const Row& r : rows) {
+        createAt(true, 9, 20);
+        form->FAnnounceInterval = 15;
+        runDialog(
+            [&](TAlarmForm& d) {
+                d.AnnEdit->setText(r.ann);
+                d.MinEdit->setText(r.minute);
+            },
+            true);
+        EXPECT_EQ(form->FAnnounceInterval, r.interval) << r.ann;
+        EXPECT_EQ(form->FAlarmMinute, r.alarmMinute) << r.minute;
+    }
+}
+
+TEST_F(AlarmDialogTest, OkStoresEveryControlAndCancelKeepsEverything) {
+    for (bool ok : {true, false}) {
+        createAt(false, 6, 45);
+        form->FAlarmOn = false;
+        form->FAnnounceOn = true;
+        form->FAnnounceBeforeAlarm = false;
+        form->FAnnounceInterval = 15;
+        form->FAlarmSound = 2;
+        form->FAlarmRepeat = 10;
+        form->AlarmWaveFile = "/old.wav";
+        const TSettingsRecord before = *form;
+        runDialog(
+            [](TAlarmForm& d) {
+                d.AlarmCheck->setChecked(true);
+                d.AnnCheck->setChecked(false);
+                d.AlarmAnnCheck->setChecked(true);
+                d.HourEdit->setText("9");
+                d.PMRadio->setChecked(true);
+                d.MinEdit->setText("5");
+                d.AnnEdit->setText("20");
+                d.AlarmSoundCombo->setCurrentIndex(5);
+                d.WaveFileEdit->setText("/new.wav");
+                d.AlmIntUpDown->step(+1);
+            },
+            ok);
+        const TSettingsRecord& now = *form;
+        if (ok) {
+            EXPECT_TRUE(now.FAlarmOn && !now.FAnnounceOn && now.FAnnounceBeforeAlarm);
+            EXPECT_EQ(now.FAlarmHour, 21);
+            EXPECT_EQ(now.FAlarmMinute, 5);
+            EXPECT_EQ(now.FAnnounceInterval, 20);
+            EXPECT_EQ(now.FAlarmSound, 5);
+            EXPECT_EQ(now.AlarmWaveFile, "/new.wav");
+            EXPECT_EQ(now.FAlarmRepeat, 11u);
+        } else {
+            EXPECT_EQ(now.FAlarmOn, before.FAlarmOn);
+            EXPECT_EQ(now.FAnnounceOn, before.FAnnounceOn);
+            EXPECT_EQ(now.FAnnounceBeforeAlarm, before.FAnnounceBeforeAlarm);
+            EXPECT_EQ(now.FAlarmHour, before.FAlarmHour);
+            EXPECT_EQ(now.FAlarmMinute, before.FAlarmMinute);
+            EXPECT_EQ(now.FAnnounceInterval, before.FAnnounceInterval);
+            EXPECT_EQ(now.FAlarmSound, before.FAlarmSound);
+            EXPECT_EQ(now.AlarmWaveFile, before.AlarmWaveFile);
+            EXPECT_EQ(now.FAlarmRepeat, before.FAlarmRepeat);
+        }
+    }
+}
+
+TEST_F(AlarmDialogTest, TheTaskbarButtonShowsAsSetAndIsHiddenAtTheEnd) {
+    struct Row {
+        bool showInTaskbar, ok;
+        const char* first;
+    } rows[] = {{true, true, "taskbar.show"},
+                {true, false, "taskbar.show"},
+                {false, true, "taskbar.hide"},
+                {false, false, "taskbar.hide"}};
+    for (const Row& r : rows) {
+        createAt(true, 9, 0);
+        form->FShowInTaskbar = r.showInTaskbar;
+        fakes.journal.entries.clear();
+        runDialog([](TAlarmForm&) {}, r.ok);
+        EXPECT_EQ(fakes.journal.entries, (std::vector<std::string>{r.first, "taskbar.hide"}))
+            << r.showInTaskbar << r.ok;
+    }
+}
+
+TEST_F(AlarmDialogTest, ControlsAreEnabledByTheirSwitches) {
+    struct Row {
+        bool alarmOn, announceOn;
+        int sound;
+    } rows[] = {{false, false, 0}, {true, false, 5}, {false, true, 3}, {true, true, 5}};
+    for (const Row& r : rows) {
+        createAt(false, 9, 0);
+        form->FAlarmOn = r.alarmOn;
+        form->FAnnounceOn = r.announceOn;
+        form->FAlarmSound = r.sound;
+        runDialog(
+            [&](TAlarmForm& d) {
+                auto alarmControls = [&](bool on) {
+                    for (QWidget* w : std::initializer_list<QWidget*>{d.HourEdit, d.MinEdit,
+                                                                      d.AMRadio, d.PMRadio})
+                        EXPECT_EQ(w->isEnabled(), on) << w->objectName().toStdString();
+                    EXPECT_TRUE(d.HourUpDown->isEnabled() && d.MinUpDown->isEnabled());
+                };
+                alarmControls(r.alarmOn);
+                EXPECT_EQ(d.AnnEdit->isEnabled(), r.announceOn);
+                EXPECT_TRUE(d.AnnUpDown->isEnabled());
+                EXPECT_EQ(d.WaveFileEdit->isEnabled(), r.sound == 5);
+                EXPECT_EQ(d.BrButton->isEnabled(), r.sound == 5);
+                d.AlarmCheck->click();
+                alarmControls(!r.alarmOn);
+                d.AlarmAnnCheck->click(); // shares the handler; changes nothing here
+                alarmControls(!r.alarmOn);
+                d.AnnCheck->click();
+                EXPECT_EQ(d.AnnEdit->isEnabled(), !r.announceOn);
+                for (int i : {5, 1, 5, 0}) {
+                    d.AlarmSoundCombo->setCurrentIndex(i);
+                    EXPECT_EQ(d.WaveFileEdit->isEnabled(), i == 5);
+                    EXPECT_EQ(d.BrButton->isEnabled(), i == 5);
+                }
+            },
+            false);
+    }
+}
+
+TEST_F(AlarmDialogTest, UpDownsStepWrapAndPadMinutes) {
+    struct Row {
+        TUpDown* TAlarmForm::*upDown;
+        const char* start;
+        int delta;
+        const char* after;
+    } rows[] = {
+        {&TAlarmForm::MinUpDown, "59", +1, "00"},  {&TAlarmForm::MinUpDown, "00", -1, "59"},
+        {&TAlarmForm::MinUpDown, "8", +1, "09"},   {&TAlarmForm::MinUpDown, "", +1, "01"},
+        {&TAlarmForm::HourUpDown, "12", +1, "1"},  {&TAlarmForm::HourUpDown, "1", -1, "12"},
+        {&TAlarmForm::HourUpDown, "5", +1, "6"},   {&TAlarmForm::AnnUpDown, "60", +1, "60"},
+        {&TAlarmForm::AnnUpDown, "1", -1, "1"},    {&TAlarmForm::AnnUpDown, "15", +1, "16"},
+        {&TAlarmForm::AlmIntUpDown, "0", -1, "0"}, {&TAlarmForm::AlmIntUpDown, "60", +1, "60"},
+    };
+    for (const Row& r : rows) {
+        createAt(false, 9, 0);
+        runDialog(
+            [&](TAlarmForm& d) {
+                TUpDown* ud = d.*r.upDown;
+                ud->associate()->setText(r.start);
+                ud->step(r.delta);
+                EXPECT_EQ(ud->associate()->text(), r.after)
+                    << ud->objectName().toStdString() << " from " << r.start;
+            },
+            false);
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(AlarmDialogTest, ArrowKeysInTheFieldStepLikeTheButtons) {
+    createAt(true, 23, 59);
+    runDialog(
+        [](TAlarmForm& d) {
+            QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(d.MinEdit, &up);
+            EXPECT_EQ(d.MinEdit->text(), "00");
+            QCoreApplication::sendEvent(d.HourEdit, &up);
+            EXPECT_EQ(d.HourEdit->text(), "0");
+            QCoreApplication::sendEvent(d.AlarmIntEdit, &down); // read-only, still steps
+            EXPECT_EQ(d.AlarmIntEdit->text(), "4");
+        },
+        true);
+    EXPECT_EQ(form->FAlarmHour, 0);
+    EXPECT_EQ(form->FAlarmMinute, 0);
+    EXPECT_EQ(form->FAlarmRepeat, 4u);
+}
+
+TEST_F(AlarmDialogTest, MinutesArePaddedWhenShownAndWhenLeftButOtherFieldsNever) {
+    createAt(true, 5, 7);
+    form->FAnnounceInterval = 5;
+    runDialog(
+        [](TAlarmForm& d) {
+            EXPECT_EQ(d.MinEdit->text(), "07");
+            EXPECT_EQ(d.HourEdit->text(), "5");
+            EXPECT_EQ(d.AnnEdit->text(), "5");
+            d.MinEdit->setText("3");
+            QFocusEvent out(QEvent::FocusOut);
+            QCoreApplication::sendEvent(d.MinEdit, &out);
+            EXPECT_EQ(d.MinEdit->text(), "03");
+            d.MinEdit->setText("");
+            QCoreApplication::sendEvent(d.MinEdit, &out);
+            EXPECT_EQ(d.MinEdit->text(), "");
+        },
+        true);
+    EXPECT_EQ(form->FAlarmMinute, 0);
+}
+
+TEST_F(AlarmDialogTest, BrowsePresetsTheFieldAndACancelKeepsIt) {
+    struct Row {
+        QString chosen; // empty: cancelled
+        QString field;
+    } rows[] = {{"/home/ann/Sounds/gong ☎.wav", "/home/ann/Sounds/gong ☎.wav"},
+                {"", "/home/ann/old.wav"}};
+    for (const Row& r : rows) {
+        createAt(true, 9, 0);
+        form->FAlarmSound = 5;
+        form->AlarmWaveFile = "/home/ann/old.wav";
+        QString preset;
+        TAlarmForm::FileDialog = [&](QWidget*, const QString& p) {
+            preset = p;
+            return r.chosen;
+        };
+        runDialog(
+            [&](TAlarmForm& d) {
+                d.BrButton->click();
+                EXPECT_EQ(d.WaveFileEdit->text(), r.field);
+            },
+            true);
+        EXPECT_EQ(preset, "/home/ann/old.wav");
+        EXPECT_EQ(form->AlarmWaveFile, r.field);
+    }
+}
+
+TEST_F(AlarmDialogTest, PreviewPlaysWhatTheDialogShows) {
+    struct Row {
+        int index;
+        std::vector<Kind> calls;
+    } rows[] = {{5, {Kind::File}}, {0, {Kind::Beep}}, {4, {Kind::Memory}}, {-1, {}}};
+    for (const Row& r : rows) {
+        createAt(true, 9, 0);
+        form->FAlarmSound = 1;
+        form->AlarmWaveFile = "/stored.wav";
+        runDialog(
+            [&](TAlarmForm& d) {
+                d.AlarmSoundCombo->setCurrentIndex(r.index);
+                d.WaveFileEdit->setText("/typed in field.wav");
+                d.PreviewButton->click();
+            },
+            false);
+        std::vector<Kind> kinds;
+        for (const auto& c : fakes.sound.calls)
+            kinds.push_back(c.kind);
+        EXPECT_EQ(kinds, r.calls) << r.index;
+        if (r.index == 5) {
+            EXPECT_EQ(fakes.sound.calls[0].path, "/typed in field.wav");
+        }
+        fakes.sound.calls.clear();
+    }
+}
+
+TEST_F(AlarmDialogTest, AStoredSoundOutsideTheListStoresMinusOne) {
+    createAt(true, 9, 0);
+    form->FAlarmSound = 6;
+    runDialog([](TAlarmForm& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, true);
+    EXPECT_EQ(form->FAlarmSound, -1);
+}
+
+TEST_F(AlarmDialogTest, HelpOpensTheAlarmPageOrSaysItIsMissing) {
+    createAt(true, 9, 0);
+    std::vector<QUrl> opened;
+    UrlOpener::hook = [&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    };
+    runDialog([](TAlarmForm& d) { d.HelpButton->click(); }, false);
+    EXPECT_TRUE(opened.empty());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, MessageKind::Error);
+    QDir(dir.path()).mkdir("help");
+    QFile page(dir.path() + "/help/alarm.html");
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+    runDialog([](TAlarmForm& d) { d.HelpButton->click(); }, false);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(dir.path() + "/help/alarm.html"));
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(AlarmDialogTest, TheMenuItemOpensTheDialogToo) {
+    createAt(true, 9, 0);
+    int opened = 0;
+    onDialog = [&](TAlarmForm&) { return ++opened, 0; };
+    form->MainPopupMenu->findChild<QAction*>("MenuItem3")->trigger();
+    EXPECT_EQ(opened, 1);
+}
+
+} // namespace
+} // namespace ql

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "unit/app/MainFormFixture.h"
+
+#include "info/UrlOpener.h"
+#include "alarm/TAlarmAlertForm.h"
+#include "alarm/TAlarmForm.h"
+#include "display/ClockData.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+
+#include <functional>
+
+namespace ql {
+
+// A main window on fakes with the built-in sounds loaded; alerts and the alarm dialog are
+// handed to the test instead of being run.
+class AlarmFixture : public MainFormFixture {
+  protected:
+    using Kind = FakeSoundPlayer::Kind;
+    struct Message {
+        MessageKind kind;
+        QString title, text;
+    };
+
+    std::vector<Message> boxes;
+    int alerts = 0;
+    std::function<int(TAlarmAlertForm&)> onAlert = [](TAlarmAlertForm&) { return 1; };
+    std::function<int(TAlarmForm&)> onDialog = [](TAlarmForm&) { return 0; };
+
+    static TClockData& clockData() {
+        static TClockData data;
+        return data;
+    }
+
+    void SetUp() override {
+        MainFormFixture::SetUp();
+        ModalHooks::message = [this](MessageKind kind, const QString& title, const QString& text) {
+            boxes.push_back({kind, title, text});
+        };
+        ModalHooks::dialog = [this](QDialog& d) {
+            if (auto* alert = qobject_cast<TAlarmAlertForm*>(&d)) {
+                ++alerts;
+                return onAlert(*alert);
+            }
+            if (auto* dialog = qobject_cast<TAlarmForm*>(&d)) return onDialog(*dialog);
+            ADD_FAILURE() << "unexpected dialog " << d.objectName().toStdString();
+            return 0;
+        };
+    }
+    void TearDown() override {
+        UrlOpener::hook = nullptr;
+        TAlarmForm::FileDialog = nullptr;
+        MainFormFixture::TearDown();
+    }
+
+    // A window at 09:00 with the alarm set for 07:30, sound `sound`, repeated every `repeat` s.
+    void createWithAlarm(int sound = 3, unsigned repeat = 5) {
+        form.reset();
+        storeCurrentSettings();
+        fakes.clock.set(9, 0, 0);
+        create();
+        form->setClockData(&clockData());
+        form->FAlarmOn = true;
+        form->FAlarmHour = 7;
+        form->FAlarmMinute = 30;
+        form->FAlarmSound = sound;
+        form->FAlarmRepeat = repeat;
+    }
+
+    std::size_t sounds() const { return fakes.sound.calls.size(); }
+
+    // Lets timers and queued calls run until `done` holds or a time only a fault exceeds.
+    static bool processUntil(const std::function<bool()>& done, int limitMs = 5000) {
+        QElapsedTimer t;
+        t.start();
+        while (!done() && t.elapsed() < limitMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return done();
+    }
+};
+
+} // namespace ql

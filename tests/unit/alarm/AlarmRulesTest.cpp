@@ -1,0 +1,144 @@
+#include "alarm/AlarmHour.h"
+#include "alarm/AlarmSound.h"
+#include "alarm/NumberField.h"
+#include "display/WaveList.h"
+#include "platform/fake/FakeSoundPlayer.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace ql {
+namespace {
+
+using Kind = FakeSoundPlayer::Kind;
+
+TEST(NumberField, ReadsWhatTheFieldsAccept) {
+    struct Row {
+        const char* text;
+        bool valid;
+        int value;
+    } rows[] = {
+        {"", false, 0},
+        {"0", true, 0},
+        {"7", true, 7},
+        {"07", true, 7},
+        {"59", true, 59},
+        {"  12", true, 12},
+        {"\t3", true, 3},
+        {"12 ", false, 0},
+        {"1 2", false, 0},
+        {"+5", true, 5},
+        {"-5", true, -5},
+        {"+", false, 0},
+        {"-", false, 0},
+        {"--1", false, 0},
+        {" -0", true, 0},
+        {"a", false, 0},
+        {"5a", false, 0},
+        {"$1F", true, 31},
+        {"x10", true, 16},
+        {"X1f", true, 31},
+        {"0x10", true, 16},
+        {"0X0a", true, 10},
+        {"-$10", true, -16},
+        {"$", false, 0},
+        {"x", false, 0},
+        {"0x", false, 0},
+        {"$G", false, 0},
+        {"1.5", false, 0},
+        {"1e3", false, 0},
+        {"٣", false, 0},
+        {"2147483647", true, 2147483647},
+        {"2147483648", false, 0},
+        {"-2147483648", true, -2147483647 - 1},
+        {"99999999999999999999", false, 0},
+    };
+    for (const Row& r : rows) {
+        const NumberField f = readNumberField(QString::fromUtf8(r.text));
+        EXPECT_EQ(f.valid, r.valid) << '"' << r.text << '"';
+        EXPECT_EQ(f.value, r.value) << '"' << r.text << '"';
+    }
+}
+
+TEST(AlarmHour, EveryHourSurvivesTheRoundTrip) {
+    for (bool h24 : {false, true})
+        for (int hour = 0; hour < 24; ++hour) {
+            const HourEntry e = hourToEntry(hour, h24);
+            EXPECT_EQ(hourFromEntry(e.position, h24, e.pm), hour) << hour << " h24=" << h24;
+        }
+}
+
+const WaveList& builtInSounds() {
+    static const WaveList list({"Yipe", "Lazer", "Whistle", "Fanfare"});
+    return list;
+}
+
+QByteArray resource(const char* name) {
+    QFile f(QString(":/sounds/%1.wav").arg(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(PlayAlarmSound, EachNumberStartsItsSound) {
+    struct Row {
+        int sound;
+        std::vector<Kind> calls;
+        const char* wave; // built-in resource expected for Memory
+    } rows[] = {
+        {0, {Kind::Beep}, nullptr},
+        {1, {Kind::Memory}, "Yipe"},
+        {2, {Kind::Memory}, "Lazer"},
+        {3, {Kind::Memory}, "Whistle"},
+        {4, {Kind::Memory}, "Fanfare"},
+        {5, {Kind::File}, nullptr},
+        {6, {}, nullptr},
+        {-1, {}, nullptr},
+        {100, {}, nullptr},
+    };
+    for (const Row& r : rows) {
+        FakeSoundPlayer player;
+        playAlarmSound(player, &builtInSounds(), r.sound, "/home/ann/gong.wav");
+        std::vector<Kind> kinds;
+        for (const auto& c : player.calls)
+            kinds.push_back(c.kind);
+        EXPECT_EQ(kinds, r.calls) << r.sound;
+        if (r.wave && !player.calls.empty()) {
+            ASSERT_TRUE(player.calls[0].wave) << r.sound;
+            EXPECT_FALSE(player.calls[0].wave->isEmpty()) << r.sound;
+            EXPECT_EQ(*player.calls[0].wave, resource(r.wave)) << r.sound;
+        }
+        if (r.sound == 5) {
+            EXPECT_EQ(player.calls[0].path, "/home/ann/gong.wav");
+        }
+    }
+}
+
+TEST(PlayAlarmSound, BuiltInItemsWithoutDataAreSilent) {
+    const WaveList partial({"Yipe", "NoSuchSound"});
+    FakeSoundPlayer player;
+    playAlarmSound(player, &partial, 2, {}); // item without data
+    playAlarmSound(player, &partial, 3, {}); // beyond the list
+    playAlarmSound(player, nullptr, 1, {});  // no list loaded at all
+    EXPECT_TRUE(player.calls.empty());
+    playAlarmSound(player, &partial, 1, {});
+    EXPECT_EQ(player.count(Kind::Memory), 1u);
+}
+
+TEST(PlayAlarmSound, FileNamesReachThePlayerByteForByte) {
+    const QString names[] = {
+        "/tmp/with space/alarm clock.wav",
+        "/tmp/it's \"quoted\".wav",
+        "/tmp/Ünïcödé/日本語 ☎.wav",
+        "relative.wav",
+        "",
+    };
+    for (const QString& name : names) {
+        FakeSoundPlayer player;
+        playAlarmSound(player, nullptr, 5, name);
+        ASSERT_EQ(player.calls.size(), 1u);
+        EXPECT_EQ(player.calls[0].path, QFile::encodeName(name).toStdString());
+        EXPECT_EQ(QFile::decodeName(player.calls[0].path.c_str()), name);
+    }
+}
+
+} // namespace
+} // namespace ql

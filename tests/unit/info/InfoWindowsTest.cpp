@@ -1,0 +1,149 @@
+#include "info/InfoLink.h"
+#include "info/TAboutForm.h"
+#include "info/TInfoForm.h"
+#include "info/TNewVerForm.h"
+#include "info/UrlOpener.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace ql {
+namespace {
+
+struct WindowCase {
+    const char* name;
+    std::function<std::unique_ptr<InfoWindow>(int& helpCalls)> make;
+    QString caption;
+    QSize size;
+    bool titleButtons;
+    std::map<QString, QString> texts; // objectName -> caption
+};
+
+const WindowCase kWindows[] = {
+    {"welcome",
+     [](int& calls) { return std::make_unique<TInfoForm>(nullptr, [&calls] { ++calls; }); },
+     "Welcome!",
+     {362, 219},
+     false,
+     {{"StaticText1", "Welcome to the Multilingual Quorlan!"},
+      {"StaticText2", "This seems to be the first time you run the clock, and we would like to "
+                      "inform you that the latest version of the program is always available at "
+                      "the Quorlan website at"},
+      {"Label1", "https://quorlan.example.org/lite/"},
+      {"StaticText3", "On the website you can also download additional languages, read the FAQ "
+                      "and find out the latest news. Please also read the help file by clicking "
+                      "the help button below."},
+      {"BitBtn1", "OK"},
+      {"BitBtn2", "&Help"}}},
+    {"upgrade",
+     [](int& calls) { return std::make_unique<TNewVerForm>(nullptr, [&calls] { ++calls; }); },
+     "Thank you for upgrading",
+     {362, 225},
+     false,
+     {{"StaticText1", "Welcome to version 2.6"},
+      {"StaticText2",
+       "Thank you for upgrading to version 2.6. This is a minor release with a few new features "
+       "(speech volume, transparent display). The documentation has been updated and the "
+       "compatibility with Windows XP and Vista has been improved."},
+      {"StaticText3", "Don't forget to check the website on a regular basis, there you will "
+                      "always find the latest version, additional languages etc."},
+      {"Label1", "https://quorlan.example.org/"},
+      {"BitBtn1", "&OK"},
+      {"NewsButton", "&What's new"}}},
+    {"about",
+     [](int&) { return std::make_unique<TAboutForm>(nullptr); },
+     "About Multilingual Quorlan",
+     {350, 203},
+     true,
+     {{"StaticText1", "Multilingual Quorlan"},
+      {"StaticText2", "Version 2.6"},
+      {"Label1", "https://quorlan.example.org/"},
+      {"BitBtn1", "OK"}}},
+};
+
+QString captionOf(const QWidget* w) {
+    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<const QPushButton*>(w)) return button->text();
+    return {};
+}
+
+void release(QWidget* w, Qt::MouseButton button, QPoint at) {
+    QMouseEvent event(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+bool insideScreen(const QWidget& w) {
+    return QGuiApplication::primaryScreen()->availableGeometry().contains(w.geometry());
+}
+
+TEST(InfoWindows, CaptionsSizesAndTextsAreThoseOfTheirForms) {
+    for (const WindowCase& c : kWindows) {
+        int helpCalls = 0;
+        const auto window = c.make(helpCalls);
+        EXPECT_EQ(window->windowTitle(), c.caption) << c.name;
+        EXPECT_EQ(window->size(), c.size) << c.name;
+        EXPECT_EQ(window->minimumSize(), window->maximumSize()) << c.name;
+        EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowCloseButtonHint), c.titleButtons)
+            << c.name;
+        for (const auto& [name, text] : c.texts) {
+            const auto* w = window->findChild<QWidget*>(name);
+            ASSERT_TRUE(w) << c.name << " " << name.toStdString();
+            EXPECT_EQ(captionOf(w), text) << c.name << " " << name.toStdString();
+            EXPECT_TRUE(window->rect().contains(w->mapTo(window.get(), w->rect().bottomRight())))
+                << c.name << " " << name.toStdString() << " lies outside the window";
+        }
+        EXPECT_TRUE(insideScreen(*window)) << c.name;
+    }
+}
+
+TEST(InfoWindows, LinksOpenTheirAddressAndOkCloses) {
+    std::vector<QUrl> openedUrls;
+    UrlOpener::hook = [&](const QUrl& url) {
+        openedUrls.push_back(url);
+        return false; // a failure to open stays silent
+    };
+    for (const WindowCase& c : kWindows) {
+        int helpCalls = 0;
+        const auto window = c.make(helpCalls);
+        openedUrls.clear();
+        auto* link = window->findChild<InfoLink*>("Label1");
+        ASSERT_TRUE(link) << c.name;
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+        release(link, Qt::LeftButton, link->rect().center());
+        release(link, Qt::RightButton, link->rect().center());
+        release(link, Qt::LeftButton, link->rect().bottomRight() + QPoint(5, 5)); // let go outside
+        ASSERT_EQ(openedUrls.size(), 1u) << c.name;
+        EXPECT_EQ(openedUrls[0], QUrl(c.texts.at("Label1"))) << c.name;
+        EXPECT_EQ(openedUrls[0].host(), "quorlan.example.org");
+        window->findChild<QPushButton*>("BitBtn1")->click();
+        EXPECT_EQ(window->result(), QDialog::Accepted) << c.name;
+        EXPECT_EQ(helpCalls, 0) << c.name;
+    }
+    UrlOpener::hook = nullptr;
+}
+
+TEST(InfoWindows, UpgradeWindowKeepsItsDesignedPlaceWhereTheScreenAllows) {
+    int calls = 0;
+    TNewVerForm window(nullptr, [&calls] { ++calls; });
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const bool fits = area.right() >= 360 + 362 + 40 && area.bottom() >= 684 + 225 + 40;
+    if (fits) {
+        EXPECT_EQ(window.pos(), QPoint(360, 684));
+    }
+    // Where it does not fit it moves only as far as needed.
+    EXPECT_TRUE(insideScreen(window));
+    EXPECT_TRUE(window.x() == 360 || area.right() - window.geometry().right() <= 41);
+    EXPECT_TRUE(window.y() == 684 || area.bottom() - window.geometry().bottom() <= 41);
+}
+
+} // namespace
+} // namespace ql
