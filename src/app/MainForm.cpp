@@ -41,9 +41,9 @@ void TMainForm::createComponents() {
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    SpeechKey = new GlobalSpeechKey(this);
+    SpeechKey = new GlobalSpeechKey(P.hotKey, this);
     SpeechKey->setObjectName("GlobalSpeechKey");
-    connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::AnnounceButtonClick);
+    connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::GlobalSpeechKeyKeyDown);
     createPopupMenu();
     createButtons();
     LangMenu = new QMenu(this);
@@ -64,7 +64,7 @@ void TMainForm::FormCreate() {
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");
-    GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
+    FSavedVolumeRead = GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
     readClock();
     LastHour = LastMin = LastSec = LastDay = 0;
     CheckRegistry();

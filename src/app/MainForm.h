@@ -120,9 +120,16 @@ public:
     void EnableSpeech();
     void DisableSpeech();
     void AnnounceButtonClick();
+    void Speak1Click();
+    void GlobalSpeechKeyKeyDown();
     void ThreadDone();
     bool GetWaveVolume(std::uint16_t& Left, std::uint16_t& Right);
     bool SetWaveVolume(std::uint32_t Volume);
+    void LangSelButtonClick();
+    void MI_SelectlanguageClick();
+    void LangMenuItemClick(QAction* item);
+    QPoint LangMenuPoint() const; // where LangSelButtonClick pops the menu up
+    bool FSavedVolumeRead = false; // the saved pair holds a real reading
 
     // ---- Alarm
     void Alarm();

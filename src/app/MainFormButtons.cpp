@@ -42,6 +42,7 @@ void TMainForm::createButtons() {
     connect(OptionsButton, &QToolButton::clicked, this, &TMainForm::OptionsButtonClick);
     connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
+    connect(LangSelButton, &QToolButton::clicked, this, &TMainForm::LangSelButtonClick);
     connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::MinimizeButtonClick);
     connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
 }

@@ -11,6 +11,7 @@
 #include "platform/SystemLocalClock.h"
 #include "platform/X11TaskbarButton.h"
 #include "platform/X11TrayHost.h"
+#include "platform/XcbGlobalHotKey.h"
 #include "platform/XdgAutostart.h"
 
 #include <QApplication>
@@ -37,8 +38,9 @@ int main(int argc, char** argv) {
     ql::X11TaskbarButton taskbar;
     ql::AlsaSoundPlayer sound;
     ql::X11TrayHost trayHost;
+    ql::XcbGlobalHotKey hotKey;
     const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
-                                mixer, libraries, taskbar,   sound, trayHost};
+                                mixer, libraries, taskbar,   sound, trayHost, hotKey};
 
     ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
     if (mainForm.closed()) return 0; // asked to end while start-up still had a message open

@@ -46,7 +46,8 @@ long toElement(std::uint16_t v, long min, long max) {
 
 std::uint16_t fromElement(long v, long min, long max) {
     if (max <= min) return 0;
-    const long long scaled = (static_cast<long long>(v - min) * 0xFFFF + (max - min) / 2) / (max - min);
+    const long long scaled =
+        (static_cast<long long>(v - min) * 0xFFFF + (max - min) / 2) / (max - min);
     return static_cast<std::uint16_t>(scaled < 0 ? 0 : scaled > 0xFFFF ? 0xFFFF : scaled);
 }
 
@@ -54,30 +55,79 @@ snd_mixer_selem_channel_id_t rightOf(snd_mixer_elem_t* e) {
     return snd_mixer_selem_is_playback_mono(e) ? SND_MIXER_SCHN_MONO : SND_MIXER_SCHN_FRONT_RIGHT;
 }
 
+// True when the mixer's own copy of the element already holds these values.
+bool holds(snd_mixer_elem_t* e, long left, long right) {
+    long l = -1, r = -1;
+    snd_mixer_selem_get_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, &l);
+    snd_mixer_selem_get_playback_volume(e, rightOf(e), &r);
+    return l == left && r == right;
+}
+
 } // namespace
 
+AlsaWaveMixer::~AlsaWaveMixer() {
+    close();
+}
+
+void AlsaWaveMixer::close() {
+    if (mixer_) snd_mixer_close(mixer_);
+    mixer_ = nullptr;
+    element_ = nullptr;
+}
+
+// The volume element, opened on first use; nullptr when there is none.
+snd_mixer_elem_t* AlsaWaveMixer::element() {
+    if (!mixer_) {
+        mixer_ = openMixer().release();
+        element_ = mixer_ ? volumeElement(mixer_) : nullptr;
+    }
+    return element_;
+}
+
+// Takes in changes made by others since the last call: a round trip to the sound server.
+void AlsaWaveMixer::refresh() {
+    if (mixer_) snd_mixer_handle_events(mixer_);
+}
+
+// A handle gone stale (the sound server restarted) fails once; the mixer is then opened afresh.
+template <typename Action> bool AlsaWaveMixer::withElement(Action action) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        snd_mixer_elem_t* e = element();
+        if (e && action(e)) return true;
+        close();
+    }
+    return false;
+}
+
 bool AlsaWaveMixer::getVolume(std::uint16_t& left, std::uint16_t& right) {
-    Mixer m = openMixer();
-    snd_mixer_elem_t* e = m ? volumeElement(m.get()) : nullptr;
-    long min = 0, max = 0, l = 0, r = 0;
-    if (!e || snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0) return false;
-    if (snd_mixer_selem_get_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, &l) < 0 ||
-        snd_mixer_selem_get_playback_volume(e, rightOf(e), &r) < 0)
-        return false;
-    left = fromElement(l, min, max);
-    right = fromElement(r, min, max);
-    return true;
+    return withElement([&](snd_mixer_elem_t* e) {
+        refresh();
+        long min = 0, max = 0, l = 0, r = 0;
+        if (snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0 ||
+            snd_mixer_selem_get_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, &l) < 0 ||
+            snd_mixer_selem_get_playback_volume(e, rightOf(e), &r) < 0)
+            return false;
+        left = fromElement(l, min, max);
+        right = fromElement(r, min, max);
+        return true;
+    });
 }
 
 bool AlsaWaveMixer::setVolume(std::uint16_t left, std::uint16_t right) {
-    Mixer m = openMixer();
-    snd_mixer_elem_t* e = m ? volumeElement(m.get()) : nullptr;
-    long min = 0, max = 0;
-    if (!e || snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0) return false;
-    if (snd_mixer_selem_is_playback_mono(e))
-        return snd_mixer_selem_set_playback_volume_all(e, toElement(left, min, max)) == 0;
-    return snd_mixer_selem_set_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, toElement(left, min, max)) == 0 &&
-           snd_mixer_selem_set_playback_volume(e, SND_MIXER_SCHN_FRONT_RIGHT, toElement(right, min, max)) == 0;
+    return withElement([&](snd_mixer_elem_t* e) {
+        long min = 0, max = 0;
+        if (snd_mixer_selem_get_playback_volume_range(e, &min, &max) < 0) return false;
+        const long l = toElement(left, min, max);
+        // One write where one will do: each write is a round trip to the sound server.
+        const bool joined = left == right || snd_mixer_selem_is_playback_mono(e);
+        const long r = joined ? l : toElement(right, min, max);
+        // The mixer skips a write of the value it last saw. Only then can a change by someone
+        // else matter, so only then is the refresh worth its round trip.
+        if (holds(e, l, r)) refresh();
+        if (joined) return snd_mixer_selem_set_playback_volume_all(e, l) == 0;
+        return snd_mixer_selem_set_playback_volume(e, SND_MIXER_SCHN_FRONT_LEFT, l) == 0 &&
+               snd_mixer_selem_set_playback_volume(e, SND_MIXER_SCHN_FRONT_RIGHT, r) == 0;
+    });
 }
 
 } // namespace ql

@@ -5,6 +5,7 @@ namespace ql {
 class AutostartList;
 class CloseRequestBridge;
 class DesktopGeometry;
+class GlobalHotKey;
 class LibraryLoader;
 class LocalClock;
 class NamedLock;
@@ -28,6 +29,7 @@ struct Platform {
     TaskbarButton& taskbar;
     SoundPlayer& sound;
     TrayHost& trayHost;
+    GlobalHotKey& hotKey;
 };
 
 } // namespace ql

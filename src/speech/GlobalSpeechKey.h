@@ -4,19 +4,27 @@
 
 namespace ql {
 
+class GlobalHotKey;
+
 // The system-wide speech hot key Ctrl+Alt+S. The combination is fixed; only its state changes.
+// While active it holds the key and emits keyDown for every press.
 class GlobalSpeechKey : public QObject {
     Q_OBJECT
-public:
-    using QObject::QObject;
-    void setActive(bool on) { active_ = on; }
+  public:
+    GlobalSpeechKey(GlobalHotKey& key, QObject* parent = nullptr);
+    ~GlobalSpeechKey() override;
+    // Switching on when the key cannot be had keeps the wish: the next switch-on tries again.
+    void setActive(bool on);
     bool active() const { return active_; }
+    bool grabbed() const { return grabbed_; }
 
-signals:
+  signals:
     void keyDown();
 
-private:
+  private:
+    GlobalHotKey& key_;
     bool active_ = false;
+    bool grabbed_ = false;
 };
 
 } // namespace ql

@@ -6,24 +6,35 @@
 namespace ql {
 
 void TMainForm::AnnounceButtonClick() {
-    if (FSpeaking || !FSpeakProc) return;
+    if (FSpeaking || !FSpeakProc) return; // dropped, not queued
     startAnnouncement();
+}
+
+void TMainForm::Speak1Click() {
+    AnnounceButtonClick();
+}
+
+void TMainForm::GlobalSpeechKeyKeyDown() {
+    AnnounceButtonClick();
 }
 
 void TMainForm::startAnnouncement() {
     DisableSpeech();
     FSpeaking = true;
+    // Without a start-up reading there is nothing to go back to; take the volume as it is now.
+    if (!FSavedVolumeRead) FSavedVolumeRead = GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
     const std::uint32_t v = static_cast<std::uint16_t>(FSpeechVolume * 1000);
     SetWaveVolume(v + v * 65536u);
     auto* thread = new TSpeakThread(FSpeakProc);
-    connect(thread, &QThread::finished, this, &TMainForm::ThreadDone, Qt::QueuedConnection);
+    connect(thread, &TSpeakThread::done, this, &TMainForm::ThreadDone);
     thread->start();
 }
 
 void TMainForm::ThreadDone() {
     EnableSpeech();
     FSpeaking = false;
-    SetWaveVolume(FSavedVolumeLeft + FSavedVolumeRight * 65536u);
+    // Restoring a pair never read would silence the device.
+    if (FSavedVolumeRead) SetWaveVolume(FSavedVolumeLeft + FSavedVolumeRight * 65536u);
 }
 
 bool TMainForm::GetWaveVolume(std::uint16_t& Left, std::uint16_t& Right) {

@@ -1,66 +1,111 @@
 #include "app/MainForm.h"
 
 #include "common/Modal.h"
+#include "platform/FileSystem.h"
+#include "speech/LegacyVoiceNames.h"
 
-#include <QActionGroup>
+#include <QAction>
 #include <QCollator>
-#include <QDir>
-#include <QMenu>
 #include <QToolButton>
 
+#include <filesystem>
+
 namespace ql {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* VoiceSuffix = ".so";
+
+fs::path toPath(const QString& s) {
+    return fs::path(s.toStdString());
+}
+
+std::string asciiUpper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+bool hasVoiceSuffix(const QString& file) {
+    return file.endsWith(VoiceSuffix, Qt::CaseInsensitive);
+}
+
+// Regular files (or links to them) whose names end in the voice suffix; throws when the folder
+// cannot be read.
+std::vector<std::string> voiceFiles(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        std::error_code ec;
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file(ec) && hasVoiceSuffix(QString::fromStdString(name)))
+            names.push_back(name);
+    }
+    return names;
+}
+
+// Moves one legacy file to its long name. The old copy goes only when the voice folder already
+// holds a file of that name; after any other failure it stays, as it may be the only copy.
+void migrateOne(const fs::path& from, const fs::path& to) {
+    const auto result = FileSystem::moveNoReplace(from.string(), to.string());
+    std::error_code ec;
+    if (result != FileSystem::MoveResult::Moved && fs::is_regular_file(to, ec))
+        fs::remove(from, ec);
+}
+
+} // namespace
 
 void TMainForm::PrepareVoiceFolder() {
-    QDir program(ProgramDir);
-    if (!program.exists("voice")) {
-        if (!program.mkdir("voice")) {
-            showMessage(this, MessageKind::Error, "Error",
-                        "Fatal error: Could not create \"voice\" folder");
-            return;
+    if (!voiceFolderReady())
+        showMessage(this, MessageKind::Error, "Error",
+                    "Fatal error: Could not create \"voice\" folder");
+}
+
+// False when the folder had to be created and that, or the migration, failed.
+bool TMainForm::voiceFolderReady() {
+    try {
+        const fs::path voice = toPath(ProgramDir + "voice");
+        if (fs::is_directory(voice)) {
+            if (FUpgraded) MigrateLegacyVoices();
+            return true;
         }
+        if (!fs::create_directory(voice)) return false;
         MigrateLegacyVoices();
-    } else if (FUpgraded) {
-        MigrateLegacyVoices();
+        return true;
+    } catch (const std::exception&) {
+        return false;
     }
 }
 
 void TMainForm::MigrateLegacyVoices() {
-    // The earlier version's voices and their list file; the voices arrive with the speech work.
-    QFile::remove(ProgramDir + "LANG.DAT");
+    const fs::path program = toPath(ProgramDir);
+    for (const std::string& file : voiceFiles(program)) {
+        const std::string upper = asciiUpper(file);
+        for (const LegacyVoiceName& row : LegacyVoiceNames)
+            if (upper == row.oldName) migrateOne(program / file, program / "voice" / row.newName);
+    }
+    std::error_code ec;
+    if (fs::exists(program / "LANG.DAT", ec)) fs::remove(program / "LANG.DAT", ec);
 }
 
 void TMainForm::ScanVoiceFolder() {
-    LanguageList.clear();
-    const QDir voice(ProgramDir + "voice");
-    QStringList names;
-    for (const QString& file : voice.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!file.endsWith(".so", Qt::CaseInsensitive)) continue;
-        const QString name = file.left(file.size() - 3);
-        const bool present = std::any_of(names.begin(), names.end(), [&](const QString& n) {
-            return n.compare(name, Qt::CaseInsensitive) == 0;
-        });
-        if (!present) names << name;
+    std::vector<std::string> files;
+    try {
+        files = voiceFiles(toPath(ProgramDir + "voice"));
+    } catch (const std::exception&) {
+        // A missing or unreadable folder holds no voices.
     }
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(), collator);
-    LanguageList = names.isEmpty() ? QStringList{"[No language]"} : names;
-}
-
-void TMainForm::BuildLanguageMenus() {
-    auto* ownGroup = new QActionGroup(LangMenu);
-    auto* popupGroup = new QActionGroup(SelectLanguageMenu);
-    for (int i = 0; i < LanguageList.size(); ++i) {
-        for (auto [menu, group] : {std::pair{LangMenu, ownGroup}, std::pair{SelectLanguageMenu, popupGroup}}) {
-            QAction* item = menu->addAction(LanguageList[i]);
-            item->setObjectName(QString("MI_%1").arg(i));
-            item->setCheckable(true);
-            group->addAction(item);
-        }
+    LanguageList.clear();
+    for (const std::string& file : files) {
+        const QString name = QString::fromStdString(file).chopped(3);
+        const auto at = std::lower_bound(LanguageList.begin(), LanguageList.end(), name, collator);
+        if (name.isEmpty() || (at != LanguageList.end() && collator.compare(*at, name) == 0))
+            continue;
+        LanguageList.insert(at, name);
     }
-    if (SelectedLanguage < 0 || SelectedLanguage > LanguageList.size() - 1) SelectedLanguage = 0;
-    LangMenu->actions().at(SelectedLanguage)->setChecked(true);
-    SelectLanguageMenu->actions().at(SelectedLanguage)->setChecked(true);
+    if (LanguageList.isEmpty()) LanguageList << "[No language]";
 }
 
 void TMainForm::LoadLanguage() {
@@ -68,7 +113,7 @@ void TMainForm::LoadLanguage() {
     VoiceLibrary = nullptr;
     FSpeakProc = nullptr;
     const QString name = LanguageList.value(SelectedLanguage);
-    VoiceLibrary = P.libraries.load((ProgramDir + "voice/" + name + ".so").toStdString());
+    VoiceLibrary = P.libraries.load((ProgramDir + "voice/" + name + VoiceSuffix).toStdString());
     if (!VoiceLibrary) {
         DisableSpeech();
         showMessage(this, MessageKind::Error, "Error",
@@ -85,17 +130,17 @@ void TMainForm::LoadLanguage() {
 }
 
 void TMainForm::EnableSpeech() {
-    AnnounceButton->setEnabled(true);
-    LangSelButton->setEnabled(true);
-    MI_Speak->setEnabled(true);
-    MI_Selectlanguage->setEnabled(true);
+    for (QToolButton* b : {AnnounceButton, LangSelButton})
+        b->setEnabled(true);
+    for (QAction* a : {MI_Speak, MI_Selectlanguage})
+        a->setEnabled(true);
 }
 
 void TMainForm::DisableSpeech() {
-    AnnounceButton->setEnabled(false);
-    LangSelButton->setEnabled(false);
-    MI_Speak->setEnabled(false);
-    MI_Selectlanguage->setEnabled(false);
+    for (QToolButton* b : {AnnounceButton, LangSelButton})
+        b->setEnabled(false);
+    for (QAction* a : {MI_Speak, MI_Selectlanguage})
+        a->setEnabled(false);
 }
 
 } // namespace ql

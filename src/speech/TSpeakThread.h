@@ -6,19 +6,22 @@
 
 namespace ql {
 
-// Calls a voice's Speak once on its own thread and deletes itself when done. finished() is
-// connected before start(), so the completion handler runs for every announcement.
+// Calls a voice's Speak once on its own thread and deletes itself afterwards. done() is emitted
+// on the thread that created it, once for every run, whatever Speak did.
 class TSpeakThread : public QThread {
     Q_OBJECT
-public:
-    explicit TSpeakThread(SpeakProc speak) : speak_(speak) {
-        connect(this, &QThread::finished, this, &QObject::deleteLater);
-    }
+  public:
+    explicit TSpeakThread(SpeakProc speak);
 
-protected:
+  signals:
+    void done();
+
+  protected:
     void run() override;
 
-private:
+  private:
+    void finish();
+
     SpeakProc speak_;
 };
 

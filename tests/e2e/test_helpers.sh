@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The helpers that read the program's files must read them exactly as specified, or every
-# store and autostart check built on them proves nothing.
+# The helpers that read the program's files must read them exactly as their formats define
+# them, or every store and autostart check built on them proves nothing.
 source "$(dirname "$0")/env.sh"
 
 ql_prepare_store - <<'STORE'
@@ -64,6 +64,15 @@ for row in "${exec_rows[@]}"; do
     got=$(LC_ALL=C awk -f "$QL_E2E_DIR/lib/desktop_exec.awk" "$QL_TMP/t.desktop") || got='<bad>'
     ql_assert_eq "$expected" "$got" "$line"
 done
+
+# A start under faketime sees the faked clock.
+QL_PROGRAM=$QL_TMP/print-date
+printf '#!/bin/sh\ndate "+%%F %%H:%%M"\n' >"$QL_PROGRAM"
+chmod +x "$QL_PROGRAM"
+ql_start_program '2026-12-06 23:59:58'
+ql_wait_pid_exit "$QL_PID" 10 || ql_fail "the faked program did not end"
+ql_reap
+ql_assert_eq "2026-12-06 23:59" "$(cat "$QL_TMP/program-1.out")" "time under faketime"
 
 # Bounded waits end in time and report the outcome.
 start=$(ql_now_us)

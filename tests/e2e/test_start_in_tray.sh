@@ -10,6 +10,7 @@ ql_prepare_store - <<'STORE'
 "CurrentVer"="2.6"
 STORE
 ql_start_program
+ql_wait_program_window
 ql_wait_until 20 ql_program_in_tray || ql_fail "no tray icon of the program"
 ql_sleep 1 # several ticks: the window must stay hidden past the first one
 ql_screenshot "$QL_TMP/tray.png"

@@ -22,6 +22,7 @@ ROWS
 # Run 1: the welcome window is confirmed, then the session ends.
 ql_clear_store
 ql_start_program
+ql_wait_program_window
 welcome=$(ql_wait_window 'Welcome!' 20) || ql_fail "no welcome window on the first run"
 main=$(ql_find_window 'Multilingual Quorlan') || ql_fail "no main window beside the welcome window"
 read -r x y w h m <<<"$(ql_window_info "$main")"
@@ -39,6 +40,7 @@ check_first_run_values
 # Run 2: the session ends while the welcome window is still open; nothing may be lost.
 ql_clear_store
 ql_start_program
+ql_wait_program_window
 ql_wait_window 'Welcome!' 20 >/dev/null || ql_fail "no welcome window on the second first run"
 ql_stop_program
 ql_assert_clean_exit

@@ -9,6 +9,7 @@ ql_prepare_store - <<'STORE'
 "WindowTop"="120"
 STORE
 ql_start_program
+ql_wait_program_window
 upgrade=$(ql_wait_window 'Thank you for upgrading' 20) || ql_fail "no upgrade window"
 main=$(ql_find_window 'Multilingual Quorlan') || ql_fail "no main window beside the upgrade window"
 # Stored 0,0 is the outer (frame) position; a window manager may still keep it elsewhere, so

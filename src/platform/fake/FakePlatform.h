@@ -9,6 +9,7 @@
 #include "platform/TaskbarButton.h"
 #include "platform/TrayHost.h"
 #include "platform/WaveMixer.h"
+#include "platform/fake/FakeGlobalHotKey.h"
 #include "platform/fake/FakeJournal.h"
 #include "platform/fake/FakeLocalClock.h"
 #include "platform/fake/FakeSoundPlayer.h"
@@ -55,13 +56,16 @@ struct FakeCloseBridge : CloseRequestBridge {
     bool request() { return handler ? handler() : false; }
 };
 
+// With `real` set, reads and writes go to that mixer (still journaled), for benchmarks.
 struct FakeWaveMixer : WaveMixer {
     FakeJournal* journal = nullptr;
+    WaveMixer* real = nullptr;
     bool capable = true;
     std::uint16_t left = 0x8000, right = 0x8000;
     std::vector<std::uint32_t> sets; // every word set, right channel in the high half
     bool getVolume(std::uint16_t& l, std::uint16_t& r) override {
         if (journal) journal->add("mixer.get");
+        if (real) return real->getVolume(l, r);
         if (!capable) return false;
         l = left;
         r = right;
@@ -69,6 +73,7 @@ struct FakeWaveMixer : WaveMixer {
     }
     bool setVolume(std::uint16_t l, std::uint16_t r) override {
         if (journal) journal->add("mixer.set");
+        if (real) return real->setVolume(l, r);
         if (!capable) return false;
         left = l;
         right = r;
@@ -77,20 +82,28 @@ struct FakeWaveMixer : WaveMixer {
     }
 };
 
-// Libraries are named by path; each may or may not export Speak.
+// Libraries are named by path; each may or may not export Speak. With `real` set, every call
+// goes to that loader instead (still journaled), for tests with real plug-in files.
 struct FakeLibraryLoader : LibraryLoader {
     FakeJournal* journal = nullptr;
+    LibraryLoader* real = nullptr;
     std::map<std::string, SpeakProc> libraries; // path -> Speak (nullptr: loads, no export)
     std::vector<std::string> loaded;            // paths currently loaded
     Handle load(const std::string& path) override {
         if (journal) journal->add("library.load " + path);
+        if (real) return real->load(path);
         auto it = libraries.find(path);
         if (it == libraries.end()) return nullptr;
         loaded.push_back(path);
         return &it->second;
     }
-    SpeakProc findSpeak(Handle h) override { return h ? *static_cast<SpeakProc*>(h) : nullptr; }
+    SpeakProc findSpeak(Handle h) override {
+        if (real) return real->findSpeak(h);
+        return h ? *static_cast<SpeakProc*>(h) : nullptr;
+    }
     void release(Handle h) override {
+        if (journal) journal->add("library.release");
+        if (real) return real->release(h);
         for (auto it = libraries.begin(); it != libraries.end(); ++it)
             if (&it->second == h) std::erase(loaded, it->first);
     }
@@ -137,6 +150,7 @@ struct FakePlatform {
     FakeSoundPlayer sound;
     SoundPlayer* soundPlayer = &sound; // a test may hand the window another player
     FakeTrayHost trayHost;
+    FakeGlobalHotKey hotKey;
 
     FakePlatform() {
         autostart.journal = &journal;
@@ -147,8 +161,8 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock,     journaledStore, autostart, lock,         desktop, closeBridge,
-                        mixer,     libraries,      taskbar,   *soundPlayer, trayHost};
+        return Platform{clock,     journaledStore, autostart, lock,         desktop,  closeBridge,
+                        mixer,     libraries,      taskbar,   *soundPlayer, trayHost, hotKey};
     }
 };
 

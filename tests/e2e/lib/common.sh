@@ -13,6 +13,7 @@ ql_fail() { echo "FAIL: $*" >&2; exit 1; }
 ql_env_init() {
     QL_TEST_NAME=$(basename "$0" .sh)
     QL_PROGRAM=${QL_PROGRAM:-${1:-${QL_BUILD_DIR:-.}/quorlan-lite}}
+    [[ $QL_PROGRAM == /* ]] || QL_PROGRAM=$PWD/$QL_PROGRAM # the program runs in the temp dir
     QL_TMP=$(mktemp -d "${TMPDIR:-/tmp}/ql-e2e.XXXXXX") || { echo "e2e: no temp dir" >&2; exit 1; }
     trap ql_cleanup EXIT
     trap 'exit 143' TERM
@@ -85,7 +86,8 @@ ql_show_logs() {
     for f in "$QL_TMP"/*.log "$QL_TMP"/*.err; do
         [[ -s $f ]] || continue
         echo "---- ${f##*/} (last 30 lines) ----" >&2
-        tail -n 30 "$f" >&2
+        # Xvfb -displayfd logs every display number it found taken; that is not news.
+        grep -v '^_XSERVTrans' "$f" | tail -n 30 >&2
     done
 }
 

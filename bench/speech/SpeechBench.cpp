@@ -1,0 +1,164 @@
+// Speech figures, in process:
+//  - LoadLanguage: one release + load + lookup of a voice, against a bare dlopen/dlsym/dlclose of
+//    the same file;
+//  - hot key -> Speak: from the key's handler to the first instruction of Speak on the worker,
+//    through the real volume control (ALSA "default", i.e. the sound server if one runs),
+//    against starting a bare thread.
+// Usage: bench_speech [repeats]
+#include "app/MainForm.h"
+#include "common/Modal.h"
+#include "platform/AlsaWaveMixer.h"
+#include "platform/DlLibraryLoader.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+std::atomic<Clock::rep> spokeAt{0};
+void timedSpeak() {
+    spokeAt = Clock::now().time_since_epoch().count();
+}
+
+double micros(Clock::duration d) {
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+struct Stats {
+    double median, p90, max;
+};
+
+Stats stats(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return {v[v.size() / 2], v[v.size() * 9 / 10], v.back()};
+}
+
+void print(const char* what, const Stats& s, const Stats& reference, const char* refName) {
+    std::printf(
+        "%-26s median %9.1f us  p90 %9.1f us  max %9.1f us   (%s: median %.1f us, ratio %.1f)\n",
+        what, s.median, s.p90, s.max, refName, reference.median, s.median / reference.median);
+}
+
+std::vector<double> repeat(int n, const std::function<double()>& once) {
+    std::vector<double> v;
+    for (int i = 0; i < n; ++i)
+        v.push_back(once());
+    return v;
+}
+
+void waitIdle(ql::TMainForm& form) {
+    while (form.FSpeaking)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+}
+
+// The voice to load: ours if built, else the test voice.
+QString voiceFile() {
+    const QString ours = QString(QL_VOICE_DIR) + "/English (Mike).so";
+    return QFile::exists(ours) ? ours : QString(QL_RECORDING_VOICE);
+}
+
+void benchLoadLanguage(ql::FakePlatform& fakes, const QString& programDir, int n) {
+    const QString file = voiceFile();
+    QFile::copy(file, programDir + "/voice/Bench (Voice).so");
+    ql::DlLibraryLoader dl;
+    fakes.libraries.real = &dl;
+    fakes.libraries.journal = nullptr;
+    const std::string path = (programDir + "/voice/Bench (Voice).so").toStdString();
+    const auto bare = stats(repeat(n, [&] {
+        const auto t = Clock::now();
+        void* h = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (h) dlsym(h, "Speak"), dlclose(h);
+        return micros(Clock::now() - t);
+    }));
+    ql::TMainForm form(fakes.platform(), programDir + "/quorlan-lite");
+    const auto load = stats(repeat(n, [&] {
+        const auto t = Clock::now();
+        form.LoadLanguage();
+        return micros(Clock::now() - t);
+    }));
+    std::printf("voice loaded: %s (%s)\n", qPrintable(QFileInfo(file).fileName()),
+                form.FSpeakProc ? "Speak found" : "NO Speak");
+    print("LoadLanguage", load, bare, "dlopen+dlsym+dlclose");
+    fakes.libraries.real = nullptr;
+}
+
+void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
+    QFile(programDir + "/voice/Timed.so").open(QIODevice::WriteOnly);
+    fakes.libraries.libraries[(programDir + "/voice/Timed.so").toStdString()] = timedSpeak;
+    ql::AlsaWaveMixer alsa;
+    std::uint16_t l = 0, r = 0;
+    const bool mixer = alsa.getVolume(l, r);
+    if (mixer) fakes.mixer.real = &alsa;
+    fakes.mixer.journal = nullptr;
+    fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
+                            {{"BinSettings", "00000000001"}, {"CurrentVer", "2.6"}});
+    ql::TMainForm form(fakes.platform(), programDir + "/quorlan-lite");
+    form.SelectedLanguage = static_cast<int>(form.LanguageList.indexOf("Timed"));
+    form.LoadLanguage();
+    const auto thread = stats(repeat(n, [&] {
+        const auto t = Clock::now();
+        std::atomic<Clock::rep> ran{0};
+        QThread* q = QThread::create([&] { ran = Clock::now().time_since_epoch().count(); });
+        q->start();
+        q->wait();
+        delete q;
+        return micros(Clock::duration(ran.load()) - t.time_since_epoch());
+    }));
+    const auto key = stats(repeat(n, [&] {
+        spokeAt = 0;
+        const auto t = Clock::now();
+        fakes.hotKey.press();
+        while (!spokeAt)
+            QThread::yieldCurrentThread();
+        waitIdle(form);
+        return micros(Clock::duration(spokeAt.load()) - t.time_since_epoch());
+    }));
+    std::printf("volume control: %s\n",
+                mixer ? "ALSA default (used)" : "none (fake mixer, no cost)");
+    print("hot key -> Speak", key, thread, "bare thread start");
+    if (mixer) {
+        std::uint16_t step = 0;
+        const auto set = stats(repeat(n, [&] {
+            const auto t = Clock::now();
+            const auto v = static_cast<std::uint16_t>(++step % 2 ? 40000 : 19661);
+            alsa.setVolume(v, v); // speech volume, then back, as an announcement does
+            return micros(Clock::now() - t);
+        }));
+        print("SetWaveVolume alone", set, thread, "bare thread start");
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int n = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
+    ql::ModalHooks::message = [](ql::MessageKind, const QString& t, const QString& m) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(t), qPrintable(m));
+    };
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("voice");
+    {
+        ql::FakePlatform fakes;
+        benchLoadLanguage(fakes, dir.path(), n);
+    }
+    QFile::remove(dir.path() + "/voice/Bench (Voice).so");
+    ql::FakePlatform fakes;
+    benchHotKey(fakes, dir.path(), n);
+    return 0;
+}

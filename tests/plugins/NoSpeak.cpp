@@ -1,0 +1,2 @@
+// A library that loads but exports no Speak.
+extern "C" __attribute__((visibility("default"))) void Talk() {}

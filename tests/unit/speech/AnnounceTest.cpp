@@ -1,0 +1,159 @@
+#include "SpeechFixture.h"
+
+namespace ql {
+namespace {
+
+class AnnounceTest : public SpeechFixture {
+  protected:
+    void SetUp() override {
+        SpeechFixture::SetUp();
+        installPlugin("RecordingVoice", "English (Test)");
+    }
+    void startSpeaking(int volume, int sleepMs) {
+        setenv("QL_TEST_VOICE_SLEEP_MS", QByteArray::number(sleepMs).constData(), 1);
+        storeCurrentSettings("0", shortNumbers(15, volume).constData());
+        create();
+    }
+};
+
+TEST_F(AnnounceTest, LoadingReportsEachKindOfBrokenVoice) {
+    struct Row {
+        const char* plugin;
+        QString message; // empty: loads without a word
+        bool stillLoaded;
+    } rows[] = {
+        {"RecordingVoice", "", true},
+        {"NotALibrary",
+         "Error|Could not load Broken (Voice).so - time announcements will not be "
+         "available.",
+         false},
+        {"NoSpeak", "Error|Error in Broken (Voice).so - time announcements will not be available.",
+         true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.plugin);
+        removeVoices();
+        messages.clear();
+        installPlugin(r.plugin, "Broken (Voice)");
+        create();
+        EXPECT_EQ(messages, r.message.isEmpty() ? std::vector<QString>{} : std::vector{r.message});
+        EXPECT_EQ(form->FSpeakProc != nullptr, r.message.isEmpty());
+        EXPECT_EQ(form->VoiceLibrary != nullptr, r.stillLoaded);
+        EXPECT_TRUE(r.message.isEmpty() ? speechControlsEnabled() : speechControlsDisabled());
+        form.reset();
+    }
+}
+
+TEST_F(AnnounceTest, OnlyOneAnnouncementAtATimeAndRequestsMeanwhileAreDropped) {
+    startSpeaking(40, 300);
+    form->AnnounceButtonClick();
+    EXPECT_TRUE(form->FSpeaking);
+    EXPECT_TRUE(speechControlsDisabled());
+    form->AnnounceButtonClick();    // button
+    form->MI_Speak->trigger();      // menu
+    fakes.hotKey.press();           // hot key (not grabbed: the setting is off)
+    form->GlobalSpeechKeyKeyDown(); // hot key event
+    form->FAnnounceOn = true;
+    tickAt(10, 45, 0); // periodic
+    settle();
+    EXPECT_FALSE(form->FSpeaking);
+    EXPECT_TRUE(speechControlsEnabled());
+    EXPECT_EQ(voiceCalls("begin"), 1);
+    EXPECT_EQ(voiceCalls("end"), 1);
+    // Once idle, the next request speaks again.
+    form->MI_Speak->trigger();
+    settle();
+    EXPECT_EQ(voiceCalls("begin"), 2);
+}
+
+TEST_F(AnnounceTest, SpeechVolumeOnBothChannelsThenTheStartUpVolume) {
+    struct Row {
+        int volume;
+        std::uint32_t word;
+    } rows[] = {{40, 0x9C409C40u}, {65, 0xFDE8FDE8u}, {10, 0x27102710u}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.volume);
+        fakes.mixer.sets.clear();
+        fakes.mixer.left = 0x1234;
+        fakes.mixer.right = 0x4321;
+        startSpeaking(r.volume, 50);
+        fakes.mixer.left = fakes.mixer.right = 0x7777; // the user turns the volume meanwhile
+        form->AnnounceButtonClick();
+        EXPECT_EQ(fakes.mixer.left | (std::uint32_t{fakes.mixer.right} << 16), r.word);
+        settle();
+        EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{r.word, 0x43211234u}));
+        form.reset();
+    }
+}
+
+TEST_F(AnnounceTest, WithoutVolumeControlNothingIsSetOrRestored) {
+    fakes.mixer.capable = false;
+    startSpeaking(40, 0);
+    fakes.mixer.capable = true; // the sound server appears later
+    fakes.mixer.left = fakes.mixer.right = 0x5000;
+    form->AnnounceButtonClick();
+    settle();
+    // The pair read when the first announcement starts is what comes back, never silence.
+    EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{0x9C409C40u, 0x50005000u}));
+}
+
+TEST_F(AnnounceTest, AFailingVoiceStillEndsTheAnnouncement) {
+    setenv("QL_TEST_VOICE_THROW", "1", 1);
+    startSpeaking(40, 0);
+    form->AnnounceButtonClick();
+    settle();
+    EXPECT_FALSE(form->FSpeaking);
+    EXPECT_TRUE(speechControlsEnabled());
+    EXPECT_EQ(voiceCalls("begin"), 1);
+    EXPECT_EQ(voiceCalls("end"), 0);
+    EXPECT_EQ(fakes.mixer.sets.back(), 0x80008000u);
+    form->AnnounceButtonClick(); // and the next one runs
+    settle();
+    EXPECT_EQ(voiceCalls("begin"), 2);
+}
+
+TEST_F(AnnounceTest, CloseWhileSpeakingWaitsForTheVoiceToFinish) {
+    startSpeaking(40, 200);
+    form->AnnounceButtonClick();
+    EXPECT_FALSE(form->Close());
+    EXPECT_TRUE(form->FClosePending);
+    form->Timer1Timer();
+    EXPECT_FALSE(form->closed());
+    settle();
+    EXPECT_EQ(voiceCalls("end"), 1);
+    form->Timer1Timer();
+    EXPECT_TRUE(form->closed());
+    EXPECT_TRUE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
+}
+
+TEST_F(AnnounceTest, NoVoiceBoundMeansRequestsDoNothing) {
+    removeVoices();
+    create();
+    form->AnnounceButtonClick();
+    form->Speak1Click();
+    EXPECT_FALSE(form->FSpeaking);
+    EXPECT_TRUE(fakes.mixer.sets.empty());
+}
+
+} // namespace
+} // namespace ql
+
+namespace ql {
+namespace {
+
+// A bare or relative name would let the library search path pick the file.
+TEST(DlLibraryLoaderTest, OnlyAbsolutePathsAreLoaded) {
+    DlLibraryLoader dl;
+    const QString saved = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QL_TEST_PLUGIN_DIR));
+    for (const char* path : {"RecordingVoice.so", "./RecordingVoice.so", ""})
+        EXPECT_EQ(dl.load(path), nullptr) << path;
+    QDir::setCurrent(saved);
+    LibraryLoader::Handle h = dl.load(QL_TEST_PLUGIN_DIR "/RecordingVoice.so");
+    ASSERT_NE(h, nullptr);
+    EXPECT_NE(dl.findSpeak(h), nullptr);
+    dl.release(h);
+}
+
+} // namespace
+} // namespace ql

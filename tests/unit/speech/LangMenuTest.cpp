@@ -1,0 +1,137 @@
+#include "SpeechFixture.h"
+
+namespace ql {
+namespace {
+
+class LangMenuTest : public SpeechFixture {
+  protected:
+    void SetUp() override {
+        SpeechFixture::SetUp();
+        for (const char* name : {"Gamma", "alpha", "Beta"})
+            installVoice(name, countingSpeak);
+    }
+    void createWithSelected(const char* selected) {
+        storeCurrentSettings();
+        fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"SelLang", selected}});
+        create();
+    }
+    static QStringList captions(QMenu* menu) {
+        QStringList c;
+        for (QAction* a : menu->actions())
+            c << a->text();
+        return c;
+    }
+    static int checkedIndex(QMenu* menu) {
+        const auto items = menu->actions();
+        for (int i = 0; i < items.size(); ++i)
+            if (items[i]->isChecked()) return i;
+        return -1;
+    }
+    std::vector<std::string> libraryCalls() const {
+        std::vector<std::string> calls;
+        for (const auto& e : fakes.journal.entries) {
+            if (e.rfind("library.", 0) != 0) continue;
+            const auto slash = e.rfind('/'); // the load's path, shortened to the file name
+            calls.push_back(slash == std::string::npos
+                                ? e
+                                : e.substr(0, e.find(' ') + 1) + e.substr(slash + 1));
+        }
+        return calls;
+    }
+};
+
+TEST_F(LangMenuTest, BothMenusListTheVoicesInOrderWithTheSelectedOneChecked) {
+    createWithSelected("1");
+    for (QMenu* menu : {form->LangMenu, form->SelectLanguageMenu}) {
+        SCOPED_TRACE(menu->objectName().toStdString());
+        EXPECT_EQ(captions(menu), (QStringList{"alpha", "Beta", "Gamma"}));
+        EXPECT_EQ(checkedIndex(menu), 1);
+        for (int i = 0; i < 3; ++i) {
+            QAction* item = menu->actions()[i];
+            EXPECT_EQ(item->objectName(), QString("MI_%1").arg(i));
+            EXPECT_TRUE(item->isCheckable());
+            EXPECT_TRUE(item->actionGroup() && item->actionGroup()->isExclusive());
+        }
+    }
+    EXPECT_EQ(form->LangMenu->actions()[0]->parent(), form.get());
+    EXPECT_EQ(form->SelectLanguageMenu->actions()[0]->parent(), form->MainPopupMenu);
+    EXPECT_EQ(form->MI_Selectlanguage->menu(), form->SelectLanguageMenu);
+}
+
+TEST_F(LangMenuTest, AChoiceInOneMenuShowsInTheOtherWhenItOpens) {
+    createWithSelected("0");
+    fakes.journal.entries.clear();
+    form->SelectLanguageMenu->actions()[2]->trigger(); // Gamma from the notification-area menu
+    EXPECT_EQ(form->SelectedLanguage, 2);
+    EXPECT_EQ(libraryCalls(),
+              (std::vector<std::string>{"library.release", "library.load Gamma.so"}));
+    EXPECT_EQ(checkedIndex(form->LangMenu), 0); // not touched until it opens
+    form->move(100, 80);
+    form->LangSelButtonClick();
+    EXPECT_EQ(checkedIndex(form->LangMenu), 2);
+    EXPECT_TRUE(form->LangMenu->isVisible());
+    const QPoint button = form->LangSelButton->pos();
+    EXPECT_EQ(form->LangMenuPoint(),
+              form->frameGeometry().topLeft() + QPoint(button.x() + 18, button.y() + 21));
+    form->LangMenu->hide();
+    // And back: a choice in the button's menu is checked in the submenu when that opens.
+    form->LangMenu->actions()[1]->trigger();
+    EXPECT_EQ(checkedIndex(form->SelectLanguageMenu), 2);
+    emit form->SelectLanguageMenu->aboutToShow();
+    EXPECT_EQ(checkedIndex(form->SelectLanguageMenu), 1);
+}
+
+TEST_F(LangMenuTest, ChoosingTheLoadedLanguageLoadsItAgain) {
+    createWithSelected("1");
+    fakes.journal.entries.clear();
+    form->LangMenu->actions()[1]->trigger();
+    EXPECT_EQ(libraryCalls(),
+              (std::vector<std::string>{"library.release", "library.load Beta.so"}));
+    EXPECT_TRUE(form->FSpeakProc != nullptr);
+}
+
+TEST_F(LangMenuTest, AVoiceThatFailsKeepsItsCheckAndPosition) {
+    installVoice("Delta", nullptr); // loads, but has no Speak
+    createWithSelected("0");
+    form->SelectLanguageMenu->actions()[2]->trigger(); // alpha, Beta, Delta, Gamma
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back(),
+              "Error|Error in Delta.so - time announcements will not be available.");
+    EXPECT_EQ(form->SelectedLanguage, 2);
+    EXPECT_EQ(checkedIndex(form->SelectLanguageMenu), 2);
+    EXPECT_TRUE(speechControlsDisabled());
+    form->Close();
+    EXPECT_EQ(fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SelLang"), "2");
+}
+
+TEST_F(LangMenuTest, AMenuLeftOpenCannotSwitchTheVoiceWhileItSpeaks) {
+    createWithSelected("0");
+    form->FSpeaking = true; // an announcement started while the menu was open
+    fakes.journal.entries.clear();
+    form->LangMenu->actions()[2]->trigger();
+    EXPECT_TRUE(libraryCalls().empty());
+    EXPECT_EQ(form->SelectedLanguage, 0);
+    EXPECT_EQ(checkedIndex(form->LangMenu), 0);
+    form->FSpeaking = false;
+}
+
+TEST_F(LangMenuTest, WithoutVoicesBothMenusHoldTheCheckedPlaceholder) {
+    removeVoices();
+    createWithSelected("2");
+    for (QMenu* menu : {form->LangMenu, form->SelectLanguageMenu}) {
+        EXPECT_EQ(captions(menu), QStringList{"[No language]"});
+        EXPECT_EQ(checkedIndex(menu), 0);
+    }
+    EXPECT_FALSE(form->LangSelButton->isEnabled());
+    EXPECT_FALSE(form->MI_Selectlanguage->isEnabled());
+}
+
+TEST_F(LangMenuTest, TheLanguageButtonOpensTheMenu) {
+    createWithSelected("0");
+    form->LangSelButton->click();
+    EXPECT_TRUE(form->LangMenu->isVisible());
+    form->LangMenu->hide();
+}
+
+} // namespace
+} // namespace ql
