@@ -109,6 +109,12 @@ void drawDownArrow(QPainter& p, const QColor& c) {
     p.drawPolygon(arrow, 3);
 }
 
+void drawUnderscore(QPainter& p, const QColor& c) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawRect(QRectF(1.5, 5, 7, 2));
+}
+
 } // namespace
 
 QIcon alarmClock() {
@@ -128,6 +134,9 @@ QIcon loudspeaker() {
 }
 QIcon downArrow() {
     return engraved({16, 16}, drawDownArrow);
+}
+QIcon underscore() {
+    return engraved({10, 8}, drawUnderscore);
 }
 
 } // namespace ql::ButtonIcons

@@ -14,6 +14,8 @@ QIcon list();
 QIcon question();
 QIcon loudspeaker(); // wider than the others: it fills the announce button
 QIcon downArrow();
+// The "_" of the minimize button, which its 12-pixel height would clip as text.
+QIcon underscore();
 
 } // namespace ButtonIcons
 } // namespace ql

@@ -54,6 +54,7 @@ void TMainForm::setButtonIcons() {
     setIcon(HelpButton, ButtonIcons::question());
     setIcon(AnnounceButton, ButtonIcons::loudspeaker(), {28, 16});
     setIcon(LangSelButton, ButtonIcons::downArrow());
+    setIcon(MinimizeButton, ButtonIcons::underscore(), {10, 8});
 }
 
 } // namespace ql
