@@ -29,7 +29,11 @@ void TMainForm::SpeakBeforeAlarm() {
     DisableSpeech();
     const std::uint32_t v = static_cast<std::uint16_t>(FSpeechVolume * 1000);
     SetWaveVolume(v + v * 65536u);
-    FSpeakProc();
+    try {
+        FSpeakProc();
+    } catch (...) {
+        // A failing voice must not take the alarm down with it: the sound still plays.
+    }
     EnableSpeech();
 }
 

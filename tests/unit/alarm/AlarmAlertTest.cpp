@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QThread>
 
+#include <stdexcept>
+
 namespace ql {
 namespace {
 
@@ -125,6 +127,19 @@ TEST_F(AlarmAlertTest, SpokenFirstThenTheSoundAtTheSpeechVolumeWhichStays) {
     EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{0xC350C350u}));
     ASSERT_EQ(sounds(), 1u);
     EXPECT_EQ(fakes.sound.calls[0].wave, clockData().AlarmSoundList.item(2)); // Whistle
+}
+
+TEST_F(AlarmAlertTest, AVoiceThatThrowsStillLeavesTheSoundAndTheControls) {
+    createWithAlarm(3);
+    announceBeforeAlarm(40);
+    form->FSpeakProc = [] { throw std::runtime_error("broken voice"); };
+    onAlert = [](TAlarmAlertForm& a) {
+        a.FormActivate();
+        return 1;
+    };
+    EXPECT_NO_THROW(form->Alarm());
+    EXPECT_TRUE(form->MI_Speak->isEnabled());
+    EXPECT_EQ(sounds(), 1u);
 }
 
 TEST_F(AlarmAlertTest, RepeatsUntilConfirmedAndTheLastSoundIsNotCutOff) {
