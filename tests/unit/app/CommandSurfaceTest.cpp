@@ -45,7 +45,10 @@ class CommandSurfaceTest : public MainFormFixture {
         form->show();
     }
     void TearDown() override {
-        if (form) form->MainPopupMenu->hide();
+        if (form) {
+            form->MainPopupMenu->hide();
+            form->LangMenu->hide();
+        }
         ModalHooks::dialog = nullptr;
         UrlOpener::hook = nullptr;
         MainFormFixture::TearDown();
@@ -75,6 +78,7 @@ class CommandSurfaceTest : public MainFormFixture {
         else if (!form->isVisible() || form->isMinimized())
             what += "hidden;";
         if (form->MainPopupMenu->isVisible()) what += "menu;";
+        if (form->LangMenu->isVisible()) what += "languages;";
         return what;
     }
 };
@@ -97,6 +101,7 @@ TEST_F(CommandSurfaceTest, EveryMenuItemAndButtonReachesItsOperation) {
         {"SetupButton", "dialog SettingsForm;"},
         {"OptionsButton", "menu;"},
         {"HelpButton", "help index.html;"},
+        {"LangSelButton", "languages;"},
         {"MinimizeButton", "hidden;"},
     };
     for (const auto& r : rows) {

@@ -237,6 +237,18 @@ TEST_F(SettingsFormTest, HoursShowTheNewFormatAtOnce) {
     EXPECT_EQ(hourDigit(), 4); // no tick in between
 }
 
+TEST_F(SettingsFormTest, GlobalShortcutBoxSwitchesTheSystemWideKey) {
+    for (bool on : {false, true, false}) {
+        open([&](TSettingsForm& f) { f.GlobalShortcutCheck->setChecked(on); }, true);
+        EXPECT_EQ(fakes.hotKey.grabbed, on);
+        speakCalls = 0;
+        fakes.hotKey.press();
+        settle();
+        EXPECT_EQ(speakCalls, on ? 1 : 0) << on;
+        EXPECT_EQ(form->MI_Speak->shortcut().isEmpty(), !on);
+    }
+}
+
 TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndIsHiddenAfter) {
     for (bool show : {false, true}) {
         for (bool ok : {false, true}) {
