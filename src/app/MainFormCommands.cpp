@@ -1,11 +1,7 @@
 #include "app/MainForm.h"
 
-#include "app/KeyCommandFilter.h"
-
 #include <QMenu>
 #include <QToolButton>
-
-#include <map>
 
 namespace ql {
 
@@ -17,18 +13,24 @@ QPoint TMainForm::OptionsMenuPoint() const {
     return pos() + OptionsButton->pos() + QPoint(43, 21);
 }
 
-// Only Ctrl exactly: Ctrl+Shift+S or Ctrl+Alt+A are somebody else's keys. Each key does what
-// the menu item showing it does.
+// Only Ctrl exactly: Ctrl+Shift+S or Ctrl+Alt+A are somebody else's keys.
 bool TMainForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
     const auto held =
         Shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (held != Qt::ControlModifier) return false;
-    static const std::map<int, const char*> items{
-        {Qt::Key_A, "MenuItem3"}, {Qt::Key_S, "MenuItem4"}, {Qt::Key_H, "MenuItem5"}};
-    const auto item = items.find(Key);
-    if (item == items.end()) return false;
-    MainPopupMenu->findChild<QAction*>(item->second)->trigger();
-    return true;
+    switch (Key) {
+    case Qt::Key_A:
+        AlarmButtonClick();
+        return true;
+    case Qt::Key_S:
+        SetupButtonClick();
+        return true;
+    case Qt::Key_H:
+        HelpButtonClick();
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace ql
