@@ -14,7 +14,7 @@ ql_start_program
 main=$(ql_wait_window 'Multilingual Quorlan' 20) || ql_fail "no main window"
 ql_sleep 0.5
 ql_screenshot "$QL_TMP/main.png"
-import -window "$main" "$QL_TMP/main-window.png"
+timeout 20 import -window "$main" "$QL_TMP/main-window.png"
 
 # Opens a dialog by a key on the main window and prints its id.
 open_by_key() {
@@ -30,14 +30,22 @@ settings=$(open_by_key ctrl+s Settings) || ql_fail "Ctrl+S opened no settings di
 read -r x y w h m <<<"$(ql_window_info "$settings")"
 ql_assert_eq "418 278" "$w $h" "settings dialog size"
 ql_sleep 0.5
-import -window "$settings" "$QL_TMP/settings-1.png"
+timeout 20 import -window "$settings" "$QL_TMP/settings-1.png"
 # Focus: OK, Cancel, Help, then the tab bar, where the arrow keys turn the pages.
 xdotool key --clearmodifiers Tab Tab Tab Right
 ql_sleep 0.5
-import -window "$settings" "$QL_TMP/settings-2.png"
+timeout 20 import -window "$settings" "$QL_TMP/settings-2.png"
 xdotool key --clearmodifiers Right
 ql_sleep 0.5
-import -window "$settings" "$QL_TMP/settings-3.png"
+timeout 20 import -window "$settings" "$QL_TMP/settings-3.png"
+# Each key turned the page: the three pictures differ (QL_KEEP_TMP=1 keeps them).
+differ() {
+    local pixels
+    pixels=$(compare -metric AE "$QL_TMP/$1" "$QL_TMP/$2" null: 2>&1)
+    [[ $pixels =~ ^[0-9]+$ ]] && ((pixels > 0))
+}
+differ settings-1.png settings-2.png || ql_fail "Right did not turn to the second page"
+differ settings-2.png settings-3.png || ql_fail "Right did not turn to the third page"
 xdotool key --clearmodifiers Escape
 ql_wait_until 10 ql_not ql_find_window Settings || ql_fail "Escape did not close the settings"
 
@@ -49,4 +57,3 @@ ql_wait_until 10 ql_not ql_find_window 'Alarm and announce settings' ||
 
 ql_stop_program
 ql_assert_clean_exit
-if [[ -n ${QL_SHOTS_DIR:-} ]]; then cp "$QL_TMP"/*.png "$QL_SHOTS_DIR"/; fi

@@ -54,4 +54,3 @@ close_popup
 
 ql_stop_program
 ql_assert_clean_exit
-if [[ -n ${QL_SHOTS_DIR:-} ]]; then cp "$QL_TMP"/*.png "$QL_SHOTS_DIR"/; fi
