@@ -25,11 +25,13 @@ void setIcon(QToolButton* b, const QIcon& icon, QSize size = {16, 16}) {
 
 // The picture buttons along the lower edge of the big face, at their big-layout places.
 void TMainForm::createButtons() {
-    AlarmButton = makeButton(BackPanel, "AlarmButton", {10, 102, 40, 22}, "Alarm and announce settings");
+    AlarmButton =
+        makeButton(BackPanel, "AlarmButton", {10, 102, 40, 22}, "Alarm and announce settings");
     SetupButton = makeButton(BackPanel, "SetupButton", {60, 102, 40, 22}, "Settings");
     OptionsButton = makeButton(BackPanel, "OptionsButton", {110, 102, 40, 22}, "Options");
     HelpButton = makeButton(BackPanel, "HelpButton", {160, 102, 40, 22}, "Help");
-    AnnounceButton = makeButton(BackPanel, "AnnounceButton", {210, 102, 58, 22}, "Announce the time");
+    AnnounceButton =
+        makeButton(BackPanel, "AnnounceButton", {210, 102, 58, 22}, "Announce the time");
     LangSelButton = makeButton(BackPanel, "LangSelButton", {261, 102, 21, 22}, "Language selector");
     MinimizeButton = makeButton(BackPanel, "MinimizeButton", {275, 4, 14, 12}, "Minimize");
     MinimizeButton->setText("_");

@@ -8,14 +8,17 @@
 namespace ql {
 namespace {
 
-QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {}) {
+QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                 const QKeySequence& key = {}) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);
     a->setShortcut(key);
     return a;
 }
 
-void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
+void addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(name);
+}
 
 } // namespace
 
@@ -33,8 +36,7 @@ void TMainForm::createPopupMenu() {
     QAction* alarmSetup =
         addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
     connect(alarmSetup, &QAction::triggered, this, &TMainForm::AlarmButtonClick);
-    QAction* settings =
-        addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
+    QAction* settings = addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
     connect(settings, &QAction::triggered, this, &TMainForm::Settings1Click);
     QAction* help = addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
     connect(help, &QAction::triggered, this, &TMainForm::HelpButtonClick);
@@ -59,10 +61,10 @@ void TMainForm::createPopupMenu() {
     Exit2 = addItem(MainPopupMenu, "Exit2", "Close application");
     connect(Exit2, &QAction::triggered, this, [this] { Close(); });
     // The keys act through the window's key handler, not as menu shortcuts.
-    for (QAction* a : MainPopupMenu->actions()) a->setShortcutContext(Qt::WidgetShortcut);
-    new KeyCommandFilter(*this, [this](int key, Qt::KeyboardModifiers held) {
-        return FormKeyDown(key, held);
-    });
+    for (QAction* a : MainPopupMenu->actions())
+        a->setShortcutContext(Qt::WidgetShortcut);
+    new KeyCommandFilter(
+        *this, [this](int key, Qt::KeyboardModifiers held) { return FormKeyDown(key, held); });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { MainPopupMenu->popup(mapToGlobal(at)); });
