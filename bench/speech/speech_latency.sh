@@ -15,11 +15,7 @@ presses=${QL_PRESSES:-40}
 echo "== in process (bench_speech, PulseAudio volume control)"
 "$build/bench/speech/bench_speech" 200 2>/dev/null
 
-install=$QL_TMP/install
-mkdir -p "$install/voice"
-cp "$QL_PROGRAM" "$install/quorlan-lite"
-cp "$build/tests/plugins/RecordingVoice.so" "$install/voice/Test (Recorder).so"
-QL_PROGRAM=$install/quorlan-lite
+ql_private_install "$build/tests/plugins/RecordingVoice.so":"Test (Recorder).so"
 export QL_TEST_VOICE_LOG=$QL_TMP/voice.log QL_TEST_VOICE_SLEEP_MS=0
 : >"$QL_TEST_VOICE_LOG"
 ql_prepare_store - <<'STORE'

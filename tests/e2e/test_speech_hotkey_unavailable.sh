@@ -6,11 +6,7 @@ ql_env_start --no-sound
 
 plugins=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/tests/plugins
 ql_assert_file "$plugins/RecordingVoice.so" "test voice"
-install=$QL_TMP/install
-mkdir -p "$install/voice"
-cp "$QL_PROGRAM" "$install/quorlan-lite"
-cp "$plugins/RecordingVoice.so" "$install/voice/Test (Recorder).so"
-QL_PROGRAM=$install/quorlan-lite
+ql_private_install "$plugins/RecordingVoice.so":"Test (Recorder).so"
 export QL_TEST_VOICE_LOG=$QL_TMP/voice.log
 : >"$QL_TEST_VOICE_LOG"
 ql_prepare_store - <<'STORE'

@@ -6,11 +6,7 @@ ql_env_start
 
 voices=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice
 ql_assert_file "$voices/English (Mike).so" "English voice"
-install=$QL_TMP/install
-mkdir -p "$install/voice"
-cp "$QL_PROGRAM" "$install/quorlan-lite"
-cp "$voices/English (Mike).so" "$install/voice/"
-QL_PROGRAM=$install/quorlan-lite
+ql_private_install "$voices/English (Mike).so":"English (Mike).so"
 
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]

@@ -90,3 +90,17 @@ ql_run_program_once() {
     ql_stop_program
     ql_assert_clean_exit
 }
+
+# ql_private_install VOICE-FILE:NAME...: copies the program into a folder of its own whose voice/
+# holds only the given voices (the voice folder sits beside the program file), and points
+# QL_PROGRAM at the copy. NAME is the file name in voice/, e.g. "Test (Recorder).so".
+ql_private_install() {
+    local install=$QL_TMP/install spec
+    mkdir -p "$install/voice"
+    cp "$QL_PROGRAM" "$install/quorlan-lite"
+    for spec in "$@"; do
+        ql_assert_file "${spec%%:*}" "voice"
+        cp "${spec%%:*}" "$install/voice/${spec#*:}"
+    done
+    QL_PROGRAM=$install/quorlan-lite
+}

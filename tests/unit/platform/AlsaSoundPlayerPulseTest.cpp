@@ -15,23 +15,8 @@ namespace {
 using Source = AlsaSoundPlayer::Source;
 
 // Plays through the real ALSA output into a private PulseAudio null sink and records its monitor.
-class AlsaSoundPlayerPulseTest : public ::testing::Test {
+class AlsaSoundPlayerPulseTest : public test::PulseServerTest {
   protected:
-    static void SetUpTestSuite() {
-        if (!test::PulseTestServer::toolsInstalled()) return;
-        server = new test::PulseTestServer;
-        failure = new QString(server->start());
-    }
-    static void TearDownTestSuite() {
-        delete server;
-        delete failure;
-        server = nullptr;
-        failure = nullptr;
-    }
-    void SetUp() override {
-        if (!server) GTEST_SKIP() << "PulseAudio is not installed";
-        ASSERT_TRUE(failure->isEmpty()) << failure->toStdString();
-    }
 
     // Records while `request` runs on a real player; returns what the sink heard.
     std::optional<Pcm> record(const std::function<void(SoundPlayer&)>& request) {
@@ -68,15 +53,11 @@ class AlsaSoundPlayerPulseTest : public ::testing::Test {
         return static_cast<double>(loud) / pcm.rate;
     }
 
-    static test::PulseTestServer* server;
-    static QString* failure;
     QTemporaryDir dir;
     std::atomic<Source> decision{Source::Nothing};
     std::atomic<double> playSeconds{0};
 };
 
-test::PulseTestServer* AlsaSoundPlayerPulseTest::server = nullptr;
-QString* AlsaSoundPlayerPulseTest::failure = nullptr;
 
 TEST_F(AlsaSoundPlayerPulseTest, BuiltInSoundReachesTheSoundServer) {
     const auto wave = std::make_shared<const QByteArray>(test::builtInSound("Whistle"));

@@ -9,23 +9,8 @@ namespace ql {
 namespace {
 
 // The wave-out volume on a private PulseAudio null sink, read back with pactl.
-class AlsaWaveMixerPulseTest : public ::testing::Test {
+class AlsaWaveMixerPulseTest : public test::PulseServerTest {
   protected:
-    static void SetUpTestSuite() {
-        if (!test::PulseTestServer::toolsInstalled()) return;
-        server = new test::PulseTestServer;
-        failure = new QString(server->start());
-    }
-    static void TearDownTestSuite() {
-        delete server;
-        delete failure;
-        server = nullptr;
-        failure = nullptr;
-    }
-    void SetUp() override {
-        if (!server) GTEST_SKIP() << "PulseAudio is not installed";
-        ASSERT_TRUE(failure->isEmpty()) << failure->toStdString();
-    }
     // Left and right raw volume of the sink (65536 = 100 %).
     static std::pair<int, int> sinkVolume() {
         QProcess p;
@@ -41,12 +26,8 @@ class AlsaWaveMixerPulseTest : public ::testing::Test {
     static void setSinkVolume(int raw) {
         QProcess::execute("pactl", {"set-sink-volume", "test_sink", QString::number(raw)});
     }
-    static test::PulseTestServer* server;
-    static QString* failure;
 };
 
-test::PulseTestServer* AlsaWaveMixerPulseTest::server = nullptr;
-QString* AlsaWaveMixerPulseTest::failure = nullptr;
 
 MATCHER_P(Near, expected, "") {
     return std::abs(arg - expected) <= 2;

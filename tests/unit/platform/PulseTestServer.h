@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -111,6 +112,28 @@ class PulseTestServer {
     QByteArray savedRuntime_;
     QProcess keeper_;
     QProcess recorder_;
+};
+
+// A test suite that shares one private sound server; its tests skip when PulseAudio is missing.
+class PulseServerTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (!PulseTestServer::toolsInstalled()) return;
+        server = new PulseTestServer;
+        failure = new QString(server->start());
+    }
+    static void TearDownTestSuite() {
+        delete server;
+        delete failure;
+        server = nullptr;
+        failure = nullptr;
+    }
+    void SetUp() override {
+        if (!server) GTEST_SKIP() << "PulseAudio is not installed";
+        ASSERT_TRUE(failure->isEmpty()) << failure->toStdString();
+    }
+    static inline PulseTestServer* server = nullptr;
+    static inline QString* failure = nullptr;
 };
 
 } // namespace ql::test
