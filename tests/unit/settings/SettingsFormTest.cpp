@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSlider>
-#include <QTabWidget>
 #include <QToolButton>
 
 #include <functional>
@@ -191,7 +190,6 @@ TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlend
         EXPECT_EQ(form->MI_Speak->shortcut(),
                   shortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
         EXPECT_NEAR(form->windowOpacity(), 100 / 255.0, 0.01);
-        EXPECT_EQ(lastTaskbarStep(), "taskbar.hide") << shortcut;
     }
 }
 
@@ -299,19 +297,6 @@ TEST_F(SettingsFormTest, TestButtonDoesNothingWhileTheClockSpeaks) {
     EXPECT_EQ(speakCalls, 0);
     EXPECT_TRUE(fakes.mixer.sets.empty());
     EXPECT_EQ(form->FSpeechVolume, 25); // OK keeps the bar's volume
-}
-
-TEST_F(SettingsFormTest, DialogOpensOnTheFirstPageEveryTime) {
-    open(
-        [&](TSettingsForm& f) {
-            f.show();
-            f.PageControl->setCurrentIndex(2);
-            f.hide();
-            f.show();
-            EXPECT_EQ(f.PageControl->currentWidget(), f.TabSheet1);
-            f.hide();
-        },
-        false);
 }
 
 TEST_F(SettingsFormTest, OnlyOneDialogAtATime) {
