@@ -139,9 +139,25 @@ void TMainForm::OpenRegistry() {
     RegistrySettings settings(P.store, P.autostart);
     const auto loaded = settings.load(*this, FFirstRun, P.desktop.virtualSize());
     if (loaded.upgraded) FUpgraded = true;
-    move(loaded.window.left, loaded.window.top);
+    FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
+    FPlacementPending = true;
+    move(FPlacedAt);
     applyGlobalShortcut();
     FSettingsLoaded = true;
+}
+
+// Before the first show the window manager's frame is unknown, so X11 puts the client area where
+// the frame belongs and the window would creep by the frame size at every start. Once the frame
+// is known, the frame goes where the settings say.
+void TMainForm::settlePlacement(int triesLeft) {
+    if (!FPlacementPending || !isVisible()) return;
+    const bool frameKnown = frameGeometry() != geometry();
+    if (frameGeometry().topLeft() == FPlacedAt || frameKnown || triesLeft <= 0) {
+        if (frameGeometry().topLeft() != FPlacedAt) move(FPlacedAt);
+        FPlacementPending = false;
+        return;
+    }
+    QTimer::singleShot(50, this, [this, triesLeft] { settlePlacement(triesLeft - 1); });
 }
 
 void TMainForm::applyGlobalShortcut() {

@@ -50,6 +50,7 @@ public:
     void OpenRegistry();
     void SaveSettings();
     void applyGlobalShortcut();
+    void settlePlacement(int triesLeft = 20);
 
     // ---- Settings dialog
     void SetupButtonClick();
@@ -229,6 +230,8 @@ private:
     bool FTrayAvailable = true;
     bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
     bool FSettingsLoaded = false;
+    QPoint FPlacedAt;             // outer position from the settings
+    bool FPlacementPending = false;
 };
 
 } // namespace ql

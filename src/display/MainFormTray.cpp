@@ -100,6 +100,7 @@ void TMainForm::ShowMainWindow() {
     show();
     raise();
     activateWindow();
+    settlePlacement();
 }
 
 void TMainForm::HideMainWindow() {
