@@ -4,17 +4,19 @@
 source "$(dirname "$0")/env.sh"
 ql_env_start
 
-ql_prepare_store - <<'STORE'
+for layout in 00 01 00; do # big, small (a tool window), then big after the small one
+    ql_prepare_store - <<STORE
 [Software\Vessantry\Quorlan Lite]
-"BinSettings"="000000000000"
+"BinSettings"="01000000000"
 "LNumSettings"="02000300010000000255"
+"SNumSettings"="600000${layout}004040"
 "CurrentVer"="2.6"
 STORE
-for run in 1 2; do
+    run=$layout
     ql_start_program
     ql_wait_program_ready
     ql_sleep 1.5
-    main=$(ql_find_window 'Multilingual Quorlan') || ql_fail "no main window"
+    main=$(ql_program_window) || ql_fail "no main window"
     [[ $(ql_frame_extents "$main") != "0 0 0 0" ]] || ql_fail "the framed window has no frame"
     read -r left top <<<"$(ql_outer_position "$main")"
     ql_assert_eq "300 200" "$left $top" "outer position on screen, run $run"
