@@ -1,5 +1,5 @@
 # Prints the program (first argument) of the Exec key in a desktop entry file, decoded as the
-# Desktop Entry Specification says: string escapes first, then the argument quoting. Exits 1 on
+# Desktop Entry rules say: string escapes first, then the argument quoting. Exits 1 on
 # a missing key, 2 on quoting that the Desktop Entry format forbids.
 function unescape_string(s,    out, i, c) {
     out = ""

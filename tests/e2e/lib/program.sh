@@ -14,11 +14,11 @@ ql_start_program() {
     if (($#)); then
         # libfaketime preloaded directly: the faketime command forks, and the test needs the
         # program's own PID for signals and window searches.
-        local lib spec
+        local lib when
         lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
         [[ -n $lib ]] || ql_fail "libfaketime is not installed"
-        if [[ $1 == -f ]]; then spec=$2; else spec="@$1"; fi
-        cmd=(env LD_PRELOAD="$lib" FAKETIME="$spec" "$QL_PROGRAM")
+        if [[ $1 == -f ]]; then when=$2; else when="@$1"; fi
+        cmd=(env LD_PRELOAD="$lib" FAKETIME="$when" "$QL_PROGRAM")
     fi
     (cd "$QL_TMP" && exec "${cmd[@]}") >"$QL_TMP/program-$QL_RUNS.out" 2>"$QL_PROGRAM_ERR" &
     QL_PID=$!
@@ -95,12 +95,12 @@ ql_run_program_once() {
 # holds only the given voices (the voice folder sits beside the program file), and points
 # QL_PROGRAM at the copy. NAME is the file name in voice/, e.g. "Test (Recorder).so".
 ql_private_install() {
-    local install=$QL_TMP/install spec
+    local install=$QL_TMP/install voice
     mkdir -p "$install/voice"
     cp "$QL_PROGRAM" "$install/quorlan-lite"
-    for spec in "$@"; do
-        ql_assert_file "${spec%%:*}" "voice"
-        cp "${spec%%:*}" "$install/voice/${spec#*:}"
+    for voice in "$@"; do
+        ql_assert_file "${voice%%:*}" "voice"
+        cp "${voice%%:*}" "$install/voice/${voice#*:}"
     done
     QL_PROGRAM=$install/quorlan-lite
 }
