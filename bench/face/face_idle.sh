@@ -26,13 +26,7 @@ for row in "big frameless|000000100000|60000000004040" "small frameless|00000010
     ql_start_program
     ql_wait_program_ready
     ql_sleep 3 # past the start-up work
-    cpu0_ql=$(ql_cpu_ns "$QL_PID") cpu0_xc=$(ql_cpu_ns "$xclock_pid") t0=$(ql_now_us)
-    ql_sleep "$seconds"
-    cpu1_ql=$(ql_cpu_ns "$QL_PID") cpu1_xc=$(ql_cpu_ns "$xclock_pid") t1=$(ql_now_us)
-    ql_pid_alive "$QL_PID" || ql_fail "the program ended during the measurement"
-    wall_us=$((t1 - t0))
-    ql_rate=$(ql_ms_per_s $((cpu1_ql - cpu0_ql)) "$wall_us")
-    xc_rate=$(ql_ms_per_s $((cpu1_xc - cpu0_xc)) "$wall_us")
+    ql_measure_side_by_side "$QL_PID" "$xclock_pid" "$seconds"
     printf '%-18s %9s %9s %7s %8s %8s\n' "$name" "$ql_rate" "$xc_rate" \
         "$(awk -v a="$ql_rate" -v b="$xc_rate" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')" "$(ql_mem_mb "$QL_PID" VmRSS)" "$(ql_pss_mb "$QL_PID")"
     ql_stop_program

@@ -28,14 +28,7 @@ ql_track xclock "$xclock_pid"
 ql_wait_until 10 xdotool search --pid "$xclock_pid" >/dev/null || ql_fail "xclock did not start"
 ql_sleep 3 # both past their start-up work
 
-cpu0_ql=$(ql_cpu_ns "$QL_PID") cpu0_xc=$(ql_cpu_ns "$xclock_pid") t0=$(ql_now_us)
-ql_sleep "$seconds"
-cpu1_ql=$(ql_cpu_ns "$QL_PID") cpu1_xc=$(ql_cpu_ns "$xclock_pid") t1=$(ql_now_us)
-ql_pid_alive "$QL_PID" || ql_fail "the program ended during the measurement"
-
-wall_us=$((t1 - t0))
-ql_rate=$(ql_ms_per_s $((cpu1_ql - cpu0_ql)) "$wall_us")
-xc_rate=$(ql_ms_per_s $((cpu1_xc - cpu0_xc)) "$wall_us")
+ql_measure_side_by_side "$QL_PID" "$xclock_pid" "$seconds"
 echo "idle CPU over $(awk -v u="$wall_us" 'BEGIN { printf "%.1f", u / 1e6 }') s, ms of CPU per second:"
 printf '  %-14s %8s ms/s   RSS %6s MB   PSS %6s MB\n' \
     "$(basename "$QL_PROGRAM")" "$ql_rate" "$(ql_mem_mb "$QL_PID" VmRSS)" "$(ql_pss_mb "$QL_PID")" \

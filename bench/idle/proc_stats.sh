@@ -14,3 +14,16 @@ ql_mem_mb() { awk -v f="$2:" '$1 == f { printf "%.1f", $2 / 1024 }' "/proc/$1/st
 ql_pss_mb() { awk '$1 == "Pss:" { printf "%.1f", $2 / 1024 }' "/proc/$1/smaps_rollup" 2>/dev/null; }
 
 ql_ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.1f", a / b; else print "n/a" }'; }
+
+# ql_measure_side_by_side PID_A PID_B SECONDS: CPU of both processes over the same window.
+# Sets wall_us and the rates ql_rate (A) and xc_rate (B) in ms of CPU per second.
+ql_measure_side_by_side() {
+    local a0 b0 t0 a1 b1 t1
+    a0=$(ql_cpu_ns "$1") b0=$(ql_cpu_ns "$2") t0=$(ql_now_us)
+    ql_sleep "$3"
+    a1=$(ql_cpu_ns "$1") b1=$(ql_cpu_ns "$2") t1=$(ql_now_us)
+    ql_pid_alive "$1" || ql_fail "the program ended during the measurement"
+    wall_us=$((t1 - t0))
+    ql_rate=$(ql_ms_per_s $((a1 - a0)) "$wall_us")
+    xc_rate=$(ql_ms_per_s $((b1 - b0)) "$wall_us")
+}
