@@ -4,15 +4,8 @@
 source "$(dirname "$0")/env.sh"
 ql_env_start --no-sound
 
-ql_prepare_store - <<'STORE'
-[Software\Vessantry\Quorlan Lite]
-"BinSettings"="000000000000"
-"LNumSettings"="02000300010000000255"
-"CurrentVer"="2.6"
-STORE
-ql_start_program
-main=$(ql_wait_window 'Multilingual Quorlan' 20) || ql_fail "no main window"
-ql_sleep 0.5
+ql_start_framed_clock
+main=$QL_MAIN
 
 # The decorations the program asks the window manager for (third field of the Motif hints).
 decorations() {

@@ -104,3 +104,17 @@ ql_private_install() {
     done
     QL_PROGRAM=$install/quorlan-lite
 }
+
+# ql_start_framed_clock: a current-version store with every option off (a framed big window at
+# left 300, top 200), the program started, and QL_MAIN set to its main window.
+ql_start_framed_clock() {
+    ql_prepare_store - <<'STORE'
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="000000000000"
+"LNumSettings"="02000300010000000255"
+"CurrentVer"="2.6"
+STORE
+    ql_start_program
+    QL_MAIN=$(ql_wait_window 'Multilingual Quorlan' 20) || ql_fail "no main window"
+    ql_sleep 0.5
+}
