@@ -27,7 +27,7 @@ void TMainForm::PlayAlarmSound(int sound, const QString& path) {
 
 void TMainForm::SpeakBeforeAlarm() {
     DisableSpeech();
-    const std::uint32_t v = static_cast<std::uint16_t>(FSpeechVolume * 1000);
+    const std::uint32_t v = static_cast<std::uint16_t>(cfg().FSpeechVolume * 1000);
     SetWaveVolume(v + v * 65536u);
     try {
         FSpeakProc();

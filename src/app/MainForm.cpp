@@ -16,8 +16,8 @@
 
 namespace ql {
 
-TMainForm::TMainForm(Platform platform, QString programPath, QWidget* parent)
-    : QWidget(parent), P(platform), ProgramPath(std::move(programPath)) {
+TMainForm::TMainForm(Platform platform, Settings& settings, QString programPath, QWidget* parent)
+    : QWidget(parent), P(platform), settings_(settings), ProgramPath(std::move(programPath)) {
     createComponents();
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
@@ -78,13 +78,13 @@ void TMainForm::FormCreate() {
     LoadLanguage();
     Timer1.start();
     HideTaskbarButton();
-    (FSmallMode ? MI_small : MI_big)->setChecked(true);
+    (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
     ChangeButtonMode();
-    setWindowOpacity(FBlendOn ? (FBlendValue & 0xFF) / 255.0 : 1.0);
-    if (FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setWindowOpacity(cfg().FBlendOn ? (cfg().FBlendValue & 0xFF) / 255.0 : 1.0);
+    if (cfg().FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     HelpFile = ProgramDir + "help/";
-    if (!FStartInTray) FShowPending = true;
+    if (!cfg().FStartInTray) FShowPending = true;
 }
 
 void TMainForm::readClock() {
@@ -136,8 +136,10 @@ void TMainForm::CheckRegistry() {
 }
 
 void TMainForm::OpenRegistry() {
-    RegistrySettings settings(P.store, P.autostart);
-    const auto loaded = settings.load(*this, FFirstRun, P.desktop.virtualSize());
+    RegistrySettings store(P.store, P.autostart);
+    SettingsRecord record = cfg();
+    const auto loaded = store.load(record, FFirstRun, P.desktop.virtualSize());
+    settings_.assign(record);
     if (loaded.upgraded) FUpgraded = true;
     FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
     FPlacementPending = true;
@@ -161,13 +163,13 @@ void TMainForm::settlePlacement(int triesLeft) {
 }
 
 void TMainForm::applyGlobalShortcut() {
-    SpeechKey->setActive(FGlobalShortcut);
-    MI_Speak->setShortcut(FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
+    SpeechKey->setActive(cfg().FGlobalShortcut);
+    MI_Speak->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 
 void TMainForm::SaveSettings() {
     RegistrySettings settings(P.store, P.autostart);
-    settings.save(*this, WindowPosition{pos().y(), pos().x()}, ProgramPath.toStdString(),
+    settings.save(cfg(), WindowPosition{pos().y(), pos().x()}, ProgramPath.toStdString(),
                   ProgramDir.toStdString());
 }
 

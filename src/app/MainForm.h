@@ -3,7 +3,7 @@
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
 #include "settings/SettingsCodec.h"
-#include "settings/SettingsRecord.h"
+#include "settings/Settings.h"
 
 #include <QPoint>
 #include <QString>
@@ -26,13 +26,17 @@ class TClockData;
 class TPaintBox;
 class WindowDragger;
 
-// The main window. It owns every setting (the inherited record), the runtime flags and all
+// The main window. It shows and edits the settings it is given, holds the runtime flags and all
 // components, and runs start-up, the tick and shutdown.
-class TMainForm : public QWidget, public TSettingsRecord {
+class TMainForm : public QWidget {
     Q_OBJECT
 public:
     // Runs FormCreate before it returns. programPath is the running program file.
-    TMainForm(Platform platform, QString programPath, QWidget* parent = nullptr);
+    TMainForm(Platform platform, Settings& settings, QString programPath,
+              QWidget* parent = nullptr);
+
+    const SettingsRecord& cfg() const { return settings_.values(); }
+    template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
     ~TMainForm() override;
 
     // ---- Start-up and shutdown
@@ -121,6 +125,8 @@ public:
     void EnableSpeech();
     void DisableSpeech();
     void AnnounceButtonClick();
+    // An announcement at a trial volume; the stored one stays.
+    void announceAtVolume(int volume);
     void Speak1Click();
     void GlobalSpeechKeyKeyDown();
     void ThreadDone();
@@ -215,7 +221,7 @@ private:
     void applyFrame();
     void applyControls();
     void readClock();
-    void startAnnouncement();
+    void startAnnouncement(int volume);
     void fillAlarmForm(TAlarmForm& form);
     void readAlarmForm(const TAlarmForm& form);
     bool voiceFolderReady();
@@ -225,6 +231,7 @@ private:
     void openHelp(const QString& page, const QString& fragment = {});
 
     Platform P;
+    Settings& settings_;
     QString ProgramPath;
     bool FClosed = false;
     bool FTrayAvailable = true;

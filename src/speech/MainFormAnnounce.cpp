@@ -6,8 +6,12 @@
 namespace ql {
 
 void TMainForm::AnnounceButtonClick() {
+    announceAtVolume(cfg().FSpeechVolume);
+}
+
+void TMainForm::announceAtVolume(int volume) {
     if (FSpeaking || !FSpeakProc) return; // dropped, not queued
-    startAnnouncement();
+    startAnnouncement(volume);
 }
 
 void TMainForm::Speak1Click() {
@@ -18,12 +22,12 @@ void TMainForm::GlobalSpeechKeyKeyDown() {
     AnnounceButtonClick();
 }
 
-void TMainForm::startAnnouncement() {
+void TMainForm::startAnnouncement(int volume) {
     DisableSpeech();
     FSpeaking = true;
     // Without a start-up reading there is nothing to go back to; take the volume as it is now.
     if (!FSavedVolumeRead) FSavedVolumeRead = GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
-    const std::uint32_t v = static_cast<std::uint16_t>(FSpeechVolume * 1000);
+    const std::uint32_t v = static_cast<std::uint16_t>(volume * 1000);
     SetWaveVolume(v + v * 65536u);
     auto* thread = new TSpeakThread(FSpeakProc);
     connect(thread, &TSpeakThread::done, this, &TMainForm::ThreadDone);

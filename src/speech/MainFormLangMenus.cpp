@@ -37,13 +37,14 @@ void TMainForm::BuildLanguageMenus() {
             connect(item, &QAction::triggered, this, [this, item] { LangMenuItemClick(item); });
         }
     }
-    if (SelectedLanguage < 0 || SelectedLanguage > LanguageList.size() - 1) SelectedLanguage = 0;
-    checkItem(LangMenu, SelectedLanguage);
-    checkItem(SelectLanguageMenu, SelectedLanguage);
+    if (cfg().SelectedLanguage < 0 || cfg().SelectedLanguage > LanguageList.size() - 1)
+        editSettings([](SettingsRecord& r) { r.SelectedLanguage = 0; });
+    checkItem(LangMenu, cfg().SelectedLanguage);
+    checkItem(SelectLanguageMenu, cfg().SelectedLanguage);
 }
 
 void TMainForm::LangSelButtonClick() {
-    checkItem(LangMenu, SelectedLanguage);
+    checkItem(LangMenu, cfg().SelectedLanguage);
     LangMenu->popup(LangMenuPoint());
 }
 
@@ -54,19 +55,20 @@ QPoint TMainForm::LangMenuPoint() const {
 }
 
 void TMainForm::MI_SelectlanguageClick() {
-    checkItem(SelectLanguageMenu, SelectedLanguage);
+    checkItem(SelectLanguageMenu, cfg().SelectedLanguage);
 }
 
 void TMainForm::LangMenuItemClick(QAction* item) {
     // A menu left open can outlive the start of an announcement; the voice must not be unloaded
     // under the worker.
     if (FSpeaking) {
-        checkItem(LangMenu, SelectedLanguage);
-        checkItem(SelectLanguageMenu, SelectedLanguage);
+        checkItem(LangMenu, cfg().SelectedLanguage);
+        checkItem(SelectLanguageMenu, cfg().SelectedLanguage);
         return;
     }
     item->setChecked(true);
-    SelectedLanguage = item->objectName().mid(3).toInt();
+    const int chosen = item->objectName().mid(3).toInt();
+    editSettings([chosen](SettingsRecord& r) { r.SelectedLanguage = chosen; });
     LoadLanguage();
 }
 

@@ -112,7 +112,7 @@ void TMainForm::LoadLanguage() {
     if (VoiceLibrary) P.libraries.release(VoiceLibrary);
     VoiceLibrary = nullptr;
     FSpeakProc = nullptr;
-    const QString name = LanguageList.value(SelectedLanguage);
+    const QString name = LanguageList.value(cfg().SelectedLanguage);
     VoiceLibrary = P.libraries.load((ProgramDir + "voice/" + name + VoiceSuffix).toStdString());
     if (!VoiceLibrary) {
         DisableSpeech();

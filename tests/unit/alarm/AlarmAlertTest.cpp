@@ -40,8 +40,8 @@ class AlarmAlertTest : public AlarmFixture {
                           sets.empty() ? 0u : sets.back()});
     }
     void announceBeforeAlarm(int volume) {
-        form->FAnnounceBeforeAlarm = true;
-        form->FSpeechVolume = volume;
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = true; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = volume; });
         form->FSpeakProc = recordingSpeak;
     }
 };
@@ -94,7 +94,7 @@ TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeak
         spoken.clear();
         createWithAlarm();
         announceBeforeAlarm(40);
-        form->FAnnounceBeforeAlarm = r.before;
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = r.before; });
         form->FSpeaking = r.speaking;
         if (!r.voice) form->FSpeakProc = nullptr;
         onAlert = [](TAlarmAlertForm& a) {
@@ -146,7 +146,7 @@ TEST_F(AlarmAlertTest, RepeatsUntilConfirmedAndTheLastSoundIsNotCutOff) {
     for (unsigned repeat : {0u, 1u}) { // 0: once per activation, never repeated
         createWithAlarm(5, repeat);
         fakes.sound.calls.clear();
-        form->AlarmWaveFile = "/home/ann/gong.wav";
+        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/gong.wav"; });
         onAlert = [&](TAlarmAlertForm& a) {
             a.FormActivate();
             processUntil([&] { return sounds() >= (repeat ? 3u : 2u); }, repeat ? 5000 : 1500);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ClockApp.h"
 #include "app/MainForm.h"
 #include "common/Modal.h"
 #include "platform/fake/FakePlatform.h"
@@ -26,7 +27,8 @@ protected:
     QTemporaryDir dir;
     FakePlatform fakes;
     std::vector<QString> messages; // "title|text" of every message box
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<ClockApp> app;
+    TMainForm* form = nullptr;
 
     void SetUp() override {
         ModalHooks::message = [this](MessageKind, const QString& title, const QString& text) {
@@ -37,7 +39,7 @@ protected:
         speakCalls = 0;
     }
     void TearDown() override {
-        form.reset();
+        destroy();
         ModalHooks::message = nullptr;
         ModalHooks::dialog = nullptr;
     }
@@ -52,7 +54,12 @@ protected:
                                  {"CurrentVer", "2.6"}});
     }
     void create() {
-        form = std::make_unique<TMainForm>(fakes.platform(), dir.path() + "/quorlan-lite");
+        app = std::make_unique<ClockApp>(fakes.platform(), dir.path() + "/quorlan-lite");
+        form = &app->mainWindow();
+    }
+    void destroy() {
+        form = nullptr;
+        app.reset();
     }
     // One tick at the given time, then let queued completions run.
     void tickAt(int h, int m, int s) {

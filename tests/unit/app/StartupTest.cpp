@@ -53,7 +53,7 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     EXPECT_EQ(form->CurSec, 9);
     EXPECT_EQ(form->LastHour + form->LastMin + form->LastSec + form->LastDay, 0);
     EXPECT_EQ(form->FSavedVolumeLeft, 0x8000);
-    EXPECT_EQ(form->FAnnounceInterval, 15);
+    EXPECT_EQ(form->cfg().FAnnounceInterval, 15);
     EXPECT_EQ(form->HelpFile, dir.path() + "/help/");
 }
 
@@ -70,11 +70,11 @@ TEST_F(StartupTest, SelectedLanguageOutOfRangeFallsBackToTheFirst) {
     for (const char* stored : {"5", "-1", "2"}) {
         fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"SelLang", stored}});
         create();
-        EXPECT_EQ(form->SelectedLanguage, 0) << stored;
+        EXPECT_EQ(form->cfg().SelectedLanguage, 0) << stored;
         EXPECT_EQ(form->LanguageList, (QStringList{"Deutsch (Test)", "English (Test)"}));
         EXPECT_TRUE(form->LangMenu->actions().at(0)->isChecked()) << stored;
         EXPECT_TRUE(form->FSpeakProc != nullptr);
-        form.reset();
+        destroy();
     }
 }
 
@@ -95,7 +95,7 @@ TEST_F(StartupTest, GlobalShortcutSettingDecidesTheSpeakShortcut) {
     storeCurrentSettings("00000000001");
     create();
     EXPECT_EQ(form->MI_Speak->shortcut(), QKeySequence("Ctrl+Alt+S"));
-    form.reset();
+    destroy();
     storeCurrentSettings("00000000000");
     create();
     EXPECT_TRUE(form->MI_Speak->shortcut().isEmpty());
@@ -137,7 +137,7 @@ TEST_F(StartupTest, AutostartFollowsTheSettingAtClose) {
     create();
     form->Close();
     EXPECT_EQ(fakes.autostart.entry, (dir.path() + "/quorlan-lite").toStdString());
-    form.reset();
+    destroy();
     storeCurrentSettings("000000");
     create();
     form->Close();

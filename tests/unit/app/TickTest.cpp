@@ -55,7 +55,7 @@ TEST_F(TickTest, AnnouncementsFallOnMultiplesOfTheInterval) {
     };
     for (const auto& r : rows) {
         EXPECT_EQ(announcedMinutes(r.interval, r.start, r.minutes), r.expected) << r.interval;
-        form.reset();
+        destroy();
         fakes.journal.entries.clear();
     }
 }

@@ -40,7 +40,7 @@ TEST_F(AnnounceTest, LoadingReportsEachKindOfBrokenVoice) {
         EXPECT_EQ(form->FSpeakProc != nullptr, r.message.isEmpty());
         EXPECT_EQ(form->VoiceLibrary != nullptr, r.stillLoaded);
         EXPECT_TRUE(r.message.isEmpty() ? speechControlsEnabled() : speechControlsDisabled());
-        form.reset();
+        destroy();
     }
 }
 
@@ -53,7 +53,7 @@ TEST_F(AnnounceTest, OnlyOneAnnouncementAtATimeAndRequestsMeanwhileAreDropped) {
     form->MI_Speak->trigger();      // menu
     fakes.hotKey.press();           // hot key (not grabbed: the setting is off)
     form->GlobalSpeechKeyKeyDown(); // hot key event
-    form->FAnnounceOn = true;
+    form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = true; });
     tickAt(10, 45, 0); // periodic
     settle();
     EXPECT_FALSE(form->FSpeaking);
@@ -82,7 +82,7 @@ TEST_F(AnnounceTest, SpeechVolumeOnBothChannelsThenTheStartUpVolume) {
         EXPECT_EQ(fakes.mixer.left | (std::uint32_t{fakes.mixer.right} << 16), r.word);
         settle();
         EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{r.word, 0x43211234u}));
-        form.reset();
+        destroy();
     }
 }
 

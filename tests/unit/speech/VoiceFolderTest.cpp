@@ -76,7 +76,7 @@ TEST_F(VoiceFolderTest, MigrationMovesKnownLegacyVoicesAndKeepsEverythingElse) {
         if (!r.movedContent.isEmpty()) {
             EXPECT_EQ(contentOf(root.path() + "/voice/" + r.voiceAfter.first()), r.movedContent);
         }
-        form.reset();
+        destroy();
     }
 }
 
@@ -116,7 +116,7 @@ TEST_F(VoiceFolderTest, StartUpMigratesIntoANewFolderOrAfterAnUpgrade) {
         EXPECT_EQ(QFile::exists(dir.path() + "/LANG.DAT"), !r.migrated);
         EXPECT_EQ(form->LanguageList,
                   r.migrated ? QStringList{"English (Mike)"} : QStringList{"[No language]"});
-        form.reset();
+        destroy();
     }
 }
 
@@ -162,7 +162,7 @@ TEST_F(VoiceFolderTest, ScanListsVoicesSortedWithoutCaseAndDuplicates) {
             for (QString& name : listed)
                 name = name.toLower();
         EXPECT_EQ(listed, r.expected);
-        form.reset();
+        destroy();
     }
 }
 
