@@ -61,8 +61,8 @@ std::vector<double> repeat(int n, const std::function<double()>& once) {
     return v;
 }
 
-void waitIdle(ql::TMainForm& form) {
-    while (form.FSpeaking)
+void waitIdle(const ql::ClockApp& app) {
+    while (app.announcer().speaking())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
 }
 
@@ -93,7 +93,7 @@ void benchLoadLanguage(ql::FakePlatform& fakes, const QString& programDir, int n
         return micros(Clock::now() - t);
     }));
     std::printf("voice loaded: %s (%s)\n", qPrintable(QFileInfo(file).fileName()),
-                form.FSpeakProc ? "Speak found" : "NO Speak");
+                clockApp.announcer().hasVoice() ? "Speak found" : "NO Speak");
     print("LoadLanguage", load, bare, "dlopen+dlsym+dlclose");
     fakes.libraries.real = nullptr;
 }
@@ -111,7 +111,7 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
     ql::ClockApp clockApp(fakes.platform(), programDir + "/quorlan-lite");
     ql::TMainForm& form = clockApp.mainWindow();
     {
-        const int timed = static_cast<int>(form.LanguageList.indexOf("Timed"));
+        const int timed = static_cast<int>(clockApp.voices().languages().indexOf("Timed"));
         form.editSettings([timed](ql::SettingsRecord& rec) { rec.SelectedLanguage = timed; });
     }
     form.LoadLanguage();
@@ -130,7 +130,7 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
         fakes.hotKey.press();
         while (!spokeAt)
             QThread::yieldCurrentThread();
-        waitIdle(form);
+        waitIdle(clockApp);
         return micros(Clock::duration(spokeAt.load()) - t.time_since_epoch());
     }));
     std::printf("volume control: %s\n",

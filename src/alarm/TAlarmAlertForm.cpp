@@ -82,7 +82,7 @@ void TAlarmAlertForm::FormActivate() {
     // Setting the interval restarts a running timer; a re-activation keeps its rhythm.
     if (AlarmTimer.interval() != interval) AlarmTimer.setInterval(interval);
     repaint();
-    if (Main.cfg().FAnnounceBeforeAlarm && !Main.FSpeaking && Main.FSpeakProc) Main.SpeakBeforeAlarm();
+    if (Main.cfg().FAnnounceBeforeAlarm) Main.SpeakBeforeAlarm();
     // An interval of 0 never fires (a zero-interval QTimer would fire continuously).
     if (interval > 0 && !AlarmTimer.isActive()) AlarmTimer.start();
     AlarmTimerTimer();

@@ -2,10 +2,23 @@
 
 #include "app/MainForm.h"
 
+#include <QFileInfo>
+
 namespace ql {
 
+namespace {
+
+// With a trailing '/'.
+QString folderOf(const QString& programPath) {
+    return QFileInfo(programPath).absolutePath() + '/';
+}
+
+} // namespace
+
 ClockApp::ClockApp(Platform platform, QString programPath)
-    : mainForm_(std::make_unique<TMainForm>(platform, settings_, std::move(programPath))) {}
+    : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
+      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_,
+                                            std::move(programPath))) {}
 
 ClockApp::~ClockApp() = default;
 

@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 #include "settings/Settings.h"
+#include "speech/Announcer.h"
+#include "speech/VoiceCatalog.h"
 
 #include <QString>
 
@@ -27,10 +29,14 @@ class ClockApp {
 
     const Settings& settings() const { return settings_; }
     Settings& settings() { return settings_; }
+    const Announcer& announcer() const { return announcer_; }
+    const VoiceCatalog& voices() const { return voices_; }
     TMainForm& mainWindow() { return *mainForm_; }
 
   private:
     Settings settings_;
+    VoiceCatalog voices_;
+    Announcer announcer_;
     std::unique_ptr<TMainForm> mainForm_;
 };
 

@@ -6,7 +6,9 @@
 #include "platform/NamedLock.h"
 #include "platform/TaskbarButton.h"
 #include "settings/RegistrySettings.h"
+#include "speech/Announcer.h"
 #include "speech/GlobalSpeechKey.h"
+#include "speech/VoiceCatalog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,9 +18,12 @@
 
 namespace ql {
 
-TMainForm::TMainForm(Platform platform, Settings& settings, QString programPath, QWidget* parent)
-    : QWidget(parent), P(platform), settings_(settings), ProgramPath(std::move(programPath)) {
+TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
+                     Announcer& announcer, QString programPath, QWidget* parent)
+    : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
+      ProgramPath(std::move(programPath)) {
     createComponents();
+    connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
@@ -57,14 +62,12 @@ void TMainForm::FormCreate() {
     FFirstRun = false;
     FUpgraded = false;
     FShowPending = false;
-    FSpeakProc = nullptr;
-    FSpeaking = false;
     FStartupPending = true;
     FBlinkPhase = true;
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");
-    FSavedVolumeRead = GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
+    announcer_.readStartVolume();
     readClock();
     LastHour = LastMin = LastSec = LastDay = 0;
     CheckRegistry();
@@ -97,7 +100,7 @@ void TMainForm::readClock() {
 }
 
 void TMainForm::FormCloseQuery(bool& CanClose) {
-    if (FSpeaking) {
+    if (announcer_.speaking()) {
         CanClose = false;
         FClosePending = true;
         return;
@@ -125,10 +128,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormDestroy() {
-    if (VoiceLibrary) P.libraries.release(VoiceLibrary);
-    VoiceLibrary = nullptr;
-    FSpeakProc = nullptr;
-    LanguageList.clear();
+    voices_.unload();
 }
 
 void TMainForm::CheckRegistry() {

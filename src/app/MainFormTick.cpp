@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "platform/LocalClock.h"
+#include "speech/Announcer.h"
 
 namespace ql {
 
@@ -26,8 +27,8 @@ void TMainForm::Timer1Timer() {
         else
             UpdateMinutes();
         DrawTrayIcon();
-        if (CurMin % cfg().FAnnounceInterval == 0 && cfg().FAnnounceOn && !FSpeaking && FSpeakProc)
-            startAnnouncement(cfg().FSpeechVolume);
+        if (CurMin % cfg().FAnnounceInterval == 0 && cfg().FAnnounceOn)
+            announcer_.announce(cfg().FSpeechVolume);
         FAlarmDone = false;
     }
     if (hourChanged) {

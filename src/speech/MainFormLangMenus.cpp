@@ -1,5 +1,8 @@
 #include "app/MainForm.h"
 
+#include "speech/Announcer.h"
+#include "speech/VoiceCatalog.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -25,11 +28,11 @@ void checkItem(QMenu* menu, int index) {
 } // namespace
 
 void TMainForm::BuildLanguageMenus() {
-    for (int i = 0; i < LanguageList.size(); ++i) {
+    for (int i = 0; i < voices_.languages().size(); ++i) {
         for (auto [menu, owner] :
              {std::pair<QMenu*, QObject*>{LangMenu, this},
               std::pair<QMenu*, QObject*>{SelectLanguageMenu, MainPopupMenu}}) {
-            auto* item = new QAction(LanguageList[i], owner);
+            auto* item = new QAction(voices_.languages()[i], owner);
             item->setObjectName(QString("MI_%1").arg(i));
             item->setCheckable(true);
             groupOf(menu)->addAction(item);
@@ -37,7 +40,7 @@ void TMainForm::BuildLanguageMenus() {
             connect(item, &QAction::triggered, this, [this, item] { LangMenuItemClick(item); });
         }
     }
-    if (cfg().SelectedLanguage < 0 || cfg().SelectedLanguage > LanguageList.size() - 1)
+    if (cfg().SelectedLanguage < 0 || cfg().SelectedLanguage > voices_.languages().size() - 1)
         editSettings([](SettingsRecord& r) { r.SelectedLanguage = 0; });
     checkItem(LangMenu, cfg().SelectedLanguage);
     checkItem(SelectLanguageMenu, cfg().SelectedLanguage);
@@ -61,7 +64,7 @@ void TMainForm::MI_SelectlanguageClick() {
 void TMainForm::LangMenuItemClick(QAction* item) {
     // A menu left open can outlive the start of an announcement; the voice must not be unloaded
     // under the worker.
-    if (FSpeaking) {
+    if (announcer_.speaking()) {
         checkItem(LangMenu, cfg().SelectedLanguage);
         checkItem(SelectLanguageMenu, cfg().SelectedLanguage);
         return;

@@ -178,7 +178,7 @@ TEST_F(CommandSurfaceTest, OnlySpeechControlsWaitForAnAnnouncement) {
     destroy();
     create();
     form->AnnounceButtonClick();
-    ASSERT_TRUE(form->FSpeaking);
+    ASSERT_TRUE(app->announcer().speaking());
     const std::set<std::string> speech{"AnnounceButton", "LangSelButton", "MI_Speak",
                                        "MI_Selectlanguage"};
     for (QToolButton* b : form->findChildren<QToolButton*>())

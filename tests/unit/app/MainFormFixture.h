@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
+#include <QToolButton>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,7 +20,19 @@
 namespace ql {
 
 inline std::atomic<int> speakCalls{0};
-inline void countingSpeak() { ++speakCalls; }
+// While set, the test voice goes on speaking (on its worker thread) until it is cleared.
+inline std::atomic<bool> speechHeld{false};
+// What the test voice does besides counting, on whichever thread speaks.
+inline void (*speakHook)() = nullptr;
+inline void countingSpeak() {
+    ++speakCalls;
+    if (speechHeld) {
+        while (speechHeld)
+            QThread::msleep(1);
+        return;
+    }
+    if (speakHook) speakHook();
+}
 
 // A main window on fakes, in a private program folder with one installed voice.
 class MainFormFixture : public ::testing::Test {
@@ -37,8 +50,11 @@ protected:
         QDir(dir.path()).mkdir("voice");
         installVoice("English (Test)", countingSpeak);
         speakCalls = 0;
+        speechHeld = false;
+        speakHook = nullptr;
     }
     void TearDown() override {
+        stopSpeaking();
         destroy();
         ModalHooks::message = nullptr;
         ModalHooks::dialog = nullptr;
@@ -66,9 +82,19 @@ protected:
         fakes.clock.set(h, m, s);
         form->Timer1Timer();
     }
+    // An announcement through the button that goes on until stopSpeaking().
+    void startSpeaking() {
+        speechHeld = true;
+        form->AnnounceButton->click();
+        ASSERT_TRUE(app->announcer().speaking());
+    }
+    void stopSpeaking() {
+        speechHeld = false;
+        if (form) settle();
+    }
     void settle() {
         QDeadlineTimer deadline(5000);
-        while (form->FSpeaking && !deadline.hasExpired()) {
+        while (app->announcer().speaking() && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             QThread::msleep(1);
         }

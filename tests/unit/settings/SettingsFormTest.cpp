@@ -286,16 +286,17 @@ TEST_F(SettingsFormTest, TestButtonSpeaksAtTheBarsVolumeAndKeepsTheStoredVolume)
 
 TEST_F(SettingsFormTest, TestButtonDoesNothingWhileTheClockSpeaks) {
     form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = 40; });
-    form->FSpeaking = true;
+    startSpeaking();
     open(
         [&](TSettingsForm& f) {
             f.VolumeTrackbar->setValue(25);
             f.SpeechVolPreviewButton->click();
         },
         true);
-    form->FSpeaking = false;
-    EXPECT_EQ(speakCalls, 0);
-    EXPECT_TRUE(fakes.mixer.sets.empty());
+    stopSpeaking();
+    EXPECT_EQ(speakCalls, 1) << "only the announcement already speaking";
+    ASSERT_EQ(fakes.mixer.sets.size(), 2u) << "its speech volume and the restore";
+    EXPECT_EQ(fakes.mixer.sets.front(), 40000u + 40000u * 65536u);
     EXPECT_EQ(form->cfg().FSpeechVolume, 25); // OK keeps the bar's volume
 }
 

@@ -87,7 +87,7 @@ TEST_F(LangMenuTest, ChoosingTheLoadedLanguageLoadsItAgain) {
     form->LangMenu->actions()[1]->trigger();
     EXPECT_EQ(libraryCalls(),
               (std::vector<std::string>{"library.release", "library.load Beta.so"}));
-    EXPECT_TRUE(form->FSpeakProc != nullptr);
+    EXPECT_TRUE(app->announcer().hasVoice());
 }
 
 TEST_F(LangMenuTest, AVoiceThatFailsKeepsItsCheckAndPosition) {
@@ -106,13 +106,12 @@ TEST_F(LangMenuTest, AVoiceThatFailsKeepsItsCheckAndPosition) {
 
 TEST_F(LangMenuTest, AMenuLeftOpenCannotSwitchTheVoiceWhileItSpeaks) {
     createWithSelected("0");
-    form->FSpeaking = true; // an announcement started while the menu was open
+    startSpeaking(); // an announcement started while the menu was open
     fakes.journal.entries.clear();
     form->LangMenu->actions()[2]->trigger();
     EXPECT_TRUE(libraryCalls().empty());
     EXPECT_EQ(form->cfg().SelectedLanguage, 0);
     EXPECT_EQ(checkedIndex(form->LangMenu), 0);
-    form->FSpeaking = false;
 }
 
 TEST_F(LangMenuTest, WithoutVoicesBothMenusHoldTheCheckedPlaceholder) {
