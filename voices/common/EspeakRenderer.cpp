@@ -1,10 +1,9 @@
 #include "EspeakRenderer.h"
 
+#include "Loudness.h"
+
 #include <espeak-ng/speak_lib.h>
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <mutex>
 
 namespace ql::voice {
@@ -33,19 +32,6 @@ bool initialised() {
     return ok;
 }
 
-// Voices differ in level by a factor of two or more; bring every sentence to the same peak so
-// that the volume the clock sets means the same in every language.
-void normalise(std::vector<std::int16_t>& samples) {
-    int peak = 0;
-    for (const std::int16_t s : samples)
-        peak = std::max(peak, std::abs(int(s)));
-    if (peak == 0) return;
-    constexpr double target = 26000; // about -2 dBFS
-    const double gain = std::min(target / peak, 3.0);
-    for (std::int16_t& s : samples)
-        s = static_cast<std::int16_t>(std::lround(s * gain));
-}
-
 } // namespace
 
 std::vector<std::int16_t> EspeakRenderer::render(const std::string& voice,
@@ -62,7 +48,7 @@ std::vector<std::int16_t> EspeakRenderer::render(const std::string& voice,
         const espeak_ERROR err = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
                                               espeakCHARS_UTF8, nullptr, &samples);
         if (err != EE_OK) return {};
-        normalise(samples);
+        normalisePeak(samples);
     } catch (...) {
         return {};
     }
