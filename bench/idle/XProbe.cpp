@@ -43,11 +43,13 @@ void sleepNs(int64_t ns) {
 }
 
 template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-template <typename T> Reply<T> own(T* p) { return Reply<T>(p, &std::free); }
+template <typename T> Reply<T> own(T* p) {
+    return Reply<T>(p, &std::free);
+}
 
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    auto r = own(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
+    auto r = own(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name),
+                                       nullptr));
     return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
@@ -60,8 +62,8 @@ std::vector<xcb_window_t> windowList(xcb_connection_t* c, xcb_window_t w, xcb_at
 }
 
 std::optional<uint32_t> cardinal(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop) {
-    auto r = own(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, w, prop, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+    auto r = own(xcb_get_property_reply(c, xcb_get_property(c, 0, w, prop, XCB_ATOM_CARDINAL, 0, 1),
+                                        nullptr));
     if (!r || r->format != 32 || xcb_get_property_value_length(r.get()) < 4) return std::nullopt;
     return *static_cast<const uint32_t*>(xcb_get_property_value(r.get()));
 }
@@ -101,7 +103,8 @@ int startMode(xcb_connection_t* c, xcb_window_t root, char** argv) {
     while (!found && nowNs(CLOCK_MONOTONIC) < limit) {
         pollfd p{xcb_get_file_descriptor(c), POLLIN, 0};
         poll(&p, 1, 100);
-        while (auto* ev = xcb_poll_for_event(c)) std::free(ev);
+        while (auto* ev = xcb_poll_for_event(c))
+            std::free(ev);
         if (waitpid(pid, nullptr, WNOHANG) == pid) {
             std::fprintf(stderr, "bench_xprobe: %s ended before showing a window\n", argv[0]);
             return 1;
@@ -112,7 +115,8 @@ int startMode(xcb_connection_t* c, xcb_window_t root, char** argv) {
             if (!owner || *owner == uint32_t(pid)) found = w;
         }
     }
-    while (found && !viewable(c, *found) && nowNs(CLOCK_MONOTONIC) < limit) sleepNs(200'000);
+    while (found && !viewable(c, *found) && nowNs(CLOCK_MONOTONIC) < limit)
+        sleepNs(200'000);
     const int64_t t1 = nowNs(CLOCK_MONOTONIC);
     endChild(pid);
     if (!found || t1 >= limit) {
@@ -217,10 +221,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     auto it = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (int i = 0; i < screenNo; ++i) xcb_screen_next(&it);
-    const int rc = start ? startMode(c, it.data->root, argv + 2)
-                         : faceMode(c, xcb_window_t(std::strtoul(argv[2], nullptr, 0)),
-                                    std::atof(argv[3]));
+    for (int i = 0; i < screenNo; ++i)
+        xcb_screen_next(&it);
+    const int rc =
+        start ? startMode(c, it.data->root, argv + 2)
+              : faceMode(c, xcb_window_t(std::strtoul(argv[2], nullptr, 0)), std::atof(argv[3]));
     xcb_disconnect(c);
     return rc;
 }
