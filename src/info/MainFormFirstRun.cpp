@@ -23,7 +23,8 @@ void TMainForm::FirstRunExecute() {
     if (FUpgraded) {
         FUpgraded = false;
         FStartupPending = false;
-        TNewVerForm news(this, InfoWindow::homePage(ProgramDir), [this] { ShowHelpTopic("IDH_999"); });
+        TNewVerForm news(this, InfoWindow::homePage(ProgramDir),
+                         [this] { ShowHelpTopic("IDH_999"); });
         runModal(news);
         // Failures here only leave the old key behind; the store reports its own on stderr.
         if (P.store.keyExists(kLegacyKey)) P.store.deleteKey(kLegacyKey);

@@ -32,9 +32,7 @@ struct WindowCase {
 
 const WindowCase kWindows[] = {
     {"welcome",
-     [](int& calls) {
-         return std::make_unique<TInfoForm>(nullptr, kHome, [&calls] { ++calls; });
-     },
+     [](int& calls) { return std::make_unique<TInfoForm>(nullptr, kHome, [&calls] { ++calls; }); },
      "Welcome!",
      {362, 219},
      false,
