@@ -1,4 +1,5 @@
 #include "app/ClockApp.h"
+#include "app/AppIdentity.h"
 #include "app/CommandLine.h"
 #include "display/ClockData.h"
 #include "platform/AlsaSoundPlayer.h"
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the clock lives on in the tray
-    QApplication::setApplicationName("Multilingual Quorlan");
+    ql::applyAppIdentity(QL_VERSION);
 
     ql::SystemLocalClock clock;
     ql::FileSettingsStore store;
