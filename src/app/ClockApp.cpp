@@ -1,6 +1,7 @@
 #include "app/ClockApp.h"
 
 #include "app/MainForm.h"
+#include "display/ClockData.h"
 
 #include <QFileInfo>
 
@@ -17,7 +18,8 @@ QString folderOf(const QString& programPath) {
 
 ClockApp::ClockApp(Platform platform, QString programPath)
     : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
-      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_,
+      alarm_(settings_, platform.sound, announcer_),
+      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, alarm_,
                                             std::move(programPath))) {}
 
 ClockApp::~ClockApp() = default;
@@ -27,6 +29,7 @@ bool ClockApp::closed() const {
 }
 
 void ClockApp::setClockData(TClockData* data) {
+    alarm_.setAlarmSounds(data ? &data->AlarmSoundList : nullptr);
     mainForm_->setClockData(data);
 }
 

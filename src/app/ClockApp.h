@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarm/AlarmController.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
@@ -31,12 +32,14 @@ class ClockApp {
     Settings& settings() { return settings_; }
     const Announcer& announcer() const { return announcer_; }
     const VoiceCatalog& voices() const { return voices_; }
+    const AlarmController& alarm() const { return alarm_; }
     TMainForm& mainWindow() { return *mainForm_; }
 
   private:
     Settings settings_;
     VoiceCatalog voices_;
     Announcer announcer_;
+    AlarmController alarm_;
     std::unique_ptr<TMainForm> mainForm_;
 };
 

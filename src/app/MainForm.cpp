@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "alarm/AlarmController.h"
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
 #include "platform/LocalClock.h"
@@ -19,11 +20,13 @@
 namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
-                     Announcer& announcer, QString programPath, QWidget* parent)
+                     Announcer& announcer, AlarmController& alarm, QString programPath,
+                     QWidget* parent)
     : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
-      ProgramPath(std::move(programPath)) {
+      alarm_(alarm), ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
+    connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
@@ -57,8 +60,6 @@ void TMainForm::createComponents() {
 }
 
 void TMainForm::FormCreate() {
-    FAlarmShowing = false;
-    FAlarmDone = false;
     FFirstRun = false;
     FUpgraded = false;
     FShowPending = false;

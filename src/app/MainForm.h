@@ -21,6 +21,7 @@ class QToolButton;
 
 namespace ql {
 
+class AlarmController;
 class Announcer;
 class GlobalSpeechKey;
 class VoiceCatalog;
@@ -36,7 +37,7 @@ class TMainForm : public QWidget {
 public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
-              QString programPath, QWidget* parent = nullptr);
+              AlarmController& alarm, QString programPath, QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
     template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
@@ -136,11 +137,8 @@ public:
 
     // ---- Alarm
     void Alarm();
-    // Starts one alarm sound by its number and returns at once.
-    void PlayAlarmSound(int sound, const QString& path);
     void AlarmButtonClick();
-    // The alert's spoken time: on this thread, at the speech volume, which stays set.
-    void SpeakBeforeAlarm();
+    void raiseForAlarm();
 
     // ---- Information windows and help
     void FirstRunExecute();
@@ -153,8 +151,6 @@ public:
     void ShowHelpFinder();
 
     // ---- Runtime flags
-    bool FAlarmShowing = false;
-    bool FAlarmDone = false;
     bool FFirstRun = false;
     bool FUpgraded = false;
     bool FShowPending = false;
@@ -212,8 +208,6 @@ private:
     void applyControls();
     void readClock();
     void showSpeechState(bool busy);
-    void fillAlarmForm(TAlarmForm& form);
-    void readAlarmForm(const TAlarmForm& form);
     void setupTrayIcon();
     void showTrayIcon();
     void trayHostChanged(bool available);
@@ -223,6 +217,7 @@ private:
     Settings& settings_;
     VoiceCatalog& voices_;
     Announcer& announcer_;
+    AlarmController& alarm_;
     QString ProgramPath;
     bool FClosed = false;
     bool FTrayAvailable = true;

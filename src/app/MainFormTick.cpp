@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "alarm/AlarmController.h"
 #include "platform/LocalClock.h"
 #include "speech/Announcer.h"
 
@@ -29,7 +30,7 @@ void TMainForm::Timer1Timer() {
         DrawTrayIcon();
         if (CurMin % cfg().FAnnounceInterval == 0 && cfg().FAnnounceOn)
             announcer_.announce(cfg().FSpeechVolume);
-        FAlarmDone = false;
+        alarm_.minuteChanged();
     }
     if (hourChanged) {
         if (cfg().FSmallMode)
@@ -42,9 +43,7 @@ void TMainForm::Timer1Timer() {
     LastMin = CurMin;
     LastSec = CurSec;
     LastDay = CurDay;
-    if (!FAlarmShowing && cfg().FAlarmOn && !FAlarmDone && CurHour == cfg().FAlarmHour &&
-        CurMin == cfg().FAlarmMinute)
-        Alarm();
+    alarm_.check(CurHour, CurMin);
 }
 
 } // namespace ql

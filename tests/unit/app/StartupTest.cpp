@@ -47,7 +47,7 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     EXPECT_TRUE(form->FStartupPending);
     EXPECT_TRUE(form->FBlinkPhase);
     EXPECT_TRUE(form->FShowPending);
-    EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || form->FAlarmShowing || form->FAlarmDone);
+    EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || app->alarm().showing() || app->alarm().done());
     EXPECT_EQ(form->CurHour, 14);
     EXPECT_EQ(form->CurMin, 5);
     EXPECT_EQ(form->CurSec, 9);

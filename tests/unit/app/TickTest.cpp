@@ -155,8 +155,8 @@ TEST_F(TickTest, AlarmIsNotRaisedWhileTheAlertIsShowing) {
     };
     tickAt(7, 30, 0);
     EXPECT_EQ(inner, 1);
-    EXPECT_TRUE(form->FAlarmDone);
-    EXPECT_FALSE(form->FAlarmShowing);
+    EXPECT_TRUE(app->alarm().done());
+    EXPECT_FALSE(app->alarm().showing());
 }
 
 TEST_F(TickTest, MidnightChangesEveryUnitAndRemembersThem) {

@@ -121,7 +121,7 @@ TEST_F(FacePixelTest, BigFaceShowsTimeDateAndMarks) {
         form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = r.announce; });
         form->editSettings([&](SettingsRecord& rec) { rec.FWindowless = r.windowless; });
         form->ChangeMode();
-        form->setClockData(&images());
+        app->setClockData(&images());
         tickAt(r.h, r.m, r.s);
         settlePaint();
         expectBig(expectedBig(images(), r.face), r.face.time.toStdString());

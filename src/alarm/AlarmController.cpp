@@ -1,0 +1,49 @@
+#include "alarm/AlarmController.h"
+
+#include "alarm/AlarmSound.h"
+#include "alarm/TAlarmAlertForm.h"
+#include "common/Modal.h"
+#include "settings/Settings.h"
+#include "speech/Announcer.h"
+
+namespace ql {
+
+AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound,
+                                 Announcer& announcer, QObject* parent)
+    : QObject(parent), settings_(settings), sound_(sound), announcer_(announcer) {}
+
+void AlarmController::check(int hour, int minute) {
+    const SettingsRecord& s = settings_.values();
+    if (!FAlarmShowing && s.FAlarmOn && !FAlarmDone && hour == s.FAlarmHour &&
+        minute == s.FAlarmMinute)
+        Alarm();
+}
+
+void AlarmController::Alarm() {
+    TAlarmAlertForm alert(*this);
+    FAlarmShowing = true;
+    emit alerting();
+    runModal(alert);
+    alert.AlarmTimer.stop(); // the last sound plays to its end
+    FAlarmShowing = false;
+    FAlarmDone = true;
+}
+
+void AlarmController::PlayAlarmSound(int sound, const QString& path) {
+    playAlarmSound(sound_, sounds_, sound, path);
+}
+
+int AlarmController::repeatSeconds() const {
+    return static_cast<int>(settings_.values().FAlarmRepeat);
+}
+
+void AlarmController::preAnnounce() {
+    if (settings_.values().FAnnounceBeforeAlarm)
+        announcer_.SpeakBeforeAlarm(settings_.values().FSpeechVolume);
+}
+
+void AlarmController::ring() {
+    PlayAlarmSound(settings_.values().FAlarmSound, settings_.values().AlarmWaveFile);
+}
+
+} // namespace ql
