@@ -13,16 +13,34 @@
 #include "platform/X11TrayHost.h"
 #include "platform/XcbGlobalHotKey.h"
 #include "platform/XdgAutostart.h"
+#include "platform/linux/DBusRemoteControl.h"
+#include "platform/linux/DesktopHotKey.h"
+#include "platform/linux/PortalGlobalHotKey.h"
 
 #include <QApplication>
 
+#include <QCoreApplication>
+
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// "--speak" asks the clock already running to speak and never starts one.
+int speakCommand(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    return ql::DBusRemoteControl::askRunningClockToSpeak();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--speak") == 0) return speakCommand(argc, argv);
     if (const std::string problem = ql::displayProblem(); !problem.empty()) {
         std::fprintf(stderr, "quorlan-lite: %s.\n", problem.c_str());
         return 1;
     }
+    ql::preferX11();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the clock lives on in the tray
     QApplication::setApplicationName("Multilingual Quorlan");
@@ -38,7 +56,10 @@ int main(int argc, char** argv) {
     ql::X11TaskbarButton taskbar;
     ql::AlsaSoundPlayer sound;
     ql::X11TrayHost trayHost;
-    ql::XcbGlobalHotKey hotKey;
+    ql::XcbGlobalHotKey x11HotKey;
+    ql::PortalGlobalHotKey portalHotKey;
+    ql::DesktopHotKey hotKey(x11HotKey, portalHotKey,
+                             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
     const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
                                 mixer, libraries, taskbar,   sound, trayHost, hotKey};
 
@@ -46,5 +67,7 @@ int main(int argc, char** argv) {
     if (mainForm.closed()) return 0; // asked to end while start-up still had a message open
     ql::TClockData clockData;
     mainForm.setClockData(&clockData);
+    ql::DBusRemoteControl remote;
+    remote.serve([&mainForm] { mainForm.Speak1Click(); });
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "platform/X11TrayHost.h"
 
+#include "platform/linux/StatusNotifierHost.h"
+
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
 
@@ -26,7 +28,7 @@ int defaultScreen() {
 
 } // namespace
 
-X11TrayHost::X11TrayHost() {
+X11TrayHost::X11TrayHost() : servedOverDBus_(statusNotifierHostRegistered()) {
     timer_.setInterval(1000);
     QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
     xcb_connection_t* c = connection();

@@ -16,6 +16,7 @@ class X11TrayHost : public TrayHost {
     X11TrayHost();
     bool available() override;
     void watch(ChangeHandler onChange) override;
+    bool activatesOnClick() override { return servedOverDBus_; }
 
   private:
     std::uint32_t selectionOwner() const;
@@ -26,6 +27,7 @@ class X11TrayHost : public TrayHost {
     std::uint32_t owner_ = 0;
     int missingPolls_ = 0;
     std::uint32_t selection_ = 0; // the atom, 0 without X11
+    bool servedOverDBus_ = false;
 };
 
 } // namespace ql

@@ -125,8 +125,10 @@ struct FakeTaskbar : TaskbarButton {
 // A notification area that a test can take away and bring back.
 struct FakeTrayHost : TrayHost {
     bool present = true;
+    bool dbusPanel = false; // a StatusNotifierItem host rather than an XEmbed tray
     ChangeHandler handler;
     bool available() override { return present; }
+    bool activatesOnClick() override { return dbusPanel; }
     void watch(ChangeHandler h) override { handler = std::move(h); }
     void set(bool on) {
         present = on;
@@ -161,8 +163,8 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock,     journaledStore, autostart, lock,         desktop,  closeBridge,
-                        mixer,     libraries,      taskbar,   *soundPlayer, trayHost, hotKey};
+        return Platform{clock, journaledStore, autostart, lock,         desktop,  closeBridge,
+                        mixer, libraries,      taskbar,   *soundPlayer, trayHost, hotKey};
     }
 };
 
