@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "display/ClockData.h"
 #include "platform/AlsaSoundPlayer.h"
@@ -18,11 +19,9 @@
 #include "platform/linux/PortalGlobalHotKey.h"
 
 #include <QApplication>
-
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -35,7 +34,15 @@ int speakCommand(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--speak") == 0) return speakCommand(argc, argv);
+    ql::CommandLine commandLine("quorlan-lite", QL_VERSION,
+                                "Multilingual Quorlan Lite, a talking desktop clock: it shows the "
+                                "time, keeps an\nanalog clock in the notification area and speaks "
+                                "the time in the voice you choose.");
+    commandLine.addAction("speak",
+                          "ask the clock already running to speak the time, and exit (bind a key "
+                          "to this\n              where the desktop offers no global shortcuts)",
+                          [&] { return speakCommand(argc, argv); });
+    if (const auto status = commandLine.parse(argc, argv)) return *status;
     if (const std::string problem = ql::displayProblem(); !problem.empty()) {
         std::fprintf(stderr, "quorlan-lite: %s.\n", problem.c_str());
         return 1;
