@@ -38,9 +38,7 @@ int main(int argc, char** argv) {
                                 "Multilingual Quorlan Lite, a talking desktop clock: it shows the "
                                 "time, keeps an\nanalog clock in the notification area and speaks "
                                 "the time in the voice you choose.");
-    commandLine.addAction("speak",
-                          "ask the clock already running to speak the time, and exit (bind a key "
-                          "to this\n              where the desktop offers no global shortcuts)",
+    commandLine.addAction("speak", "ask the running clock to speak the time, then exit",
                           [&] { return speakCommand(argc, argv); });
     if (const auto status = commandLine.parse(argc, argv)) return *status;
     if (const std::string problem = ql::displayProblem(); !problem.empty()) {

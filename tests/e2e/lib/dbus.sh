@@ -45,6 +45,6 @@ ql_start_shortcuts_portal() {
 
 # ql_portal_press ID: the user presses the shortcut the program bound as ID.
 ql_portal_press() {
-    dbus-send --session --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+    dbus-send --session --print-reply=literal --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
         org.vessantry.TestPortal.Press "string:$1"
 }
