@@ -24,5 +24,9 @@ std::string hungarianTime(int hour, int minute);
 std::string norwegianTime(int hour, int minute);
 std::string danishTime(int hour, int minute);
 std::string turkishTime(int hour, int minute);
+std::string romanianTime(int hour, int minute);
+std::string ukrainianTime(int hour, int minute);
+std::string slovakTime(int hour, int minute);
+std::string croatianTime(int hour, int minute);
 
 } // namespace ql::voice
