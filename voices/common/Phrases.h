@@ -28,5 +28,9 @@ std::string romanianTime(int hour, int minute);
 std::string ukrainianTime(int hour, int minute);
 std::string slovakTime(int hour, int minute);
 std::string croatianTime(int hour, int minute);
+std::string serbianTime(int hour, int minute);
+std::string bulgarianTime(int hour, int minute);
+std::string slovenianTime(int hour, int minute);
+std::string vietnameseTime(int hour, int minute);
 
 } // namespace ql::voice
