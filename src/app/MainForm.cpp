@@ -81,8 +81,9 @@ void TMainForm::FormCreate() {
     (FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
     ChangeButtonMode();
-    setWindowOpacity(FBlendOn ? (FBlendValue & 0xFF) / 255.0 : 1.0);
-    if (FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setBlending(FBlendOn ? (FBlendValue & 0xFF) / 255.0 : 1.0);
+    if (FOnTop && windowAllows(WindowFeature::StayOnTop))
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
     HelpFile = ProgramDir + "help/";
     if (!FStartInTray) FShowPending = true;
 }
@@ -140,8 +141,10 @@ void TMainForm::OpenRegistry() {
     const auto loaded = settings.load(*this, FFirstRun, P.desktop.virtualSize());
     if (loaded.upgraded) FUpgraded = true;
     FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
-    FPlacementPending = true;
-    move(FPlacedAt);
+    if (windowAllows(WindowFeature::Position)) {
+        FPlacementPending = true;
+        move(FPlacedAt);
+    }
     applyGlobalShortcut();
     FSettingsLoaded = true;
 }
@@ -160,14 +163,22 @@ void TMainForm::settlePlacement(int triesLeft) {
     QTimer::singleShot(50, this, [this, triesLeft] { settlePlacement(triesLeft - 1); });
 }
 
+void TMainForm::setBlending(double level) {
+    const bool change = level < 1.0 || windowOpacity() < 1.0;
+    if (change && windowAllows(WindowFeature::Opacity)) setWindowOpacity(level);
+}
+
 void TMainForm::applyGlobalShortcut() {
     SpeechKey->setActive(FGlobalShortcut);
     MI_Speak->setShortcut(FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 
+// Where the desktop places the window, Qt reports a position the clock never chose: the stored
+// one stays, for the next session that can use it.
 void TMainForm::SaveSettings() {
+    const QPoint at = windowAllows(WindowFeature::Position) ? pos() : FPlacedAt;
     RegistrySettings settings(P.store, P.autostart);
-    settings.save(*this, WindowPosition{pos().y(), pos().x()}, ProgramPath.toStdString(),
+    settings.save(*this, WindowPosition{at.y(), at.x()}, ProgramPath.toStdString(),
                   ProgramDir.toStdString());
 }
 

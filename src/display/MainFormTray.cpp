@@ -122,7 +122,7 @@ void TMainForm::ShowTaskbarButton() {
 }
 
 void TMainForm::HideTaskbarButton() {
-    P.taskbar.hide(*this);
+    if (windowAllows(WindowFeature::TaskbarButton)) P.taskbar.hide(*this);
 }
 
 void TMainForm::SysTrayDblClick() {

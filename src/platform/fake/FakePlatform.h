@@ -18,6 +18,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 
 namespace ql {
 
@@ -47,7 +48,9 @@ struct FakeNamedLock : NamedLock {
 
 struct FakeDesktop : DesktopGeometry {
     DesktopSize size{1920, 1080};
+    std::set<WindowFeature> denied; // what this window system does not allow
     DesktopSize virtualSize() const override { return size; }
+    bool allows(WindowFeature feature) const override { return !denied.contains(feature); }
 };
 
 struct FakeCloseBridge : CloseRequestBridge {
