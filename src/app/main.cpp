@@ -1,3 +1,4 @@
+#include "app/AppIdentity.h"
 #include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "display/ClockData.h"
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
     ql::preferX11();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the clock lives on in the tray
-    QApplication::setApplicationName("Multilingual Quorlan");
+    ql::applyAppIdentity(QL_VERSION);
 
     ql::SystemLocalClock clock;
     ql::FileSettingsStore store;

@@ -32,5 +32,11 @@ std::string serbianTime(int hour, int minute);
 std::string bulgarianTime(int hour, int minute);
 std::string slovenianTime(int hour, int minute);
 std::string vietnameseTime(int hour, int minute);
+std::string catalanTime(int hour, int minute);
+std::string greekTime(int hour, int minute);
+std::string lithuanianTime(int hour, int minute);
+std::string indonesianTime(int hour, int minute);
+std::string icelandicTime(int hour, int minute);
+std::string hindiTime(int hour, int minute);
 
 } // namespace ql::voice
