@@ -1,6 +1,6 @@
+#include "app/ClockApp.h"
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
-#include "app/MainForm.h"
 #include "display/ClockData.h"
 #include "platform/AlsaSoundPlayer.h"
 #include "platform/AlsaWaveMixer.h"
@@ -69,11 +69,11 @@ int main(int argc, char** argv) {
     const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
                                 mixer, libraries, taskbar,   sound, trayHost, hotKey};
 
-    ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
-    if (mainForm.closed()) return 0; // asked to end while start-up still had a message open
+    ql::ClockApp clockApp(platform, QCoreApplication::applicationFilePath());
+    if (clockApp.closed()) return 0; // asked to end while start-up still had a message open
     ql::TClockData clockData;
-    mainForm.setClockData(&clockData);
+    clockApp.setClockData(&clockData);
     ql::DBusRemoteControl remote;
-    remote.serve([&mainForm] { mainForm.Speak1Click(); });
+    remote.serve([&clockApp] { clockApp.mainWindow().Speak1Click(); });
     return QApplication::exec();
 }
