@@ -1,6 +1,7 @@
 #include "app/ClockApp.h"
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
+#include "app/MainForm.h"
 #include "display/ClockData.h"
 #include "platform/AlsaSoundPlayer.h"
 #include "platform/AlsaWaveMixer.h"

@@ -100,7 +100,7 @@ TEST_F(TrayWindowTest, OneClickRestoresOnlyFromADBusPanel) {
         emit form->SysTrayIcon->activated(QSystemTrayIcon::Trigger);
         EXPECT_EQ(form->isVisible(), dbusPanel) << "D-Bus panel: " << dbusPanel;
         EXPECT_EQ(fakes.taskbar.shown, dbusPanel);
-        form.reset();
+        destroy();
     }
 }
 
