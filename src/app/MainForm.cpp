@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "alarm/AlarmController.h"
+#include "app/Ticker.h"
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
 #include "platform/LocalClock.h"
@@ -20,10 +21,10 @@
 namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
-                     Announcer& announcer, AlarmController& alarm, QString programPath,
-                     QWidget* parent)
+                     Announcer& announcer, AlarmController& alarm, Ticker& ticker,
+                     QString programPath, QWidget* parent)
     : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
-      alarm_(alarm), ProgramPath(std::move(programPath)) {
+      alarm_(alarm), ticker_(ticker), ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
@@ -46,9 +47,6 @@ void TMainForm::createComponents() {
     setObjectName("MainForm");
     setWindowTitle("Multilingual Quorlan");
     createFace();
-    Timer1.setObjectName("Timer1");
-    Timer1.setInterval(100);
-    connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     SpeechKey = new GlobalSpeechKey(P.hotKey, this);
     SpeechKey->setObjectName("GlobalSpeechKey");
     connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::GlobalSpeechKeyKeyDown);
@@ -69,8 +67,8 @@ void TMainForm::FormCreate() {
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");
     announcer_.readStartVolume();
-    readClock();
-    LastHour = LastMin = LastSec = LastDay = 0;
+    ticker_.readClock();
+    setTime(ticker_.now());
     CheckRegistry();
     OpenRegistry();
     DrawTrayIcon();
@@ -80,7 +78,7 @@ void TMainForm::FormCreate() {
     ScanVoiceFolder();
     BuildLanguageMenus();
     LoadLanguage();
-    Timer1.start();
+    ticker_.start();
     HideTaskbarButton();
     (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
@@ -92,8 +90,7 @@ void TMainForm::FormCreate() {
     if (!cfg().FStartInTray) FShowPending = true;
 }
 
-void TMainForm::readClock() {
-    const LocalTime t = P.clock.now();
+void TMainForm::setTime(const LocalTime& t) {
     CurHour = t.hour;
     CurMin = t.minute;
     CurSec = t.second;
@@ -116,7 +113,7 @@ bool TMainForm::Close() {
     FormCloseQuery(canClose);
     if (!canClose) return false;
     FClosed = true;
-    Timer1.stop();
+    ticker_.stop();
     hide();
     if (SysTrayIcon) SysTrayIcon->hide();
     // Ends every event loop, including those of modal windows still open.

@@ -24,6 +24,8 @@ namespace ql {
 
 class AlarmController;
 class Announcer;
+class Ticker;
+struct LocalTime;
 class GlobalSpeechKey;
 class VoiceCatalog;
 class TAlarmForm;
@@ -38,7 +40,8 @@ class TMainForm : public QWidget {
 public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
-              AlarmController& alarm, QString programPath, QWidget* parent = nullptr);
+              AlarmController& alarm, Ticker& ticker, QString programPath,
+              QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
     template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
@@ -71,8 +74,15 @@ public:
     // True when the key was one of the window's commands.
     bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
 
-    // ---- Clock tick
-    void Timer1Timer();
+    // ---- Clock tick: each step runs when its unit of the time changed
+    // Start-up windows and a deferred close; false when the window closed.
+    bool pendingWork();
+    void setTime(const LocalTime& t);
+    void secondChanged();
+    void minuteChanged();
+    void hourChanged();
+    void dayChanged();
+    void setTickInterval(int ms);
 
     // ---- Clock face and layouts
     void FormPaint();
@@ -165,12 +175,10 @@ public:
 
     // ---- Decoded time (written only by start-up and the tick)
     std::uint16_t CurHour = 0, CurMin = 0, CurSec = 0, CurDay = 0, CurDayOfWeek = 0;
-    std::uint16_t LastHour = 0, LastMin = 0, LastSec = 0, LastDay = 0;
 
     QString ProgramDir; // with a trailing '/'
 
     // ---- Components
-    QTimer Timer1;
     QWidget* BackPanel = nullptr;
     QToolButton* AlarmButton = nullptr;
     QToolButton* SetupButton = nullptr;
@@ -211,7 +219,6 @@ private:
     void drawMiniTime();
     void applyFrame();
     void applyControls();
-    void readClock();
     void showSpeechState(bool busy);
     void setupTrayIcon();
     void showTrayIcon();
@@ -223,6 +230,7 @@ private:
     VoiceCatalog& voices_;
     Announcer& announcer_;
     AlarmController& alarm_;
+    Ticker& ticker_;
     WindowLimits FWindowLimits{P.desktop};
     QString ProgramPath;
     bool FClosed = false;

@@ -56,7 +56,7 @@ void readTaskbarAndTimer(TMainForm& m, const TSettingsForm& f) {
         m.ShowTaskbarButton();
     else
         m.HideTaskbarButton();
-    m.Timer1.setInterval(static_cast<int>(m.cfg().FTimerInterval));
+    m.setTickInterval(static_cast<int>(m.cfg().FTimerInterval));
 }
 
 // The order matters: the layout is settled before the hot key, stay-on-top and blending are

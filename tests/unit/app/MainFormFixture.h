@@ -80,7 +80,7 @@ protected:
     // One tick at the given time, then let queued completions run.
     void tickAt(int h, int m, int s) {
         fakes.clock.set(h, m, s);
-        form->Timer1Timer();
+        app->ticker().Timer1Timer();
     }
     // An announcement through the button that goes on until stopSpeaking().
     void startSpeaking() {

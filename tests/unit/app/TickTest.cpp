@@ -167,11 +167,12 @@ TEST_F(TickTest, MidnightChangesEveryUnitAndRemembersThem) {
     tickAt(23, 59, 59);
     fakes.clock.setDate(8, 3);
     tickAt(0, 0, 0);
-    EXPECT_EQ(form->LastHour, 0);
-    EXPECT_EQ(form->LastMin, 0);
-    EXPECT_EQ(form->LastSec, 0);
-    EXPECT_EQ(form->LastDay, 8);
-    EXPECT_EQ(form->CurDayOfWeek, 3);
+    const LocalTime& last = app->ticker().last();
+    EXPECT_EQ(last.hour, 0);
+    EXPECT_EQ(last.minute, 0);
+    EXPECT_EQ(last.second, 0);
+    EXPECT_EQ(last.day, 8);
+    EXPECT_EQ(app->ticker().now().dayOfWeek, 3);
 }
 
 TEST_F(TickTest, TheFirstTickShowsTheWindowOnceAndLaterTicksDoNotRepeatIt) {

@@ -247,7 +247,7 @@ TEST_F(FacePixelTest, AFailedGroupLeavesTheOthersDrawn) {
     createShown(false, false, false);
     setDate(8, 0); // no weekday: no name to draw
     fakes.clock.set(10, 200, 59);
-    form->Timer1Timer(); // minute 200 has no tens digit
+    app->ticker().Timer1Timer(); // minute 200 has no tens digit
     settlePaint();
     // The minutes and Monday's name stay as they were; the seconds and the day are new.
     expectBig(expectedBig(images(), {"10:29:59", "AM", " 8", 2}), "minute 200, weekday 0");

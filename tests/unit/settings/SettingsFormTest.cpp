@@ -180,12 +180,12 @@ TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlend
         form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
         form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 100; });
         // The live state disagrees with the record everywhere OK must bring it back.
-        form->Timer1.setInterval(100);
+        app->ticker().setInterval(100);
         form->SpeechKey->setActive(!shortcut);
         form->MI_Speak->setShortcut(shortcut ? QKeySequence() : QKeySequence("Ctrl+Alt+S"));
         form->setWindowOpacity(1.0);
         open([](TSettingsForm&) {}, true);
-        EXPECT_EQ(form->Timer1.interval(), 250);
+        EXPECT_EQ(app->ticker().interval(), 250);
         EXPECT_EQ(form->SpeechKey->active(), shortcut);
         EXPECT_EQ(form->MI_Speak->shortcut(),
                   shortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());

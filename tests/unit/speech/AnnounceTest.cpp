@@ -121,11 +121,11 @@ TEST_F(AnnounceTest, CloseWhileSpeakingWaitsForTheVoiceToFinish) {
     form->AnnounceButtonClick();
     EXPECT_FALSE(form->Close());
     EXPECT_TRUE(form->FClosePending);
-    form->Timer1Timer();
+    app->ticker().Timer1Timer();
     EXPECT_FALSE(form->closed());
     settle();
     EXPECT_EQ(voiceCalls("end"), 1);
-    form->Timer1Timer();
+    app->ticker().Timer1Timer();
     EXPECT_TRUE(form->closed());
     EXPECT_TRUE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
 }
