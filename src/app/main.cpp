@@ -19,6 +19,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     ql::CommandLine commandLine("quorlan-lite", QL_VERSION,
@@ -53,5 +54,12 @@ int main(int argc, char** argv) {
     if (clockApp.closed()) return 0; // asked to end while start-up still had a message open
     ql::TClockData clockData;
     clockApp.setClockData(&clockData);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The close gave up waiting for a voice that is still speaking: unloading it, or running
+    // destructors under its thread, could crash; the settings are saved, so end here.
+    if (clockApp.announcer().speaking()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
