@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/WindowLimits.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
 #include "settings/SettingsCodec.h"
@@ -112,6 +113,10 @@ public:
     void HideMainWindow();
     void ShowTaskbarButton();
     void HideTaskbarButton();
+    // Opacity 0..1 where the desktop allows it (blending and its preview).
+    void setBlending(double level);
+    // False, said once, where the desktop keeps that decision to itself.
+    bool windowAllows(WindowFeature feature) { return FWindowLimits.allows(feature); }
     void SysTrayDblClick();
     void SysTrayIconStartup(bool& ShowMainForm);
     void MinimizeButtonClick();
@@ -236,6 +241,7 @@ private:
     Settings& settings_;
     VoiceCatalog& voices_;
     Announcer& announcer_;
+    WindowLimits FWindowLimits{P.desktop};
     QString ProgramPath;
     bool FClosed = false;
     // Set once a close has waited long enough for the speech to end.
