@@ -60,7 +60,6 @@ void TMainForm::FormCreate() {
     FSpeakProc = nullptr;
     FSpeaking = false;
     FStartupPending = true;
-    FBlinkPhase = true;
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "face/FaceState.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
 #include "settings/SettingsCodec.h"
@@ -23,7 +24,7 @@ namespace ql {
 class GlobalSpeechKey;
 class TAlarmForm;
 class TClockData;
-class TPaintBox;
+class FaceView;
 class WindowDragger;
 
 // The main window. It owns every setting (the inherited record), the runtime flags and all
@@ -77,24 +78,9 @@ public:
     void ChangeButtonMode();
     void MI_smallClick();
     void MI_bigClick();
-    void Hour1PaintboxPaint();
-    void MTPaintBoxPaint();
     // Only the button matters: the left one drags the window.
     void BackPanelMouseDown(Qt::MouseButton Button);
     void setClockData(TClockData* data);
-    TPaintBox* Hour1Paintbox = nullptr;
-    TPaintBox* Hour2Paintbox = nullptr;
-    TPaintBox* ColPaintBox = nullptr;
-    TPaintBox* Min1Paintbox = nullptr;
-    TPaintBox* Min2Paintbox = nullptr;
-    TPaintBox* Sec1PaintBox = nullptr;
-    TPaintBox* Sec2PaintBox = nullptr;
-    TPaintBox* Date1Paintbox = nullptr;
-    TPaintBox* Date2Paintbox = nullptr;
-    TPaintBox* APPaintBox = nullptr;
-    TPaintBox* MiscPaintbox = nullptr;
-    TPaintBox* WeekdayPaintBox = nullptr;
-    TPaintBox* MTPaintBox = nullptr;
     WindowDragger* Dragger = nullptr;
 
     // ---- Notification area
@@ -159,7 +145,6 @@ public:
     SpeakProc FSpeakProc = nullptr;
     bool FSpeaking = false;
     bool FStartupPending = true;
-    bool FBlinkPhase = true;
     bool FClosePending = false;
     std::uint16_t FSavedVolumeLeft = 0;
     std::uint16_t FSavedVolumeRight = 0;
@@ -174,7 +159,7 @@ public:
 
     // ---- Components
     QTimer Timer1;
-    QWidget* BackPanel = nullptr;
+    FaceView* BackPanel = nullptr; // the back panel and the clock face
     QToolButton* AlarmButton = nullptr;
     QToolButton* SetupButton = nullptr;
     QToolButton* OptionsButton = nullptr;
@@ -207,11 +192,7 @@ private:
     void createButtons();
     void setButtonIcons();
     void createFace();
-    void drawHours();
-    void drawMinutes();
-    void drawSeconds();
-    void drawDate();
-    void drawMiniTime();
+    FaceOptions faceOptions() const;
     void applyFrame();
     void applyControls();
     void readClock();
