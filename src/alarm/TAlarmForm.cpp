@@ -198,9 +198,11 @@ void TAlarmForm::FormShow() {
     MinEditExit();
 }
 
-// Minutes read as two digits ("05"); the other fields are never padded.
+// Minutes read as two digits ("05"); the other fields are never padded. Only a digit is padded:
+// "0a" would be checked, and reported, a second time.
 void TAlarmForm::MinEditExit() {
-    if (MinEdit->text().size() == 1) MinEdit->setText('0' + MinEdit->text());
+    const QString text = MinEdit->text();
+    if (text.size() == 1 && text[0].isDigit()) MinEdit->setText('0' + text);
 }
 
 void TAlarmForm::MinUpDownClick() {
@@ -234,15 +236,20 @@ void TAlarmForm::AnnEditChange() {
 // Emptying the field runs this again; an empty field raises no message.
 void TAlarmForm::validate(QLineEdit* edit, int max) {
     const NumberField field = readNumberField(edit->text());
-    if (!field.valid && !edit->text().isEmpty()) {
-        showMessage(this, MessageKind::Plain, "Error", "Only numeric values allowed!");
-        edit->clear();
-        return;
-    }
-    if (field.value < 0 || field.value > max) {
-        showMessage(this, MessageKind::Plain, "Error", "Numeric value out of range!");
-        edit->clear();
-    }
+    if (!field.valid && !edit->text().isEmpty())
+        refuse(edit, "Only numeric values allowed!");
+    else if (field.value < 0 || field.value > max)
+        refuse(edit, "Numeric value out of range!");
+}
+
+// One entry, one box: the box takes the focus, and whatever that changes in the fields meanwhile
+// is not checked again; the field is emptied once the box is closed.
+void TAlarmForm::refuse(QLineEdit* edit, const QString& message) {
+    if (FWarning) return;
+    FWarning = true;
+    showMessage(this, MessageKind::Plain, "Error", message);
+    FWarning = false;
+    edit->clear();
 }
 
 void TAlarmForm::AlarmSoundComboChange() {

@@ -89,9 +89,11 @@ class TAlarmForm : public QDialog {
     void connectHandlers();
     void orderTabs();
     void validate(QLineEdit* edit, int max);
+    void refuse(QLineEdit* edit, const QString& message);
     QString chooseWaveFile(const QString& preset);
 
     TMainForm& Main;
+    bool FWarning = false; // a validation box is open
 };
 
 } // namespace ql

@@ -6,6 +6,7 @@
 #include "settings/SettingsCodec.h"
 #include "settings/SettingsRecord.h"
 
+#include <QHash>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -155,6 +156,7 @@ public:
 
     QString ProgramDir; // with a trailing '/'
     QStringList LanguageList;
+    QHash<QString, QString> VoiceFiles; // LanguageList entry -> its file name in the voice folder
     LibraryLoader::Handle VoiceLibrary = nullptr;
 
     // ---- Components

@@ -1,3 +1,5 @@
+#include "app/AppIdentity.h"
+#include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "display/ClockData.h"
 #include "platform/AlsaSoundPlayer.h"
@@ -19,13 +21,18 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    ql::CommandLine commandLine("quorlan-lite", QL_VERSION,
+                                "Multilingual Quorlan Lite, a talking desktop clock: it shows the "
+                                "time, keeps an\nanalog clock in the notification area and speaks "
+                                "the time in the voice you choose.");
+    if (const auto status = commandLine.parse(argc, argv)) return *status;
     if (const std::string problem = ql::displayProblem(); !problem.empty()) {
         std::fprintf(stderr, "quorlan-lite: %s.\n", problem.c_str());
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the clock lives on in the tray
-    QApplication::setApplicationName("Multilingual Quorlan");
+    ql::applyAppIdentity(QL_VERSION);
 
     ql::SystemLocalClock clock;
     ql::FileSettingsStore store;

@@ -1,6 +1,6 @@
 #include "info/TAboutForm.h"
 
-#include "display/ClockData.h"
+#include "common/AppIcon.h"
 #include "info/InfoLink.h"
 #include "info/UrlOpener.h"
 
@@ -14,7 +14,7 @@ TAboutForm::TAboutForm(QWidget* parent)
     : InfoWindow(parent, "AboutForm", "About Multilingual Quorlan", {350, 203}, true) {
     panel({8, 8, 334, 156});
     Image1 = text("Image1", {}, {10, 10, 32, 32}, Qt::AlignCenter);
-    Image1->setPixmap(QPixmap::fromImage(TClockData::clockFaceIcon().scaled(32, 32)));
+    Image1->setPixmap(AppIcon::pixmap(32));
     const auto left = Qt::AlignLeft | Qt::AlignTop;
     QLabel* name = text("StaticText1", "Multilingual Quorlan", {52, 10, 270, 18}, left);
     QFont bold = name->font();

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 namespace ql {
 namespace {
+
+constexpr std::size_t StreamChunk = 4096; // frames decoded ahead of the device
 
 // QApplication::beep() must run on the GUI thread; the playback thread only asks for it.
 void ringXBell() {
@@ -86,16 +90,13 @@ void AlsaSoundPlayer::perform(const Job& job) {
             report(Source::Nothing);
         return;
     }
-    case Kind::File: {
-        const auto pcm = WaveDecoder::fromFile(job.path, &stop_);
-        if (pcm)
-            play(Source::File, *pcm);
-        else if (!stop_)
+    case Kind::File:
+        if (playStream(WaveStream::openFile(job.path))) return;
+        if (!stop_)
             playDefaultSound();
         else
             report(Source::Nothing);
         return;
-    }
     case Kind::Beep:
         playDefaultSound();
         return;
@@ -121,6 +122,31 @@ void AlsaSoundPlayer::play(Source source, const Pcm& pcm) {
     request.channels = pcm.channels;
     request.stop = &stop_;
     options_.output(request); // no device: nothing sounds, as on a machine without sound
+}
+
+// The user's file is decoded while it plays, so a file of any length plays and is never read
+// whole. False when it holds nothing to hear.
+bool AlsaSoundPlayer::playStream(std::unique_ptr<WaveStream> stream) {
+    if (!stream) return false;
+    const std::size_t channels = stream->channels();
+    std::vector<std::int16_t> first(StreamChunk * channels);
+    const std::size_t primed = stream->read(first.data(), StreamChunk);
+    if (primed == 0) return false;
+    report(Source::File);
+    std::size_t given = 0;
+    AlsaPcmOutput::Request request;
+    request.rate = stream->rate();
+    request.channels = stream->channels();
+    request.stop = &stop_;
+    request.pull = [&](std::int16_t* into, std::size_t frames) -> std::size_t {
+        if (given == primed) return stream->read(into, frames);
+        const std::size_t n = std::min(frames, primed - given);
+        std::copy_n(first.data() + given * channels, n * channels, into);
+        given += n;
+        return n;
+    };
+    options_.output(request);
+    return true;
 }
 
 void AlsaSoundPlayer::report(Source source) {

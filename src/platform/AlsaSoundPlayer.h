@@ -2,6 +2,7 @@
 
 #include "platform/SoundPlayer.h"
 #include "platform/WaveDecoder.h"
+#include "platform/WaveStream.h"
 #include "platform/audio/AlsaPcmOutput.h"
 
 #include <condition_variable>
@@ -48,6 +49,7 @@ class AlsaSoundPlayer : public SoundPlayer {
     void submit(Job job);
     void run();
     void perform(const Job& job);
+    bool playStream(std::unique_ptr<WaveStream> stream);
     void playDefaultSound();
     void play(Source source, const Pcm& pcm);
     void report(Source source);

@@ -19,9 +19,9 @@ struct Pcm {
     std::size_t frames() const { return channels ? samples.size() / channels : 0; }
 };
 
-// Decodes any sound file libsndfile reads (wave PCM, float, MS/IMA ADPCM, Ogg Vorbis, ...).
-// Files beyond the limits below are refused before anything is read whole, so a huge or
-// hostile file can neither exhaust memory nor stall playback. Never throws.
+// Decodes a short sound whole (the built-in sounds, the desktop's bell). Sounds beyond the
+// limits below are refused before anything is read whole, so they cannot exhaust memory; the
+// user's own files are streamed instead (WaveStream). Never throws.
 class WaveDecoder {
   public:
     static constexpr std::int64_t maxFileBytes = 64LL << 20;

@@ -2,30 +2,35 @@
 
 #include "platform/TrayHost.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QTimer>
 
 #include <cstdint>
 
 namespace ql {
 
-// On X11 the tray host is whoever owns the _NET_SYSTEM_TRAY_S<n> selection; the owner is polled
-// once a second, so a panel that restarts is noticed even when Qt misses it. Elsewhere (Wayland,
-// offscreen) Qt's own answer at start-up is all there is.
-class X11TrayHost : public TrayHost {
+// On X11 the tray host is whoever owns the _NET_SYSTEM_TRAY_S<n> selection. The X server tells us
+// when that owner changes (XFixes selection events, read through Qt's native event filter), so a
+// panel that restarts is noticed without waking the program while nothing happens. Elsewhere
+// (Wayland, offscreen, no XFixes) Qt's own answer at start-up is all there is.
+class X11TrayHost : public TrayHost, private QAbstractNativeEventFilter {
   public:
     X11TrayHost();
+    ~X11TrayHost() override;
     bool available() override;
     void watch(ChangeHandler onChange) override;
 
   private:
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
     std::uint32_t selectionOwner() const;
-    void poll();
+    void ownerChanged(std::uint32_t owner);
+    void settle();
 
-    QTimer timer_;
+    QTimer grace_; // single shot, armed only while the selection has no owner
     ChangeHandler onChange_;
     std::uint32_t owner_ = 0;
-    int missingPolls_ = 0;
-    std::uint32_t selection_ = 0; // the atom, 0 without X11
+    std::uint32_t selection_ = 0;  // the atom, 0 without X11
+    std::uint8_t notifyEvent_ = 0; // XFixes' SelectionNotify event code, 0 without XFixes
 };
 
 } // namespace ql

@@ -95,10 +95,18 @@ std::optional<WindowPosition> decodeLong(std::string text, TSettingsRecord& r) {
     return WindowPosition{static_cast<int>(*top), static_cast<int>(*left)};
 }
 
+// Every sound number outside 0-5 means silence (the dialog's "nothing selected" is -1); it is
+// stored as 6, the one silent number reading keeps, so it cannot come back as the beep (0).
+namespace {
+long storedSound(std::int32_t sound) {
+    return sound >= 0 && sound <= 5 ? sound : 6;
+}
+} // namespace
+
 std::string encodeShort(const TSettingsRecord& r) {
     const auto two = [](long v) { return encodeNumber(std::clamp<long>(v, 0, 99), 2); };
     return two(r.FAnnounceInterval) + two(r.FAlarmHour) + two(r.FAlarmMinute) +
-           two(r.FSmallMode ? 1 : 0) + two(r.FAlarmSound) + two(r.FSpeechVolume) +
+           two(r.FSmallMode ? 1 : 0) + two(storedSound(r.FAlarmSound)) + two(r.FSpeechVolume) +
            two(r.FReservedVolume);
 }
 

@@ -98,11 +98,13 @@ void TMainForm::ScanVoiceFolder() {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     LanguageList.clear();
+    VoiceFiles.clear();
     for (const std::string& file : files) {
         const QString name = QString::fromStdString(file).chopped(3);
         const auto at = std::lower_bound(LanguageList.begin(), LanguageList.end(), name, collator);
         if (name.isEmpty() || (at != LanguageList.end() && collator.compare(*at, name) == 0))
             continue;
+        VoiceFiles.insert(name, QString::fromStdString(file));
         LanguageList.insert(at, name);
     }
     if (LanguageList.isEmpty()) LanguageList << "[No language]";
@@ -113,7 +115,9 @@ void TMainForm::LoadLanguage() {
     VoiceLibrary = nullptr;
     FSpeakProc = nullptr;
     const QString name = LanguageList.value(SelectedLanguage);
-    VoiceLibrary = P.libraries.load((ProgramDir + "voice/" + name + VoiceSuffix).toStdString());
+    // The file the scan found, whatever the case of its suffix ("[No language]" has none).
+    const QString file = VoiceFiles.value(name, name + VoiceSuffix);
+    VoiceLibrary = P.libraries.load((ProgramDir + "voice/" + file).toStdString());
     if (!VoiceLibrary) {
         DisableSpeech();
         showMessage(this, MessageKind::Error, "Error",

@@ -2,12 +2,16 @@
 //
 //   ql-imagegen ASSETS_DIR
 //   ql-imagegen --preview HH:MM:SS WEEKDAY DAY 12|24 big|small OUT.png [ASSETS_DIR]
+//   ql-imagegen --app-icon OUT_DIR
 //
 // WEEKDAY is 1-7 (1 = Sunday) or SUN..SAT. A preview is also written three times larger
-// beside OUT.png, as OUT-3x.png.
+// beside OUT.png, as OUT-3x.png. The application icon is written as OUT_DIR/<id>.svg and
+// OUT_DIR/<size>.png.
+#include "AppIcon.h"
 #include "FacePreview.h"
 #include "ImageSet.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTime>
@@ -75,15 +79,29 @@ int preview(const QStringList& a) {
     return 0;
 }
 
+int appIcon(const QStringList& a) {
+    if (a.size() != 1) return fail("--app-icon needs OUT_DIR");
+    QFile svg(a[0] + "/org.vessantry.QuorlanLite.svg");
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(AppIcon::svg().toUtf8()) < 0)
+        return fail(QStringLiteral("cannot write %1").arg(svg.fileName()));
+    for (int size : AppIcon::kSizes) {
+        const QString png = QStringLiteral("%1/%2.png").arg(a[0]).arg(size);
+        if (!AppIcon::image(size).save(png))
+            return fail(QStringLiteral("cannot write %1").arg(png));
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (!args.isEmpty() && args.front() == "--preview") return preview(args.mid(1));
+    if (!args.isEmpty() && args.front() == "--app-icon") return appIcon(args.mid(1));
     if (args.size() != 1 || args.front().startsWith('-'))
         return fail("usage: ql-imagegen ASSETS_DIR | --preview HH:MM:SS WEEKDAY DAY 12|24 "
-                    "big|small OUT.png [ASSETS_DIR]");
+                    "big|small OUT.png [ASSETS_DIR] | --app-icon OUT_DIR");
     QString error;
     if (!writeImageSet(args.front(), &error)) return fail(error);
     return 0;

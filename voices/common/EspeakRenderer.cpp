@@ -1,11 +1,16 @@
 #include "EspeakRenderer.h"
 
+#include "Respelling.h"
+
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <span>
+#include <string_view>
 
 namespace ql::voice {
 namespace {
@@ -33,6 +38,15 @@ bool initialised() {
     return ok;
 }
 
+// The fixes belong to espeak-ng's rules for a language, so every variant of it shares them.
+std::span<const Respelling> respellingsFor(std::string_view voice) {
+    const std::string_view language = voice.substr(0, voice.find('+'));
+    if (language == "nb") return norwegianRespellings();
+    if (language == "sv") return swedishRespellings();
+    if (language == "tr") return turkishRespellings();
+    return {};
+}
+
 // Voices differ in level by a factor of two or more; bring every sentence to the same peak so
 // that the volume the clock sets means the same in every language.
 void normalise(std::vector<std::int16_t>& samples) {
@@ -46,27 +60,58 @@ void normalise(std::vector<std::int16_t>& samples) {
         s = static_cast<std::int16_t>(std::lround(s * gain));
 }
 
+// The one way text reaches espeak-ng. trace, when given, receives the phonemes it speaks.
+bool synthesise(const std::string& voice, const std::string& text,
+                std::vector<std::int16_t>& samples, std::FILE* trace) {
+    std::lock_guard lock(espeakMutex());
+    if (!initialised()) return false;
+    if (espeak_SetVoiceByName(voice.c_str()) != EE_OK) return false;
+    // A voice's own speed (Russian's, say) otherwise carries over to the next voice chosen in
+    // this process, as in the tests and the benchmark.
+    espeak_SetParameter(espeakRATE, espeakRATE_NORMAL, 0);
+    const std::string spoken = EspeakRenderer::spokenText(voice, text);
+    if (trace) espeak_SetPhonemeTrace(espeakPHONEMES_IPA, trace);
+    // [[...]] carries phonemes for words no respelling gets right.
+    const espeak_ERROR err = espeak_Synth(spoken.c_str(), spoken.size() + 1, 0, POS_CHARACTER, 0,
+                                          espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &samples);
+    if (trace) espeak_SetPhonemeTrace(0, nullptr);
+    return err == EE_OK;
+}
+
 } // namespace
+
+std::string EspeakRenderer::spokenText(const std::string& voice, const std::string& text) {
+    return respell(text, respellingsFor(voice));
+}
 
 std::vector<std::int16_t> EspeakRenderer::render(const std::string& voice,
                                                  const std::string& text) {
     std::vector<std::int16_t> samples;
     try {
-        std::lock_guard lock(espeakMutex());
-        if (!initialised()) return {};
-        if (espeak_SetVoiceByName(voice.c_str()) != EE_OK) return {};
-        // A voice's own speed (Russian's, say) otherwise carries over to the next voice chosen in
-        // this process, as in the tests and the benchmark.
-        espeak_SetParameter(espeakRATE, espeakRATE_NORMAL, 0);
         samples.reserve(sampleRate * 3);
-        const espeak_ERROR err = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                                              espeakCHARS_UTF8, nullptr, &samples);
-        if (err != EE_OK) return {};
+        if (!synthesise(voice, text, samples, nullptr)) return {};
         normalise(samples);
     } catch (...) {
         return {};
     }
     return samples;
+}
+
+std::string EspeakRenderer::phonemes(const std::string& voice, const std::string& text) {
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* trace = open_memstream(&buffer, &size);
+    if (!trace) return {};
+    std::vector<std::int16_t> samples;
+    bool ok = false;
+    try {
+        ok = synthesise(voice, text, samples, trace);
+    } catch (...) {
+    }
+    std::fclose(trace);
+    std::string out = ok && buffer ? std::string(buffer, size) : std::string();
+    std::free(buffer);
+    return out;
 }
 
 } // namespace ql::voice

@@ -15,6 +15,14 @@ class EspeakRenderer {
     // voice is an espeak-ng voice name such as "de+max". Empty when espeak-ng or the voice is
     // unavailable; never throws.
     static std::vector<std::int16_t> render(const std::string& voice, const std::string& text);
+
+    // The text as espeak-ng is given it: words the voice's language misreads are respelt.
+    static std::string spokenText(const std::string& voice, const std::string& text);
+
+    // The phonemes (IPA, one line a clause) espeak-ng speaks for text, traced while it
+    // synthesises exactly what render() would send. Empty when espeak-ng or the voice is
+    // unavailable.
+    static std::string phonemes(const std::string& voice, const std::string& text);
 };
 
 } // namespace ql::voice

@@ -24,5 +24,17 @@ std::string hungarianTime(int hour, int minute);
 std::string norwegianTime(int hour, int minute);
 std::string danishTime(int hour, int minute);
 std::string turkishTime(int hour, int minute);
+std::string romanianTime(int hour, int minute);
+std::string ukrainianTime(int hour, int minute);
+std::string slovakTime(int hour, int minute);
+std::string croatianTime(int hour, int minute);
+std::string serbianTime(int hour, int minute);
+std::string bulgarianTime(int hour, int minute);
+std::string slovenianTime(int hour, int minute);
+std::string vietnameseTime(int hour, int minute);
+std::string catalanTime(int hour, int minute);
+std::string greekTime(int hour, int minute);
+std::string lithuanianTime(int hour, int minute);
+std::string indonesianTime(int hour, int minute);
 
 } // namespace ql::voice

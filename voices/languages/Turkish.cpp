@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
@@ -46,6 +47,13 @@ std::string clock(int hour, int minute) {
 std::string turkishTime(int hour, int minute) {
     if (minute == 0 && hour == 0) return "Gece yarısı.";
     return "Saat " + clock(hour, minute) + ".";
+}
+
+// espeak-ng turns a stressed ü into ö here ("öç" is another word), so these go as phonemes.
+std::span<const Respelling> turkishRespellings() {
+    static constexpr Respelling table[]{
+        {"üç", "[['ytS]]"}, {"üçü", "[[ytS'y]]"}, {"dördü", "[[dWRd'y]]"}};
+    return table;
 }
 
 } // namespace ql::voice

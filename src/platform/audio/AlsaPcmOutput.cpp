@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace ql {
 namespace {
@@ -22,13 +23,15 @@ snd_pcm_t* openDefault() {
     return nullptr;
 }
 
-bool writeAll(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
-    constexpr snd_pcm_uframes_t chunk = 1024;
+constexpr std::size_t ChunkFrames = 1024;
+
+// Writes frames [0, frames) of samples; false when the device failed.
+bool writeFrames(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r, const std::int16_t* samples,
+                 std::size_t frames, bool& announced) {
     std::size_t done = 0;
-    bool announced = false;
-    while (done < r.frames && !stopped(r)) {
-        const auto n = std::min<std::size_t>(chunk, r.frames - done);
-        const snd_pcm_sframes_t w = snd_pcm_writei(pcm, r.samples + done * r.channels, n);
+    while (done < frames && !stopped(r)) {
+        const auto n = std::min<std::size_t>(ChunkFrames, frames - done);
+        const snd_pcm_sframes_t w = snd_pcm_writei(pcm, samples + done * r.channels, n);
         if (w < 0) {
             if (snd_pcm_recover(pcm, static_cast<int>(w), 1) < 0) return false;
             continue;
@@ -36,6 +39,18 @@ bool writeAll(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
         done += static_cast<std::size_t>(w);
         if (!announced && r.onFirstWrite) r.onFirstWrite();
         announced = true;
+    }
+    return true;
+}
+
+bool writeAll(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
+    bool announced = false;
+    if (!r.pull) return writeFrames(pcm, r, r.samples, r.frames, announced);
+    std::vector<std::int16_t> chunk(ChunkFrames * r.channels);
+    while (!stopped(r)) {
+        const std::size_t n = std::min(r.pull(chunk.data(), ChunkFrames), ChunkFrames);
+        if (n == 0) return true;
+        if (!writeFrames(pcm, r, chunk.data(), n, announced)) return false;
     }
     return true;
 }
@@ -68,7 +83,7 @@ void waitUntilHeard(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
 } // namespace
 
 bool AlsaPcmOutput::play(const Request& r) {
-    if (!r.samples || r.frames == 0 || r.channels == 0 || r.rate == 0) return false;
+    if ((!r.pull && (!r.samples || r.frames == 0)) || r.channels == 0 || r.rate == 0) return false;
     snd_pcm_t* pcm = openDefault();
     if (!pcm) return false;
     bool ok = snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED,

@@ -18,6 +18,9 @@ public:
         unsigned channels = 1;
         const std::atomic<bool>* stop = nullptr;  // raised by another thread to cut playback short
         std::function<void()> onFirstWrite;       // called once, right after the first samples were handed over
+        // When set, samples come from here instead of `samples`/`frames`: it fills up to the
+        // given number of frames and returns how many it wrote, 0 at the end.
+        std::function<std::size_t(std::int16_t* into, std::size_t frames)> pull;
     };
 
     // Returns once every sample has been heard (or stop was raised). False when no device could be

@@ -97,7 +97,7 @@ TEST_F(AlarmBadWaveTest, AnUnplayableFileSoundsTheDefaultAtEveryRepetition) {
          Source::DefaultSound},
         {"directory", files.filePath("folder.wav"), Source::DefaultSound},
         {"fifo", fifo, Source::DefaultSound},
-        {"1 GB", huge, Source::DefaultSound},
+        {"1 GB behind a cut header", huge, Source::DefaultSound},
         {"no name", "", Source::DefaultSound},
         {"spaces, quotes, non-ASCII", file("it's \"my\" Wecker ☎ 日本.wav", yipe), Source::File},
     };

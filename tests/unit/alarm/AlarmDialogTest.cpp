@@ -150,6 +150,41 @@ TEST_F(AlarmDialogTest, TypingIsValidatedAsItHappens) {
     }
 }
 
+// A real message box takes the focus from the field; that must not check the field a second
+// time (the minute field used to pad "a" to "0a" on losing the focus and report it again).
+TEST_F(AlarmDialogTest, OneInvalidEntryGivesOneBoxWhenTheBoxTakesTheFocus) {
+    struct Row {
+        QLineEdit* TAlarmForm::*field;
+        const char* typed;
+        const char* message;
+    } rows[] = {
+        {&TAlarmForm::MinEdit, "a", "Only numeric values allowed!"},
+        {&TAlarmForm::MinEdit, "60", "Numeric value out of range!"},
+        {&TAlarmForm::HourEdit, "a", "Only numeric values allowed!"},
+        {&TAlarmForm::HourEdit, "24", "Numeric value out of range!"},
+        {&TAlarmForm::AnnEdit, "a", "Only numeric values allowed!"},
+        {&TAlarmForm::AnnEdit, "61", "Numeric value out of range!"},
+    };
+    for (const Row& r : rows) {
+        createAt(true, 9, 0);
+        boxes.clear();
+        QLineEdit* edit = nullptr;
+        ModalHooks::message = [&](MessageKind kind, const QString& title, const QString& text) {
+            boxes.push_back({kind, title, text});
+            QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QCoreApplication::sendEvent(edit, &out);
+        };
+        runDialog(
+            [&](TAlarmForm& d) {
+                edit = d.*r.field;
+                edit->setText(r.typed);
+                EXPECT_EQ(edit->text(), "") << r.typed;
+            },
+            false);
+        EXPECT_EQ(messageTexts(), std::vector<QString>{r.message}) << r.typed;
+    }
+}
+
 TEST_F(AlarmDialogTest, OkTakesTheNumbersOnlyWithinTheirRanges) {
     struct Row {
         const char* ann;
@@ -399,11 +434,30 @@ TEST_F(AlarmDialogTest, PreviewPlaysWhatTheDialogShows) {
     }
 }
 
-TEST_F(AlarmDialogTest, AStoredSoundOutsideTheListStoresMinusOne) {
+// No sound chosen stays no sound through OK, saving and the next start: the alarm then plays
+// nothing at all (it used to come back as the beep).
+TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
     createAt(true, 9, 0);
     form->FAlarmSound = 6;
     runDialog([](TAlarmForm& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, true);
     EXPECT_EQ(form->FAlarmSound, -1);
+    form->SaveSettings();
+    form.reset();
+    const auto stored = fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SNumSettings");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->substr(8, 2), "06");
+    create();
+    form->setClockData(&clockData());
+    EXPECT_EQ(form->FAlarmSound, 6);
+    onAlert = [](TAlarmAlertForm& a) {
+        a.AlarmTimerTimer();
+        return 1;
+    };
+    form->Alarm();
+    EXPECT_EQ(alerts, 1);
+    EXPECT_EQ(fakes.sound.count(Kind::Beep), 0u);
+    EXPECT_EQ(fakes.sound.count(Kind::Memory) + fakes.sound.count(Kind::File), 0u);
+    runDialog([](TAlarmForm& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, false);
 }
 
 TEST_F(AlarmDialogTest, HelpOpensTheAlarmPageOrSaysItIsMissing) {

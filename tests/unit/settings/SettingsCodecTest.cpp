@@ -138,6 +138,25 @@ TEST(SettingsCodec, EncodesTheDocumentedExamples) {
     EXPECT_EQ(encodeShort(rec), "15073000014040");
 }
 
+// Characters 9-10 hold the sound; any number outside 0-5 is silence and must read back as
+// silence (6), never as the beep (0).
+TEST(SettingsCodec, SilenceIsStoredAsTheSilentSound) {
+    struct Row {
+        int sound;
+        const char* stored;
+        int readBack;
+    } rows[] = {{-1, "06", 6}, {6, "06", 6}, {0, "00", 0}, {5, "05", 5}, {7, "06", 6}};
+    for (const auto& r : rows) {
+        TSettingsRecord rec;
+        rec.FAlarmSound = r.sound;
+        const std::string text = encodeShort(rec);
+        EXPECT_EQ(text.substr(8, 2), r.stored) << r.sound;
+        TSettingsRecord back;
+        decodeShort(text, back);
+        EXPECT_EQ(back.FAlarmSound, r.readBack) << r.sound;
+    }
+}
+
 TEST(SettingsCodec, CoordinatesBeyondTheFieldAreLimited) {
     TSettingsRecord rec;
     EXPECT_EQ(encodeLong(rec, {-5000, 12345}).substr(0, 8), "-9999999");
@@ -151,7 +170,9 @@ TEST(SettingsCodec, CoordinatesBeyondTheFieldAreLimited) {
 TEST(SettingsCodec, PositionIsPulledInsideTheDesktop) {
     struct Row {
         WindowPosition stored, placed;
-    } rows[] = {{{5000, 10}, {1030, 10}}, {{-8, -8}, {0, 0}}, {{1080, 1920}, {1080, 1920}},
+    } rows[] = {{{5000, 10}, {1030, 10}},
+                {{-8, -8}, {0, 0}},
+                {{1080, 1920}, {1080, 1920}},
                 {{1081, 1921}, {1030, 1870}}};
     for (const auto& r : rows) {
         const auto p = placeOnDesktop(r.stored, 1920, 1080);

@@ -166,6 +166,32 @@ TEST_F(VoiceFolderTest, ScanListsVoicesSortedWithoutCaseAndDuplicates) {
     }
 }
 
+// The listed voice is loaded from the very file the scan found, not from a name rebuilt with a
+// lower-case suffix.
+TEST_F(VoiceFolderTest, VoiceIsLoadedFromTheFileTheScanFound) {
+    struct Row {
+        const char* file;
+        const char* listed;
+    } rows[] = {
+        {"English (Mike).SO", "English (Mike)"},
+        {"German (Max).So", "German (Max)"},
+        {"Turkish (Rob).so", "Turkish (Rob)"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.file);
+        removeVoices();
+        messages.clear();
+        touch(voicePath(r.file));
+        fakes.libraries.libraries[voicePath(r.file).toStdString()] = countingSpeak;
+        create();
+        EXPECT_EQ(form->LanguageList, QStringList{r.listed});
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(fakes.libraries.loaded, std::vector{voicePath(r.file).toStdString()});
+        EXPECT_EQ(form->FSpeakProc, &countingSpeak);
+        form.reset();
+    }
+}
+
 TEST_F(VoiceFolderTest, MissingFolderScansAsNoLanguage) {
     create();
     QDir(dir.path() + "/voice").removeRecursively();

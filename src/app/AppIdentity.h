@@ -1,0 +1,12 @@
+#pragma once
+
+namespace ql {
+
+// One id names the launcher, the AppStream entry, the icon and the windows' class.
+inline constexpr const char* kAppId = "org.vessantry.QuorlanLite";
+
+// Gives every window the class desktops match to the launcher (StartupWMClass) and the
+// application icon. Call once the QApplication exists, before the first window.
+void applyAppIdentity(const char* version);
+
+} // namespace ql

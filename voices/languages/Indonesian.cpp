@@ -1,0 +1,33 @@
+#include "common/Phrases.h"
+
+#include <array>
+
+// Twenty-four-hour clock as announced: "Sekarang pukul empat belas lewat lima menit", "pukul
+// empat belas tepat" on the hour. Eleven is "sebelas", the other teens "<unit> belas".
+namespace ql::voice {
+namespace {
+
+constexpr std::array<const char*, 10> ones{"nol",  "satu", "dua",   "tiga",    "empat",
+                                           "lima", "enam", "tujuh", "delapan", "sembilan"};
+
+std::string number(int n) {
+    if (n < 10) return ones[n];
+    if (n == 10) return "sepuluh";
+    if (n == 11) return "sebelas";
+    if (n < 20) return std::string(ones[n % 10]) + " belas";
+    std::string s = std::string(ones[n / 10]) + " puluh";
+    if (n % 10) s.append(" ").append(ones[n % 10]);
+    return s;
+}
+
+} // namespace
+
+std::string indonesianTime(int hour, int minute) {
+    if (minute == 0 && hour == 0) return "Sekarang pukul dua belas malam.";
+    if (minute == 0 && hour == 12) return "Sekarang pukul dua belas siang.";
+    std::string s = "Sekarang pukul " + number(hour);
+    s += minute ? " lewat " + number(minute) + " menit" : " tepat";
+    return s + ".";
+}
+
+} // namespace ql::voice

@@ -1,0 +1,47 @@
+#include "common/Phrases.h"
+
+#include <array>
+
+// "Je štrnásť hodín päť minút." As in Czech, the noun and the verb follow the number: jedna
+// hodina (je), dve až štyri hodiny (sú), otherwise hodín (je). Compounds are written as one word
+// and do not decline (dvadsaťjeden, dvadsaťdva), so they take the genitive plural.
+namespace ql::voice {
+namespace {
+
+constexpr std::array<const char*, 20> ones{
+    "nula",    "jedna",   "dve",      "tri",       "štyri",    "päť",      "šesť",
+    "sedem",   "osem",    "deväť",    "desať",     "jedenásť", "dvanásť",  "trinásť",
+    "štrnásť", "pätnásť", "šestnásť", "sedemnásť", "osemnásť", "devätnásť"};
+constexpr std::array<const char*, 10> compoundUnits{"",    "jeden", "dva",   "tri",  "štyri",
+                                                    "päť", "šesť",  "sedem", "osem", "deväť"};
+constexpr std::array<const char*, 6> tens{"", "", "dvadsať", "tridsať", "štyridsať", "päťdesiat"};
+
+std::string number(int n) {
+    if (n < 20) return ones[n];
+    return std::string(tens[n / 10]) + compoundUnits[n % 10];
+}
+
+// 0 = singular, 1 = nominative plural (2-4), 2 = genitive plural.
+int form(int n) {
+    if (n == 1) return 0;
+    if (n >= 2 && n <= 4) return 1;
+    return 2;
+}
+
+std::string counted(int n, const char* one, const char* few, const char* many) {
+    const int f = form(n);
+    return number(n) + " " + (f == 0 ? one : f == 1 ? few : many);
+}
+
+} // namespace
+
+std::string slovakTime(int hour, int minute) {
+    if (minute == 0 && hour == 0) return "Je polnoc.";
+    if (minute == 0 && hour == 12) return "Je poludnie.";
+    std::string s = form(hour) == 1 ? "Sú " : "Je ";
+    s += counted(hour, "hodina", "hodiny", "hodín");
+    if (minute) s.append(" ").append(counted(minute, "minúta", "minúty", "minút"));
+    return s + ".";
+}
+
+} // namespace ql::voice

@@ -1,0 +1,89 @@
+#include "common/EspeakRenderer.h"
+#include "common/Phrases.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// What espeak-ng says, traced as IPA while it synthesises the text the voice sends. Expected
+// phonemes are the words' standard pronunciations in espeak-ng's IPA symbols.
+namespace ql::voice {
+namespace {
+
+struct Heard {
+    std::string text;
+    std::vector<const char*> says;
+    std::vector<const char*> neverSays;
+};
+
+void expectHeard(const char* voice, const std::vector<Heard>& cases) {
+    for (const Heard& c : cases) {
+        const std::string ipa = EspeakRenderer::phonemes(voice, c.text);
+        ASSERT_FALSE(ipa.empty()) << voice;
+        for (const char* p : c.says)
+            EXPECT_NE(ipa.find(p), std::string::npos) << c.text << " -> " << ipa << " lacks " << p;
+        for (const char* p : c.neverSays)
+            EXPECT_EQ(ipa.find(p), std::string::npos) << c.text << " -> " << ipa << " has " << p;
+    }
+}
+
+// Every sentence of the twelve-hour day, none with the fault.
+void expectNeverInADay(const char* voice, PhraseFn phrase, const std::vector<const char*>& wrong) {
+    for (int h = 0; h < 12; ++h)
+        for (int m = 0; m < 60; ++m) {
+            const std::string ipa = EspeakRenderer::phonemes(voice, phrase(h, m));
+            for (const char* p : wrong)
+                EXPECT_EQ(ipa.find(p), std::string::npos) << phrase(h, m) << " -> " << ipa;
+        }
+}
+
+TEST(Pronunciation, NorwegianSilentVShortElleveMinuttStressedLast) {
+    expectHeard("nb+max",
+                {{norwegianTime(11, 25), {"hˈɑl tˈɔl"}, {"ɑlv", "ɔlv"}}, // fem på halv tolv
+                 {norwegianTime(12, 0), {"tˈɔl"}, {"ɔlv"}},              // tolv
+                 {norwegianTime(10, 49), {"ˈɛlv", "mɪnˈʉtːər"}, {"ll", "eː", "mˈi"}},
+                 {norwegianTime(4, 1), {"mɪnˈʉtː "}, {"mˈi"}}, // ett minutt over fire
+                 {norwegianTime(11, 0), {"ˈɛlv"}, {"ll", "eː"}}});
+}
+
+TEST(Pronunciation, SwedishMinutStressedLastShortTonArtonOnItsFirst) {
+    expectHeard("sv+robert",
+                {{swedishTime(4, 1), {"mɪnˈʉt "}, {"mˈi"}}, // en minut över fyra
+                 {swedishTime(4, 7), {"mɪnˈʉtər"}, {"mˈi"}},
+                 {swedishTime(4, 13), {"ˈɛtːɔn"}, {"uːn"}},
+                 {swedishTime(4, 14), {"tɔn"}, {"uːn"}},
+                 {"femton", {"ˈɛmtɔn"}, {"uːn"}}, // a quarter is said "kvart", but the word exists
+                 {swedishTime(4, 16), {"ˈɛkstɔn"}, {"uːn"}},
+                 {swedishTime(4, 17), {"tːɔn"}, {"uːn"}},
+                 {swedishTime(4, 18), {"ˈɑːtɔn"}, {"uːn", "tˈ"}},
+                 {swedishTime(4, 19), {"ˈɪtːɔn"}, {"uːn"}},
+                 {swedishTime(4, 41), {"ˈɪtːɔn"}, {"uːn"}}}); // nitton minuter i fem
+}
+
+TEST(Pronunciation, TurkishUIsNeverO) {
+    expectHeard("tr+rob",
+                {{turkishTime(3, 0), {"ˈytʃ"}, {"ø"}},          // üç
+                 {turkishTime(3, 5), {"ytʃˈy"}, {"ø"}},         // üçü beş geçiyor
+                 {turkishTime(4, 10), {"dœrdˈy"}, {"ø"}},       // dördü on geçiyor
+                 {turkishTime(5, 23), {"ˈytʃ"}, {"ø"}},         // beşi yirmi üç geçiyor
+                 {turkishTime(2, 45), {"ytʃɛ"}, {"ø", "[["}}}); // üçe: a longer word, left alone
+}
+
+TEST(Pronunciation, FixesHoldInEverySentence) {
+    expectNeverInADay("nb+max", norwegianTime, {"ɑlv", "ɔlv", "ˈɛlleː", "mˈiːn"});
+    expectNeverInADay("sv+robert", swedishTime, {"tuːn", "mˈiːn", "atˈ"});
+    expectNeverInADay("tr+rob", turkishTime, {"ø"});
+}
+
+// The sentence keeps its spelling; only what espeak-ng is given changes.
+TEST(Pronunciation, OnlyTheSentSpellingChanges) {
+    EXPECT_EQ(norwegianTime(11, 25), "Klokka er fem på halv tolv.");
+    EXPECT_EQ(EspeakRenderer::spokenText("nb+max", "Klokka er fem på halv tolv."),
+              "Klokka er fem på hall toll.");
+    EXPECT_EQ(EspeakRenderer::spokenText("tr+rob", "Saat üçe çeyrek var."), "Saat üçe çeyrek var.");
+    EXPECT_EQ(EspeakRenderer::spokenText("de+max", "Es ist halv tolv."), "Es ist halv tolv.");
+}
+
+} // namespace
+} // namespace ql::voice
