@@ -1,9 +1,11 @@
 // Voice plug-in figures:
-//  - Speak call -> first samples handed to the sound server (target: median <= 150 ms);
+//  - Speak call -> first samples handed to the sound server (target: median <= 50 ms);
 //  - render time against the length of the speech, per voice;
-//  - memory a loaded voice adds to the program after its first Speak (target: <= 4 MB).
+//  - memory a loaded voice adds to the program after its first Speak (target for an espeak-ng
+//    voice: <= 6 MB; the flite voice's cost is stated, not bounded).
 #include "VoiceCatalog.h"
 #include "common/EspeakRenderer.h"
+#include "common/FliteRenderer.h"
 #include "common/TimeSpeaker.h"
 
 #include <QCoreApplication>
@@ -22,6 +24,25 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace ql::voice;
 
+// One voice as the bench sees it, whatever its engine.
+struct BenchVoice {
+    const char* display;
+    VoiceSetup setup;
+};
+
+std::vector<BenchVoice> everyVoice() {
+    std::vector<BenchVoice> all;
+    for (const CatalogEntry& v : voiceCatalog)
+        all.push_back(
+            {v.display,
+             {v.espeakVoice, v.phrase, &EspeakRenderer::render, EspeakRenderer::sampleRate}});
+    for (const FliteCatalogEntry& v : fliteCatalog)
+        all.push_back(
+            {v.display,
+             {v.fliteVoice, v.phrase, &FliteRenderer::render, FliteRenderer::sampleRate}});
+    return all;
+}
+
 double ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
@@ -32,7 +53,7 @@ double median(std::vector<double> v) {
 }
 
 // Speak as the plug-in does, stopping playback once the first samples are out.
-double firstSampleLatency(const CatalogEntry& v, int hour, int minute, bool& played) {
+double firstSampleLatency(const BenchVoice& v, int hour, int minute, bool& played) {
     std::atomic<bool> stop{false};
     Clock::time_point first{};
     SpeakHooks hooks;
@@ -42,16 +63,16 @@ double firstSampleLatency(const CatalogEntry& v, int hour, int minute, bool& pla
     };
     hooks.stop = &stop;
     const auto start = Clock::now();
-    speakTime({v.espeakVoice, v.phrase}, hour, minute, hooks);
+    speakTime(v.setup, hour, minute, hooks);
     played = first != Clock::time_point{};
     return played ? ms(first - start) : 0;
 }
 
 void latency() {
-    std::printf("\nSpeak -> first samples to the sound server (target: median <= 150 ms)\n");
+    std::printf("\nSpeak -> first samples to the sound server (target: median <= 50 ms)\n");
     std::printf("%-22s %10s %10s %10s\n", "voice", "first ms", "median ms", "max ms");
     std::vector<double> all;
-    for (const CatalogEntry& v : voiceCatalog) {
+    for (const BenchVoice& v : everyVoice()) {
         bool played = false;
         const double cold = firstSampleLatency(v, 23, 59, played);
         if (!played) {
@@ -71,16 +92,16 @@ void latency() {
 void renderSpeed() {
     std::printf("\nRender time against speech length (23:59, the longest sentences)\n");
     std::printf("%-22s %10s %10s %12s\n", "voice", "speech s", "render ms", "x real time");
-    for (const CatalogEntry& v : voiceCatalog) {
-        const std::string text = v.phrase(23, 59);
+    for (const BenchVoice& v : everyVoice()) {
+        const std::string text = v.setup.phrase(23, 59);
         std::vector<double> times;
         std::size_t samples = 0;
         for (int i = 0; i < 5; ++i) {
             const auto start = Clock::now();
-            samples = EspeakRenderer::render(v.espeakVoice, text).size();
+            samples = v.setup.render(v.setup.engineVoice, text).size();
             times.push_back(ms(Clock::now() - start));
         }
-        const double speech = double(samples) / EspeakRenderer::sampleRate;
+        const double speech = double(samples) / v.setup.sampleRate;
         std::printf("%-22s %10.2f %10.1f %12.0f\n", v.display, speech, median(times),
                     speech * 1000 / median(times));
     }
@@ -90,7 +111,7 @@ struct MemoryFigures {
     long loadRss = 0, speakRss = 0, loadAnon = 0, speakAnon = 0;
 };
 
-bool measureChild(const CatalogEntry& v, const QStringList& extra, MemoryFigures& f) {
+bool measureChild(const BenchVoice& v, const QStringList& extra, MemoryFigures& f) {
     QProcess child;
     child.start(QStringLiteral(QL_MEMORY_PROBE),
                 QStringList{QString::fromUtf8(voiceDir) + "/" + v.display + ".so"} + extra);
@@ -101,14 +122,15 @@ bool measureChild(const CatalogEntry& v, const QStringList& extra, MemoryFigures
 }
 
 void memory() {
-    std::printf("\nMemory a loaded voice adds, in kB (fresh process per voice; target <= 4 MB)\n"
+    std::printf("\nMemory a loaded voice adds, in kB (fresh process per voice; target for an\n"
+                "  espeak-ng voice <= 6 MB)\n"
                 "  RSS counts every library page the voice touches, shared or not; anon is the\n"
-                "  private part (espeak-ng's data, buffers). 'sound in use': the process had\n"
+                "  private part (the engine's data, buffers). 'sound in use': the process had\n"
                 "  already played a sound, as the clock has once it set the speech volume.\n");
     std::printf("%-22s %9s | %9s %9s | %9s %9s\n", "", "", "after", "Speak", "sound in", "use");
     std::printf("%-22s %9s | %9s %9s | %9s %9s\n", "voice", "load RSS", "RSS", "anon", "RSS",
                 "anon");
-    for (const CatalogEntry& v : voiceCatalog) {
+    for (const BenchVoice& v : everyVoice()) {
         MemoryFigures cold, warm;
         if (!measureChild(v, {}, cold) || !measureChild(v, {"--sound-in-use"}, warm)) {
             std::printf("%-22s   failed\n", v.display);

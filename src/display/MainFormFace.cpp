@@ -9,7 +9,7 @@ namespace ql {
 // which repaints only what they change.
 
 FaceOptions TMainForm::faceOptions() const {
-    return {F24HourFormat, FAlarmOn, FAnnounceOn};
+    return {cfg().F24HourFormat, cfg().FAlarmOn, cfg().FAnnounceOn};
 }
 
 void TMainForm::setClockData(TClockData* data) {
@@ -19,7 +19,7 @@ void TMainForm::setClockData(TClockData* data) {
 }
 
 void TMainForm::FormPaint() {
-    if (FSmallMode) {
+    if (cfg().FSmallMode) {
         UpdateMiniTime();
         return;
     }
@@ -46,7 +46,7 @@ void TMainForm::UpdateDate() {
 }
 
 void TMainForm::UpdateMiniTime() {
-    BackPanel->UpdateMiniTime(CurHour, CurMin, F24HourFormat);
+    BackPanel->UpdateMiniTime(CurHour, CurMin, cfg().F24HourFormat);
 }
 
 void TMainForm::BlinkMiniColon() {

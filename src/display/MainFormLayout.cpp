@@ -50,7 +50,7 @@ void TMainForm::createFace() {
 }
 
 void TMainForm::ChangeMode() {
-    BackPanel->setSmall(FSmallMode);
+    BackPanel->setSmall(cfg().FSmallMode);
     applyFrame();
     applyControls();
     FormPaint();
@@ -70,11 +70,11 @@ static void setFlagsKeepingWindow(QWidget& w, Qt::WindowFlags flags) {
 // Setting the window flags re-creates the native window, which drops any earlier shape and
 // hides the window; it is shown again where it was.
 void TMainForm::applyFrame() {
-    const Frame& frame = frameFor(FSmallMode);
+    const Frame& frame = frameFor(cfg().FSmallMode);
     const bool wasVisible = isVisible();
     const QPoint at = pos();
     const Qt::WindowFlags keep = windowFlags() & Qt::WindowStaysOnTopHint;
-    if (FWindowless) {
+    if (cfg().FWindowless) {
         setFixedSize(frame.frameless);
         setFlagsKeepingWindow(*this, Qt::Window | Qt::FramelessWindowHint | keep);
         MinimizeButton->setVisible(true);
@@ -90,17 +90,17 @@ void TMainForm::applyFrame() {
     if (!wasVisible) return;
     show();
     // The new native window has forgotten whether it keeps a taskbar button.
-    if (FShowInTaskbar)
+    if (cfg().FShowInTaskbar)
         ShowTaskbarButton();
     else
         HideTaskbarButton();
 }
 
 void TMainForm::applyControls() {
-    const bool big = !FSmallMode;
+    const bool big = !cfg().FSmallMode;
     for (QToolButton* b : {LangSelButton, AlarmButton, SetupButton, OptionsButton})
         b->setVisible(big);
-    MinimizeButton->move(frameFor(FSmallMode).minimizeButton);
+    MinimizeButton->move(frameFor(cfg().FSmallMode).minimizeButton);
     AnnounceButton->setGeometry(big ? QRect(210, 102, 58, AnnounceButton->height())
                                     : QRect(103, 9, 24, AnnounceButton->height()));
 }
@@ -108,21 +108,21 @@ void TMainForm::applyControls() {
 void TMainForm::ChangeButtonMode() {
     for (QToolButton* b :
          {AnnounceButton, LangSelButton, AlarmButton, SetupButton, HelpButton, OptionsButton})
-        b->setAutoRaise(FTransparentButtons);
+        b->setAutoRaise(cfg().FTransparentButtons);
     MinimizeButton->setAutoRaise(false);
 }
 
 void TMainForm::MI_smallClick() {
-    if (FSmallMode) return;
-    FSmallMode = true;
+    if (cfg().FSmallMode) return;
+    editSettings([](SettingsRecord& r) { r.FSmallMode = true; });
     MI_big->setChecked(false);
     MI_small->setChecked(true);
     ChangeMode();
 }
 
 void TMainForm::MI_bigClick() {
-    if (!FSmallMode) return;
-    FSmallMode = false;
+    if (!cfg().FSmallMode) return;
+    editSettings([](SettingsRecord& r) { r.FSmallMode = false; });
     MI_big->setChecked(true);
     MI_small->setChecked(false);
     ChangeMode();

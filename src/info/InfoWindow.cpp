@@ -7,13 +7,18 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QUrl>
 
 #include <algorithm>
 
 namespace ql {
 
-const QString InfoWindow::kHomePage = QStringLiteral("https://quorlan.example.org/");
-const QString InfoWindow::kClockPage = QStringLiteral("https://quorlan.example.org/lite/");
+QString InfoWindow::homePage(const QString& programDir) {
+    // A build without a web site of its own links to a page that is always there.
+    const QString built = QStringLiteral(QL_HOME_PAGE);
+    if (!built.isEmpty()) return built;
+    return QUrl::fromLocalFile(programDir + "help/about.html").toString();
+}
 
 InfoWindow::InfoWindow(QWidget* parent, const char* name, const QString& caption, QSize clientSize,
                        bool titleButtons)

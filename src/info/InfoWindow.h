@@ -16,8 +16,9 @@ class InfoLink;
 class InfoWindow : public QDialog {
     Q_OBJECT
   public:
-    static const QString kHomePage;  // the maker's home page
-    static const QString kClockPage; // the maker's page for this clock
+    // The address behind the links of the welcome, upgrade and about windows: the build's home
+    // page, else the about page of the help beside the program. programDir ends in '/'.
+    static QString homePage(const QString& programDir);
 
   protected:
     InfoWindow(QWidget* parent, const char* name, const QString& caption, QSize clientSize,

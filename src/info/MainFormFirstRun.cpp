@@ -14,7 +14,7 @@ namespace ql {
 void TMainForm::FirstRunExecute() {
     if (FShowPending) {
         ShowMainWindow();
-        if (FShowInTaskbar)
+        if (cfg().FShowInTaskbar)
             ShowTaskbarButton();
         else
             HideTaskbarButton();
@@ -23,7 +23,8 @@ void TMainForm::FirstRunExecute() {
     if (FUpgraded) {
         FUpgraded = false;
         FStartupPending = false;
-        TNewVerForm news(this, [this] { ShowHelpTopic("IDH_999"); });
+        TNewVerForm news(this, InfoWindow::homePage(ProgramDir),
+                         [this] { ShowHelpTopic("IDH_999"); });
         runModal(news);
         // Failures here only leave the old key behind; the store reports its own on stderr.
         if (P.store.keyExists(kLegacyKey)) P.store.deleteKey(kLegacyKey);
@@ -31,13 +32,13 @@ void TMainForm::FirstRunExecute() {
     if (FFirstRun) {
         FFirstRun = false;
         FStartupPending = false;
-        TInfoForm welcome(this, [this] { ShowHelpFinder(); });
+        TInfoForm welcome(this, InfoWindow::homePage(ProgramDir), [this] { ShowHelpFinder(); });
         runModal(welcome);
     }
 }
 
 void TMainForm::About1Click() {
-    TAboutForm about(this);
+    TAboutForm about(this, InfoWindow::homePage(ProgramDir));
     runModal(about);
 }
 

@@ -10,7 +10,7 @@
 
 namespace ql {
 
-TAboutForm::TAboutForm(QWidget* parent)
+TAboutForm::TAboutForm(QWidget* parent, const QString& homePage)
     : InfoWindow(parent, "AboutForm", "About Multilingual Quorlan", {350, 203}, true) {
     panel({8, 8, 334, 156});
     Image1 = text("Image1", {}, {10, 10, 32, 32}, Qt::AlignCenter);
@@ -26,7 +26,7 @@ TAboutForm::TAboutForm(QWidget* parent)
          "Support and the latest version of the clock are available\n"
          "on the web, at the address below:",
          {10, 76, 314, 34}, left);
-    Label1 = link("Label1", kHomePage, {10, 118, 314, 18});
+    Label1 = link("Label1", homePage, {10, 118, 314, 18});
     BitBtn1 = button("BitBtn1", "OK", {137, 172, 75, 25});
     BitBtn1->setDefault(true);
     connect(Label1, &InfoLink::clicked, this, &TAboutForm::Label1Click);

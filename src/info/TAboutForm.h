@@ -8,7 +8,7 @@ namespace ql {
 class TAboutForm : public InfoWindow {
     Q_OBJECT
   public:
-    explicit TAboutForm(QWidget* parent);
+    TAboutForm(QWidget* parent, const QString& homePage);
 
     void Label1Click();
 

@@ -8,7 +8,7 @@
 
 namespace ql {
 
-TInfoForm::TInfoForm(QWidget* parent, std::function<void()> help)
+TInfoForm::TInfoForm(QWidget* parent, const QString& homePage, std::function<void()> help)
     : InfoWindow(parent, "InfoForm", "Welcome!", {362, 219}, false), help_(std::move(help)) {
     panel({8, 8, 346, 172});
     QLabel* title = text("StaticText1", "Welcome to the Multilingual Quorlan!", {8, 8, 330, 20});
@@ -19,7 +19,7 @@ TInfoForm::TInfoForm(QWidget* parent, std::function<void()> help)
          "This seems to be the first time you run the clock, and we would like to inform you "
          "that the latest version of the program is always available at the Quorlan website at",
          {8, 32, 330, 52});
-    Label1 = link("Label1", kClockPage, {8, 86, 330, 18});
+    Label1 = link("Label1", homePage, {8, 86, 330, 18});
     text("StaticText3",
          "On the website you can also download additional languages, read the FAQ and find out "
          "the latest news. Please also read the help file by clicking the help button below.",

@@ -11,7 +11,7 @@ class TInfoForm : public InfoWindow {
     Q_OBJECT
   public:
     // help shows the help's contents-and-index view.
-    TInfoForm(QWidget* parent, std::function<void()> help);
+    TInfoForm(QWidget* parent, const QString& homePage, std::function<void()> help);
 
     void Label1Click();
     void BitBtn2Click();

@@ -8,7 +8,7 @@
 
 namespace ql {
 
-TNewVerForm::TNewVerForm(QWidget* parent, std::function<void()> news)
+TNewVerForm::TNewVerForm(QWidget* parent, const QString& homePage, std::function<void()> news)
     : InfoWindow(parent, "NewVerForm", "Thank you for upgrading", {362, 225}, false),
       news_(std::move(news)) {
     panel({8, 8, 346, 178});
@@ -25,7 +25,7 @@ TNewVerForm::TNewVerForm(QWidget* parent, std::function<void()> news)
          "Don't forget to check the website on a regular basis, there you will always find the "
          "latest version, additional languages etc.",
          {8, 106, 330, 42});
-    Label1 = link("Label1", kHomePage, {8, 152, 330, 18});
+    Label1 = link("Label1", homePage, {8, 152, 330, 18});
     BitBtn1 = button("BitBtn1", "&OK", {100, 194, 75, 25});
     NewsButton = button("NewsButton", "&What's new", {187, 194, 75, 25});
     BitBtn1->setDefault(true);

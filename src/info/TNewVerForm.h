@@ -11,7 +11,7 @@ class TNewVerForm : public InfoWindow {
     Q_OBJECT
   public:
     // news shows the help page on what is new in this version.
-    TNewVerForm(QWidget* parent, std::function<void()> news);
+    TNewVerForm(QWidget* parent, const QString& homePage, std::function<void()> news);
 
     void Label1Click();
     void NewsButtonClick();

@@ -64,12 +64,22 @@ ql_prepare_store - <<'STORE'
 "BinSettings"="000000000000"
 "CurrentVer"="2.6"
 STORE
-tray_start window
+mkdir -p "$QL_TMP/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$QL_TMP/opened.log" >"$QL_TMP/bin/xdg-open"
+chmod +x "$QL_TMP/bin/xdg-open"
+PATH=$QL_TMP/bin:$PATH tray_start window
 main=$(ql_find_window 'Multilingual Quorlan')
 xdotool mousemove --window "$main" 150 40 click 3
 ql_sleep 0.5
 xdotool key Up Up Up Return # "About..." is the third item from the bottom
 check_info_window 'About Multilingual Quorlan' 350x203 about.png
+# The link opens the help's about page (the desktop's opener is replaced by one that notes it).
+xdotool mousemove --window "$INFO_ID" 175 135 click 1 # Label1 at (18, 126), 314 x 18
+ql_wait_until 5 test -s "$QL_TMP/opened.log" || ql_fail "the about window's link opened nothing"
+opened=$(head -n 1 "$QL_TMP/opened.log")
+ql_assert_match '^file:///.*/help/about\.html$' "$opened" "address of the about window's link"
+grep -q '<h1>About Multilingual Quorlan</h1>' "${opened#file://}" ||
+    ql_fail "the link's page $opened is not the help's about page"
 close_with_return 'About Multilingual Quorlan'
 ql_stop_program
 ql_assert_clean_exit

@@ -1,13 +1,11 @@
 #include "EspeakRenderer.h"
 
+#include "Loudness.h"
 #include "Respelling.h"
 
 #include <espeak-ng/speak_lib.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <mutex>
 #include <span>
 #include <string_view>
@@ -47,19 +45,6 @@ std::span<const Respelling> respellingsFor(std::string_view voice) {
     return {};
 }
 
-// Voices differ in level by a factor of two or more; bring every sentence to the same peak so
-// that the volume the clock sets means the same in every language.
-void normalise(std::vector<std::int16_t>& samples) {
-    int peak = 0;
-    for (const std::int16_t s : samples)
-        peak = std::max(peak, std::abs(int(s)));
-    if (peak == 0) return;
-    constexpr double target = 26000; // about -2 dBFS
-    const double gain = std::min(target / peak, 3.0);
-    for (std::int16_t& s : samples)
-        s = static_cast<std::int16_t>(std::lround(s * gain));
-}
-
 // The one way text reaches espeak-ng. trace, when given, receives the phonemes it speaks.
 bool synthesise(const std::string& voice, const std::string& text,
                 std::vector<std::int16_t>& samples, std::FILE* trace) {
@@ -90,7 +75,7 @@ std::vector<std::int16_t> EspeakRenderer::render(const std::string& voice,
     try {
         samples.reserve(sampleRate * 3);
         if (!synthesise(voice, text, samples, nullptr)) return {};
-        normalise(samples);
+        normalisePeak(samples);
     } catch (...) {
         return {};
     }

@@ -1,6 +1,5 @@
 #include "TimeSpeaker.h"
 
-#include "EspeakRenderer.h"
 #include "platform/audio/AlsaPcmOutput.h"
 
 #include <ctime>
@@ -10,12 +9,12 @@ namespace ql::voice {
 void speakTime(const VoiceSetup& voice, int hour, int minute, const SpeakHooks& hooks) noexcept {
     try {
         const std::string text = voice.phrase(hour, minute);
-        const auto samples = EspeakRenderer::render(voice.espeakVoice, text);
+        const auto samples = voice.render(voice.engineVoice, text);
         if (samples.empty()) return;
         AlsaPcmOutput::Request request;
         request.samples = samples.data();
         request.frames = samples.size();
-        request.rate = EspeakRenderer::sampleRate;
+        request.rate = voice.sampleRate;
         request.channels = 1;
         request.onFirstWrite = hooks.onFirstWrite;
         request.stop = hooks.stop;

@@ -3,14 +3,24 @@
 #include "Phrases.h"
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace ql::voice {
 
-// What distinguishes one plug-in from another.
+// An engine's renderer (EspeakRenderer::render, FliteRenderer::render): the voice's samples for
+// the text, mono 16-bit, empty when the engine or voice is unavailable.
+using RenderFn = std::vector<std::int16_t> (*)(const std::string& voice, const std::string& text);
+
+// What distinguishes one plug-in from another. The engine is chosen when the plug-in is built, so
+// a plug-in carries only its own engine.
 struct VoiceSetup {
-    const char* espeakVoice; // e.g. "de+max"
+    const char* engineVoice; // the engine's name for it, e.g. "de+max" (espeak-ng), "slt" (flite)
     PhraseFn phrase;
+    RenderFn render;
+    unsigned sampleRate; // of what render returns
 };
 
 // Optional observers, used by the benchmark.

@@ -32,7 +32,7 @@ TEST_F(FaceGoldenTest, BigFaceHours) {
         fakes.clock.set(r.h, r.m, r.s);
         createShown(false, true, r.hours24);
         EXPECT_TRUE(matchesGolden(facePicture(), r.golden));
-        form.reset();
+        destroy();
     }
 }
 
@@ -82,13 +82,13 @@ TEST_F(FaceGoldenTest, AFaceWithAHistoryLooksLikeAFreshOne) {
     form->MI_smallClick();
     tickAt(10, 0, 1);
     form->MI_bigClick();
-    form->F24HourFormat = false;
+    form->editSettings([](SettingsRecord& rec) { rec.F24HourFormat = false; });
     form->FormPaint();
     setDate(7, kMonday);
     tickAt(22, 0, 5);
     settlePaint();
     const QImage lived = facePicture();
-    form.reset();
+    destroy();
     fakes.clock.set(22, 0, 5);
     createShown(false, true, false);
     EXPECT_EQ(lived, facePicture());

@@ -48,7 +48,7 @@ TEST(AppIcon, EachSizeIsTheClockDrawnAtThatSize) {
 }
 
 TEST(AppIcon, AboutWindowShowsTheIconDrawnAt32Pixels) {
-    TAboutForm about(nullptr);
+    TAboutForm about(nullptr, "file:///opt/quorlan-lite/help/about.html");
     const auto* image = about.findChild<QLabel*>("Image1");
     ASSERT_TRUE(image);
     const QImage shown = image->pixmap().toImage();

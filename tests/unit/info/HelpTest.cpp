@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -108,10 +109,27 @@ TEST_F(HelpTest, AboutMenuItemOpensTheAboutWindow) {
     EXPECT_EQ(titles, std::vector<QString>{"About Multilingual Quorlan"});
 }
 
+// Without a home page of the build's own, the links of the information windows lead to the about
+// page of the help beside the program, so a click always opens something that exists.
+TEST_F(HelpTest, InformationLinksLeadToTheHelpsAboutPage) {
+    std::vector<QString> links;
+    ModalHooks::dialog = [&links](QDialog& d) {
+        auto* link = d.findChild<QLabel*>("Label1");
+        links.push_back(link ? link->text() : "<no link>");
+        return 0;
+    };
+    form->About1Click();
+    form->FFirstRun = true;
+    form->FUpgraded = true;
+    form->FirstRunExecute();
+    EXPECT_EQ(links, std::vector<QString>(3, page("about.html")));
+}
+
 // The pages the program asks for exist in the built help folder, with the index it jumps to.
 TEST(HelpPages, EveryRequestedPageIsBuiltBesideTheProgram) {
     const QString help = QCoreApplication::applicationDirPath() + "/../help/";
-    for (const char* page : {"index.html", "settings.html", "alarm.html", "IDH_999.htm"}) {
+    for (const char* page :
+         {"index.html", "settings.html", "alarm.html", "IDH_999.htm", "about.html"}) {
         QFile file(help + page);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
         const QByteArray html = file.readAll();

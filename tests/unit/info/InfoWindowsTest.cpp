@@ -18,6 +18,9 @@
 namespace ql {
 namespace {
 
+// The caption of each link is the address it opens.
+const QString kHome = "https://clock.vessantry.test/quorlan/";
+
 struct WindowCase {
     const char* name;
     std::function<std::unique_ptr<InfoWindow>(int& helpCalls)> make;
@@ -29,7 +32,7 @@ struct WindowCase {
 
 const WindowCase kWindows[] = {
     {"welcome",
-     [](int& calls) { return std::make_unique<TInfoForm>(nullptr, [&calls] { ++calls; }); },
+     [](int& calls) { return std::make_unique<TInfoForm>(nullptr, kHome, [&calls] { ++calls; }); },
      "Welcome!",
      {362, 219},
      false,
@@ -37,14 +40,16 @@ const WindowCase kWindows[] = {
       {"StaticText2", "This seems to be the first time you run the clock, and we would like to "
                       "inform you that the latest version of the program is always available at "
                       "the Quorlan website at"},
-      {"Label1", "https://quorlan.example.org/lite/"},
+      {"Label1", kHome},
       {"StaticText3", "On the website you can also download additional languages, read the FAQ "
                       "and find out the latest news. Please also read the help file by clicking "
                       "the help button below."},
       {"BitBtn1", "OK"},
       {"BitBtn2", "&Help"}}},
     {"upgrade",
-     [](int& calls) { return std::make_unique<TNewVerForm>(nullptr, [&calls] { ++calls; }); },
+     [](int& calls) {
+         return std::make_unique<TNewVerForm>(nullptr, kHome, [&calls] { ++calls; });
+     },
      "Thank you for upgrading",
      {362, 225},
      false,
@@ -55,17 +60,17 @@ const WindowCase kWindows[] = {
        "compatibility with Windows XP and Vista has been improved."},
       {"StaticText3", "Don't forget to check the website on a regular basis, there you will "
                       "always find the latest version, additional languages etc."},
-      {"Label1", "https://quorlan.example.org/"},
+      {"Label1", kHome},
       {"BitBtn1", "&OK"},
       {"NewsButton", "&What's new"}}},
     {"about",
-     [](int&) { return std::make_unique<TAboutForm>(nullptr); },
+     [](int&) { return std::make_unique<TAboutForm>(nullptr, kHome); },
      "About Multilingual Quorlan",
      {350, 203},
      true,
      {{"StaticText1", "Multilingual Quorlan"},
       {"StaticText2", "Version 2.6"},
-      {"Label1", "https://quorlan.example.org/"},
+      {"Label1", kHome},
       {"BitBtn1", "OK"}}},
 };
 
@@ -123,7 +128,6 @@ TEST(InfoWindows, LinksOpenTheirAddressAndOkCloses) {
         release(link, Qt::LeftButton, link->rect().bottomRight() + QPoint(5, 5)); // let go outside
         ASSERT_EQ(openedUrls.size(), 1u) << c.name;
         EXPECT_EQ(openedUrls[0], QUrl(c.texts.at("Label1"))) << c.name;
-        EXPECT_EQ(openedUrls[0].host(), "quorlan.example.org");
         window->findChild<QPushButton*>("BitBtn1")->click();
         EXPECT_EQ(window->result(), QDialog::Accepted) << c.name;
         EXPECT_EQ(helpCalls, 0) << c.name;
@@ -133,7 +137,7 @@ TEST(InfoWindows, LinksOpenTheirAddressAndOkCloses) {
 
 TEST(InfoWindows, UpgradeWindowKeepsItsDesignedPlaceWhereTheScreenAllows) {
     int calls = 0;
-    TNewVerForm window(nullptr, [&calls] { ++calls; });
+    TNewVerForm window(nullptr, kHome, [&calls] { ++calls; });
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const bool fits = area.right() >= 360 + 362 + 40 && area.bottom() >= 684 + 225 + 40;
     if (fits) {
