@@ -83,8 +83,9 @@ void TMainForm::FormCreate() {
     (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
     ChangeButtonMode();
-    setWindowOpacity(cfg().FBlendOn ? (cfg().FBlendValue & 0xFF) / 255.0 : 1.0);
-    if (cfg().FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setBlending(cfg().FBlendOn ? (cfg().FBlendValue & 0xFF) / 255.0 : 1.0);
+    if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
     HelpFile = ProgramDir + "help/";
     if (!cfg().FStartInTray) FShowPending = true;
 }
@@ -141,8 +142,10 @@ void TMainForm::OpenRegistry() {
     settings_.assign(record);
     if (loaded.upgraded) FUpgraded = true;
     FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
-    FPlacementPending = true;
-    move(FPlacedAt);
+    if (windowAllows(WindowFeature::Position)) {
+        FPlacementPending = true;
+        move(FPlacedAt);
+    }
     applyGlobalShortcut();
     FSettingsLoaded = true;
 }
@@ -161,14 +164,22 @@ void TMainForm::settlePlacement(int triesLeft) {
     QTimer::singleShot(50, this, [this, triesLeft] { settlePlacement(triesLeft - 1); });
 }
 
+void TMainForm::setBlending(double level) {
+    const bool change = level < 1.0 || windowOpacity() < 1.0;
+    if (change && windowAllows(WindowFeature::Opacity)) setWindowOpacity(level);
+}
+
 void TMainForm::applyGlobalShortcut() {
     SpeechKey->setActive(cfg().FGlobalShortcut);
     MI_Speak->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 
+// Where the desktop places the window, Qt reports a position the clock never chose: the stored
+// one stays, for the next session that can use it.
 void TMainForm::SaveSettings() {
+    const QPoint at = windowAllows(WindowFeature::Position) ? pos() : FPlacedAt;
     RegistrySettings settings(P.store, P.autostart);
-    settings.save(cfg(), WindowPosition{pos().y(), pos().x()}, ProgramPath.toStdString(),
+    settings.save(cfg(), WindowPosition{at.y(), at.x()}, ProgramPath.toStdString(),
                   ProgramDir.toStdString());
 }
 

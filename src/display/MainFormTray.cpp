@@ -40,7 +40,10 @@ void TMainForm::setupTrayIcon() {
     SysTrayIcon->setContextMenu(MainPopupMenu);
     connect(SysTrayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
-                if (why == QSystemTrayIcon::DoubleClick) SysTrayDblClick();
+                const bool primary =
+                    why == QSystemTrayIcon::DoubleClick ||
+                    (why == QSystemTrayIcon::Trigger && P.trayHost.activatesOnClick());
+                if (primary) SysTrayDblClick();
             });
     bool showMainForm = true;
     SysTrayIconStartup(showMainForm);
@@ -119,7 +122,7 @@ void TMainForm::ShowTaskbarButton() {
 }
 
 void TMainForm::HideTaskbarButton() {
-    P.taskbar.hide(*this);
+    if (windowAllows(WindowFeature::TaskbarButton)) P.taskbar.hide(*this);
 }
 
 void TMainForm::SysTrayDblClick() {

@@ -38,5 +38,6 @@ std::string lithuanianTime(int hour, int minute);
 std::string indonesianTime(int hour, int minute);
 std::string icelandicTime(int hour, int minute);
 std::string hindiTime(int hour, int minute);
+std::string estonianTime(int hour, int minute);
 
 } // namespace ql::voice
