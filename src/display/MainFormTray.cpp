@@ -2,6 +2,7 @@
 
 #include "display/ClockData.h"
 #include "display/TrayHint.h"
+#include "display/TrayIconDrawing.h"
 #include "display/TrayIconPainter.h"
 #include "platform/LocalClock.h"
 #include "platform/TaskbarButton.h"
@@ -88,7 +89,8 @@ void TMainForm::trayHostChanged(bool available) {
 
 void TMainForm::DrawTrayIcon() {
     static const QImage face = TClockData::clockFaceIcon();
-    SysTrayIcon->setIcon(QIcon(QPixmap::fromImage(TrayIconPainter::paint(face, CurHour, CurMin))));
+    const QImage bitmap = TrayIconPainter::paint(face, CurHour, CurMin);
+    SysTrayIcon->setIcon(TrayIconDrawing::icon(bitmap, CurHour, CurMin));
 }
 
 void TMainForm::UpdateTrayHint() {

@@ -32,6 +32,10 @@ window_viewable() {
 }
 window_viewable && ql_fail "a clock started in the tray showed its window"
 
+# The panel picks the picture for its own icon size: every size is drawn, none is scaled.
+ql_assert_eq "16x16 22x22 24x24 32x32 48x48" "$(ql_sni sizes | sort -n | tr '\n' ' ' | sed 's/ $//')" \
+    "the icon's picture sizes"
+
 ql_sni activate || ql_fail "the item did not take Activate"
 ql_wait_until 5 window_viewable || ql_fail "Activate from the panel did not show the window"
 

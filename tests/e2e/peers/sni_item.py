@@ -4,6 +4,7 @@
   sni_item.py SERVICE activate         the panel's primary action (a left click)
   sni_item.py SERVICE click "LABEL"    clicks the menu item with that label (dbusmenu)
   sni_item.py SERVICE labels           prints the menu's labels, one a line
+  sni_item.py SERVICE sizes            prints the icon's picture sizes (WxH), one a line
 """
 import sys
 
@@ -34,6 +35,12 @@ def main():
     if action == "activate":
         item = bus.get_object(service, ITEM_PATH)
         item.Activate(0, 0, dbus_interface="org.kde.StatusNotifierItem")
+        return 0
+    if action == "sizes":
+        item = bus.get_object(service, ITEM_PATH)
+        pixmaps = item.Get("org.kde.StatusNotifierItem", "IconPixmap",
+                           dbus_interface="org.freedesktop.DBus.Properties")
+        print("\n".join("%dx%d" % (w, h) for w, h, _ in pixmaps))
         return 0
     m = menu(bus, service)
     _, layout = m.GetLayout(0, -1, dbus.Array([], signature="s"))
