@@ -70,7 +70,6 @@ void TMainForm::FormCreate() {
     FUpgraded = false;
     FShowPending = false;
     FStartupPending = true;
-    FBlinkPhase = true;
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");
