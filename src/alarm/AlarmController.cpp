@@ -6,6 +6,8 @@
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
 
+#include <QTimer>
+
 namespace ql {
 
 AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound,
@@ -14,9 +16,15 @@ AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound,
 
 void AlarmController::check(int hour, int minute) {
     const SettingsRecord& s = settings_.values();
-    if (!FAlarmShowing && s.FAlarmOn && !FAlarmDone && hour == s.FAlarmHour &&
-        minute == s.FAlarmMinute)
-        Alarm();
+    if (FAlarmShowing || !s.FAlarmOn || FAlarmDone || hour != s.FAlarmHour ||
+        minute != s.FAlarmMinute)
+        return;
+    // Set before the alert opens, so no later tick raises it again; the alert opens from its
+    // own event once this tick is over, so the tick goes on inside the alert's loop.
+    FAlarmShowing = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!closed_) Alarm();
+    });
 }
 
 void AlarmController::Alarm() {
@@ -24,6 +32,7 @@ void AlarmController::Alarm() {
     FAlarmShowing = true;
     emit alerting();
     runModal(alert);
+    if (closed_) return;     // the close ended the alert's loop; the clock is gone
     alert.AlarmTimer.stop(); // the last sound plays to its end
     FAlarmShowing = false;
     FAlarmDone = true;

@@ -28,6 +28,8 @@ class AlarmController : public QObject, public AlarmAlertHost {
     void check(int hour, int minute);
     // Returns only when the user has closed the alert; ticks go on meanwhile inside its loop.
     void Alarm();
+    // The program has closed: nothing more rings, whatever loop returns.
+    void shutDown() { closed_ = true; }
     // Starts one alarm sound by its number and returns at once.
     void PlayAlarmSound(int sound, const QString& path);
     bool showing() const { return FAlarmShowing; }
@@ -48,6 +50,7 @@ class AlarmController : public QObject, public AlarmAlertHost {
     const WaveList* sounds_ = nullptr;
     bool FAlarmShowing = false;
     bool FAlarmDone = false;
+    bool closed_ = false;
 };
 
 } // namespace ql

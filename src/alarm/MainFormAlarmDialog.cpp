@@ -8,6 +8,7 @@ namespace ql {
 
 // The dialog edits a copy: only OK hands the changes back, Cancel leaves every setting alone.
 void TMainForm::AlarmButtonClick() {
+    if (raiseIfOpen<TAlarmForm>()) return;
     TAlarmForm form(this, cfg(),
                     {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
                      [this] { ShowHelpContext(20); }});
@@ -15,7 +16,9 @@ void TMainForm::AlarmButtonClick() {
         ShowTaskbarButton();
     else
         HideTaskbarButton();
-    if (runModal(form) == QDialog::Accepted) {
+    const int result = runModal(form);
+    if (FClosed) return;
+    if (result == QDialog::Accepted) {
         settings_.assign(form.result());
         FormPaint();
     }

@@ -19,7 +19,9 @@ ClockApp::ClockApp(Platform platform, QString programPath)
     : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
       mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, alarm_,
-                                            ticker_, std::move(programPath))) {}
+                                            ticker_, std::move(programPath))) {
+    QObject::connect(mainForm_.get(), &TMainForm::closing, &alarm_, &AlarmController::shutDown);
+}
 
 ClockApp::~ClockApp() = default;
 

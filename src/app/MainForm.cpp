@@ -28,6 +28,7 @@ TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
+    connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::closeWhenSilent);
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
@@ -47,6 +48,12 @@ void TMainForm::createComponents() {
     setObjectName("MainForm");
     setWindowTitle("Multilingual Quorlan");
     createFace();
+    FCloseDeadline.setSingleShot(true);
+    FCloseDeadline.setInterval(5000);
+    connect(&FCloseDeadline, &QTimer::timeout, this, [this] {
+        FCloseWaitOver = true;
+        Close();
+    });
     SpeechKey = new GlobalSpeechKey(P.hotKey, this);
     SpeechKey->setObjectName("GlobalSpeechKey");
     connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::GlobalSpeechKeyKeyDown);
@@ -62,7 +69,6 @@ void TMainForm::FormCreate() {
     FUpgraded = false;
     FShowPending = false;
     FStartupPending = true;
-    FBlinkPhase = true;
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");
@@ -98,10 +104,14 @@ void TMainForm::setTime(const LocalTime& t) {
     CurDayOfWeek = t.dayOfWeek;
 }
 
+// Whoever asks (the window, a signal, the end of the session), a close waits for the speech
+// to end, but at most 5 s: a voice that never returns must not keep the clock, or a log-out,
+// waiting for ever. The voice is then left loaded; the process's end stops it.
 void TMainForm::FormCloseQuery(bool& CanClose) {
-    if (announcer_.speaking()) {
+    if (announcer_.speaking() && !FCloseWaitOver) {
         CanClose = false;
         FClosePending = true;
+        if (!FCloseDeadline.isActive()) FCloseDeadline.start();
         return;
     }
     SaveSettings();
@@ -114,6 +124,8 @@ bool TMainForm::Close() {
     if (!canClose) return false;
     FClosed = true;
     ticker_.stop();
+    FCloseDeadline.stop();
+    emit closing();
     hide();
     if (SysTrayIcon) SysTrayIcon->hide();
     // Ends every event loop, including those of modal windows still open.
@@ -126,8 +138,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     Close();
 }
 
+void TMainForm::closeWhenSilent(bool busy) {
+    if (!busy && FClosePending) Close();
+}
+
 void TMainForm::FormDestroy() {
-    voices_.unload();
+    if (!announcer_.speaking()) voices_.unload(); // never from under a speaking worker
 }
 
 void TMainForm::CheckRegistry() {
