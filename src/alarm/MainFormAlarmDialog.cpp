@@ -28,16 +28,15 @@ bool within(int value, int min, int max) {
 // Copies the settings into the dialog and, on OK only, back; Cancel leaves every one alone.
 void TMainForm::AlarmButtonClick() {
     TAlarmForm form(*this);
-    if (FShowInTaskbar)
-        ShowTaskbarButton();
-    else
-        HideTaskbarButton();
+    followTaskbarSetting();
     fillAlarmForm(form);
-    if (runModal(form) == QDialog::Accepted) {
+    const bool confirmed = runModal(form) == QDialog::Accepted;
+    if (confirmed) {
         readAlarmForm(form);
         FormPaint();
     }
-    HideTaskbarButton();
+    followTaskbarSetting();
+    if (confirmed) SaveSettings();
 }
 
 void TMainForm::fillAlarmForm(TAlarmForm& f) {

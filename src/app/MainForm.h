@@ -51,6 +51,7 @@ public:
     void OpenRegistry();
     void SaveSettings();
     void applyGlobalShortcut();
+    void applyBlending();
     void settlePlacement(int triesLeft = 20);
 
     // ---- Settings dialog
@@ -105,6 +106,7 @@ public:
     void HideMainWindow();
     void ShowTaskbarButton();
     void HideTaskbarButton();
+    void followTaskbarSetting();
     void SysTrayDblClick();
     void SysTrayIconStartup(bool& ShowMainForm);
     void MinimizeButtonClick();
@@ -225,6 +227,7 @@ private:
     void showTrayIcon();
     void trayHostChanged(bool available);
     void openHelp(const QString& page, const QString& fragment = {});
+    void keepWholeOnDesktop(QSize outer);
 
     Platform P;
     QString ProgramPath;

@@ -74,6 +74,7 @@ void TMainForm::createFace() {
     WeekdayPaintBox = box("WeekdayPaintBox", {21, 82, 174, 14}, bigPaint);
     MTPaintBox = box("MTPaintBox", {9, 10, 80, 21}, &TMainForm::MTPaintBoxPaint);
     Dragger = new WindowDragger(this);
+    connect(Dragger, &WindowDragger::settled, this, &TMainForm::SaveSettings);
 }
 
 void TMainForm::ChangeMode() {
@@ -158,6 +159,7 @@ void TMainForm::MI_smallClick() {
     MI_big->setChecked(false);
     MI_small->setChecked(true);
     ChangeMode();
+    SaveSettings();
 }
 
 void TMainForm::MI_bigClick() {
@@ -166,6 +168,7 @@ void TMainForm::MI_bigClick() {
     MI_big->setChecked(true);
     MI_small->setChecked(false);
     ChangeMode();
+    SaveSettings();
 }
 
 // The right button is left to the context menu.

@@ -122,6 +122,15 @@ void TMainForm::HideTaskbarButton() {
     P.taskbar.hide(*this);
 }
 
+// After a dialog the button is what the user chose, not hidden regardless: hiding it undid
+// "Show program in taskbar" the moment it was confirmed.
+void TMainForm::followTaskbarSetting() {
+    if (FShowInTaskbar)
+        ShowTaskbarButton();
+    else
+        HideTaskbarButton();
+}
+
 void TMainForm::SysTrayDblClick() {
     ShowMainWindow();
     if (FShowInTaskbar)

@@ -12,10 +12,6 @@
 namespace ql {
 namespace {
 
-void applyBlending(TMainForm& m) {
-    m.setWindowOpacity(m.FBlendOn ? m.FBlendValue / 255.0 : 1.0);
-}
-
 void fill(TMainForm& m, TSettingsForm& f) {
     f.WindowlessCheck->setChecked(m.FWindowless);
     f.EuroCheck->setChecked(m.F24HourFormat);
@@ -48,10 +44,7 @@ void applyOnTop(TMainForm& m) {
 void readTaskbarAndTimer(TMainForm& m, const TSettingsForm& f) {
     m.FAutoStart = f.AutoStartCheck->isChecked();
     m.FShowInTaskbar = f.TaskBarCheck->isChecked();
-    if (m.FShowInTaskbar)
-        m.ShowTaskbarButton();
-    else
-        m.HideTaskbarButton();
+    m.followTaskbarSetting();
     m.Timer1.setInterval(static_cast<int>(m.FTimerInterval));
     m.FSpeechVolume = f.VolumeTrackbar->value();
 }
@@ -76,7 +69,7 @@ void read(TMainForm& m, const TSettingsForm& f) {
     applyOnTop(m);
     m.FBlendOn = f.BlendCheck->isChecked();
     m.FBlendValue = f.BlendTrackbar->value();
-    applyBlending(m);
+    m.applyBlending();
     m.FormPaint();
 }
 
@@ -90,17 +83,17 @@ void TMainForm::SetupButtonClick() {
         return;
     }
     auto form = std::make_unique<TSettingsForm>(*this);
-    if (FShowInTaskbar)
-        ShowTaskbarButton();
-    else
-        HideTaskbarButton();
+    followTaskbarSetting();
     fill(*this, *form);
-    if (runModal(*form) == QDialog::Accepted)
+    const bool confirmed = runModal(*form) == QDialog::Accepted;
+    if (confirmed)
         read(*this, *form);
     else
-        applyBlending(*this); // undoes the preview
+        applyBlending(); // undoes the preview
     form.reset();
-    HideTaskbarButton();
+    followTaskbarSetting();
+    // A crash or power cut later must not lose what the user just confirmed.
+    if (confirmed) SaveSettings();
 }
 
 } // namespace ql

@@ -68,6 +68,7 @@ void TMainForm::LangMenuItemClick(QAction* item) {
     item->setChecked(true);
     SelectedLanguage = item->objectName().mid(3).toInt();
     LoadLanguage();
+    SaveSettings();
 }
 
 } // namespace ql
