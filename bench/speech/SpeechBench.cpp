@@ -5,6 +5,7 @@
 //    through the real volume control (ALSA "default", i.e. the sound server if one runs),
 //    against starting a bare thread.
 // Usage: bench_speech [repeats]
+#include "app/ClockApp.h"
 #include "app/MainForm.h"
 #include "common/Modal.h"
 #include "platform/AlsaWaveMixer.h"
@@ -60,8 +61,8 @@ std::vector<double> repeat(int n, const std::function<double()>& once) {
     return v;
 }
 
-void waitIdle(ql::TMainForm& form) {
-    while (form.FSpeaking)
+void waitIdle(const ql::ClockApp& app) {
+    while (app.announcer().speaking())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
 }
 
@@ -84,14 +85,15 @@ void benchLoadLanguage(ql::FakePlatform& fakes, const QString& programDir, int n
         if (h) dlsym(h, "Speak"), dlclose(h);
         return micros(Clock::now() - t);
     }));
-    ql::TMainForm form(fakes.platform(), programDir + "/quorlan-lite");
+    ql::ClockApp clockApp(fakes.platform(), programDir + "/quorlan-lite");
+    ql::TMainForm& form = clockApp.mainWindow();
     const auto load = stats(repeat(n, [&] {
         const auto t = Clock::now();
         form.LoadLanguage();
         return micros(Clock::now() - t);
     }));
     std::printf("voice loaded: %s (%s)\n", qPrintable(QFileInfo(file).fileName()),
-                form.FSpeakProc ? "Speak found" : "NO Speak");
+                clockApp.announcer().hasVoice() ? "Speak found" : "NO Speak");
     print("LoadLanguage", load, bare, "dlopen+dlsym+dlclose");
     fakes.libraries.real = nullptr;
 }
@@ -106,8 +108,12 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
     fakes.mixer.journal = nullptr;
     fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
                             {{"BinSettings", "00000000001"}, {"CurrentVer", "2.6"}});
-    ql::TMainForm form(fakes.platform(), programDir + "/quorlan-lite");
-    form.SelectedLanguage = static_cast<int>(form.LanguageList.indexOf("Timed"));
+    ql::ClockApp clockApp(fakes.platform(), programDir + "/quorlan-lite");
+    ql::TMainForm& form = clockApp.mainWindow();
+    {
+        const int timed = static_cast<int>(clockApp.voices().languages().indexOf("Timed"));
+        form.editSettings([timed](ql::SettingsRecord& rec) { rec.SelectedLanguage = timed; });
+    }
     form.LoadLanguage();
     const auto thread = stats(repeat(n, [&] {
         const auto t = Clock::now();
@@ -124,7 +130,7 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
         fakes.hotKey.press();
         while (!spokeAt)
             QThread::yieldCurrentThread();
-        waitIdle(form);
+        waitIdle(clockApp);
         return micros(Clock::duration(spokeAt.load()) - t.time_since_epoch());
     }));
     std::printf("volume control: %s\n",

@@ -1,6 +1,7 @@
 // Cost of one clock tick with and without a change of second, on the fake platform:
 // nanoseconds and heap allocations per tick. Run under callgrind (tick_instructions.sh) for
 // instruction counts that do not depend on the machine's load.
+#include "app/ClockApp.h"
 #include "app/MainForm.h"
 #include "common/Modal.h"
 #include "platform/fake/FakePlatform.h"
@@ -63,7 +64,8 @@ int main(int argc, char** argv) {
     ql::ModalHooks::message = [](ql::MessageKind, const QString&, const QString&) {};
     fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"BinSettings", "1"}, {"CurrentVer", "2.6"}});
     fakes.clock.set(10, 15, 0);
-    ql::TMainForm form(fakes.platform(), dir.path() + "/quorlan-lite");
+    ql::ClockApp clockApp(fakes.platform(), dir.path() + "/quorlan-lite");
+    ql::TMainForm& form = clockApp.mainWindow();
     fakes.clock.journal = nullptr;
     form.Timer1Timer(); // first tick: draws everything
     const Result idle = measure(form, fakes.clock, false, ticks);

@@ -37,9 +37,9 @@ std::vector<BenchVoice> everyVoice() {
             {v.display,
              {v.espeakVoice, v.phrase, &EspeakRenderer::render, EspeakRenderer::sampleRate}});
     for (const FliteCatalogEntry& v : fliteCatalog)
-        all.push_back(
-            {v.display,
-             {v.fliteVoice, v.phrase, &FliteRenderer::render, FliteRenderer::sampleRate}});
+        all.push_back({v.display,
+                       {v.fliteVoice, v.phrase, &FliteRenderer::render, FliteRenderer::sampleRate,
+                        &FliteRenderer::stream}});
     return all;
 }
 

@@ -4,6 +4,7 @@
 #include "alarm/TAlarmAlertForm.h"
 #include "common/Modal.h"
 #include "display/ClockData.h"
+#include "speech/Announcer.h"
 
 namespace ql {
 
@@ -26,15 +27,7 @@ void TMainForm::PlayAlarmSound(int sound, const QString& path) {
 }
 
 void TMainForm::SpeakBeforeAlarm() {
-    DisableSpeech();
-    const std::uint32_t v = static_cast<std::uint16_t>(FSpeechVolume * 1000);
-    SetWaveVolume(v + v * 65536u);
-    try {
-        FSpeakProc();
-    } catch (...) {
-        // A failing voice must not take the alarm down with it: the sound still plays.
-    }
-    EnableSpeech();
+    announcer_.SpeakBeforeAlarm(cfg().FSpeechVolume);
 }
 
 } // namespace ql

@@ -40,40 +40,42 @@ void TMainForm::AlarmButtonClick() {
 }
 
 void TMainForm::fillAlarmForm(TAlarmForm& f) {
-    f.AlarmCheck->setChecked(FAlarmOn);
-    if (!FAlarmOn) f.AlarmCheckClick();
-    f.AnnCheck->setChecked(FAnnounceOn);
-    f.AlarmAnnCheck->setChecked(FAnnounceBeforeAlarm);
-    if (!FAnnounceOn) f.AnnCheckClick();
-    const HourEntry hour = hourToEntry(FAlarmHour, F24HourFormat);
-    f.HourUpDown->setMax(F24HourFormat ? 23 : 12);
-    f.HourUpDown->setMin(F24HourFormat ? 0 : 1);
+    f.AlarmCheck->setChecked(cfg().FAlarmOn);
+    if (!cfg().FAlarmOn) f.AlarmCheckClick();
+    f.AnnCheck->setChecked(cfg().FAnnounceOn);
+    f.AlarmAnnCheck->setChecked(cfg().FAnnounceBeforeAlarm);
+    if (!cfg().FAnnounceOn) f.AnnCheckClick();
+    const HourEntry hour = hourToEntry(cfg().FAlarmHour, cfg().F24HourFormat);
+    f.HourUpDown->setMax(cfg().F24HourFormat ? 23 : 12);
+    f.HourUpDown->setMin(cfg().F24HourFormat ? 0 : 1);
     (hour.pm ? f.PMRadio : f.AMRadio)->setChecked(true);
     f.HourUpDown->setPosition(hour.position);
-    f.MinUpDown->setPosition(FAlarmMinute);
-    f.AnnUpDown->setPosition(FAnnounceInterval);
-    f.AlarmSoundCombo->setCurrentIndex(within(FAlarmSound, 0, 5) ? FAlarmSound : -1);
-    f.WaveFileEdit->setText(AlarmWaveFile);
-    f.AlmIntUpDown->setPosition(static_cast<int>(FAlarmRepeat));
-    if (FAlarmSound != 5) {
+    f.MinUpDown->setPosition(cfg().FAlarmMinute);
+    f.AnnUpDown->setPosition(cfg().FAnnounceInterval);
+    f.AlarmSoundCombo->setCurrentIndex(within(cfg().FAlarmSound, 0, 5) ? cfg().FAlarmSound : -1);
+    f.WaveFileEdit->setText(cfg().AlarmWaveFile);
+    f.AlmIntUpDown->setPosition(static_cast<int>(cfg().FAlarmRepeat));
+    if (cfg().FAlarmSound != 5) {
         f.WaveFileEdit->setEnabled(false);
         f.BrButton->setEnabled(false);
     }
-    f.AMRadio->setVisible(!F24HourFormat);
-    f.PMRadio->setVisible(!F24HourFormat);
+    f.AMRadio->setVisible(!cfg().F24HourFormat);
+    f.PMRadio->setVisible(!cfg().F24HourFormat);
 }
 
 void TMainForm::readAlarmForm(const TAlarmForm& f) {
-    AlarmWaveFile = f.WaveFileEdit->text();
-    FAlarmOn = f.AlarmCheck->isChecked();
-    FAnnounceOn = f.AnnCheck->isChecked();
-    FAnnounceBeforeAlarm = f.AlarmAnnCheck->isChecked();
-    FAlarmSound = f.AlarmSoundCombo->currentIndex();
-    if (const int v = readField(f.AnnEdit); within(v, 1, 60)) FAnnounceInterval = v;
-    FAlarmHour = hourFromEntry(readField(f.HourEdit), F24HourFormat, f.PMRadio->isChecked());
-    if (const int v = readField(f.MinEdit); within(v, 0, 59)) FAlarmMinute = v;
+    SettingsRecord r = cfg();
+    r.AlarmWaveFile = f.WaveFileEdit->text();
+    r.FAlarmOn = f.AlarmCheck->isChecked();
+    r.FAnnounceOn = f.AnnCheck->isChecked();
+    r.FAnnounceBeforeAlarm = f.AlarmAnnCheck->isChecked();
+    r.FAlarmSound = f.AlarmSoundCombo->currentIndex();
+    if (const int v = readField(f.AnnEdit); within(v, 1, 60)) r.FAnnounceInterval = v;
+    r.FAlarmHour = hourFromEntry(readField(f.HourEdit), r.F24HourFormat, f.PMRadio->isChecked());
+    if (const int v = readField(f.MinEdit); within(v, 0, 59)) r.FAlarmMinute = v;
     if (const int v = readField(f.AlarmIntEdit); within(v, 0, 60))
-        FAlarmRepeat = static_cast<std::uint32_t>(v);
+        r.FAlarmRepeat = static_cast<std::uint32_t>(v);
+    editSettings([&r](SettingsRecord& current) { current = r; });
 }
 
 } // namespace ql

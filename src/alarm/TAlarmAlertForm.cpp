@@ -78,18 +78,18 @@ void TAlarmAlertForm::showEvent(QShowEvent* e) {
 
 void TAlarmAlertForm::FormActivate() {
     FActivated = true;
-    const int interval = static_cast<int>(Main.FAlarmRepeat) * 1000;
+    const int interval = static_cast<int>(Main.cfg().FAlarmRepeat) * 1000;
     // Setting the interval restarts a running timer; a re-activation keeps its rhythm.
     if (AlarmTimer.interval() != interval) AlarmTimer.setInterval(interval);
     repaint();
-    if (Main.FAnnounceBeforeAlarm && !Main.FSpeaking && Main.FSpeakProc) Main.SpeakBeforeAlarm();
+    if (Main.cfg().FAnnounceBeforeAlarm) Main.SpeakBeforeAlarm();
     // An interval of 0 never fires (a zero-interval QTimer would fire continuously).
     if (interval > 0 && !AlarmTimer.isActive()) AlarmTimer.start();
     AlarmTimerTimer();
 }
 
 void TAlarmAlertForm::AlarmTimerTimer() {
-    Main.PlayAlarmSound(Main.FAlarmSound, Main.AlarmWaveFile);
+    Main.PlayAlarmSound(Main.cfg().FAlarmSound, Main.cfg().AlarmWaveFile);
 }
 
 } // namespace ql

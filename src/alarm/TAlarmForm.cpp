@@ -224,7 +224,7 @@ void TAlarmForm::AnnCheckClick() {
 }
 
 void TAlarmForm::HourEditChange() {
-    validate(HourEdit, Main.F24HourFormat ? 23 : 12);
+    validate(HourEdit, Main.cfg().F24HourFormat ? 23 : 12);
 }
 void TAlarmForm::MinEditChange() {
     validate(MinEdit, 59);

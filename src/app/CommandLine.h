@@ -14,7 +14,8 @@ namespace ql {
 // to QApplication: a session manager restarts the clock with -session.
 class CommandLine {
   public:
-    // An action replaces the clock's run: the program ends with the action's exit status.
+    // An action replaces the clock's run: the program ends with the action's exit status. It
+    // runs before any QApplication exists, so it makes the one it needs.
     using Action = std::function<int()>;
 
     CommandLine(std::string program, std::string version, std::string summary);

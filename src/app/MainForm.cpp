@@ -6,7 +6,9 @@
 #include "platform/NamedLock.h"
 #include "platform/TaskbarButton.h"
 #include "settings/RegistrySettings.h"
+#include "speech/Announcer.h"
 #include "speech/GlobalSpeechKey.h"
+#include "speech/VoiceCatalog.h"
 
 #include <algorithm>
 
@@ -18,9 +20,12 @@
 
 namespace ql {
 
-TMainForm::TMainForm(Platform platform, QString programPath, QWidget* parent)
-    : QWidget(parent), P(platform), ProgramPath(std::move(programPath)) {
+TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
+                     Announcer& announcer, QString programPath, QWidget* parent)
+    : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
+      ProgramPath(std::move(programPath)) {
     createComponents();
+    connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
@@ -59,14 +64,12 @@ void TMainForm::FormCreate() {
     FFirstRun = false;
     FUpgraded = false;
     FShowPending = false;
-    FSpeakProc = nullptr;
-    FSpeaking = false;
     FStartupPending = true;
     FBlinkPhase = true;
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");
-    FSavedVolumeRead = GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
+    announcer_.readStartVolume();
     readClock();
     LastHour = LastMin = LastSec = LastDay = 0;
     CheckRegistry();
@@ -80,14 +83,14 @@ void TMainForm::FormCreate() {
     LoadLanguage();
     Timer1.start();
     HideTaskbarButton();
-    (FSmallMode ? MI_small : MI_big)->setChecked(true);
+    (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
     ChangeButtonMode();
     keepWholeOnDesktop(size());
     applyBlending();
-    if (FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (cfg().FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     HelpFile = ProgramDir + "help/";
-    if (!FStartInTray) FShowPending = true;
+    if (!cfg().FStartInTray) FShowPending = true;
 }
 
 void TMainForm::readClock() {
@@ -100,7 +103,7 @@ void TMainForm::readClock() {
 }
 
 void TMainForm::FormCloseQuery(bool& CanClose) {
-    if (FSpeaking) {
+    if (announcer_.speaking()) {
         CanClose = false;
         FClosePending = true;
         return;
@@ -128,10 +131,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormDestroy() {
-    if (VoiceLibrary) P.libraries.release(VoiceLibrary);
-    VoiceLibrary = nullptr;
-    FSpeakProc = nullptr;
-    LanguageList.clear();
+    voices_.unload();
 }
 
 void TMainForm::CheckRegistry() {
@@ -139,8 +139,10 @@ void TMainForm::CheckRegistry() {
 }
 
 void TMainForm::OpenRegistry() {
-    RegistrySettings settings(P.store, P.autostart);
-    const auto loaded = settings.load(*this, FFirstRun, P.desktop.virtualSize());
+    RegistrySettings store(P.store, P.autostart);
+    SettingsRecord record = cfg();
+    const auto loaded = store.load(record, FFirstRun, P.desktop.virtualSize());
+    settings_.assign(record);
     if (loaded.upgraded) FUpgraded = true;
     FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
     FPlacementPending = true;
@@ -177,17 +179,17 @@ void TMainForm::keepWholeOnDesktop(QSize outer) {
 // window invisible; it is shown at 50 and kept as stored.
 void TMainForm::applyBlending() {
     constexpr int lowest = 50;
-    setWindowOpacity(FBlendOn ? std::clamp(FBlendValue, lowest, 255) / 255.0 : 1.0);
+    setWindowOpacity(cfg().FBlendOn ? std::clamp(cfg().FBlendValue, lowest, 255) / 255.0 : 1.0);
 }
 
 void TMainForm::applyGlobalShortcut() {
-    SpeechKey->setActive(FGlobalShortcut);
-    MI_Speak->setShortcut(FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
+    SpeechKey->setActive(cfg().FGlobalShortcut);
+    MI_Speak->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 
 void TMainForm::SaveSettings() {
     RegistrySettings settings(P.store, P.autostart);
-    settings.save(*this, WindowPosition{pos().y(), pos().x()}, ProgramPath.toStdString(),
+    settings.save(cfg(), WindowPosition{pos().y(), pos().x()}, ProgramPath.toStdString(),
                   ProgramDir.toStdString());
 }
 

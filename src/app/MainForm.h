@@ -3,7 +3,7 @@
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
 #include "settings/SettingsCodec.h"
-#include "settings/SettingsRecord.h"
+#include "settings/Settings.h"
 
 #include <QHash>
 #include <QPoint>
@@ -21,19 +21,25 @@ class QToolButton;
 
 namespace ql {
 
+class Announcer;
 class GlobalSpeechKey;
+class VoiceCatalog;
 class TAlarmForm;
 class TClockData;
 class TPaintBox;
 class WindowDragger;
 
-// The main window. It owns every setting (the inherited record), the runtime flags and all
+// The main window. It shows and edits the settings it is given, holds the runtime flags and all
 // components, and runs start-up, the tick and shutdown.
-class TMainForm : public QWidget, public TSettingsRecord {
+class TMainForm : public QWidget {
     Q_OBJECT
 public:
     // Runs FormCreate before it returns. programPath is the running program file.
-    TMainForm(Platform platform, QString programPath, QWidget* parent = nullptr);
+    TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
+              QString programPath, QWidget* parent = nullptr);
+
+    const SettingsRecord& cfg() const { return settings_.values(); }
+    template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
     ~TMainForm() override;
 
     // ---- Start-up and shutdown
@@ -117,23 +123,18 @@ public:
 
     // ---- Speech
     void PrepareVoiceFolder();
-    void MigrateLegacyVoices();
     void ScanVoiceFolder();
     void BuildLanguageMenus();
     void LoadLanguage();
-    void EnableSpeech();
-    void DisableSpeech();
     void AnnounceButtonClick();
+    // An announcement at a trial volume; the stored one stays.
+    void announceAtVolume(int volume);
     void Speak1Click();
     void GlobalSpeechKeyKeyDown();
-    void ThreadDone();
-    bool GetWaveVolume(std::uint16_t& Left, std::uint16_t& Right);
-    bool SetWaveVolume(std::uint32_t Volume);
     void LangSelButtonClick();
     void MI_SelectlanguageClick();
     void LangMenuItemClick(QAction* item);
     QPoint LangMenuPoint() const; // where LangSelButtonClick pops the menu up
-    bool FSavedVolumeRead = false; // the saved pair holds a real reading
 
     // ---- Alarm
     void Alarm();
@@ -159,22 +160,15 @@ public:
     bool FFirstRun = false;
     bool FUpgraded = false;
     bool FShowPending = false;
-    SpeakProc FSpeakProc = nullptr;
-    bool FSpeaking = false;
     bool FStartupPending = true;
     bool FBlinkPhase = true;
     bool FClosePending = false;
-    std::uint16_t FSavedVolumeLeft = 0;
-    std::uint16_t FSavedVolumeRight = 0;
 
     // ---- Decoded time (written only by start-up and the tick)
     std::uint16_t CurHour = 0, CurMin = 0, CurSec = 0, CurDay = 0, CurDayOfWeek = 0;
     std::uint16_t LastHour = 0, LastMin = 0, LastSec = 0, LastDay = 0;
 
     QString ProgramDir; // with a trailing '/'
-    QStringList LanguageList;
-    QHash<QString, QString> VoiceFiles; // LanguageList entry -> its file name in the voice folder
-    LibraryLoader::Handle VoiceLibrary = nullptr;
 
     // ---- Components
     QTimer Timer1;
@@ -219,10 +213,9 @@ private:
     void applyFrame();
     void applyControls();
     void readClock();
-    void startAnnouncement();
+    void showSpeechState(bool busy);
     void fillAlarmForm(TAlarmForm& form);
     void readAlarmForm(const TAlarmForm& form);
-    bool voiceFolderReady();
     void setupTrayIcon();
     void showTrayIcon();
     void trayHostChanged(bool available);
@@ -230,6 +223,9 @@ private:
     void keepWholeOnDesktop(QSize outer);
 
     Platform P;
+    Settings& settings_;
+    VoiceCatalog& voices_;
+    Announcer& announcer_;
     QString ProgramPath;
     bool FClosed = false;
     bool FTrayAvailable = true;

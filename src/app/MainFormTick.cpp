@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "platform/LocalClock.h"
+#include "speech/Announcer.h"
 
 namespace ql {
 
@@ -14,35 +15,35 @@ void TMainForm::Timer1Timer() {
     const bool hourChanged = CurHour != LastHour;
     const bool dayChanged = CurDay != LastDay;
     if (secChanged) {
-        if (FSmallMode)
+        if (cfg().FSmallMode)
             BlinkMiniColon();
         else
             UpdateSeconds();
         UpdateTrayHint();
     }
     if (minChanged) {
-        if (FSmallMode)
+        if (cfg().FSmallMode)
             UpdateMiniTime();
         else
             UpdateMinutes();
         DrawTrayIcon();
-        if (CurMin % FAnnounceInterval == 0 && FAnnounceOn && !FSpeaking && FSpeakProc)
-            startAnnouncement();
+        if (CurMin % cfg().FAnnounceInterval == 0 && cfg().FAnnounceOn)
+            announcer_.announce(cfg().FSpeechVolume);
         FAlarmDone = false;
     }
     if (hourChanged) {
-        if (FSmallMode)
+        if (cfg().FSmallMode)
             UpdateMiniTime();
         else
             UpdateHours();
     }
-    if (dayChanged && !FSmallMode) UpdateDate();
+    if (dayChanged && !cfg().FSmallMode) UpdateDate();
     LastHour = CurHour;
     LastMin = CurMin;
     LastSec = CurSec;
     LastDay = CurDay;
-    if (!FAlarmShowing && FAlarmOn && !FAlarmDone && CurHour == FAlarmHour &&
-        CurMin == FAlarmMinute)
+    if (!FAlarmShowing && cfg().FAlarmOn && !FAlarmDone && CurHour == cfg().FAlarmHour &&
+        CurMin == cfg().FAlarmMinute)
         Alarm();
 }
 

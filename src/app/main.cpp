@@ -1,6 +1,6 @@
+#include "app/ClockApp.h"
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
-#include "app/MainForm.h"
 #include "display/ClockData.h"
 #include "platform/AlsaSoundPlayer.h"
 #include "platform/AlsaWaveMixer.h"
@@ -49,9 +49,9 @@ int main(int argc, char** argv) {
     const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
                                 mixer, libraries, taskbar,   sound, trayHost, hotKey};
 
-    ql::TMainForm mainForm(platform, QCoreApplication::applicationFilePath());
-    if (mainForm.closed()) return 0; // asked to end while start-up still had a message open
+    ql::ClockApp clockApp(platform, QCoreApplication::applicationFilePath());
+    if (clockApp.closed()) return 0; // asked to end while start-up still had a message open
     ql::TClockData clockData;
-    mainForm.setClockData(&clockData);
+    clockApp.setClockData(&clockData);
     return QApplication::exec();
 }

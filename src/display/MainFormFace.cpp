@@ -47,7 +47,7 @@ void TMainForm::setClockData(TClockData* data) {
 }
 
 void TMainForm::FormPaint() {
-    if (FSmallMode) {
+    if (cfg().FSmallMode) {
         UpdateMiniTime();
         return;
     }
@@ -58,11 +58,11 @@ void TMainForm::FormPaint() {
 }
 
 void TMainForm::Hour1PaintboxPaint() {
-    if (isVisible() && !FSmallMode) FormPaint();
+    if (isVisible() && !cfg().FSmallMode) FormPaint();
 }
 
 void TMainForm::MTPaintBoxPaint() {
-    if (isVisible() && FSmallMode) UpdateMiniTime();
+    if (isVisible() && cfg().FSmallMode) UpdateMiniTime();
 }
 
 void TMainForm::UpdateHours() {
@@ -102,7 +102,7 @@ void TMainForm::drawHours() {
     const ImageList& digits = ClockData->HrMinList;
     const ImageList& misc = ClockData->MiscList;
     const int h = CurHour;
-    if (F24HourFormat) {
+    if (cfg().F24HourFormat) {
         APPaintBox->draw(misc, 13, 0, 0);
         APPaintBox->draw(misc, 13, 0, 15);
         // No leading zero: the background shows through the empty tens cell.
@@ -123,13 +123,13 @@ void TMainForm::drawHours() {
         APPaintBox->draw(misc, h <= 11 ? 7 : 14, 0, 0);
         APPaintBox->draw(misc, h <= 11 ? 14 : 8, 0, 15);
     }
-    if (FAlarmOn) {
+    if (cfg().FAlarmOn) {
         MiscPaintbox->draw(misc, 10, 0, 6);
     } else {
         MiscPaintbox->draw(misc, 14, 0, 6);
         MiscPaintbox->draw(misc, 14, 6, 6);
     }
-    if (FAnnounceOn) {
+    if (cfg().FAnnounceOn) {
         MiscPaintbox->draw(misc, 9, 32, 2);
     } else {
         MiscPaintbox->draw(misc, 14, 32, 2);
@@ -165,7 +165,7 @@ void TMainForm::drawMiniTime() {
     const ImageList& small = ClockData->MSList;
     const ImageList& misc = ClockData->MiscList;
     const int h = CurHour;
-    if (F24HourFormat) {
+    if (cfg().F24HourFormat) {
         MTPaintBox->draw(misc, 19, 0, 0);
         MTPaintBox->draw(small, h >= 10 ? h / 10 : 10, 8, 0);
         MTPaintBox->draw(small, h % 10, 22, 0);

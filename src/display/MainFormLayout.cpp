@@ -78,7 +78,7 @@ void TMainForm::createFace() {
 }
 
 void TMainForm::ChangeMode() {
-    const Frame& frame = frameFor(FSmallMode);
+    const Frame& frame = frameFor(cfg().FSmallMode);
     auto* panel = static_cast<TBackPanel*>(BackPanel);
     panel->setImageIndex(frame.background);
     // A new background repaints every box: what the old layout drew is gone.
@@ -103,11 +103,11 @@ static void setFlagsKeepingWindow(QWidget& w, Qt::WindowFlags flags) {
 // Setting the window flags re-creates the native window, which drops any earlier shape and
 // hides the window; it is shown again where it was.
 void TMainForm::applyFrame() {
-    const Frame& frame = frameFor(FSmallMode);
+    const Frame& frame = frameFor(cfg().FSmallMode);
     const bool wasVisible = isVisible();
     const QPoint at = pos();
     const Qt::WindowFlags keep = windowFlags() & Qt::WindowStaysOnTopHint;
-    if (FWindowless) {
+    if (cfg().FWindowless) {
         setFixedSize(frame.frameless);
         setFlagsKeepingWindow(*this, Qt::Window | Qt::FramelessWindowHint | keep);
         MinimizeButton->setVisible(true);
@@ -123,14 +123,14 @@ void TMainForm::applyFrame() {
     if (!wasVisible) return;
     show();
     // The new native window has forgotten whether it keeps a taskbar button.
-    if (FShowInTaskbar)
+    if (cfg().FShowInTaskbar)
         ShowTaskbarButton();
     else
         HideTaskbarButton();
 }
 
 void TMainForm::applyControls() {
-    const bool big = !FSmallMode;
+    const bool big = !cfg().FSmallMode;
     for (TPaintBox* b :
          {Hour1Paintbox, Hour2Paintbox, Min1Paintbox, Min2Paintbox, Sec1PaintBox, Sec2PaintBox})
         b->setVisible(big);
@@ -139,7 +139,7 @@ void TMainForm::applyControls() {
         b->setVisible(big);
     for (QToolButton* b : {LangSelButton, AlarmButton, SetupButton, OptionsButton})
         b->setVisible(big);
-    MinimizeButton->move(frameFor(FSmallMode).minimizeButton);
+    MinimizeButton->move(frameFor(cfg().FSmallMode).minimizeButton);
     AnnounceButton->setGeometry(big ? QRect(210, 102, 58, AnnounceButton->height())
                                     : QRect(103, 9, 24, AnnounceButton->height()));
     Date1Paintbox->move(big ? QPoint(166, 16) : QPoint(50, 10));
@@ -149,13 +149,13 @@ void TMainForm::applyControls() {
 void TMainForm::ChangeButtonMode() {
     for (QToolButton* b :
          {AnnounceButton, LangSelButton, AlarmButton, SetupButton, HelpButton, OptionsButton})
-        b->setAutoRaise(FTransparentButtons);
+        b->setAutoRaise(cfg().FTransparentButtons);
     MinimizeButton->setAutoRaise(false);
 }
 
 void TMainForm::MI_smallClick() {
-    if (FSmallMode) return;
-    FSmallMode = true;
+    if (cfg().FSmallMode) return;
+    editSettings([](SettingsRecord& r) { r.FSmallMode = true; });
     MI_big->setChecked(false);
     MI_small->setChecked(true);
     ChangeMode();
@@ -163,8 +163,8 @@ void TMainForm::MI_smallClick() {
 }
 
 void TMainForm::MI_bigClick() {
-    if (!FSmallMode) return;
-    FSmallMode = false;
+    if (!cfg().FSmallMode) return;
+    editSettings([](SettingsRecord& r) { r.FSmallMode = false; });
     MI_big->setChecked(true);
     MI_small->setChecked(false);
     ChangeMode();

@@ -58,7 +58,7 @@ void TMainForm::showTrayIcon() {
         FShowPending = true;
         // Started with the session, the clock may come up just before the panel that holds the
         // tray: if the tray turns up soon, the window goes where the user wanted it.
-        FAwaitingTray = FStartInTray;
+        FAwaitingTray = cfg().FStartInTray;
         QTimer::singleShot(kTrayGraceMs, this, [this] { FAwaitingTray = false; });
     }
     P.trayHost.watch([this](bool available) { trayHostChanged(available); });
@@ -125,7 +125,7 @@ void TMainForm::HideTaskbarButton() {
 // After a dialog the button is what the user chose, not hidden regardless: hiding it undid
 // "Show program in taskbar" the moment it was confirmed.
 void TMainForm::followTaskbarSetting() {
-    if (FShowInTaskbar)
+    if (cfg().FShowInTaskbar)
         ShowTaskbarButton();
     else
         HideTaskbarButton();
@@ -133,7 +133,7 @@ void TMainForm::followTaskbarSetting() {
 
 void TMainForm::SysTrayDblClick() {
     ShowMainWindow();
-    if (FShowInTaskbar)
+    if (cfg().FShowInTaskbar)
         ShowTaskbarButton();
     else
         HideTaskbarButton();
@@ -142,7 +142,7 @@ void TMainForm::SysTrayDblClick() {
 // The icon asks this while the window is still being built, before the settings are read, so
 // the answer is always "show"; whether the window appears is decided by start-up alone.
 void TMainForm::SysTrayIconStartup(bool& ShowMainForm) {
-    ShowMainForm = !FStartInTray;
+    ShowMainForm = !cfg().FStartInTray;
 }
 
 void TMainForm::MinimizeButtonClick() {

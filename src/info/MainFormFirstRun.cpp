@@ -14,7 +14,7 @@ namespace ql {
 void TMainForm::FirstRunExecute() {
     if (FShowPending) {
         ShowMainWindow();
-        if (FShowInTaskbar)
+        if (cfg().FShowInTaskbar)
             ShowTaskbarButton();
         else
             HideTaskbarButton();

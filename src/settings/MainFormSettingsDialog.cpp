@@ -13,26 +13,26 @@ namespace ql {
 namespace {
 
 void fill(TMainForm& m, TSettingsForm& f) {
-    f.WindowlessCheck->setChecked(m.FWindowless);
-    f.EuroCheck->setChecked(m.F24HourFormat);
-    f.TrayCheck->setChecked(m.FStartInTray);
-    f.TransButtonsCheck->setChecked(m.FTransparentButtons);
-    f.AutoStartCheck->setChecked(m.FAutoStart);
-    f.OnTopCheck->setChecked(m.FOnTop);
-    f.TaskBarCheck->setChecked(m.FShowInTaskbar);
-    f.GlobalShortcutCheck->setChecked(m.FGlobalShortcut);
-    f.BlendCheck->setChecked(m.FBlendOn);
-    f.BlendTrackbar->setValue(m.FBlendValue);
-    f.VolumeTrackbar->setValue(m.FSpeechVolume);
+    f.WindowlessCheck->setChecked(m.cfg().FWindowless);
+    f.EuroCheck->setChecked(m.cfg().F24HourFormat);
+    f.TrayCheck->setChecked(m.cfg().FStartInTray);
+    f.TransButtonsCheck->setChecked(m.cfg().FTransparentButtons);
+    f.AutoStartCheck->setChecked(m.cfg().FAutoStart);
+    f.OnTopCheck->setChecked(m.cfg().FOnTop);
+    f.TaskBarCheck->setChecked(m.cfg().FShowInTaskbar);
+    f.GlobalShortcutCheck->setChecked(m.cfg().FGlobalShortcut);
+    f.BlendCheck->setChecked(m.cfg().FBlendOn);
+    f.BlendTrackbar->setValue(m.cfg().FBlendValue);
+    f.VolumeTrackbar->setValue(m.cfg().FSpeechVolume);
     // The labels keep their normal colour here; only the check box greys them.
-    if (!m.FBlendOn) f.BlendTrackbar->setEnabled(false);
+    if (!m.cfg().FBlendOn) f.BlendTrackbar->setEnabled(false);
 }
 
 // Through the native window when there is one: setting the widget's flags would hide the
 // window and show it again somewhere else, without its shape or its taskbar state.
 void applyOnTop(TMainForm& m) {
-    if (m.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == m.FOnTop) return;
-    const Qt::WindowFlags flags = m.windowFlags().setFlag(Qt::WindowStaysOnTopHint, m.FOnTop);
+    if (m.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == m.cfg().FOnTop) return;
+    const Qt::WindowFlags flags = m.windowFlags().setFlag(Qt::WindowStaysOnTopHint, m.cfg().FOnTop);
     if (QWindow* native = m.windowHandle()) {
         m.overrideWindowFlags(flags);
         native->setFlags(flags);
@@ -42,33 +42,39 @@ void applyOnTop(TMainForm& m) {
 }
 
 void readTaskbarAndTimer(TMainForm& m, const TSettingsForm& f) {
-    m.FAutoStart = f.AutoStartCheck->isChecked();
-    m.FShowInTaskbar = f.TaskBarCheck->isChecked();
+    m.editSettings([&](SettingsRecord& r) {
+        r.FAutoStart = f.AutoStartCheck->isChecked();
+        r.FShowInTaskbar = f.TaskBarCheck->isChecked();
+        r.FSpeechVolume = f.VolumeTrackbar->value();
+    });
     m.followTaskbarSetting();
-    m.Timer1.setInterval(static_cast<int>(m.FTimerInterval));
-    m.FSpeechVolume = f.VolumeTrackbar->value();
+    m.Timer1.setInterval(static_cast<int>(m.cfg().FTimerInterval));
 }
 
 // The order matters: the layout is settled before the hot key, stay-on-top and blending are
 // applied to the window it leaves behind.
 void read(TMainForm& m, const TSettingsForm& f) {
-    m.F24HourFormat = f.EuroCheck->isChecked();
-    m.FStartInTray = f.TrayCheck->isChecked();
-    if (f.TransButtonsCheck->isChecked() != m.FTransparentButtons) {
-        m.FTransparentButtons = f.TransButtonsCheck->isChecked();
+    m.editSettings([&](SettingsRecord& r) {
+        r.F24HourFormat = f.EuroCheck->isChecked();
+        r.FStartInTray = f.TrayCheck->isChecked();
+    });
+    if (f.TransButtonsCheck->isChecked() != m.cfg().FTransparentButtons) {
+        m.editSettings([&](SettingsRecord& r) { r.FTransparentButtons = !r.FTransparentButtons; });
         m.ChangeButtonMode();
     }
     readTaskbarAndTimer(m, f);
-    if (f.WindowlessCheck->isChecked() != m.FWindowless) {
-        m.FWindowless = f.WindowlessCheck->isChecked();
+    if (f.WindowlessCheck->isChecked() != m.cfg().FWindowless) {
+        m.editSettings([&](SettingsRecord& r) { r.FWindowless = !r.FWindowless; });
         m.ChangeMode();
     }
-    m.FGlobalShortcut = f.GlobalShortcutCheck->isChecked();
+    m.editSettings([&](SettingsRecord& r) { r.FGlobalShortcut = f.GlobalShortcutCheck->isChecked(); });
     m.applyGlobalShortcut();
-    m.FOnTop = f.OnTopCheck->isChecked();
+    m.editSettings([&](SettingsRecord& r) { r.FOnTop = f.OnTopCheck->isChecked(); });
     applyOnTop(m);
-    m.FBlendOn = f.BlendCheck->isChecked();
-    m.FBlendValue = f.BlendTrackbar->value();
+    m.editSettings([&](SettingsRecord& r) {
+        r.FBlendOn = f.BlendCheck->isChecked();
+        r.FBlendValue = f.BlendTrackbar->value();
+    });
     m.applyBlending();
     m.FormPaint();
 }

@@ -18,7 +18,7 @@ std::string RegistrySettings::read(const char* name) {
     return store_.readValue(kSettingsKey, name).value_or(std::string());
 }
 
-RegistrySettings::Loaded RegistrySettings::load(TSettingsRecord& r, bool firstRun,
+RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun,
                                                 DesktopSize desktop) {
     Loaded loaded;
     store_.createKey(kSettingsKey);
@@ -44,7 +44,7 @@ RegistrySettings::Loaded RegistrySettings::load(TSettingsRecord& r, bool firstRu
     return loaded;
 }
 
-void RegistrySettings::save(const TSettingsRecord& r, WindowPosition window,
+void RegistrySettings::save(const SettingsRecord& r, WindowPosition window,
                             const std::string& programPath, const std::string& installDir) {
     store_.writeValues(kSettingsKey,
                        {{"BinSettings", SettingsCodec::encodeFlags(r)},

@@ -28,9 +28,9 @@ public:
         bool upgraded = false;
         WindowPosition window;
     };
-    Loaded load(TSettingsRecord& r, bool firstRun, DesktopSize desktop);
+    Loaded load(SettingsRecord& r, bool firstRun, DesktopSize desktop);
 
-    void save(const TSettingsRecord& r, WindowPosition window, const std::string& programPath,
+    void save(const SettingsRecord& r, WindowPosition window, const std::string& programPath,
               const std::string& installDir);
 
 private:

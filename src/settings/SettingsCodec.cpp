@@ -7,13 +7,13 @@
 namespace ql::SettingsCodec {
 namespace {
 
-std::array<bool TSettingsRecord::*, 12> flagFields() {
-    return {&TSettingsRecord::FStartInTray,    &TSettingsRecord::FOnTop,
-            &TSettingsRecord::F24HourFormat,   &TSettingsRecord::FAnnounceOn,
-            &TSettingsRecord::FAlarmOn,        &TSettingsRecord::FAutoStart,
-            &TSettingsRecord::FWindowless,     &TSettingsRecord::FShowInTaskbar,
-            &TSettingsRecord::FTransparentButtons, &TSettingsRecord::FAnnounceBeforeAlarm,
-            &TSettingsRecord::FGlobalShortcut, &TSettingsRecord::FBlendOn};
+std::array<bool SettingsRecord::*, 12> flagFields() {
+    return {&SettingsRecord::FStartInTray,    &SettingsRecord::FOnTop,
+            &SettingsRecord::F24HourFormat,   &SettingsRecord::FAnnounceOn,
+            &SettingsRecord::FAlarmOn,        &SettingsRecord::FAutoStart,
+            &SettingsRecord::FWindowless,     &SettingsRecord::FShowInTaskbar,
+            &SettingsRecord::FTransparentButtons, &SettingsRecord::FAnnounceBeforeAlarm,
+            &SettingsRecord::FGlobalShortcut, &SettingsRecord::FBlendOn};
 }
 
 void padTo(std::string& s, std::size_t n) {
@@ -32,7 +32,7 @@ long ranged(std::string_view text, long min, long max, long otherwise) {
 
 } // namespace
 
-std::string encodeFlags(const TSettingsRecord& r) {
+std::string encodeFlags(const SettingsRecord& r) {
     std::string s(12, '0');
     const auto fields = flagFields();
     for (std::size_t i = 0; i < fields.size(); ++i)
@@ -40,7 +40,7 @@ std::string encodeFlags(const TSettingsRecord& r) {
     return s;
 }
 
-void decodeFlags(std::string text, TSettingsRecord& r) {
+void decodeFlags(std::string text, SettingsRecord& r) {
     padTo(text, 12);
     const auto fields = flagFields();
     for (std::size_t i = 0; i < fields.size(); ++i) r.*fields[i] = text[i] == '1';
@@ -74,7 +74,7 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     return v;
 }
 
-std::string encodeLong(const TSettingsRecord& r, WindowPosition window) {
+std::string encodeLong(const SettingsRecord& r, WindowPosition window) {
     // A coordinate that does not fit four characters is limited rather than corrupting its
     // neighbour.
     const auto coordinate = [](int v) { return encodeNumber(std::clamp(v, -999, 9999), 4); };
@@ -84,7 +84,7 @@ std::string encodeLong(const TSettingsRecord& r, WindowPosition window) {
            encodeNumber(std::clamp<long>(r.FBlendValue, -999, 9999), 4);
 }
 
-std::optional<WindowPosition> decodeLong(std::string text, TSettingsRecord& r) {
+std::optional<WindowPosition> decodeLong(std::string text, SettingsRecord& r) {
     padTo(text, 20);
     r.FTimerInterval = static_cast<std::uint32_t>(ranged(field(text, 2, 4), 100, 1000, 100));
     r.FAlarmRepeat = static_cast<std::uint32_t>(ranged(field(text, 3, 4), 0, 999, 0));
@@ -103,14 +103,14 @@ long storedSound(std::int32_t sound) {
 }
 } // namespace
 
-std::string encodeShort(const TSettingsRecord& r) {
+std::string encodeShort(const SettingsRecord& r) {
     const auto two = [](long v) { return encodeNumber(std::clamp<long>(v, 0, 99), 2); };
     return two(r.FAnnounceInterval) + two(r.FAlarmHour) + two(r.FAlarmMinute) +
            two(r.FSmallMode ? 1 : 0) + two(storedSound(r.FAlarmSound)) + two(r.FSpeechVolume) +
            two(r.FReservedVolume);
 }
 
-void decodeShort(std::string text, TSettingsRecord& r) {
+void decodeShort(std::string text, SettingsRecord& r) {
     padTo(text, 14);
     r.FAnnounceInterval = static_cast<std::int32_t>(ranged(field(text, 0, 2), 1, 60, 60));
     r.FAlarmHour = static_cast<std::int32_t>(ranged(field(text, 1, 2), 0, 23, 0));

@@ -18,8 +18,8 @@ struct WindowPosition {
 // numbers) and "SNumSettings" (seven 2-character numbers).
 namespace SettingsCodec {
 
-std::string encodeFlags(const TSettingsRecord& r);
-void decodeFlags(std::string text, TSettingsRecord& r);
+std::string encodeFlags(const SettingsRecord& r);
+void decodeFlags(std::string text, SettingsRecord& r);
 
 // Decimal, zero-padded to width; a negative number is '-' then the zero-padded magnitude.
 std::string encodeNumber(long value, int width);
@@ -28,13 +28,13 @@ std::optional<long> parseNumber(std::string_view text);
 // Any decimal 32-bit integer with an optional sign, else nullopt.
 std::optional<std::int32_t> parseInteger(std::string_view text);
 
-std::string encodeLong(const TSettingsRecord& r, WindowPosition window);
+std::string encodeLong(const SettingsRecord& r, WindowPosition window);
 // Fills the timer, repeat and blend fields; returns the window position as stored, or nullopt
 // when either coordinate is not a number.
-std::optional<WindowPosition> decodeLong(std::string text, TSettingsRecord& r);
+std::optional<WindowPosition> decodeLong(std::string text, SettingsRecord& r);
 
-std::string encodeShort(const TSettingsRecord& r);
-void decodeShort(std::string text, TSettingsRecord& r);
+std::string encodeShort(const SettingsRecord& r);
+void decodeShort(std::string text, SettingsRecord& r);
 
 // A stored position pulled inside a desktop of the given size.
 WindowPosition placeOnDesktop(WindowPosition stored, int desktopWidth, int desktopHeight);

@@ -6,9 +6,9 @@
 
 namespace ql {
 
-// Every stored setting of the clock. The main window inherits it, so the codec works on the
-// record alone. Initial values are those of an empty store.
-struct TSettingsRecord {
+// Every stored setting of the clock, as plain data: the codec and the dialogs work on copies.
+// Initial values are those of an empty store.
+struct SettingsRecord {
     bool FStartInTray = false;
     bool FOnTop = false;
     bool F24HourFormat = false;
@@ -35,6 +35,8 @@ struct TSettingsRecord {
 
     QString AlarmWaveFile;
     std::int32_t SelectedLanguage = 0;
+
+    bool operator==(const SettingsRecord&) const = default;
 };
 
 } // namespace ql

@@ -204,12 +204,9 @@ void TSettingsForm::colourBlendLabels(QPalette::ColorRole role) {
     }
 }
 
-// The announcement reads the volume when it starts, so the stored one can return at once.
+// The stored volume stays: the trial announcement only borrows the slider's.
 void TSettingsForm::SpeechVolPreviewButtonClick() {
-    const auto kept = Main.FSpeechVolume;
-    Main.FSpeechVolume = VolumeTrackbar->value();
-    Main.AnnounceButtonClick();
-    Main.FSpeechVolume = kept;
+    Main.announceAtVolume(VolumeTrackbar->value());
 }
 
 void TSettingsForm::HelpButtonClick() {

@@ -1,5 +1,8 @@
 #include "app/MainForm.h"
 
+#include "speech/Announcer.h"
+#include "speech/VoiceCatalog.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -25,11 +28,11 @@ void checkItem(QMenu* menu, int index) {
 } // namespace
 
 void TMainForm::BuildLanguageMenus() {
-    for (int i = 0; i < LanguageList.size(); ++i) {
+    for (int i = 0; i < voices_.languages().size(); ++i) {
         for (auto [menu, owner] :
              {std::pair<QMenu*, QObject*>{LangMenu, this},
               std::pair<QMenu*, QObject*>{SelectLanguageMenu, MainPopupMenu}}) {
-            auto* item = new QAction(LanguageList[i], owner);
+            auto* item = new QAction(voices_.languages()[i], owner);
             item->setObjectName(QString("MI_%1").arg(i));
             item->setCheckable(true);
             groupOf(menu)->addAction(item);
@@ -37,13 +40,14 @@ void TMainForm::BuildLanguageMenus() {
             connect(item, &QAction::triggered, this, [this, item] { LangMenuItemClick(item); });
         }
     }
-    if (SelectedLanguage < 0 || SelectedLanguage > LanguageList.size() - 1) SelectedLanguage = 0;
-    checkItem(LangMenu, SelectedLanguage);
-    checkItem(SelectLanguageMenu, SelectedLanguage);
+    if (cfg().SelectedLanguage < 0 || cfg().SelectedLanguage > voices_.languages().size() - 1)
+        editSettings([](SettingsRecord& r) { r.SelectedLanguage = 0; });
+    checkItem(LangMenu, cfg().SelectedLanguage);
+    checkItem(SelectLanguageMenu, cfg().SelectedLanguage);
 }
 
 void TMainForm::LangSelButtonClick() {
-    checkItem(LangMenu, SelectedLanguage);
+    checkItem(LangMenu, cfg().SelectedLanguage);
     LangMenu->popup(LangMenuPoint());
 }
 
@@ -54,19 +58,20 @@ QPoint TMainForm::LangMenuPoint() const {
 }
 
 void TMainForm::MI_SelectlanguageClick() {
-    checkItem(SelectLanguageMenu, SelectedLanguage);
+    checkItem(SelectLanguageMenu, cfg().SelectedLanguage);
 }
 
 void TMainForm::LangMenuItemClick(QAction* item) {
     // A menu left open can outlive the start of an announcement; the voice must not be unloaded
     // under the worker.
-    if (FSpeaking) {
-        checkItem(LangMenu, SelectedLanguage);
-        checkItem(SelectLanguageMenu, SelectedLanguage);
+    if (announcer_.speaking()) {
+        checkItem(LangMenu, cfg().SelectedLanguage);
+        checkItem(SelectLanguageMenu, cfg().SelectedLanguage);
         return;
     }
     item->setChecked(true);
-    SelectedLanguage = item->objectName().mid(3).toInt();
+    const int chosen = item->objectName().mid(3).toInt();
+    editSettings([chosen](SettingsRecord& r) { r.SelectedLanguage = chosen; });
     LoadLanguage();
     SaveSettings();
 }

@@ -7,7 +7,8 @@ source "$QL_E2E_DIR/lib/installed.sh"
 
 build=${QL_BUILD_DIR:?}
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
-cpack -G DEB -B "$QL_TMP/pkg" --config "$build/CPackConfig.cmake" >"$QL_TMP/cpack.log" 2>&1 ||
+# Bounded, so a stale build tree (cpack builds it first) fails here rather than at CTest's limit.
+timeout 200 cpack -G DEB -B "$QL_TMP/pkg" --config "$build/CPackConfig.cmake" >"$QL_TMP/cpack.log" 2>&1 ||
     ql_fail "cpack failed: $(tail -n 5 "$QL_TMP/cpack.log")"
 deb=$(ls "$QL_TMP"/pkg/quorlan-lite_*.deb) || ql_fail "cpack made no quorlan-lite_*.deb"
 ql_log "built ${deb##*/} ($(stat -c %s "$deb") bytes)"
@@ -37,7 +38,7 @@ ql_assert_eq "../$libdir/quorlan-lite/quorlan-lite" "${link#* -> }" "/usr/bin/qu
 out=$(flock /tmp/apt.lock apt-get install -s "$deb" 2>&1) || ql_fail "apt-get install -s: $out"
 grep -q '^Inst quorlan-lite ' <<<"$out" || ql_fail "apt would not install the package: $out"
 
-lintian --fail-on error "$deb" >"$QL_TMP/lintian.log" 2>&1 ||
+timeout 120 lintian --fail-on error "$deb" >"$QL_TMP/lintian.log" 2>&1 ||
     ql_fail "lintian: $(grep -E '^E: ' "$QL_TMP/lintian.log" || tail -n 5 "$QL_TMP/lintian.log")"
 ql_log "lintian: $(grep -c '^W: ' "$QL_TMP/lintian.log") warnings"
 

@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QRegularExpression>
 #include <cmath>
+#include <numbers>
 
 namespace ql::imagegen::AppIcon {
 namespace {
@@ -24,7 +25,7 @@ struct Hand {
 const Hand kHands[] = {{(10 + 10 / 60.0) * 30, 4.5}, {10 * 6, 6.5}};
 
 QPointF handEnd(const Hand& h) {
-    const double a = h.degrees * M_PI / 180;
+    const double a = h.degrees * std::numbers::pi / 180;
     return {kCentre + h.length * std::sin(a), kCentre - h.length * std::cos(a)};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,15 @@ class FliteRenderer {
   public:
     static constexpr unsigned sampleRate = 16000;
 
-    // voice is a flite voice name: "slt" (cmu_us_slt, US English). Empty when the voice is not
-    // built in or flite fails; never throws.
+    // Receives the samples piece by piece; returns false to stop the rendering.
+    using Sink = std::function<bool(const std::int16_t* samples, std::size_t count)>;
+
+    // Hands the samples to sink as flite makes them, so that playback can start long before the
+    // sentence is finished. voice is a flite voice name: "slt" (cmu_us_slt, US English). False
+    // when the voice is not built in or flite fails; never throws.
+    static bool stream(const std::string& voice, const std::string& text, const Sink& sink);
+
+    // The whole sentence at once; empty when stream would fail.
     static std::vector<std::int16_t> render(const std::string& voice, const std::string& text);
 };
 

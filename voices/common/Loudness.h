@@ -6,8 +6,8 @@
 namespace ql::voice {
 
 // Voices differ in level by a factor of two or more; every sentence is brought to the same peak
-// (by default about -2 dBFS, never more than 3x louder) so that the volume the clock sets means
-// the same in every language.
-void normalisePeak(std::vector<std::int16_t>& samples, double target = 26000);
+// (about -2 dBFS, never more than 3x louder) so that the volume the clock sets means the same in
+// every language.
+void normalisePeak(std::vector<std::int16_t>& samples);
 
 } // namespace ql::voice

@@ -36,5 +36,8 @@ std::string catalanTime(int hour, int minute);
 std::string greekTime(int hour, int minute);
 std::string lithuanianTime(int hour, int minute);
 std::string indonesianTime(int hour, int minute);
+std::string icelandicTime(int hour, int minute);
+std::string hindiTime(int hour, int minute);
+std::string estonianTime(int hour, int minute);
 
 } // namespace ql::voice

@@ -14,13 +14,19 @@ namespace ql::voice {
 // the text, mono 16-bit, empty when the engine or voice is unavailable.
 using RenderFn = std::vector<std::int16_t> (*)(const std::string& voice, const std::string& text);
 
+// An engine that hands its samples over while it is still rendering (FliteRenderer::stream):
+// sink receives each piece and returns false to stop; false when the engine or voice failed.
+using StreamFn = bool (*)(const std::string& voice, const std::string& text,
+                          const std::function<bool(const std::int16_t*, std::size_t)>& sink);
+
 // What distinguishes one plug-in from another. The engine is chosen when the plug-in is built, so
 // a plug-in carries only its own engine.
 struct VoiceSetup {
     const char* engineVoice; // the engine's name for it, e.g. "de+max" (espeak-ng), "slt" (flite)
     PhraseFn phrase;
     RenderFn render;
-    unsigned sampleRate; // of what render returns
+    unsigned sampleRate;       // of what render and stream give
+    StreamFn stream = nullptr; // when set, playback starts with the first piece rendered
 };
 
 // Optional observers, used by the benchmark.

@@ -5,9 +5,23 @@
 
 #include QL_VOICE_RENDERER_HEADER
 
+namespace {
+
+using Renderer = ql::voice::QL_VOICE_RENDERER;
+
+// Engines that can hand over samples while still rendering do so.
+template <typename R> constexpr ql::voice::StreamFn streamOf() {
+    if constexpr (requires { &R::stream; })
+        return &R::stream;
+    else
+        return nullptr;
+}
+
+} // namespace
+
 extern "C" __attribute__((visibility("default"))) void Speak(void) {
-    using Renderer = ql::voice::QL_VOICE_RENDERER;
     static const ql::voice::VoiceSetup voice{QL_VOICE_NAME, &ql::voice::QL_VOICE_PHRASE,
-                                             &Renderer::render, Renderer::sampleRate};
+                                             &Renderer::render, Renderer::sampleRate,
+                                             streamOf<Renderer>()};
     ql::voice::speakNow(voice);
 }

@@ -100,6 +100,39 @@ TEST(FliteRender, AsLoudAsTheEspeakVoices) {
     }
 }
 
+// Playback starts with the first piece, so the pieces must come early and add up to the sentence.
+TEST(FliteRender, StreamsTheSentenceInPieces) {
+    for (const FliteCatalogEntry& v : fliteCatalog) {
+        SCOPED_TRACE(v.display);
+        const std::string text = v.phrase(23, 59);
+        std::vector<std::size_t> pieces;
+        std::vector<std::int16_t> streamed;
+        ASSERT_TRUE(
+            FliteRenderer::stream(v.fliteVoice, text, [&](const std::int16_t* s, std::size_t n) {
+                pieces.push_back(n);
+                streamed.insert(streamed.end(), s, s + n);
+                return true;
+            }));
+        ASSERT_GT(pieces.size(), 4u);
+        EXPECT_LT(pieces.front() * 4, streamed.size());
+        // flite's noise excitation differs from run to run, its length does not
+        EXPECT_EQ(streamed.size(), FliteRenderer::render(v.fliteVoice, text).size());
+    }
+}
+
+// A player that gave up (no sound device, playback cut short) stops the rendering.
+TEST(FliteRender, StreamStopsWhenTheSinkRefuses) {
+    const FliteCatalogEntry& v = fliteCatalog[0];
+    int pieces = 0;
+    EXPECT_TRUE(FliteRenderer::stream(v.fliteVoice, v.phrase(23, 59),
+                                      [&](const std::int16_t*, std::size_t) {
+                                          ++pieces;
+                                          return false;
+                                      }));
+    EXPECT_EQ(pieces, 1);
+    EXPECT_FALSE(FliteRenderer::render(v.fliteVoice, v.phrase(23, 59)).empty());
+}
+
 TEST(FliteRender, LongerSentenceTakesLonger) {
     for (const FliteCatalogEntry& v : fliteCatalog) {
         SCOPED_TRACE(v.display);
@@ -132,6 +165,8 @@ TEST(FliteRender, RendersFromSeveralThreadsAlike) {
 TEST(FliteRender, UnknownVoiceGivesNothing) {
     EXPECT_TRUE(FliteRenderer::render("no-such-voice", "It's noon.").empty());
     EXPECT_TRUE(FliteRenderer::render("en+Mike", "It's noon.").empty());
+    EXPECT_FALSE(FliteRenderer::stream("no-such-voice", "It's noon.",
+                                       [](const std::int16_t*, std::size_t) { return true; }));
     // and the renderer still works afterwards
     EXPECT_FALSE(FliteRenderer::render(fliteCatalog[0].fliteVoice, "It's noon.").empty());
 }

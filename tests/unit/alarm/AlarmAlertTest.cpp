@@ -36,13 +36,13 @@ class AlarmAlertTest : public AlarmFixture {
     static void recordingSpeak() {
         auto& f = *current;
         const auto& sets = f.fakes.mixer.sets;
-        spoken.push_back({f.sounds(), f.form->MI_Speak->isEnabled(), f.form->FSpeaking,
+        spoken.push_back({f.sounds(), f.form->MI_Speak->isEnabled(), f.app->announcer().speaking(),
                           sets.empty() ? 0u : sets.back()});
     }
     void announceBeforeAlarm(int volume) {
-        form->FAnnounceBeforeAlarm = true;
-        form->FSpeechVolume = volume;
-        form->FSpeakProc = recordingSpeak;
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = true; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = volume; });
+        speakHook = recordingSpeak;
     }
 };
 
@@ -92,11 +92,11 @@ TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeak
     };
     for (const Row& r : rows) {
         spoken.clear();
+        if (!r.voice) fakes.libraries.libraries.clear();
         createWithAlarm();
         announceBeforeAlarm(40);
-        form->FAnnounceBeforeAlarm = r.before;
-        form->FSpeaking = r.speaking;
-        if (!r.voice) form->FSpeakProc = nullptr;
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = r.before; });
+        if (r.speaking) startSpeaking();
         onAlert = [](TAlarmAlertForm& a) {
             a.FormActivate();
             return 1;
@@ -104,9 +104,11 @@ TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeak
         form->Alarm();
         EXPECT_EQ(spoken.size(), r.spoken ? 1u : 0u) << r.before << r.speaking << r.voice;
         EXPECT_EQ(sounds(), 1u) << "the sound starts either way";
-        EXPECT_EQ(form->FSpeaking, r.speaking) << "the alert neither sets nor clears it";
+        EXPECT_EQ(app->announcer().speaking(), r.speaking) << "the alert neither sets nor clears it";
+        stopSpeaking();
         fakes.sound.calls.clear();
         fakes.mixer.sets.clear();
+        installVoice("English (Test)", countingSpeak);
     }
 }
 
@@ -132,7 +134,7 @@ TEST_F(AlarmAlertTest, SpokenFirstThenTheSoundAtTheSpeechVolumeWhichStays) {
 TEST_F(AlarmAlertTest, AVoiceThatThrowsStillLeavesTheSoundAndTheControls) {
     createWithAlarm(3);
     announceBeforeAlarm(40);
-    form->FSpeakProc = [] { throw std::runtime_error("broken voice"); };
+    speakHook = [] { throw std::runtime_error("broken voice"); };
     onAlert = [](TAlarmAlertForm& a) {
         a.FormActivate();
         return 1;
@@ -146,7 +148,7 @@ TEST_F(AlarmAlertTest, RepeatsUntilConfirmedAndTheLastSoundIsNotCutOff) {
     for (unsigned repeat : {0u, 1u}) { // 0: once per activation, never repeated
         createWithAlarm(5, repeat);
         fakes.sound.calls.clear();
-        form->AlarmWaveFile = "/home/ann/gong.wav";
+        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/gong.wav"; });
         onAlert = [&](TAlarmAlertForm& a) {
             a.FormActivate();
             processUntil([&] { return sounds() >= (repeat ? 3u : 2u); }, repeat ? 5000 : 1500);

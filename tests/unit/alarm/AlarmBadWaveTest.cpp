@@ -105,7 +105,7 @@ TEST_F(AlarmBadWaveTest, AnUnplayableFileSoundsTheDefaultAtEveryRepetition) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
         createWithAlarm(5, 1);
-        form->AlarmWaveFile = r.path;
+        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = r.path; });
         onAlert = [&](TAlarmAlertForm& a) {
             a.FormActivate(); // returns at once whatever the file is
             EXPECT_EQ(log.wait(decided++), r.expected);

@@ -33,9 +33,9 @@ class AlarmDialogTest : public AlarmFixture {
     }
     void createAt(bool h24, int hour, int minute) {
         createWithAlarm();
-        form->F24HourFormat = h24;
-        form->FAlarmHour = hour;
-        form->FAlarmMinute = minute;
+        form->editSettings([&](SettingsRecord& rec) { rec.F24HourFormat = h24; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmHour = hour; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmMinute = minute; });
     }
     std::vector<QString> messageTexts() const {
         std::vector<QString> texts;
@@ -75,8 +75,8 @@ TEST_F(AlarmDialogTest, TheHourAndMinuteAsTheDialogShowsThem) {
                 EXPECT_EQ(d.HourUpDown->max(), r.h24 ? 23 : 12);
             },
             true);
-        EXPECT_EQ(form->FAlarmHour, r.hour) << "confirming unchanged keeps the time";
-        EXPECT_EQ(form->FAlarmMinute, r.minute);
+        EXPECT_EQ(form->cfg().FAlarmHour, r.hour) << "confirming unchanged keeps the time";
+        EXPECT_EQ(form->cfg().FAlarmMinute, r.minute);
         EXPECT_TRUE(boxes.empty());
     }
 }
@@ -101,7 +101,7 @@ TEST_F(AlarmDialogTest, TheHourEnteredBecomesTheTwentyFourHourAlarmHour) {
                 (r.pm ? d.PMRadio : d.AMRadio)->setChecked(true);
             },
             true);
-        EXPECT_EQ(form->FAlarmHour, r.hour) << r.typed << (r.pm ? " PM" : " AM");
+        EXPECT_EQ(form->cfg().FAlarmHour, r.hour) << r.typed << (r.pm ? " PM" : " AM");
         EXPECT_TRUE(boxes.empty()) << r.typed;
     }
 }
@@ -196,29 +196,29 @@ TEST_F(AlarmDialogTest, OkTakesTheNumbersOnlyWithinTheirRanges) {
     };
     for (const Row& r : rows) {
         createAt(true, 9, 20);
-        form->FAnnounceInterval = 15;
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 15; });
         runDialog(
             [&](TAlarmForm& d) {
                 d.AnnEdit->setText(r.ann);
                 d.MinEdit->setText(r.minute);
             },
             true);
-        EXPECT_EQ(form->FAnnounceInterval, r.interval) << r.ann;
-        EXPECT_EQ(form->FAlarmMinute, r.alarmMinute) << r.minute;
+        EXPECT_EQ(form->cfg().FAnnounceInterval, r.interval) << r.ann;
+        EXPECT_EQ(form->cfg().FAlarmMinute, r.alarmMinute) << r.minute;
     }
 }
 
 TEST_F(AlarmDialogTest, OkStoresEveryControlAndCancelKeepsEverything) {
     for (bool ok : {true, false}) {
         createAt(false, 6, 45);
-        form->FAlarmOn = false;
-        form->FAnnounceOn = true;
-        form->FAnnounceBeforeAlarm = false;
-        form->FAnnounceInterval = 15;
-        form->FAlarmSound = 2;
-        form->FAlarmRepeat = 10;
-        form->AlarmWaveFile = "/old.wav";
-        const TSettingsRecord before = *form;
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = false; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = true; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = false; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 15; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 2; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmRepeat = 10; });
+        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/old.wav"; });
+        const SettingsRecord before = form->cfg();
         runDialog(
             [](TAlarmForm& d) {
                 d.AlarmCheck->setChecked(true);
@@ -233,7 +233,7 @@ TEST_F(AlarmDialogTest, OkStoresEveryControlAndCancelKeepsEverything) {
                 d.AlmIntUpDown->step(+1);
             },
             ok);
-        const TSettingsRecord& now = *form;
+        const SettingsRecord& now = form->cfg();
         if (ok) {
             EXPECT_TRUE(now.FAlarmOn && !now.FAnnounceOn && now.FAnnounceBeforeAlarm);
             EXPECT_EQ(now.FAlarmHour, 21);
@@ -267,7 +267,7 @@ TEST_F(AlarmDialogTest, TheTaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
                 {false, false, "taskbar.hide"}};
     for (const Row& r : rows) {
         createAt(true, 9, 0);
-        form->FShowInTaskbar = r.showInTaskbar;
+        form->editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = r.showInTaskbar; });
         fakes.journal.entries.clear();
         runDialog([](TAlarmForm&) {}, r.ok);
         std::vector<std::string> taskbar;
@@ -284,9 +284,9 @@ TEST_F(AlarmDialogTest, ControlsAreEnabledByTheirSwitches) {
     } rows[] = {{false, false, 0}, {true, false, 5}, {false, true, 3}, {true, true, 5}};
     for (const Row& r : rows) {
         createAt(false, 9, 0);
-        form->FAlarmOn = r.alarmOn;
-        form->FAnnounceOn = r.announceOn;
-        form->FAlarmSound = r.sound;
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = r.alarmOn; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = r.announceOn; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = r.sound; });
         runDialog(
             [&](TAlarmForm& d) {
                 auto alarmControls = [&](bool on) {
@@ -359,14 +359,14 @@ TEST_F(AlarmDialogTest, ArrowKeysInTheFieldStepLikeTheButtons) {
             EXPECT_EQ(d.AlarmIntEdit->text(), "4");
         },
         true);
-    EXPECT_EQ(form->FAlarmHour, 0);
-    EXPECT_EQ(form->FAlarmMinute, 0);
-    EXPECT_EQ(form->FAlarmRepeat, 4u);
+    EXPECT_EQ(form->cfg().FAlarmHour, 0);
+    EXPECT_EQ(form->cfg().FAlarmMinute, 0);
+    EXPECT_EQ(form->cfg().FAlarmRepeat, 4u);
 }
 
 TEST_F(AlarmDialogTest, MinutesArePaddedWhenShownAndWhenLeftButOtherFieldsNever) {
     createAt(true, 5, 7);
-    form->FAnnounceInterval = 5;
+    form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 5; });
     runDialog(
         [](TAlarmForm& d) {
             EXPECT_EQ(d.MinEdit->text(), "07");
@@ -381,7 +381,7 @@ TEST_F(AlarmDialogTest, MinutesArePaddedWhenShownAndWhenLeftButOtherFieldsNever)
             EXPECT_EQ(d.MinEdit->text(), "");
         },
         true);
-    EXPECT_EQ(form->FAlarmMinute, 0);
+    EXPECT_EQ(form->cfg().FAlarmMinute, 0);
 }
 
 TEST_F(AlarmDialogTest, BrowsePresetsTheFieldAndACancelKeepsIt) {
@@ -392,8 +392,8 @@ TEST_F(AlarmDialogTest, BrowsePresetsTheFieldAndACancelKeepsIt) {
                 {"", "/home/ann/old.wav"}};
     for (const Row& r : rows) {
         createAt(true, 9, 0);
-        form->FAlarmSound = 5;
-        form->AlarmWaveFile = "/home/ann/old.wav";
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 5; });
+        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/old.wav"; });
         QString preset;
         TAlarmForm::FileDialog = [&](QWidget*, const QString& p) {
             preset = p;
@@ -406,7 +406,7 @@ TEST_F(AlarmDialogTest, BrowsePresetsTheFieldAndACancelKeepsIt) {
             },
             true);
         EXPECT_EQ(preset, "/home/ann/old.wav");
-        EXPECT_EQ(form->AlarmWaveFile, r.field);
+        EXPECT_EQ(form->cfg().AlarmWaveFile, r.field);
     }
 }
 
@@ -417,8 +417,8 @@ TEST_F(AlarmDialogTest, PreviewPlaysWhatTheDialogShows) {
     } rows[] = {{5, {Kind::File}}, {0, {Kind::Beep}}, {4, {Kind::Memory}}, {-1, {}}};
     for (const Row& r : rows) {
         createAt(true, 9, 0);
-        form->FAlarmSound = 1;
-        form->AlarmWaveFile = "/stored.wav";
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 1; });
+        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/stored.wav"; });
         runDialog(
             [&](TAlarmForm& d) {
                 d.AlarmSoundCombo->setCurrentIndex(r.index);
@@ -441,17 +441,17 @@ TEST_F(AlarmDialogTest, PreviewPlaysWhatTheDialogShows) {
 // nothing at all (it used to come back as the beep).
 TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
     createAt(true, 9, 0);
-    form->FAlarmSound = 6;
+    form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 6; });
     runDialog([](TAlarmForm& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, true);
-    EXPECT_EQ(form->FAlarmSound, -1);
+    EXPECT_EQ(form->cfg().FAlarmSound, -1);
     form->SaveSettings();
-    form.reset();
+    destroy();
     const auto stored = fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SNumSettings");
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->substr(8, 2), "06");
     create();
     form->setClockData(&clockData());
-    EXPECT_EQ(form->FAlarmSound, 6);
+    EXPECT_EQ(form->cfg().FAlarmSound, 6);
     onAlert = [](TAlarmAlertForm& a) {
         a.AlarmTimerTimer();
         return 1;

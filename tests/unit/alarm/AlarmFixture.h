@@ -57,16 +57,16 @@ class AlarmFixture : public MainFormFixture {
 
     // A window at 09:00 with the alarm set for 07:30, sound `sound`, repeated every `repeat` s.
     void createWithAlarm(int sound = 3, unsigned repeat = 5) {
-        form.reset();
+        destroy();
         storeCurrentSettings();
         fakes.clock.set(9, 0, 0);
         create();
         form->setClockData(&clockData());
-        form->FAlarmOn = true;
-        form->FAlarmHour = 7;
-        form->FAlarmMinute = 30;
-        form->FAlarmSound = sound;
-        form->FAlarmRepeat = repeat;
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = true; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmHour = 7; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmMinute = 30; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = sound; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmRepeat = repeat; });
     }
 
     std::size_t sounds() const { return fakes.sound.calls.size(); }

@@ -72,7 +72,7 @@ class CommandSurfaceTest : public MainFormFixture {
         for (const auto& p : pages)
             what += "help " + p + ";";
         if (speakCalls) what += "spoke;";
-        if (form->FSmallMode) what += "small;";
+        if (form->cfg().FSmallMode) what += "small;";
         if (form->closed())
             what += "closed;";
         else if (!form->isVisible() || form->isMinimized())
@@ -162,7 +162,7 @@ TEST_F(CommandSurfaceTest, KeyHandlerLeavesOtherWindowsAlone) {
 }
 
 TEST_F(CommandSurfaceTest, RightClickAnywhereShowsTheMenu) {
-    for (QWidget* target : {static_cast<QWidget*>(form.get()), form->BackPanel,
+    for (QWidget* target : {static_cast<QWidget*>(form), form->BackPanel,
                             static_cast<QWidget*>(form->SetupButton)}) {
         const QPoint at(5, 5);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
@@ -175,10 +175,10 @@ TEST_F(CommandSurfaceTest, RightClickAnywhereShowsTheMenu) {
 TEST_F(CommandSurfaceTest, OnlySpeechControlsWaitForAnAnnouncement) {
     releaseSpeech = false;
     installVoice("English (Test)", heldSpeak);
-    form.reset();
+    destroy();
     create();
     form->AnnounceButtonClick();
-    ASSERT_TRUE(form->FSpeaking);
+    ASSERT_TRUE(app->announcer().speaking());
     const std::set<std::string> speech{"AnnounceButton", "LangSelButton", "MI_Speak",
                                        "MI_Selectlanguage"};
     for (QToolButton* b : form->findChildren<QToolButton*>())

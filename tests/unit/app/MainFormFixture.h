@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ClockApp.h"
 #include "app/MainForm.h"
 #include "common/Modal.h"
 #include "platform/fake/FakePlatform.h"
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
+#include <QToolButton>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,7 +20,19 @@
 namespace ql {
 
 inline std::atomic<int> speakCalls{0};
-inline void countingSpeak() { ++speakCalls; }
+// While set, the test voice goes on speaking (on its worker thread) until it is cleared.
+inline std::atomic<bool> speechHeld{false};
+// What the test voice does besides counting, on whichever thread speaks.
+inline void (*speakHook)() = nullptr;
+inline void countingSpeak() {
+    ++speakCalls;
+    if (speechHeld) {
+        while (speechHeld)
+            QThread::msleep(1);
+        return;
+    }
+    if (speakHook) speakHook();
+}
 
 // A main window on fakes, in a private program folder with one installed voice.
 class MainFormFixture : public ::testing::Test {
@@ -26,7 +40,8 @@ protected:
     QTemporaryDir dir;
     FakePlatform fakes;
     std::vector<QString> messages; // "title|text" of every message box
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<ClockApp> app;
+    TMainForm* form = nullptr;
 
     void SetUp() override {
         ModalHooks::message = [this](MessageKind, const QString& title, const QString& text) {
@@ -35,9 +50,12 @@ protected:
         QDir(dir.path()).mkdir("voice");
         installVoice("English (Test)", countingSpeak);
         speakCalls = 0;
+        speechHeld = false;
+        speakHook = nullptr;
     }
     void TearDown() override {
-        form.reset();
+        stopSpeaking();
+        destroy();
         ModalHooks::message = nullptr;
         ModalHooks::dialog = nullptr;
     }
@@ -52,16 +70,31 @@ protected:
                                  {"CurrentVer", "2.6"}});
     }
     void create() {
-        form = std::make_unique<TMainForm>(fakes.platform(), dir.path() + "/quorlan-lite");
+        app = std::make_unique<ClockApp>(fakes.platform(), dir.path() + "/quorlan-lite");
+        form = &app->mainWindow();
+    }
+    void destroy() {
+        form = nullptr;
+        app.reset();
     }
     // One tick at the given time, then let queued completions run.
     void tickAt(int h, int m, int s) {
         fakes.clock.set(h, m, s);
         form->Timer1Timer();
     }
+    // An announcement through the button that goes on until stopSpeaking().
+    void startSpeaking() {
+        speechHeld = true;
+        form->AnnounceButton->click();
+        ASSERT_TRUE(app->announcer().speaking());
+    }
+    void stopSpeaking() {
+        speechHeld = false;
+        if (form) settle();
+    }
     void settle() {
         QDeadlineTimer deadline(5000);
-        while (form->FSpeaking && !deadline.hasExpired()) {
+        while (app->announcer().speaking() && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             QThread::msleep(1);
         }

@@ -96,7 +96,7 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
         } else {
             EXPECT_EQ(fakes.store.writes, writesBefore);
         }
-        form.reset();
+        destroy();
     }
 }
 

@@ -47,13 +47,12 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     EXPECT_TRUE(form->FStartupPending);
     EXPECT_TRUE(form->FBlinkPhase);
     EXPECT_TRUE(form->FShowPending);
-    EXPECT_FALSE(form->FClosePending || form->FSpeaking || form->FAlarmShowing || form->FAlarmDone);
+    EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || form->FAlarmShowing || form->FAlarmDone);
     EXPECT_EQ(form->CurHour, 14);
     EXPECT_EQ(form->CurMin, 5);
     EXPECT_EQ(form->CurSec, 9);
     EXPECT_EQ(form->LastHour + form->LastMin + form->LastSec + form->LastDay, 0);
-    EXPECT_EQ(form->FSavedVolumeLeft, 0x8000);
-    EXPECT_EQ(form->FAnnounceInterval, 15);
+    EXPECT_EQ(form->cfg().FAnnounceInterval, 15);
     EXPECT_EQ(form->HelpFile, dir.path() + "/help/");
 }
 
@@ -70,11 +69,11 @@ TEST_F(StartupTest, SelectedLanguageOutOfRangeFallsBackToTheFirst) {
     for (const char* stored : {"5", "-1", "2"}) {
         fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"SelLang", stored}});
         create();
-        EXPECT_EQ(form->SelectedLanguage, 0) << stored;
-        EXPECT_EQ(form->LanguageList, (QStringList{"Deutsch (Test)", "English (Test)"}));
+        EXPECT_EQ(form->cfg().SelectedLanguage, 0) << stored;
+        EXPECT_EQ(app->voices().languages(), (QStringList{"Deutsch (Test)", "English (Test)"}));
         EXPECT_TRUE(form->LangMenu->actions().at(0)->isChecked()) << stored;
-        EXPECT_TRUE(form->FSpeakProc != nullptr);
-        form.reset();
+        EXPECT_TRUE(app->announcer().hasVoice());
+        destroy();
     }
 }
 
@@ -84,7 +83,7 @@ TEST_F(StartupTest, MissingVoiceFolderIsCreatedAndLegacyListRemoved) {
     create();
     EXPECT_TRUE(QDir(dir.path() + "/voice").exists());
     EXPECT_FALSE(QFile::exists(dir.path() + "/LANG.DAT"));
-    EXPECT_EQ(form->LanguageList, QStringList{"[No language]"});
+    EXPECT_EQ(app->voices().languages(), QStringList{"[No language]"});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Error|Could not load [No language].so - time announcements will not "
                            "be available.");
@@ -95,7 +94,7 @@ TEST_F(StartupTest, GlobalShortcutSettingDecidesTheSpeakShortcut) {
     storeCurrentSettings("00000000001");
     create();
     EXPECT_EQ(form->MI_Speak->shortcut(), QKeySequence("Ctrl+Alt+S"));
-    form.reset();
+    destroy();
     storeCurrentSettings("00000000000");
     create();
     EXPECT_TRUE(form->MI_Speak->shortcut().isEmpty());
@@ -120,13 +119,13 @@ TEST_F(StartupTest, FirstRunPlacesTheWindowAndClosingWritesItBack) {
 TEST_F(StartupTest, CloseWhileSpeakingIsDeferredUntilTheTickAfterSpeech) {
     storeCurrentSettings();
     create();
-    form->FSpeaking = true;
+    startSpeaking();
     EXPECT_FALSE(fakes.closeBridge.request());
     EXPECT_TRUE(form->FClosePending);
     EXPECT_FALSE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
     form->Timer1Timer();
     EXPECT_FALSE(form->closed());
-    form->FSpeaking = false;
+    stopSpeaking();
     form->Timer1Timer();
     EXPECT_TRUE(form->closed());
     EXPECT_TRUE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
@@ -160,7 +159,7 @@ TEST_F(StartupTest, StoredOnTopAndTransparencyApplyFromTheStart) {
                       .value_or("")
                       .substr(16),
                   r.level);
-        form.reset();
+        destroy();
     }
 }
 
@@ -191,7 +190,7 @@ TEST_F(StartupTest, StoredPositionIsPulledWhollyOntoTheDesktop) {
                                  {"CurrentVer", "2.6"}});
         create();
         EXPECT_EQ(form->pos(), r.placed);
-        form.reset();
+        destroy();
     }
 }
 
@@ -200,7 +199,7 @@ TEST_F(StartupTest, AutostartFollowsTheSettingAtClose) {
     create();
     form->Close();
     EXPECT_EQ(fakes.autostart.entry, (dir.path() + "/quorlan-lite").toStdString());
-    form.reset();
+    destroy();
     storeCurrentSettings("000000");
     create();
     form->Close();

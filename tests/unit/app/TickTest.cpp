@@ -55,7 +55,7 @@ TEST_F(TickTest, AnnouncementsFallOnMultiplesOfTheInterval) {
     };
     for (const auto& r : rows) {
         EXPECT_EQ(announcedMinutes(r.interval, r.start, r.minutes), r.expected) << r.interval;
-        form.reset();
+        destroy();
         fakes.journal.entries.clear();
     }
 }
@@ -67,10 +67,10 @@ TEST_F(TickTest, AnnouncementUsesTheSpeechVolumeAndRestoresTheStartUpVolume) {
     create();
     fakes.mixer.left = fakes.mixer.right = 0x7777; // the user changes the volume meanwhile
     tickAt(10, 31, 0);
-    EXPECT_TRUE(form->FSpeaking);
+    EXPECT_TRUE(app->announcer().speaking());
     EXPECT_FALSE(form->MI_Speak->isEnabled());
     settle();
-    EXPECT_FALSE(form->FSpeaking);
+    EXPECT_FALSE(app->announcer().speaking());
     EXPECT_TRUE(form->MI_Speak->isEnabled());
     ASSERT_EQ(fakes.mixer.sets.size(), 2u);
     EXPECT_EQ(fakes.mixer.sets[0], 0xFDE8FDE8u);
@@ -80,13 +80,13 @@ TEST_F(TickTest, AnnouncementUsesTheSpeechVolumeAndRestoresTheStartUpVolume) {
 TEST_F(TickTest, AnAnnouncementDueWhileSpeakingIsDropped) {
     storeCurrentSettings("0001", "01");
     create();
-    form->FSpeaking = true;
+    startSpeaking();
     tickAt(10, 31, 0);
     tickAt(10, 32, 0);
-    form->FSpeaking = false;
+    stopSpeaking();
     tickAt(10, 32, 1);
-    EXPECT_EQ(speakCalls, 0);
-    EXPECT_TRUE(fakes.mixer.sets.empty());
+    EXPECT_EQ(speakCalls, 1) << "only the announcement already speaking";
+    EXPECT_EQ(fakes.mixer.sets.size(), 2u) << "its speech volume and the restore";
 }
 
 TEST_F(TickTest, NoVoiceMeansNoAnnouncementButTheTickGoesOn) {

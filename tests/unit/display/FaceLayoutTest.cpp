@@ -131,7 +131,7 @@ TEST_F(FaceLayoutTest, EachStateHasItsSizeShapeCaptionAndControls) {
         EXPECT_EQ(control("Date1Paintbox")->pos(), r.date1);
         EXPECT_EQ(control("Date2Paintbox")->pos(), r.date2);
         EXPECT_FALSE(control("Date1Paintbox")->isHidden());
-        form.reset();
+        destroy();
     }
 }
 
@@ -139,12 +139,12 @@ TEST_F(FaceLayoutTest, FramedLayoutLeavesNoShapeBehindAndKeepsItsPlace) {
     createShown(false, true, false);
     form->move(200, 150);
     const QPoint at = form->pos();
-    form->FWindowless = false;
+    form->editSettings([&](SettingsRecord& rec) { rec.FWindowless = false; });
     form->ChangeMode();
     EXPECT_TRUE(form->mask().isEmpty());
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->pos(), at);
-    form->FWindowless = true;
+    form->editSettings([&](SettingsRecord& rec) { rec.FWindowless = true; });
     form->ChangeMode();
     EXPECT_FALSE(form->mask().isEmpty());
     EXPECT_FALSE(control("MinimizeButton")->isHidden());
@@ -158,7 +158,7 @@ TEST_F(FaceLayoutTest, LayoutChangeKeepsStayOnTopAndTransparency) {
     form->show();
     form->setWindowOpacity(0.5);
     for (bool windowless : {false, true}) {
-        form->FWindowless = windowless;
+        form->editSettings([&](SettingsRecord& rec) { rec.FWindowless = windowless; });
         form->ChangeMode();
         EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint) << windowless;
         ASSERT_NE(form->windowHandle(), nullptr);
@@ -178,22 +178,22 @@ TEST_F(FaceLayoutTest, ChoosingTheActiveLayoutAgainChangesNothing) {
         settlePaint();
         EXPECT_EQ(form->winId(), native) << small;
         EXPECT_TRUE(counter.painted.isEmpty()) << small;
-        EXPECT_EQ(form->FSmallMode, small);
+        EXPECT_EQ(form->cfg().FSmallMode, small);
         EXPECT_EQ(form->MI_small->isChecked(), small);
         EXPECT_EQ(form->MI_big->isChecked(), !small);
-        form.reset();
+        destroy();
     }
 }
 
 TEST_F(FaceLayoutTest, MenuCommandsSwitchLayoutAndRadioItems) {
     createShown(false, false, false);
     form->MI_smallClick();
-    EXPECT_TRUE(form->FSmallMode);
+    EXPECT_TRUE(form->cfg().FSmallMode);
     EXPECT_TRUE(form->MI_small->isChecked());
     EXPECT_FALSE(form->MI_big->isChecked());
     EXPECT_EQ(form->size(), QSize(150, 32));
     form->MI_bigClick();
-    EXPECT_FALSE(form->FSmallMode);
+    EXPECT_FALSE(form->cfg().FSmallMode);
     EXPECT_TRUE(form->MI_big->isChecked());
     EXPECT_EQ(form->size(), QSize(292, 130));
 }
@@ -201,7 +201,7 @@ TEST_F(FaceLayoutTest, MenuCommandsSwitchLayoutAndRadioItems) {
 TEST_F(FaceLayoutTest, FlatButtonsFollowTheSettingButMinimizeStaysRaised) {
     createShown(false, true, false);
     for (bool flat : {true, false}) {
-        form->FTransparentButtons = flat;
+        form->editSettings([&](SettingsRecord& rec) { rec.FTransparentButtons = flat; });
         form->ChangeButtonMode();
         for (const char* name : {"AnnounceButton", "LangSelButton", "AlarmButton", "SetupButton",
                                  "HelpButton", "OptionsButton"})
@@ -244,7 +244,7 @@ TEST_F(FaceLayoutTest, TicksRepaintOnlyTheGroupsWhoseUnitChanged) {
             EXPECT_TRUE(counter.boxes.count(r.mustPaint));
         else
             EXPECT_TRUE(counter.boxes.empty());
-        form.reset();
+        destroy();
     }
 }
 

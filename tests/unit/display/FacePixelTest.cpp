@@ -116,16 +116,16 @@ TEST_F(FacePixelTest, BigFaceShowsTimeDateAndMarks) {
         setDate(r.day, r.weekday);
         storeCurrentSettings("0");
         create();
-        form->F24HourFormat = r.hours24;
-        form->FAlarmOn = r.alarm;
-        form->FAnnounceOn = r.announce;
-        form->FWindowless = r.windowless;
+        form->editSettings([&](SettingsRecord& rec) { rec.F24HourFormat = r.hours24; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = r.alarm; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = r.announce; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FWindowless = r.windowless; });
         form->ChangeMode();
         form->setClockData(&images());
         tickAt(r.h, r.m, r.s);
         settlePaint();
         expectBig(expectedBig(images(), r.face), r.face.time.toStdString());
-        form.reset();
+        destroy();
     }
 }
 
@@ -143,7 +143,7 @@ TEST_F(FacePixelTest, TwentyFourHourModeHidesTheTensCellAndShowsItAgainAtTen) {
 TEST_F(FacePixelTest, SwitchingToTwelveHoursShowsTheBlankTensFaceAndTheMarkAtOnce) {
     fakes.clock.set(9, 15, 0);
     createShown(false, false, true);
-    form->F24HourFormat = false;
+    form->editSettings([&](SettingsRecord& rec) { rec.F24HourFormat = false; });
     form->FormPaint();
     settlePaint();
     expectBig(expectedBig(images(), {" 9:15:00", "AM", " 7", 2}), "after the switch");
@@ -163,7 +163,7 @@ TEST_F(FacePixelTest, MidnightErasesYesterdaysWeekday) {
         const QString day = QString("%1").arg(r.toDay, 2);
         expectBig(expectedBig(images(), {"12:00:00", "AM", day, r.toWeekday}),
                   std::string("to ") + kWeekdays[r.toWeekday - 1]);
-        form.reset();
+        destroy();
     }
 }
 
@@ -181,7 +181,7 @@ TEST_F(FacePixelTest, SmallFaceShowsHoursMinutesAndMark) {
         fakes.clock.set(r.h, r.m, 0); // second 0 is no change to the first tick: no colon yet
         createShown(true, r.windowless, r.hours24);
         expectSmall(expectedSmall(images(), r.time, r.mark, ""), r.time);
-        form.reset();
+        destroy();
     }
 }
 
@@ -231,8 +231,8 @@ TEST_F(FacePixelTest, IndicatorsFollowTheSettingsOnTheNextRepaint) {
     fakes.clock.set(10, 15, 0);
     createShown(false, false, false);
     for (bool on : {true, false}) {
-        form->FAlarmOn = on;
-        form->FAnnounceOn = on;
+        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = on; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = on; });
         form->FormPaint();
         settlePaint();
         expectBig(expectedBig(images(), {"10:15:00", "AM", " 7", 2, on, on}), on ? "on" : "off");

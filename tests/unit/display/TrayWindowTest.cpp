@@ -84,7 +84,7 @@ TEST_F(TrayWindowTest, EveryWayOfHidingLeavesNoWindowAndNoTaskbarButton) {
         EXPECT_FALSE(form->isVisible());
         EXPECT_FALSE(fakes.taskbar.shown);
         EXPECT_TRUE(form->SysTrayIcon->isVisible());
-        form.reset();
+        destroy();
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(TrayWindowTest, DoubleClickBringsTheWindowBackWithTheTaskbarButtonAsSet) 
         EXPECT_TRUE(form->isVisible());
         EXPECT_FALSE(form->isMinimized());
         EXPECT_EQ(fakes.taskbar.shown, inTaskbar);
-        form.reset();
+        destroy();
     }
 }
 
@@ -129,7 +129,7 @@ TEST_F(TrayWindowTest, TrayArrivingJustAfterStartTakesTheWindowOnlyWhenStartingI
         fakes.trayHost.set(true);
         EXPECT_EQ(form->isVisible(), !startInTray) << startInTray;
         EXPECT_TRUE(form->SysTrayIcon->isVisible());
-        form.reset();
+        destroy();
     }
 }
 

@@ -85,7 +85,7 @@ TEST_F(FirstRunTest, EachKindOfStartOpensItsWindowOnceAtTheFirstTick) {
         if (c.shown) {
             EXPECT_EQ(fakes.taskbar.shown, c.taskbar) << c.name;
         }
-        form.reset();
+        destroy();
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(FirstRunTest, EarlierKeyGoesAfterTheUpgradeWindowAndTheNextRunIsQuiet) {
     EXPECT_FALSE(fakes.store.keyExists(std::string(kOld) + "\\Voices"));
     EXPECT_TRUE(fakes.store.keyExists(kLite));
     form->Close();
-    form.reset();
+    destroy();
     opened.clear();
     create();
     ticks(3);

@@ -13,7 +13,7 @@ protected:
     MemorySettingsStore store;
     FakeAutostart autostart;
     RegistrySettings settings{store, autostart};
-    TSettingsRecord rec;
+    SettingsRecord rec;
 
     void put(const char* key, const char* name, const char* text) {
         store.writeValues(key, {{name, text}});
@@ -67,7 +67,7 @@ TEST_F(RegistrySettingsTest, VersionDecidesUpgradeAndIsWrittenOnlyWhenDifferent)
         MemorySettingsStore s;
         s.writeValues(kSettingsKey, {{"BinSettings", "0"}, {"CurrentVer", r.stored}});
         RegistrySettings rs(s, autostart);
-        TSettingsRecord record;
+        SettingsRecord record;
         EXPECT_EQ(rs.load(record, rs.isFirstRun(), {800, 600}).upgraded, r.upgraded) << r.stored;
         EXPECT_EQ(s.readValue(kSettingsKey, "CurrentVer"), "2.6");
     }
@@ -135,7 +135,7 @@ TEST_F(RegistrySettingsTest, SavedRecordLoadsBackUnchanged) {
     rec.AlarmWaveFile = "/tmp/a b.wav";
     rec.SelectedLanguage = -4;
     settings.save(rec, {200, 300}, "/p", "/");
-    TSettingsRecord back;
+    SettingsRecord back;
     const auto loaded = settings.load(back, settings.isFirstRun(), {1920, 1080});
     EXPECT_EQ(SettingsCodec::encodeFlags(back), SettingsCodec::encodeFlags(rec));
     EXPECT_EQ(SettingsCodec::encodeLong(back, loaded.window), SettingsCodec::encodeLong(rec, {200, 300}));

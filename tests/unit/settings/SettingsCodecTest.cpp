@@ -46,7 +46,7 @@ TEST(SettingsCodec, FlagsArePaddedAndOnlyOneIsTrue) {
                 {"000000000001", false, false, false, true},
                 {"0010000000011111", false, false, true, true}};
     for (const auto& r : rows) {
-        TSettingsRecord rec;
+        SettingsRecord rec;
         decodeFlags(r.text, rec);
         EXPECT_EQ(rec.FStartInTray, r.startInTray) << r.text;
         EXPECT_EQ(rec.FOnTop, r.onTop) << r.text;
@@ -57,13 +57,13 @@ TEST(SettingsCodec, FlagsArePaddedAndOnlyOneIsTrue) {
 }
 
 TEST(SettingsCodec, FlagsRoundTripInTheirPositions) {
-    TSettingsRecord rec;
+    SettingsRecord rec;
     rec.FOnTop = rec.FWindowless = true;
     EXPECT_EQ(encodeFlags(rec), "010000100000");
     rec = {};
     rec.FGlobalShortcut = rec.FAnnounceOn = true;
     EXPECT_EQ(encodeFlags(rec), "000100000010");
-    TSettingsRecord back;
+    SettingsRecord back;
     decodeFlags(encodeFlags(rec), back);
     EXPECT_TRUE(back.FGlobalShortcut && back.FAnnounceOn && !back.FOnTop);
 }
@@ -84,7 +84,7 @@ TEST(SettingsCodec, LongNumbersDecodeWithRanges) {
         {"", WindowPosition{0, 0}, 100, 0, 0},
     };
     for (const auto& r : rows) {
-        TSettingsRecord rec;
+        SettingsRecord rec;
         const auto window = decodeLong(r.text, rec);
         ASSERT_EQ(window.has_value(), r.window.has_value()) << r.text;
         if (window) {
@@ -113,7 +113,7 @@ TEST(SettingsCodec, ShortNumbersDecodeWithRanges) {
         {"x1-1ab", 60, 0, 0, false, 0, 40, 40},
     };
     for (const auto& r : rows) {
-        TSettingsRecord rec;
+        SettingsRecord rec;
         decodeShort(r.text, rec);
         EXPECT_EQ(rec.FAnnounceInterval, r.interval) << r.text;
         EXPECT_EQ(rec.FAlarmHour, r.hour) << r.text;
@@ -126,7 +126,7 @@ TEST(SettingsCodec, ShortNumbersDecodeWithRanges) {
 }
 
 TEST(SettingsCodec, EncodesTheDocumentedExamples) {
-    TSettingsRecord rec;
+    SettingsRecord rec;
     rec.FTimerInterval = 100;
     rec.FAlarmRepeat = 5;
     rec.FBlendValue = 200;
@@ -147,20 +147,20 @@ TEST(SettingsCodec, SilenceIsStoredAsTheSilentSound) {
         int readBack;
     } rows[] = {{-1, "06", 6}, {6, "06", 6}, {0, "00", 0}, {5, "05", 5}, {7, "06", 6}};
     for (const auto& r : rows) {
-        TSettingsRecord rec;
+        SettingsRecord rec;
         rec.FAlarmSound = r.sound;
         const std::string text = encodeShort(rec);
         EXPECT_EQ(text.substr(8, 2), r.stored) << r.sound;
-        TSettingsRecord back;
+        SettingsRecord back;
         decodeShort(text, back);
         EXPECT_EQ(back.FAlarmSound, r.readBack) << r.sound;
     }
 }
 
 TEST(SettingsCodec, CoordinatesBeyondTheFieldAreLimited) {
-    TSettingsRecord rec;
+    SettingsRecord rec;
     EXPECT_EQ(encodeLong(rec, {-5000, 12345}).substr(0, 8), "-9999999");
-    TSettingsRecord back;
+    SettingsRecord back;
     const auto window = decodeLong(encodeLong(rec, {-5000, 12345}), back);
     ASSERT_TRUE(window);
     EXPECT_EQ(window->top, -999);

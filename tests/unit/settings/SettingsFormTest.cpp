@@ -16,7 +16,7 @@
 namespace ql {
 namespace {
 
-using Flag = bool TSettingsRecord::*;
+using Flag = bool SettingsRecord::*;
 
 class SettingsFormTest : public MainFormFixture {
   protected:
@@ -57,21 +57,21 @@ struct CheckRow {
     Flag setting;
 };
 const CheckRow checkRows[] = {
-    {"WindowlessCheck", &TSettingsRecord::FWindowless},
-    {"EuroCheck", &TSettingsRecord::F24HourFormat},
-    {"OnTopCheck", &TSettingsRecord::FOnTop},
-    {"TransButtonsCheck", &TSettingsRecord::FTransparentButtons},
-    {"BlendCheck", &TSettingsRecord::FBlendOn},
-    {"TrayCheck", &TSettingsRecord::FStartInTray},
-    {"AutoStartCheck", &TSettingsRecord::FAutoStart},
-    {"TaskBarCheck", &TSettingsRecord::FShowInTaskbar},
-    {"GlobalShortcutCheck", &TSettingsRecord::FGlobalShortcut},
+    {"WindowlessCheck", &SettingsRecord::FWindowless},
+    {"EuroCheck", &SettingsRecord::F24HourFormat},
+    {"OnTopCheck", &SettingsRecord::FOnTop},
+    {"TransButtonsCheck", &SettingsRecord::FTransparentButtons},
+    {"BlendCheck", &SettingsRecord::FBlendOn},
+    {"TrayCheck", &SettingsRecord::FStartInTray},
+    {"AutoStartCheck", &SettingsRecord::FAutoStart},
+    {"TaskBarCheck", &SettingsRecord::FShowInTaskbar},
+    {"GlobalShortcutCheck", &SettingsRecord::FGlobalShortcut},
 };
 
 TEST_F(SettingsFormTest, EachCheckBoxShowsItsSettingAndOkStoresTheChange) {
     for (const auto& row : checkRows) {
         for (bool stored : {false, true}) {
-            form.get()->*row.setting = stored;
+            form->editSettings([&](SettingsRecord& rec) { rec.*row.setting = stored; });
             open(
                 [&](TSettingsForm& f) {
                     auto* box = f.findChild<QCheckBox*>(row.control);
@@ -80,27 +80,27 @@ TEST_F(SettingsFormTest, EachCheckBoxShowsItsSettingAndOkStoresTheChange) {
                     box->setChecked(!stored);
                 },
                 true);
-            EXPECT_EQ(form.get()->*row.setting, !stored) << row.control;
+            EXPECT_EQ(form->cfg().*row.setting, !stored) << row.control;
         }
     }
 }
 
 TEST_F(SettingsFormTest, TrackBarsShowTheirSettingWithinRangeAndOkStoresThePosition) {
-    using Value = std::int32_t TSettingsRecord::*;
+    using Value = std::int32_t SettingsRecord::*;
     struct Row {
         const char* control;
         Value setting;
         int stored, shown, moveTo, result; // moveTo < 0: left alone
     } rows[] = {
-        {"BlendTrackbar", &TSettingsRecord::FBlendValue, 120, 120, 200, 200},
-        {"BlendTrackbar", &TSettingsRecord::FBlendValue, 0, 50, -1, 50},
-        {"BlendTrackbar", &TSettingsRecord::FBlendValue, 255, 255, 300, 255},
-        {"VolumeTrackbar", &TSettingsRecord::FSpeechVolume, 40, 40, 65, 65},
-        {"VolumeTrackbar", &TSettingsRecord::FSpeechVolume, 10, 10, 5, 10},
-        {"VolumeTrackbar", &TSettingsRecord::FSpeechVolume, 30, 30, -1, 30},
+        {"BlendTrackbar", &SettingsRecord::FBlendValue, 120, 120, 200, 200},
+        {"BlendTrackbar", &SettingsRecord::FBlendValue, 0, 50, -1, 50},
+        {"BlendTrackbar", &SettingsRecord::FBlendValue, 255, 255, 300, 255},
+        {"VolumeTrackbar", &SettingsRecord::FSpeechVolume, 40, 40, 65, 65},
+        {"VolumeTrackbar", &SettingsRecord::FSpeechVolume, 10, 10, 5, 10},
+        {"VolumeTrackbar", &SettingsRecord::FSpeechVolume, 30, 30, -1, 30},
     };
     for (const auto& r : rows) {
-        form.get()->*r.setting = r.stored;
+        form->editSettings([&](SettingsRecord& rec) { rec.*r.setting = r.stored; });
         int shown = -1;
         open(
             [&](TSettingsForm& f) {
@@ -111,7 +111,7 @@ TEST_F(SettingsFormTest, TrackBarsShowTheirSettingWithinRangeAndOkStoresThePosit
             },
             true);
         EXPECT_EQ(shown, r.shown) << r.control << " " << r.stored;
-        EXPECT_EQ(form.get()->*r.setting, r.result) << r.control << " " << r.stored;
+        EXPECT_EQ(form->cfg().*r.setting, r.result) << r.control << " " << r.stored;
     }
 }
 
@@ -126,10 +126,10 @@ TEST_F(SettingsFormTest, CancelKeepsTheRecordAndUndoesThePreview) {
         {true, 120, 1.0, 120 / 255.0},  // clearing it shows the window solid
     };
     for (const auto& r : rows) {
-        form->FBlendOn = r.blendOn;
-        form->FBlendValue = r.blendValue;
+        form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = r.blendOn; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = r.blendValue; });
         form->setWindowOpacity(r.blendOn ? r.blendValue / 255.0 : 1.0);
-        const TSettingsRecord before = *form;
+        const SettingsRecord before = form->cfg();
         open(
             [&](TSettingsForm& f) {
                 EXPECT_EQ(f.BlendTrackbar->isEnabled(), r.blendOn);
@@ -144,15 +144,15 @@ TEST_F(SettingsFormTest, CancelKeepsTheRecordAndUndoesThePreview) {
         EXPECT_NEAR(opacityInside, r.during, 0.01) << r.blendOn;
         EXPECT_NEAR(form->windowOpacity(), r.after, 0.01) << r.blendOn;
         for (const auto& row : checkRows)
-            EXPECT_EQ(form.get()->*row.setting, before.*row.setting) << row.control;
-        EXPECT_EQ(form->FBlendValue, before.FBlendValue);
-        EXPECT_EQ(form->FSpeechVolume, before.FSpeechVolume);
+            EXPECT_EQ(form->cfg().*row.setting, before.*row.setting) << row.control;
+        EXPECT_EQ(form->cfg().FBlendValue, before.FBlendValue);
+        EXPECT_EQ(form->cfg().FSpeechVolume, before.FSpeechVolume);
     }
 }
 
 TEST_F(SettingsFormTest, TrackBarPreviewsTheLevelOnlyWhileBlendingIsOn) {
-    form->FBlendOn = true;
-    form->FBlendValue = 120;
+    form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
+    form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 120; });
     form->setWindowOpacity(120 / 255.0);
     std::vector<double> seen;
     open(
@@ -175,10 +175,10 @@ TEST_F(SettingsFormTest, TrackBarPreviewsTheLevelOnlyWhileBlendingIsOn) {
 
 TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlending) {
     for (bool shortcut : {false, true}) {
-        form->FTimerInterval = 250;
-        form->FGlobalShortcut = shortcut;
-        form->FBlendOn = true;
-        form->FBlendValue = 100;
+        form->editSettings([&](SettingsRecord& rec) { rec.FTimerInterval = 250; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = shortcut; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
+        form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 100; });
         // The live state disagrees with the record everywhere OK must bring it back.
         form->Timer1.setInterval(100);
         form->SpeechKey->setActive(!shortcut);
@@ -204,17 +204,17 @@ TEST_F(SettingsFormTest, OkRelaysTheWindowOnlyForTheSettingsThatNeedIt) {
     };
     for (const auto& r : rows) {
         // Out of step with the record: only a call of the layout operation puts them right.
-        form->AlarmButton->setAutoRaise(!form->FTransparentButtons);
-        form->MinimizeButton->setVisible(!form->FWindowless);
+        form->AlarmButton->setAutoRaise(!form->cfg().FTransparentButtons);
+        form->MinimizeButton->setVisible(!form->cfg().FWindowless);
         open(
             [&](TSettingsForm& f) {
                 auto* box = f.findChild<QCheckBox*>(r.control);
                 box->setChecked(!box->isChecked());
             },
             true);
-        EXPECT_EQ(form->MinimizeButton->isVisibleTo(form.get()) == form->FWindowless, r.changeMode)
+        EXPECT_EQ(form->MinimizeButton->isVisibleTo(form) == form->cfg().FWindowless, r.changeMode)
             << r.control;
-        EXPECT_EQ(form->AlarmButton->autoRaise() == form->FTransparentButtons, r.changeButtonMode)
+        EXPECT_EQ(form->AlarmButton->autoRaise() == form->cfg().FTransparentButtons, r.changeButtonMode)
             << r.control;
     }
 }
@@ -263,7 +263,7 @@ TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
         {false, true, false, "taskbar.hide", "taskbar.hide"},
     };
     for (const Row& r : rows) {
-        form->FShowInTaskbar = r.stored;
+        form->editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = r.stored; });
         std::string whileOpen;
         open(
             [&](TSettingsForm& f) {
@@ -273,7 +273,7 @@ TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
             r.ok);
         EXPECT_EQ(whileOpen, r.whileOpen) << r.stored << r.ticked << r.ok;
         EXPECT_EQ(lastTaskbarStep(), r.after) << r.stored << r.ticked << r.ok;
-        EXPECT_EQ(form->FShowInTaskbar, r.ok ? r.ticked : r.stored);
+        EXPECT_EQ(form->cfg().FShowInTaskbar, r.ok ? r.ticked : r.stored);
     }
 }
 
@@ -287,34 +287,35 @@ TEST_F(SettingsFormTest, StayOnTopChangesTheWindowAndKeepsItVisible) {
 }
 
 TEST_F(SettingsFormTest, TestButtonSpeaksAtTheBarsVolumeAndKeepsTheStoredVolume) {
-    form->FSpeechVolume = 40;
+    form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = 40; });
     open(
         [&](TSettingsForm& f) {
             f.VolumeTrackbar->setValue(25);
             f.SpeechVolPreviewButton->click();
-            EXPECT_EQ(form->FSpeechVolume, 40); // back at once, while it still speaks
+            EXPECT_EQ(form->cfg().FSpeechVolume, 40); // back at once, while it still speaks
         },
         false);
     settle();
     EXPECT_EQ(speakCalls, 1);
     ASSERT_FALSE(fakes.mixer.sets.empty());
     EXPECT_EQ(fakes.mixer.sets.front(), 25000u + 25000u * 65536u);
-    EXPECT_EQ(form->FSpeechVolume, 40);
+    EXPECT_EQ(form->cfg().FSpeechVolume, 40);
 }
 
 TEST_F(SettingsFormTest, TestButtonDoesNothingWhileTheClockSpeaks) {
-    form->FSpeechVolume = 40;
-    form->FSpeaking = true;
+    form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = 40; });
+    startSpeaking();
     open(
         [&](TSettingsForm& f) {
             f.VolumeTrackbar->setValue(25);
             f.SpeechVolPreviewButton->click();
         },
         true);
-    form->FSpeaking = false;
-    EXPECT_EQ(speakCalls, 0);
-    EXPECT_TRUE(fakes.mixer.sets.empty());
-    EXPECT_EQ(form->FSpeechVolume, 25); // OK keeps the bar's volume
+    stopSpeaking();
+    EXPECT_EQ(speakCalls, 1) << "only the announcement already speaking";
+    ASSERT_EQ(fakes.mixer.sets.size(), 2u) << "its speech volume and the restore";
+    EXPECT_EQ(fakes.mixer.sets.front(), 40000u + 40000u * 65536u);
+    EXPECT_EQ(form->cfg().FSpeechVolume, 25); // OK keeps the bar's volume
 }
 
 TEST_F(SettingsFormTest, OnlyOneDialogAtATime) {

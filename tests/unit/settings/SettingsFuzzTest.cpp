@@ -16,7 +16,7 @@ std::string randomText(std::mt19937& rng, std::size_t maxLength) {
     return s;
 }
 
-void expectInRange(const TSettingsRecord& r) {
+void expectInRange(const SettingsRecord& r) {
     EXPECT_TRUE(r.FTimerInterval >= 100 && r.FTimerInterval <= 1000);
     EXPECT_LE(r.FAlarmRepeat, 999u);
     EXPECT_TRUE(r.FBlendValue >= 0 && r.FBlendValue <= 255);
@@ -31,7 +31,7 @@ void expectInRange(const TSettingsRecord& r) {
 TEST(SettingsFuzz, AnyStoredTextDecodesIntoRange) {
     std::mt19937 rng(20261207);
     for (int i = 0; i < 100000; ++i) {
-        TSettingsRecord r;
+        SettingsRecord r;
         SettingsCodec::decodeFlags(randomText(rng, 30), r);
         const auto window = SettingsCodec::decodeLong(randomText(rng, 30), r);
         SettingsCodec::decodeShort(randomText(rng, 30), r);
@@ -48,7 +48,7 @@ TEST(SettingsFuzz, EveryValidRecordSurvivesEncoding) {
     std::mt19937 rng(7);
     auto in = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int i = 0; i < 20000; ++i) {
-        TSettingsRecord r;
+        SettingsRecord r;
         SettingsCodec::decodeFlags(randomText(rng, 12), r);
         r.FTimerInterval = static_cast<std::uint32_t>(in(100, 1000));
         r.FAlarmRepeat = static_cast<std::uint32_t>(in(0, 999));
@@ -61,7 +61,7 @@ TEST(SettingsFuzz, EveryValidRecordSurvivesEncoding) {
         r.FSpeechVolume = in(10, 65);
         r.FReservedVolume = in(10, 65);
         const WindowPosition window{in(-999, 9999), in(-999, 9999)};
-        TSettingsRecord back;
+        SettingsRecord back;
         SettingsCodec::decodeFlags(SettingsCodec::encodeFlags(r), back);
         const auto decoded = SettingsCodec::decodeLong(SettingsCodec::encodeLong(r, window), back);
         SettingsCodec::decodeShort(SettingsCodec::encodeShort(r), back);

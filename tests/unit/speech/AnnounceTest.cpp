@@ -1,5 +1,7 @@
 #include "SpeechFixture.h"
 
+#include <algorithm>
+
 namespace ql {
 namespace {
 
@@ -9,7 +11,7 @@ class AnnounceTest : public SpeechFixture {
         SpeechFixture::SetUp();
         installPlugin("RecordingVoice", "English (Test)");
     }
-    void startSpeaking(int volume, int sleepMs) {
+    void createWithVoice(int volume, int sleepMs) {
         setenv("QL_TEST_VOICE_SLEEP_MS", QByteArray::number(sleepMs).constData(), 1);
         storeCurrentSettings("0", shortNumbers(15, volume).constData());
         create();
@@ -37,26 +39,28 @@ TEST_F(AnnounceTest, LoadingReportsEachKindOfBrokenVoice) {
         installPlugin(r.plugin, "Broken (Voice)");
         create();
         EXPECT_EQ(messages, r.message.isEmpty() ? std::vector<QString>{} : std::vector{r.message});
-        EXPECT_EQ(form->FSpeakProc != nullptr, r.message.isEmpty());
-        EXPECT_EQ(form->VoiceLibrary != nullptr, r.stillLoaded);
+        EXPECT_EQ(app->announcer().hasVoice(), r.message.isEmpty());
         EXPECT_TRUE(r.message.isEmpty() ? speechControlsEnabled() : speechControlsDisabled());
-        form.reset();
+        fakes.journal.entries.clear();
+        destroy(); // a library still loaded is released at shutdown
+        const auto& e = fakes.journal.entries;
+        EXPECT_EQ(std::count(e.begin(), e.end(), "library.release"), r.stillLoaded ? 1 : 0);
     }
 }
 
 TEST_F(AnnounceTest, OnlyOneAnnouncementAtATimeAndRequestsMeanwhileAreDropped) {
-    startSpeaking(40, 300);
+    createWithVoice(40, 300);
     form->AnnounceButtonClick();
-    EXPECT_TRUE(form->FSpeaking);
+    EXPECT_TRUE(app->announcer().speaking());
     EXPECT_TRUE(speechControlsDisabled());
     form->AnnounceButtonClick();    // button
     form->MI_Speak->trigger();      // menu
     fakes.hotKey.press();           // hot key (not grabbed: the setting is off)
     form->GlobalSpeechKeyKeyDown(); // hot key event
-    form->FAnnounceOn = true;
+    form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = true; });
     tickAt(10, 45, 0); // periodic
     settle();
-    EXPECT_FALSE(form->FSpeaking);
+    EXPECT_FALSE(app->announcer().speaking());
     EXPECT_TRUE(speechControlsEnabled());
     EXPECT_EQ(voiceCalls("begin"), 1);
     EXPECT_EQ(voiceCalls("end"), 1);
@@ -76,19 +80,19 @@ TEST_F(AnnounceTest, SpeechVolumeOnBothChannelsThenTheStartUpVolume) {
         fakes.mixer.sets.clear();
         fakes.mixer.left = 0x1234;
         fakes.mixer.right = 0x4321;
-        startSpeaking(r.volume, 50);
+        createWithVoice(r.volume, 50);
         fakes.mixer.left = fakes.mixer.right = 0x7777; // the user turns the volume meanwhile
         form->AnnounceButtonClick();
         EXPECT_EQ(fakes.mixer.left | (std::uint32_t{fakes.mixer.right} << 16), r.word);
         settle();
         EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{r.word, 0x43211234u}));
-        form.reset();
+        destroy();
     }
 }
 
 TEST_F(AnnounceTest, WithoutVolumeControlNothingIsSetOrRestored) {
     fakes.mixer.capable = false;
-    startSpeaking(40, 0);
+    createWithVoice(40, 0);
     fakes.mixer.capable = true; // the sound server appears later
     fakes.mixer.left = fakes.mixer.right = 0x5000;
     form->AnnounceButtonClick();
@@ -99,10 +103,10 @@ TEST_F(AnnounceTest, WithoutVolumeControlNothingIsSetOrRestored) {
 
 TEST_F(AnnounceTest, AFailingVoiceStillEndsTheAnnouncement) {
     setenv("QL_TEST_VOICE_THROW", "1", 1);
-    startSpeaking(40, 0);
+    createWithVoice(40, 0);
     form->AnnounceButtonClick();
     settle();
-    EXPECT_FALSE(form->FSpeaking);
+    EXPECT_FALSE(app->announcer().speaking());
     EXPECT_TRUE(speechControlsEnabled());
     EXPECT_EQ(voiceCalls("begin"), 1);
     EXPECT_EQ(voiceCalls("end"), 0);
@@ -113,7 +117,7 @@ TEST_F(AnnounceTest, AFailingVoiceStillEndsTheAnnouncement) {
 }
 
 TEST_F(AnnounceTest, CloseWhileSpeakingWaitsForTheVoiceToFinish) {
-    startSpeaking(40, 200);
+    createWithVoice(40, 200);
     form->AnnounceButtonClick();
     EXPECT_FALSE(form->Close());
     EXPECT_TRUE(form->FClosePending);
@@ -131,7 +135,7 @@ TEST_F(AnnounceTest, NoVoiceBoundMeansRequestsDoNothing) {
     create();
     form->AnnounceButtonClick();
     form->Speak1Click();
-    EXPECT_FALSE(form->FSpeaking);
+    EXPECT_FALSE(app->announcer().speaking());
     EXPECT_TRUE(fakes.mixer.sets.empty());
 }
 

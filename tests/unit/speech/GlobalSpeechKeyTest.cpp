@@ -16,13 +16,13 @@ TEST_F(GlobalSpeechKeyTest, TheKeySpeaksOnlyWhileTheSettingIsOn) {
     fakes.hotKey.press();
     settle();
     EXPECT_EQ(speakCalls, 1);
-    form->FGlobalShortcut = false; // as the settings dialog leaves it
+    form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = false; }); // as the settings dialog leaves it
     form->applyGlobalShortcut();
     EXPECT_FALSE(fakes.hotKey.grabbed);
     fakes.hotKey.press();
     settle();
     EXPECT_EQ(speakCalls, 1);
-    form->FGlobalShortcut = true;
+    form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = true; });
     form->applyGlobalShortcut();
     fakes.hotKey.press();
     settle();
@@ -33,7 +33,7 @@ TEST_F(GlobalSpeechKeyTest, AKeyHeldByAnotherProgramLeavesTheSettingAndIsTriedAg
     fakes.hotKey.heldElsewhere = true;
     storeCurrentSettings("00000000001");
     create();
-    EXPECT_TRUE(form->FGlobalShortcut);
+    EXPECT_TRUE(form->cfg().FGlobalShortcut);
     EXPECT_TRUE(form->SpeechKey->active());
     EXPECT_FALSE(form->SpeechKey->grabbed());
     fakes.hotKey.heldElsewhere = false; // the other program has ended

@@ -53,7 +53,7 @@ TEST_F(LangMenuTest, BothMenusListTheVoicesInOrderWithTheSelectedOneChecked) {
             EXPECT_TRUE(item->actionGroup() && item->actionGroup()->isExclusive());
         }
     }
-    EXPECT_EQ(form->LangMenu->actions()[0]->parent(), form.get());
+    EXPECT_EQ(form->LangMenu->actions()[0]->parent(), form);
     EXPECT_EQ(form->SelectLanguageMenu->actions()[0]->parent(), form->MainPopupMenu);
     EXPECT_EQ(form->MI_Selectlanguage->menu(), form->SelectLanguageMenu);
 }
@@ -62,7 +62,7 @@ TEST_F(LangMenuTest, AChoiceInOneMenuShowsInTheOtherWhenItOpens) {
     createWithSelected("0");
     fakes.journal.entries.clear();
     form->SelectLanguageMenu->actions()[2]->trigger(); // Gamma from the notification-area menu
-    EXPECT_EQ(form->SelectedLanguage, 2);
+    EXPECT_EQ(form->cfg().SelectedLanguage, 2);
     EXPECT_EQ(libraryCalls(),
               (std::vector<std::string>{"library.release", "library.load Gamma.so"}));
     EXPECT_EQ(checkedIndex(form->LangMenu), 0); // not touched until it opens
@@ -87,7 +87,7 @@ TEST_F(LangMenuTest, ChoosingTheLoadedLanguageLoadsItAgain) {
     form->LangMenu->actions()[1]->trigger();
     EXPECT_EQ(libraryCalls(),
               (std::vector<std::string>{"library.release", "library.load Beta.so"}));
-    EXPECT_TRUE(form->FSpeakProc != nullptr);
+    EXPECT_TRUE(app->announcer().hasVoice());
 }
 
 TEST_F(LangMenuTest, AVoiceThatFailsKeepsItsCheckAndPosition) {
@@ -97,7 +97,7 @@ TEST_F(LangMenuTest, AVoiceThatFailsKeepsItsCheckAndPosition) {
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back(),
               "Error|Error in Delta.so - time announcements will not be available.");
-    EXPECT_EQ(form->SelectedLanguage, 2);
+    EXPECT_EQ(form->cfg().SelectedLanguage, 2);
     EXPECT_EQ(checkedIndex(form->SelectLanguageMenu), 2);
     EXPECT_TRUE(speechControlsDisabled());
     form->Close();
@@ -106,13 +106,12 @@ TEST_F(LangMenuTest, AVoiceThatFailsKeepsItsCheckAndPosition) {
 
 TEST_F(LangMenuTest, AMenuLeftOpenCannotSwitchTheVoiceWhileItSpeaks) {
     createWithSelected("0");
-    form->FSpeaking = true; // an announcement started while the menu was open
+    startSpeaking(); // an announcement started while the menu was open
     fakes.journal.entries.clear();
     form->LangMenu->actions()[2]->trigger();
     EXPECT_TRUE(libraryCalls().empty());
-    EXPECT_EQ(form->SelectedLanguage, 0);
+    EXPECT_EQ(form->cfg().SelectedLanguage, 0);
     EXPECT_EQ(checkedIndex(form->LangMenu), 0);
-    form->FSpeaking = false;
 }
 
 TEST_F(LangMenuTest, WithoutVoicesBothMenusHoldTheCheckedPlaceholder) {

@@ -1,5 +1,7 @@
 #include "SpeechFixture.h"
 
+#include "speech/VoiceCatalog.h"
+
 #include "speech/LegacyVoiceNames.h"
 
 #include <QRegularExpression>
@@ -67,28 +69,21 @@ TEST_F(VoiceFolderTest, MigrationMovesKnownLegacyVoicesAndKeepsEverythingElse) {
             touch(root.path() + "/voice/" + f, "new");
         for (const QString& f : r.existingFolders)
             ASSERT_TRUE(QDir(root.path() + "/voice").mkdir(f));
-        storeCurrentSettings();
-        create();
-        form->ProgramDir = root.path() + "/";
-        form->MigrateLegacyVoices();
+        VoiceCatalog(fakes.libraries, root.path() + "/").MigrateLegacyVoices();
         EXPECT_EQ(QDir(root.path()).entryList(QDir::Files, QDir::Name), r.programAfter);
         EXPECT_EQ(entries(root.path() + "/voice"), r.voiceAfter);
         if (!r.movedContent.isEmpty()) {
             EXPECT_EQ(contentOf(root.path() + "/voice/" + r.voiceAfter.first()), r.movedContent);
         }
-        form.reset();
     }
 }
 
 TEST_F(VoiceFolderTest, LegacyVoiceStaysWhenTheVoiceFolderIsUnusable) {
-    storeCurrentSettings();
-    create();
     QTemporaryDir root;
     touch(root.path() + "/voice", "not a folder");
     touch(root.path() + "/ENGMI.SO", "only copy");
     touch(root.path() + "/LANG.DAT");
-    form->ProgramDir = root.path() + "/";
-    form->MigrateLegacyVoices();
+    VoiceCatalog(fakes.libraries, root.path() + "/").MigrateLegacyVoices();
     EXPECT_EQ(contentOf(root.path() + "/ENGMI.SO"), "only copy");
     EXPECT_FALSE(QFile::exists(root.path() + "/LANG.DAT"));
 }
@@ -114,9 +109,9 @@ TEST_F(VoiceFolderTest, StartUpMigratesIntoANewFolderOrAfterAnUpgrade) {
         EXPECT_EQ(form->FUpgraded, r.upgraded);
         EXPECT_EQ(QFile::exists(dir.path() + "/ENGMI.SO"), !r.migrated);
         EXPECT_EQ(QFile::exists(dir.path() + "/LANG.DAT"), !r.migrated);
-        EXPECT_EQ(form->LanguageList,
+        EXPECT_EQ(app->voices().languages(),
                   r.migrated ? QStringList{"English (Mike)"} : QStringList{"[No language]"});
-        form.reset();
+        destroy();
     }
 }
 
@@ -129,7 +124,7 @@ TEST_F(VoiceFolderTest, FolderThatCannotBeCreatedIsReportedAndStartUpGoesOn) {
     EXPECT_EQ(messages[0], "Error|Fatal error: Could not create \"voice\" folder");
     EXPECT_EQ(messages[1], "Error|Could not load [No language].so - time announcements will not "
                            "be available.");
-    EXPECT_EQ(form->LanguageList, QStringList{"[No language]"});
+    EXPECT_EQ(app->voices().languages(), QStringList{"[No language]"});
     EXPECT_TRUE(speechControlsDisabled());
     EXPECT_TRUE(form->Timer1.isActive());
     EXPECT_EQ(contentOf(dir.path() + "/ENGMI.SO"), "legacy");
@@ -157,12 +152,12 @@ TEST_F(VoiceFolderTest, ScanListsVoicesSortedWithoutCaseAndDuplicates) {
         for (const QString& f : r.files)
             touch(voicePath(f));
         create();
-        QStringList listed = form->LanguageList;
+        QStringList listed = app->voices().languages();
         if (r.anySpelling)
             for (QString& name : listed)
                 name = name.toLower();
         EXPECT_EQ(listed, r.expected);
-        form.reset();
+        destroy();
     }
 }
 
@@ -184,11 +179,11 @@ TEST_F(VoiceFolderTest, VoiceIsLoadedFromTheFileTheScanFound) {
         touch(voicePath(r.file));
         fakes.libraries.libraries[voicePath(r.file).toStdString()] = countingSpeak;
         create();
-        EXPECT_EQ(form->LanguageList, QStringList{r.listed});
+        EXPECT_EQ(app->voices().languages(), QStringList{r.listed});
         EXPECT_TRUE(messages.empty());
         EXPECT_EQ(fakes.libraries.loaded, std::vector{voicePath(r.file).toStdString()});
-        EXPECT_EQ(form->FSpeakProc, &countingSpeak);
-        form.reset();
+        EXPECT_EQ(app->voices().speakProc(), &countingSpeak);
+        destroy();
     }
 }
 
@@ -196,7 +191,7 @@ TEST_F(VoiceFolderTest, MissingFolderScansAsNoLanguage) {
     create();
     QDir(dir.path() + "/voice").removeRecursively();
     form->ScanVoiceFolder();
-    EXPECT_EQ(form->LanguageList, QStringList{"[No language]"});
+    EXPECT_EQ(app->voices().languages(), QStringList{"[No language]"});
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+#include "settings/Settings.h"
+
+namespace ql {
+
+void Settings::assign(const SettingsRecord& record) {
+    if (record == record_) return;
+    record_ = record;
+    emit changed();
+}
+
+} // namespace ql
