@@ -88,7 +88,8 @@ void TMainForm::FormCreate() {
     ChangeButtonMode();
     keepWholeOnDesktop(size());
     applyBlending();
-    if (cfg().FOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
     HelpFile = ProgramDir + "help/";
     if (!cfg().FStartInTray) FShowPending = true;
 }
@@ -145,8 +146,10 @@ void TMainForm::OpenRegistry() {
     settings_.assign(record);
     if (loaded.upgraded) FUpgraded = true;
     FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
-    FPlacementPending = true;
-    move(FPlacedAt);
+    if (windowAllows(WindowFeature::Position)) {
+        FPlacementPending = true;
+        move(FPlacedAt);
+    }
     applyGlobalShortcut();
     FSettingsLoaded = true;
 }
@@ -179,7 +182,12 @@ void TMainForm::keepWholeOnDesktop(QSize outer) {
 // window invisible; it is shown at 50 and kept as stored.
 void TMainForm::applyBlending() {
     constexpr int lowest = 50;
-    setWindowOpacity(cfg().FBlendOn ? std::clamp(cfg().FBlendValue, lowest, 255) / 255.0 : 1.0);
+    setBlending(cfg().FBlendOn ? std::clamp(cfg().FBlendValue, lowest, 255) / 255.0 : 1.0);
+}
+
+void TMainForm::setBlending(double level) {
+    const bool change = level < 1.0 || windowOpacity() < 1.0;
+    if (change && windowAllows(WindowFeature::Opacity)) setWindowOpacity(level);
 }
 
 void TMainForm::applyGlobalShortcut() {
@@ -187,9 +195,12 @@ void TMainForm::applyGlobalShortcut() {
     MI_Speak->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 
+// Where the desktop places the window, Qt reports a position the clock never chose: the stored
+// one stays, for the next session that can use it.
 void TMainForm::SaveSettings() {
+    const QPoint at = windowAllows(WindowFeature::Position) ? pos() : FPlacedAt;
     RegistrySettings settings(P.store, P.autostart);
-    settings.save(cfg(), WindowPosition{pos().y(), pos().x()}, ProgramPath.toStdString(),
+    settings.save(cfg(), WindowPosition{at.y(), at.x()}, ProgramPath.toStdString(),
                   ProgramDir.toStdString());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/WindowLimits.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
 #include "settings/SettingsCodec.h"
@@ -113,6 +114,10 @@ public:
     void ShowTaskbarButton();
     void HideTaskbarButton();
     void followTaskbarSetting();
+    // Opacity 0..1 where the desktop allows it (blending and its preview).
+    void setBlending(double level);
+    // False, said once, where the desktop keeps that decision to itself.
+    bool windowAllows(WindowFeature feature) { return FWindowLimits.allows(feature); }
     void SysTrayDblClick();
     void SysTrayIconStartup(bool& ShowMainForm);
     void MinimizeButtonClick();
@@ -226,6 +231,7 @@ private:
     Settings& settings_;
     VoiceCatalog& voices_;
     Announcer& announcer_;
+    WindowLimits FWindowLimits{P.desktop};
     QString ProgramPath;
     bool FClosed = false;
     bool FTrayAvailable = true;

@@ -1,6 +1,7 @@
 #include "app/ClockApp.h"
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
+#include "app/MainForm.h"
 #include "display/ClockData.h"
 #include "platform/AlsaSoundPlayer.h"
 #include "platform/AlsaWaveMixer.h"
@@ -15,21 +16,38 @@
 #include "platform/X11TrayHost.h"
 #include "platform/XcbGlobalHotKey.h"
 #include "platform/XdgAutostart.h"
+#include "platform/linux/DBusRemoteControl.h"
+#include "platform/linux/DesktopHotKey.h"
+#include "platform/linux/PortalGlobalHotKey.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
+
+namespace {
+
+// "--speak" asks the clock already running to speak and never starts one.
+int speakCommand(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    return ql::DBusRemoteControl::askRunningClockToSpeak();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     ql::CommandLine commandLine("quorlan-lite", QL_VERSION,
                                 "Multilingual Quorlan Lite, a talking desktop clock: it shows the "
                                 "time, keeps an\nanalog clock in the notification area and speaks "
                                 "the time in the voice you choose.");
+    commandLine.addAction("speak", "ask the running clock to speak the time, then exit",
+                          [&] { return speakCommand(argc, argv); });
     if (const auto status = commandLine.parse(argc, argv)) return *status;
     if (const std::string problem = ql::displayProblem(); !problem.empty()) {
         std::fprintf(stderr, "quorlan-lite: %s.\n", problem.c_str());
         return 1;
     }
+    ql::preferX11();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the clock lives on in the tray
     ql::applyAppIdentity(QL_VERSION);
@@ -45,7 +63,10 @@ int main(int argc, char** argv) {
     ql::X11TaskbarButton taskbar;
     ql::AlsaSoundPlayer sound;
     ql::X11TrayHost trayHost;
-    ql::XcbGlobalHotKey hotKey;
+    ql::XcbGlobalHotKey x11HotKey;
+    ql::PortalGlobalHotKey portalHotKey;
+    ql::DesktopHotKey hotKey(x11HotKey, portalHotKey,
+                             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
     const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
                                 mixer, libraries, taskbar,   sound, trayHost, hotKey};
 
@@ -53,5 +74,7 @@ int main(int argc, char** argv) {
     if (clockApp.closed()) return 0; // asked to end while start-up still had a message open
     ql::TClockData clockData;
     clockApp.setClockData(&clockData);
+    ql::DBusRemoteControl remote;
+    remote.serve([&clockApp] { clockApp.mainWindow().Speak1Click(); });
     return QApplication::exec();
 }

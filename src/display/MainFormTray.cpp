@@ -2,6 +2,7 @@
 
 #include "display/ClockData.h"
 #include "display/TrayHint.h"
+#include "display/TrayIconDrawing.h"
 #include "display/TrayIconPainter.h"
 #include "platform/LocalClock.h"
 #include "platform/TaskbarButton.h"
@@ -40,7 +41,10 @@ void TMainForm::setupTrayIcon() {
     SysTrayIcon->setContextMenu(MainPopupMenu);
     connect(SysTrayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
-                if (why == QSystemTrayIcon::DoubleClick) SysTrayDblClick();
+                const bool primary =
+                    why == QSystemTrayIcon::DoubleClick ||
+                    (why == QSystemTrayIcon::Trigger && P.trayHost.activatesOnClick());
+                if (primary) SysTrayDblClick();
             });
     bool showMainForm = true;
     SysTrayIconStartup(showMainForm);
@@ -85,7 +89,8 @@ void TMainForm::trayHostChanged(bool available) {
 
 void TMainForm::DrawTrayIcon() {
     static const QImage face = TClockData::clockFaceIcon();
-    SysTrayIcon->setIcon(QIcon(QPixmap::fromImage(TrayIconPainter::paint(face, CurHour, CurMin))));
+    const QImage bitmap = TrayIconPainter::paint(face, CurHour, CurMin);
+    SysTrayIcon->setIcon(TrayIconDrawing::icon(bitmap, CurHour, CurMin));
 }
 
 void TMainForm::UpdateTrayHint() {
@@ -119,7 +124,7 @@ void TMainForm::ShowTaskbarButton() {
 }
 
 void TMainForm::HideTaskbarButton() {
-    P.taskbar.hide(*this);
+    if (windowAllows(WindowFeature::TaskbarButton)) P.taskbar.hide(*this);
 }
 
 // After a dialog the button is what the user chose, not hidden regardless: hiding it undid

@@ -7,11 +7,17 @@ struct DesktopSize {
     int height = 0;
 };
 
-// Size of the virtual desktop, all monitors together.
+// What a program may ask of the window system for its own window. X11 allows all of these;
+// a Wayland compositor decides them itself.
+enum class WindowFeature { Position, StayOnTop, TaskbarButton, Opacity };
+
+// The desktop the clock's window lives on.
 class DesktopGeometry {
 public:
     virtual ~DesktopGeometry() = default;
+    // Size of the virtual desktop, all monitors together.
     virtual DesktopSize virtualSize() const = 0;
+    virtual bool allows(WindowFeature feature) const = 0;
 };
 
 } // namespace ql

@@ -14,13 +14,22 @@ std::string env(const char* name) {
 
 } // namespace
 
+// Where XWayland exists the clock runs as an X11 client: the window position, stay-on-top,
+// opacity and taskbar state it keeps are X11 notions that Wayland does not let a client set.
+void preferX11() {
+    if (env("QT_QPA_PLATFORM").empty() && !env("DISPLAY").empty())
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
+
 std::string displayProblem() {
     if (!env("QT_QPA_PLATFORM").empty()) return {}; // the caller chose a platform itself
     const std::string display = env("DISPLAY");
     if (display.empty()) {
+        // A Wayland session without XWayland: Qt runs natively there.
         return env("WAYLAND_DISPLAY").empty()
-                   ? "no graphical display (DISPLAY is not set); start the clock from a desktop session"
-                   : "no X display (DISPLAY is not set); the clock needs X11 or XWayland";
+                   ? "no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set); start "
+                     "the clock from a desktop session"
+                   : std::string();
     }
     xcb_connection_t* c = xcb_connect(display.c_str(), nullptr);
     const bool broken = xcb_connection_has_error(c) != 0;

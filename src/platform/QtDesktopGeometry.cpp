@@ -12,4 +12,10 @@ DesktopSize QtDesktopGeometry::virtualSize() const {
     return {r.width(), r.height()};
 }
 
+// A native Wayland client can neither place nor raise its window, nor leave the taskbar, and
+// Qt's Wayland plugin has no window opacity.
+bool QtDesktopGeometry::allows(WindowFeature) const {
+    return QGuiApplication::platformName() != QLatin1String("wayland");
+}
+
 } // namespace ql

@@ -15,6 +15,9 @@ class TrayHost {
     // The handler runs on the user-interface thread whenever a tray host appears, goes away or
     // is replaced by a new one (a restarted panel needs its icons added again).
     virtual void watch(ChangeHandler onChange) = 0;
+    // True when the tray's primary action is one click (D-Bus panels send Activate and never a
+    // double-click); false on XEmbed trays, where a click comes before every double-click.
+    virtual bool activatesOnClick() = 0;
 };
 
 } // namespace ql

@@ -1,5 +1,7 @@
 #include "platform/X11TrayHost.h"
 
+#include "platform/linux/StatusNotifierHost.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
@@ -53,7 +55,7 @@ std::uint8_t selectOwnerEvents(xcb_connection_t* c, xcb_window_t root, xcb_atom_
 
 } // namespace
 
-X11TrayHost::X11TrayHost() {
+X11TrayHost::X11TrayHost() : servedOverDBus_(statusNotifierHostRegistered()) {
     grace_.setSingleShot(true);
     grace_.setInterval(kGoneAfterMs);
     QObject::connect(&grace_, &QTimer::timeout, [this] { settle(); });

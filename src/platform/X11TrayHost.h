@@ -19,6 +19,7 @@ class X11TrayHost : public TrayHost, private QAbstractNativeEventFilter {
     ~X11TrayHost() override;
     bool available() override;
     void watch(ChangeHandler onChange) override;
+    bool activatesOnClick() override { return servedOverDBus_; }
 
   private:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -31,6 +32,7 @@ class X11TrayHost : public TrayHost, private QAbstractNativeEventFilter {
     std::uint32_t owner_ = 0;
     std::uint32_t selection_ = 0;  // the atom, 0 without X11
     std::uint8_t notifyEvent_ = 0; // XFixes' SelectionNotify event code, 0 without XFixes
+    bool servedOverDBus_ = false;
 };
 
 } // namespace ql

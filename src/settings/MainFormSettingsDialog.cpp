@@ -32,6 +32,7 @@ void fill(TMainForm& m, TSettingsForm& f) {
 // window and show it again somewhere else, without its shape or its taskbar state.
 void applyOnTop(TMainForm& m) {
     if (m.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == m.cfg().FOnTop) return;
+    if (m.cfg().FOnTop && !m.windowAllows(WindowFeature::StayOnTop)) return;
     const Qt::WindowFlags flags = m.windowFlags().setFlag(Qt::WindowStaysOnTopHint, m.cfg().FOnTop);
     if (QWindow* native = m.windowHandle()) {
         m.overrideWindowFlags(flags);

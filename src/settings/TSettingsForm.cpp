@@ -187,12 +187,12 @@ void TSettingsForm::BlendCheckClick() {
     const bool on = BlendCheck->isChecked();
     BlendTrackbar->setEnabled(on);
     colourBlendLabels(on ? QPalette::WindowText : QPalette::Dark);
-    Main.setWindowOpacity(on ? BlendTrackbar->value() / 255.0 : 1.0);
+    Main.setBlending(on ? BlendTrackbar->value() / 255.0 : 1.0);
 }
 
 // Without blending the level is only remembered; the window stays opaque.
 void TSettingsForm::BlendTrackbarChange() {
-    if (BlendCheck->isChecked()) Main.setWindowOpacity(BlendTrackbar->value() / 255.0);
+    if (BlendCheck->isChecked()) Main.setBlending(BlendTrackbar->value() / 255.0);
 }
 
 void TSettingsForm::colourBlendLabels(QPalette::ColorRole role) {

@@ -2,29 +2,32 @@
 
 #include <array>
 
-// "Ura je štirinajst in pet minut." The hour agrees with the feminine "ura" (ena, dve). Minutes
-// keep the dual: ena minuta, dve minuti, tri in štiri minute, otherwise minut; a compound such as
-// "dvaindvajset" counts as many, since its last word is the tens.
+// The spoken twelve-hour clock, counted around the hour and the half of the coming one: "pet čez
+// dve", "četrt čez dve", "pet do pol treh" (2:25), "pol treh" (2:30), "pet čez pol treh" (2:35),
+// "četrt do treh", "pet do treh". "čez" takes the accusative (eno), "do" and "pol" the genitive
+// (enih, dveh). Odd amounts name the minutes, with the dual: ena minuta, dve minuti, tri minute.
 namespace ql::voice {
 namespace {
 
-constexpr std::array<const char*, 20> ones{
-    "nič",        "ena",      "dve",       "tri",        "štiri",     "pet",       "šest",
-    "sedem",      "osem",     "devet",     "deset",      "enajst",    "dvanajst",  "trinajst",
-    "štirinajst", "petnajst", "šestnajst", "sedemnajst", "osemnajst", "devetnajst"};
-constexpr std::array<const char*, 10> compoundUnits{"",    "ena",  "dva",   "tri",  "štiri",
-                                                    "pet", "šest", "sedem", "osem", "devet"};
-constexpr std::array<const char*, 6> tens{"", "", "dvajset", "trideset", "štirideset", "petdeset"};
+constexpr std::array<const char*, 13> hours{"",      "ena",    "dve",     "tri",  "štiri",
+                                            "pet",   "šest",   "sedem",   "osem", "devet",
+                                            "deset", "enajst", "dvanajst"};
+constexpr std::array<const char*, 13> hoursGenitive{
+    "",       "enih",  "dveh",    "treh",    "štirih",   "petih",     "šestih",
+    "sedmih", "osmih", "devetih", "desetih", "enajstih", "dvanajstih"};
+constexpr std::array<const char*, 21> amounts{
+    "",           "ena",      "dve",       "tri",        "štiri",     "pet",        "šest",
+    "sedem",      "osem",     "devet",     "deset",      "enajst",    "dvanajst",   "trinajst",
+    "štirinajst", "petnajst", "šestnajst", "sedemnajst", "osemnajst", "devetnajst", "dvajset"};
 
-std::string number(int n) {
-    if (n < 20) return ones[n];
-    if (n % 10 == 0) return tens[n / 10];
-    return std::string(compoundUnits[n % 10]) + "in" + tens[n / 10];
+std::string amount(int n) {
+    const std::string s = amounts[n];
+    if (n % 5 == 0) return s;
+    return s + (n == 1 ? " minuta" : n == 2 ? " minuti" : n <= 4 ? " minute" : " minut");
 }
 
-std::string minutes(int n) {
-    const char* noun = n == 1 ? "minuta" : n == 2 ? "minuti" : n <= 4 ? "minute" : "minut";
-    return number(n) + " " + noun;
+int twelve(int hour) {
+    return hour % 12 == 0 ? 12 : hour % 12;
 }
 
 } // namespace
@@ -32,8 +35,26 @@ std::string minutes(int n) {
 std::string slovenianTime(int hour, int minute) {
     if (minute == 0 && hour == 0) return "Je polnoč.";
     if (minute == 0 && hour == 12) return "Je poldne.";
-    std::string s = "Ura je " + number(hour);
-    if (minute) s.append(" in ").append(minutes(minute));
+    const int now = twelve(hour);
+    const std::string past = now == 1 ? "eno" : hours[now]; // accusative after "čez"
+    const std::string next = hoursGenitive[twelve(hour + 1)];
+    std::string s = "Ura je ";
+    if (minute == 0)
+        s += hours[now];
+    else if (minute == 15)
+        s += "četrt čez " + past;
+    else if (minute <= 20)
+        s += amount(minute) + " čez " + past;
+    else if (minute < 30)
+        s += amount(30 - minute) + " do pol " + next;
+    else if (minute == 30)
+        s += "pol " + next;
+    else if (minute < 40)
+        s += amount(minute - 30) + " čez pol " + next;
+    else if (minute == 45)
+        s += "četrt do " + next;
+    else
+        s += amount(60 - minute) + " do " + next;
     return s + ".";
 }
 

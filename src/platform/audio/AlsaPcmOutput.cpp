@@ -3,7 +3,9 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 #include <vector>
 
@@ -14,12 +16,24 @@ bool stopped(const AlsaPcmOutput::Request& r) {
     return r.stop && r.stop->load(std::memory_order_relaxed);
 }
 
+// Silence must never be the only sign: the first failure of a run says why on stderr.
+void reportNoOutput(int error) {
+    static std::atomic<bool> said{false};
+    if (said.exchange(true)) return;
+    std::fprintf(stderr,
+                 "quorlan-lite: no sound output could be opened (ALSA \"default\": %s); speech and "
+                 "alarm sounds stay silent\n",
+                 snd_strerror(error));
+}
+
 snd_pcm_t* openDefault() {
     snd_pcm_t* pcm = nullptr;
     if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0) == 0) return pcm;
     // After the sound server restarted, ALSA's cached configuration points at the dead one.
     snd_config_update_free_global();
-    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0) == 0) return pcm;
+    const int error = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0);
+    if (error == 0) return pcm;
+    reportNoOutput(error);
     return nullptr;
 }
 

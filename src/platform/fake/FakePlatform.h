@@ -18,6 +18,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 
 namespace ql {
 
@@ -47,7 +48,9 @@ struct FakeNamedLock : NamedLock {
 
 struct FakeDesktop : DesktopGeometry {
     DesktopSize size{1920, 1080};
+    std::set<WindowFeature> denied; // what this window system does not allow
     DesktopSize virtualSize() const override { return size; }
+    bool allows(WindowFeature feature) const override { return !denied.contains(feature); }
 };
 
 struct FakeCloseBridge : CloseRequestBridge {
@@ -125,8 +128,10 @@ struct FakeTaskbar : TaskbarButton {
 // A notification area that a test can take away and bring back.
 struct FakeTrayHost : TrayHost {
     bool present = true;
+    bool dbusPanel = false; // a StatusNotifierItem host rather than an XEmbed tray
     ChangeHandler handler;
     bool available() override { return present; }
+    bool activatesOnClick() override { return dbusPanel; }
     void watch(ChangeHandler h) override { handler = std::move(h); }
     void set(bool on) {
         present = on;
@@ -161,8 +166,8 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock,     journaledStore, autostart, lock,         desktop,  closeBridge,
-                        mixer,     libraries,      taskbar,   *soundPlayer, trayHost, hotKey};
+        return Platform{clock, journaledStore, autostart, lock,         desktop,  closeBridge,
+                        mixer, libraries,      taskbar,   *soundPlayer, trayHost, hotKey};
     }
 };
 

@@ -88,6 +88,22 @@ TEST_F(TrayWindowTest, EveryWayOfHidingLeavesNoWindowAndNoTaskbarButton) {
     }
 }
 
+// XEmbed trays send a click before every double-click, so only the double-click restores; D-Bus
+// panels never send a double-click, so their single activation must.
+TEST_F(TrayWindowTest, OneClickRestoresOnlyFromADBusPanel) {
+    for (const bool dbusPanel : {false, true}) {
+        fakes.trayHost.dbusPanel = dbusPanel;
+        startShown(true);
+        form->setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        ASSERT_FALSE(form->isVisible());
+        emit form->SysTrayIcon->activated(QSystemTrayIcon::Trigger);
+        EXPECT_EQ(form->isVisible(), dbusPanel) << "D-Bus panel: " << dbusPanel;
+        EXPECT_EQ(fakes.taskbar.shown, dbusPanel);
+        destroy();
+    }
+}
+
 TEST_F(TrayWindowTest, DoubleClickBringsTheWindowBackWithTheTaskbarButtonAsSet) {
     for (const bool inTaskbar : {true, false}) {
         startShown(inTaskbar);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+namespace ql {
+
+// Requests from other programs of the same user, e.g. a compositor key bound to
+// "quorlan-lite --speak" where no portal offers global shortcuts.
+class RemoteControl {
+  public:
+    using Handler = std::function<void()>;
+    virtual ~RemoteControl() = default;
+    // Starts taking "speak" requests; false when they cannot be taken (no session bus, or another
+    // clock already answers for this user).
+    virtual bool serve(Handler onSpeak) = 0;
+};
+
+} // namespace ql

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# A Wayland session without XWayland: the clock runs as a native Wayland client. What the
+# compositor keeps to itself (position, stay-on-top, opacity, the taskbar button) is said once
+# each on stderr, and the stored position and choices come back unchanged after SIGTERM.
+source "$(dirname "$0")/env.sh"
+source "$QL_E2E_DIR/lib/wayland.sh"
+ql_start_weston
+
+# On top, taskbar button hidden, blended at 128, at left 300, top 200.
+ql_prepare_store - <<'STORE'
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="010000000001"
+"LNumSettings"="02000300010000000128"
+"CurrentVer"="2.6"
+STORE
+
+WAYLAND_DEBUG=client ql_start_program
+ql_wait_until 20 ql_wayland_window_shown "Multilingual Quorlan" ||
+    ql_fail "no native Wayland window within 20 s: $(grep -v '^\[' "$QL_PROGRAM_ERR")"
+ql_sleep 1
+ql_pid_alive "$QL_PID" || ql_fail "the clock ended on Wayland: $(grep -v '^\[' "$QL_PROGRAM_ERR")"
+grep -q 'libQt6WaylandClient' "/proc/$QL_PID/maps" || ql_fail "Qt's Wayland plugin is not in use"
+ql_stop_program
+ql_assert_clean_exit
+
+ql_assert_store_value "$Q_LITE" LNumSettings 02000300010000000128
+ql_assert_store_value "$Q_LITE" BinSettings 010000000001
+for refusal in "place its window" "keep its window on top" "translucent" "hide its taskbar button"; do
+    ql_assert_eq 1 "$(grep -c "^quorlan-lite: .*$refusal" "$QL_PROGRAM_ERR")" "lines about \"$refusal\""
+done
