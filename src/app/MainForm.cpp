@@ -65,7 +65,6 @@ void TMainForm::FormCreate() {
     FUpgraded = false;
     FShowPending = false;
     FStartupPending = true;
-    FBlinkPhase = true;
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");

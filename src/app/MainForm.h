@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/WindowLimits.h"
+#include "face/FaceState.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
 #include "settings/SettingsCodec.h"
@@ -27,7 +28,7 @@ class GlobalSpeechKey;
 class VoiceCatalog;
 class TAlarmForm;
 class TClockData;
-class TPaintBox;
+class FaceView;
 class WindowDragger;
 
 // The main window. It shows and edits the settings it is given, holds the runtime flags and all
@@ -86,24 +87,9 @@ public:
     void ChangeButtonMode();
     void MI_smallClick();
     void MI_bigClick();
-    void Hour1PaintboxPaint();
-    void MTPaintBoxPaint();
     // Only the button matters: the left one drags the window.
     void BackPanelMouseDown(Qt::MouseButton Button);
     void setClockData(TClockData* data);
-    TPaintBox* Hour1Paintbox = nullptr;
-    TPaintBox* Hour2Paintbox = nullptr;
-    TPaintBox* ColPaintBox = nullptr;
-    TPaintBox* Min1Paintbox = nullptr;
-    TPaintBox* Min2Paintbox = nullptr;
-    TPaintBox* Sec1PaintBox = nullptr;
-    TPaintBox* Sec2PaintBox = nullptr;
-    TPaintBox* Date1Paintbox = nullptr;
-    TPaintBox* Date2Paintbox = nullptr;
-    TPaintBox* APPaintBox = nullptr;
-    TPaintBox* MiscPaintbox = nullptr;
-    TPaintBox* WeekdayPaintBox = nullptr;
-    TPaintBox* MTPaintBox = nullptr;
     WindowDragger* Dragger = nullptr;
 
     // ---- Notification area
@@ -166,7 +152,6 @@ public:
     bool FUpgraded = false;
     bool FShowPending = false;
     bool FStartupPending = true;
-    bool FBlinkPhase = true;
     bool FClosePending = false;
 
     // ---- Decoded time (written only by start-up and the tick)
@@ -177,7 +162,7 @@ public:
 
     // ---- Components
     QTimer Timer1;
-    QWidget* BackPanel = nullptr;
+    FaceView* BackPanel = nullptr; // the back panel and the clock face
     QToolButton* AlarmButton = nullptr;
     QToolButton* SetupButton = nullptr;
     QToolButton* OptionsButton = nullptr;
@@ -210,11 +195,7 @@ private:
     void createButtons();
     void setButtonIcons();
     void createFace();
-    void drawHours();
-    void drawMinutes();
-    void drawSeconds();
-    void drawDate();
-    void drawMiniTime();
+    FaceOptions faceOptions() const;
     void applyFrame();
     void applyControls();
     void readClock();

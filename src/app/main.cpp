@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
     ql::XcbGlobalHotKey x11HotKey;
     ql::PortalGlobalHotKey portalHotKey;
     ql::DesktopHotKey hotKey(x11HotKey, portalHotKey,
-                             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+                             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
+                             QGuiApplication::platformName() == QLatin1String("xcb"));
     const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
                                 mixer, libraries, taskbar,   sound, trayHost, hotKey};
 

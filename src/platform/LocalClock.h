@@ -14,11 +14,13 @@ struct LocalTime {
     std::uint16_t dayOfWeek = 0; // 1 = Sunday ... 7 = Saturday
 };
 
-// The local wall clock. Read ten times a second, so implementations must be cheap.
+// The local wall clock. Read at every tick, so implementations must be cheap.
 class LocalClock {
-public:
+  public:
     virtual ~LocalClock() = default;
     virtual LocalTime now() const = 0;
+    // Milliseconds until the wall clock's next whole second, 1..1000.
+    virtual int msToNextSecond() const = 0;
 };
 
 } // namespace ql

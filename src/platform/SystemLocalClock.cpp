@@ -23,4 +23,10 @@ LocalTime SystemLocalClock::now() const {
     return t;
 }
 
+int SystemLocalClock::msToNextSecond() const {
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return 1000 - static_cast<int>(ts.tv_nsec / 1000000);
+}
+
 } // namespace ql

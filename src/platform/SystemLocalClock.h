@@ -6,10 +6,11 @@ namespace ql {
 
 // Converts to local time only when the second changes; other reads are one clock_gettime.
 class SystemLocalClock : public LocalClock {
-public:
+  public:
     LocalTime now() const override;
+    int msToNextSecond() const override;
 
-private:
+  private:
     mutable long lastSecond_ = -1;
     mutable LocalTime last_;
 };

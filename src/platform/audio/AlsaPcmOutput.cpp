@@ -9,6 +9,12 @@
 #include <thread>
 #include <vector>
 
+// One flag per process, not per copy of this file: the program exports its flag and each voice
+// plug-in's copy binds to it, so the user is told once whoever tried to play.
+extern "C" {
+__attribute__((visibility("default"))) std::atomic<bool> ql_no_sound_output_said{false};
+}
+
 namespace ql {
 namespace {
 
@@ -18,8 +24,7 @@ bool stopped(const AlsaPcmOutput::Request& r) {
 
 // Silence must never be the only sign: the first failure of a run says why on stderr.
 void reportNoOutput(int error) {
-    static std::atomic<bool> said{false};
-    if (said.exchange(true)) return;
+    if (ql_no_sound_output_said.exchange(true)) return;
     std::fprintf(stderr,
                  "quorlan-lite: no sound output could be opened (ALSA \"default\": %s); speech and "
                  "alarm sounds stay silent\n",
