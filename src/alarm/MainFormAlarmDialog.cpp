@@ -27,10 +27,12 @@ bool within(int value, int min, int max) {
 
 // Copies the settings into the dialog and, on OK only, back; Cancel leaves every one alone.
 void TMainForm::AlarmButtonClick() {
+    if (raiseIfOpen<TAlarmForm>()) return;
     TAlarmForm form(*this);
     followTaskbarSetting();
     fillAlarmForm(form);
     const bool confirmed = runModal(form) == QDialog::Accepted;
+    if (FClosed) return;
     if (confirmed) {
         readAlarmForm(form);
         FormPaint();

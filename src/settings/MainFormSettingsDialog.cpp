@@ -83,16 +83,12 @@ void read(TMainForm& m, const TSettingsForm& f) {
 } // namespace
 
 void TMainForm::SetupButtonClick() {
-    // The notification-area menu stays usable while the dialog is open: one dialog at a time.
-    if (auto* open = findChild<TSettingsForm*>()) {
-        open->raise();
-        open->activateWindow();
-        return;
-    }
+    if (raiseIfOpen<TSettingsForm>()) return;
     auto form = std::make_unique<TSettingsForm>(*this);
     followTaskbarSetting();
     fill(*this, *form);
     const bool confirmed = runModal(*form) == QDialog::Accepted;
+    if (FClosed) return;
     if (confirmed)
         read(*this, *form);
     else
