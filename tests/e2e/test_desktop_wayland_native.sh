@@ -7,11 +7,12 @@ source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/wayland.sh"
 ql_start_weston
 
-# On top, taskbar button hidden, global shortcut on, blended at 128, at left 300, top 200.
+# On top, taskbar button hidden, global shortcut on, blended at 128, at left 3000 (beyond this
+# 1280-pixel output: a monitor of another session), top 200.
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]
 "BinSettings"="010000000011"
-"LNumSettings"="02000300010000000128"
+"LNumSettings"="02003000010000000128"
 "CurrentVer"="2.6"
 STORE
 
@@ -24,7 +25,7 @@ grep -q 'libQt6WaylandClient' "/proc/$QL_PID/maps" || ql_fail "Qt's Wayland plug
 ql_stop_program
 ql_assert_clean_exit
 
-ql_assert_store_value "$Q_LITE" LNumSettings 02000300010000000128
+ql_assert_store_value "$Q_LITE" LNumSettings 02003000010000000128
 ql_assert_store_value "$Q_LITE" BinSettings 010000000011
 for refusal in "place its window" "keep its window on top" "translucent" "hide its taskbar button"; do
     ql_assert_eq 1 "$(grep -c "^quorlan-lite: .*$refusal" "$QL_PROGRAM_ERR")" "lines about \"$refusal\""
