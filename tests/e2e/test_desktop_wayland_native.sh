@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # A Wayland session without XWayland: the clock runs as a native Wayland client. What the
 # compositor keeps to itself (position, stay-on-top, opacity, the taskbar button) is said once
-# each on stderr, and the stored position and choices come back unchanged after SIGTERM. With no
-# portal for the hot key, one line names the way left: binding "quorlan-lite --speak".
+# each on stderr, and the stored position and choices come back unchanged after SIGTERM. The icon
+# goes to the panel's D-Bus tray (as on sway with waybar). With no portal for the hot key, one line
+# names the way left: binding "quorlan-lite --speak".
 source "$(dirname "$0")/env.sh"
+source "$QL_E2E_DIR/lib/dbus.sh"
 source "$QL_E2E_DIR/lib/wayland.sh"
 ql_start_weston
+ql_start_session_bus
+ql_start_sni_watcher
 
 # On top, taskbar button hidden, global shortcut on, blended at 128, at left 3000 (beyond this
 # 1280-pixel output: a monitor of another session), top 200.
@@ -22,6 +26,7 @@ ql_wait_until 20 ql_wayland_window_shown "Multilingual Quorlan" ||
 ql_sleep 1
 ql_pid_alive "$QL_PID" || ql_fail "the clock ended on Wayland: $(grep -v '^\[' "$QL_PROGRAM_ERR")"
 grep -q 'libQt6WaylandClient' "/proc/$QL_PID/maps" || ql_fail "Qt's Wayland plugin is not in use"
+ql_wait_until 10 ql_sni_item >/dev/null || ql_fail "the icon did not register with the panel's watcher"
 ql_stop_program
 ql_assert_clean_exit
 
@@ -33,3 +38,5 @@ done
 ql_assert_eq 1 "$(grep -c 'Ctrl+Alt+S' "$QL_PROGRAM_ERR")" "lines about the hot key"
 grep -q 'Ctrl+Alt+S cannot reach the clock; bind a key to "quorlan-lite --speak"' "$QL_PROGRAM_ERR" ||
     ql_fail "no line naming the --speak fallback: $(grep -v '^\[' "$QL_PROGRAM_ERR")"
+grep -q 'notification area' "$QL_PROGRAM_ERR" && ql_fail "the panel's tray was not found: $(cat "$QL_PROGRAM_ERR")"
+exit 0
