@@ -189,6 +189,7 @@ void TMainForm::settlePlacement(int triesLeft) {
 
 // A stored position near or beyond the desktop's edge would leave the window out of reach.
 void TMainForm::keepWholeOnDesktop(QSize outer) {
+    if (!windowAllows(WindowFeature::Position)) return; // the stored position stays as it is
     const WindowPosition at = SettingsCodec::wholeOnDesktop(
         {FPlacedAt.y(), FPlacedAt.x()}, {outer.width(), outer.height()}, P.desktop.virtualSize());
     if (QPoint(at.left, at.top) == FPlacedAt) return;
