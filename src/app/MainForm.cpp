@@ -24,6 +24,7 @@ TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices
       ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
+    connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::closeWhenSilent);
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
@@ -46,6 +47,12 @@ void TMainForm::createComponents() {
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    FCloseDeadline.setSingleShot(true);
+    FCloseDeadline.setInterval(5000);
+    connect(&FCloseDeadline, &QTimer::timeout, this, [this] {
+        FCloseWaitOver = true;
+        Close();
+    });
     SpeechKey = new GlobalSpeechKey(P.hotKey, this);
     SpeechKey->setObjectName("GlobalSpeechKey");
     connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::GlobalSpeechKeyKeyDown);
@@ -99,10 +106,14 @@ void TMainForm::readClock() {
     CurDayOfWeek = t.dayOfWeek;
 }
 
+// Whoever asks (the window, a signal, the end of the session), a close waits for the speech
+// to end, but at most 5 s: a voice that never returns must not keep the clock, or a log-out,
+// waiting for ever. The voice is then left loaded; the process's end stops it.
 void TMainForm::FormCloseQuery(bool& CanClose) {
-    if (announcer_.speaking()) {
+    if (announcer_.speaking() && !FCloseWaitOver) {
         CanClose = false;
         FClosePending = true;
+        if (!FCloseDeadline.isActive()) FCloseDeadline.start();
         return;
     }
     SaveSettings();
@@ -115,6 +126,7 @@ bool TMainForm::Close() {
     if (!canClose) return false;
     FClosed = true;
     Timer1.stop();
+    FCloseDeadline.stop();
     hide();
     if (SysTrayIcon) SysTrayIcon->hide();
     // Ends every event loop, including those of modal windows still open.
@@ -127,8 +139,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     Close();
 }
 
+void TMainForm::closeWhenSilent(bool busy) {
+    if (!busy && FClosePending) Close();
+}
+
 void TMainForm::FormDestroy() {
-    voices_.unload();
+    if (!announcer_.speaking()) voices_.unload(); // never from under a speaking worker
 }
 
 void TMainForm::CheckRegistry() {

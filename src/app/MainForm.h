@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -197,6 +198,18 @@ private:
     void applyFrame();
     void applyControls();
     void readClock();
+    void startupWork();
+    // Runs work from its own event once the current tick is over, unless the program has closed.
+    void afterTick(std::function<void()> work);
+    void closeWhenSilent(bool busy);
+    // One dialog of a kind at a time: the notification-area menu works while one is open.
+    template <typename Dialog> bool raiseIfOpen() {
+        auto* open = findChild<Dialog*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!open) return false;
+        open->raise();
+        open->activateWindow();
+        return true;
+    }
     void showSpeechState(bool busy);
     void fillAlarmForm(TAlarmForm& form);
     void readAlarmForm(const TAlarmForm& form);
@@ -212,6 +225,9 @@ private:
     WindowLimits FWindowLimits{P.desktop};
     QString ProgramPath;
     bool FClosed = false;
+    // Set once a close has waited long enough for the speech to end.
+    bool FCloseWaitOver = false;
+    QTimer FCloseDeadline;
     bool FTrayAvailable = true;
     bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
     bool FSettingsLoaded = false;

@@ -24,6 +24,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -77,5 +78,12 @@ int main(int argc, char** argv) {
     clockApp.setClockData(&clockData);
     ql::DBusRemoteControl remote;
     remote.serve([&clockApp] { clockApp.mainWindow().Speak1Click(); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The close gave up waiting for a voice that is still speaking: unloading it, or running
+    // destructors under its thread, could crash; the settings are saved, so end here.
+    if (clockApp.announcer().speaking()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
