@@ -12,17 +12,15 @@ void TMainForm::AlarmButtonClick() {
     TAlarmForm form(this, cfg(),
                     {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
                      [this] { ShowHelpContext(20); }});
-    if (cfg().FShowInTaskbar)
-        ShowTaskbarButton();
-    else
-        HideTaskbarButton();
-    const int result = runModal(form);
+    followTaskbarSetting();
+    const bool confirmed = runModal(form) == QDialog::Accepted;
     if (FClosed) return;
-    if (result == QDialog::Accepted) {
+    if (confirmed) {
         settings_.assign(form.result());
         FormPaint();
     }
-    HideTaskbarButton();
+    followTaskbarSetting();
+    if (confirmed) SaveSettings();
 }
 
 } // namespace ql

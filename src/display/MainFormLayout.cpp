@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QStyle>
 #include <QToolButton>
 #include <QWindow>
 
@@ -47,6 +48,7 @@ void TMainForm::createFace() {
     connect(BackPanel, &FaceView::shown, this, &TMainForm::FormPaint);
     connect(BackPanel, &FaceView::mousePressed, this, &TMainForm::BackPanelMouseDown);
     Dragger = new WindowDragger(this);
+    connect(Dragger, &WindowDragger::settled, this, &TMainForm::SaveSettings);
 }
 
 void TMainForm::ChangeMode() {
@@ -107,8 +109,12 @@ void TMainForm::applyControls() {
 
 void TMainForm::ChangeButtonMode() {
     for (QToolButton* b :
-         {AnnounceButton, LangSelButton, AlarmButton, SetupButton, HelpButton, OptionsButton})
+         {AnnounceButton, LangSelButton, AlarmButton, SetupButton, HelpButton, OptionsButton}) {
         b->setAutoRaise(cfg().FTransparentButtons);
+        // The panel's button style tells flat from raised by this property.
+        b->style()->unpolish(b);
+        b->style()->polish(b);
+    }
     MinimizeButton->setAutoRaise(false);
 }
 
@@ -118,6 +124,7 @@ void TMainForm::MI_smallClick() {
     MI_big->setChecked(false);
     MI_small->setChecked(true);
     ChangeMode();
+    SaveSettings();
 }
 
 void TMainForm::MI_bigClick() {
@@ -126,6 +133,7 @@ void TMainForm::MI_bigClick() {
     MI_big->setChecked(true);
     MI_small->setChecked(false);
     ChangeMode();
+    SaveSettings();
 }
 
 // The right button is left to the context menu.
