@@ -220,6 +220,8 @@ private:
         return true;
     }
     void showSpeechState(bool busy);
+    void applyOnTop();
+    void applyDialogSettings(const SettingsRecord& chosen);
     void setupTrayIcon();
     void showTrayIcon();
     void trayHostChanged(bool available);
