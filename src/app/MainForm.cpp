@@ -20,10 +20,14 @@ namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
                      Announcer& announcer, QString programPath, QWidget* parent)
-    : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
-      ProgramPath(std::move(programPath)) {
+    : QWidget(parent), Timer1(platform.clock), P(platform), settings_(settings), voices_(voices),
+      announcer_(announcer), ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
+    // A close refused while speaking is carried out by the tick: run it now, not at the boundary.
+    connect(&announcer_, &Announcer::speakingChanged, this, [this](bool busy) {
+        if (!busy && FClosePending) Timer1.fireSoon();
+    });
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
@@ -37,15 +41,16 @@ bool TMainForm::closeRequested() {
     return true;
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
 
 void TMainForm::createComponents() {
     setObjectName("MainForm");
     setWindowTitle("Multilingual Quorlan");
     createFace();
     Timer1.setObjectName("Timer1");
-    Timer1.setInterval(100);
-    connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    connect(&Timer1, &SecondAlignedTimer::timeout, this, &TMainForm::Timer1Timer);
     SpeechKey = new GlobalSpeechKey(P.hotKey, this);
     SpeechKey->setObjectName("GlobalSpeechKey");
     connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::GlobalSpeechKeyKeyDown);

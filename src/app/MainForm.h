@@ -1,10 +1,11 @@
 #pragma once
 
+#include "app/SecondAlignedTimer.h"
 #include "display/WindowLimits.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
-#include "settings/SettingsCodec.h"
 #include "settings/Settings.h"
+#include "settings/SettingsCodec.h"
 
 #include <QHash>
 #include <QPoint>
@@ -34,7 +35,7 @@ class WindowDragger;
 // components, and runs start-up, the tick and shutdown.
 class TMainForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
               QString programPath, QWidget* parent = nullptr);
@@ -174,7 +175,7 @@ public:
     QString ProgramDir; // with a trailing '/'
 
     // ---- Components
-    QTimer Timer1;
+    SecondAlignedTimer Timer1;
     QWidget* BackPanel = nullptr;
     QToolButton* AlarmButton = nullptr;
     QToolButton* SetupButton = nullptr;
@@ -198,11 +199,11 @@ public:
 
     Platform platform() const { return P; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void createComponents();
     void createPopupMenu();
     void createButtons();
@@ -234,7 +235,7 @@ private:
     bool FTrayAvailable = true;
     bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
     bool FSettingsLoaded = false;
-    QPoint FPlacedAt;             // outer position from the settings
+    QPoint FPlacedAt; // outer position from the settings
     bool FPlacementPending = false;
 };
 
