@@ -41,9 +41,7 @@ bool TMainForm::closeRequested() {
     return true;
 }
 
-TMainForm::~TMainForm() {
-    FormDestroy();
-}
+TMainForm::~TMainForm() { FormDestroy(); }
 
 void TMainForm::createComponents() {
     setObjectName("MainForm");

@@ -4,8 +4,8 @@
 #include "display/WindowLimits.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
 #include "settings/SettingsCodec.h"
+#include "settings/Settings.h"
 
 #include <QHash>
 #include <QPoint>
@@ -35,7 +35,7 @@ class WindowDragger;
 // components, and runs start-up, the tick and shutdown.
 class TMainForm : public QWidget {
     Q_OBJECT
-  public:
+public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
               QString programPath, QWidget* parent = nullptr);
