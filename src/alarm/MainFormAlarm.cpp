@@ -17,6 +17,7 @@ void TMainForm::Alarm() {
         activateWindow();
     }
     runModal(alert);
+    if (FClosed) return;     // the close ended the alert's loop; the clock is gone
     alert.AlarmTimer.stop(); // the last sound plays to its end
     FAlarmShowing = false;
     FAlarmDone = true;

@@ -27,13 +27,16 @@ bool within(int value, int min, int max) {
 
 // Copies the settings into the dialog and, on OK only, back; Cancel leaves every one alone.
 void TMainForm::AlarmButtonClick() {
+    if (raiseIfOpen<TAlarmForm>()) return;
     TAlarmForm form(*this);
     if (cfg().FShowInTaskbar)
         ShowTaskbarButton();
     else
         HideTaskbarButton();
     fillAlarmForm(form);
-    if (runModal(form) == QDialog::Accepted) {
+    const int result = runModal(form);
+    if (FClosed) return;
+    if (result == QDialog::Accepted) {
         readAlarmForm(form);
         FormPaint();
     }

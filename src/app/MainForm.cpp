@@ -24,10 +24,7 @@ TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices
       announcer_(announcer), ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
-    // A close refused while speaking is carried out by the tick: run it now, not at the boundary.
-    connect(&announcer_, &Announcer::speakingChanged, this, [this](bool busy) {
-        if (!busy && FClosePending) Timer1.fireSoon();
-    });
+    connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::closeWhenSilent);
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
@@ -49,6 +46,12 @@ void TMainForm::createComponents() {
     createFace();
     Timer1.setObjectName("Timer1");
     connect(&Timer1, &SecondAlignedTimer::timeout, this, &TMainForm::Timer1Timer);
+    FCloseDeadline.setSingleShot(true);
+    FCloseDeadline.setInterval(5000);
+    connect(&FCloseDeadline, &QTimer::timeout, this, [this] {
+        FCloseWaitOver = true;
+        Close();
+    });
     SpeechKey = new GlobalSpeechKey(P.hotKey, this);
     SpeechKey->setObjectName("GlobalSpeechKey");
     connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::GlobalSpeechKeyKeyDown);
@@ -66,7 +69,6 @@ void TMainForm::FormCreate() {
     FUpgraded = false;
     FShowPending = false;
     FStartupPending = true;
-    FBlinkPhase = true;
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");
@@ -103,10 +105,14 @@ void TMainForm::readClock() {
     CurDayOfWeek = t.dayOfWeek;
 }
 
+// Whoever asks (the window, a signal, the end of the session), a close waits for the speech
+// to end, but at most 5 s: a voice that never returns must not keep the clock, or a log-out,
+// waiting for ever. The voice is then left loaded; the process's end stops it.
 void TMainForm::FormCloseQuery(bool& CanClose) {
-    if (announcer_.speaking()) {
+    if (announcer_.speaking() && !FCloseWaitOver) {
         CanClose = false;
         FClosePending = true;
+        if (!FCloseDeadline.isActive()) FCloseDeadline.start();
         return;
     }
     SaveSettings();
@@ -119,6 +125,7 @@ bool TMainForm::Close() {
     if (!canClose) return false;
     FClosed = true;
     Timer1.stop();
+    FCloseDeadline.stop();
     hide();
     if (SysTrayIcon) SysTrayIcon->hide();
     // Ends every event loop, including those of modal windows still open.
@@ -131,8 +138,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     Close();
 }
 
+void TMainForm::closeWhenSilent(bool busy) {
+    if (!busy && FClosePending) Close();
+}
+
 void TMainForm::FormDestroy() {
-    voices_.unload();
+    if (!announcer_.speaking()) voices_.unload(); // never from under a speaking worker
 }
 
 void TMainForm::CheckRegistry() {

@@ -2,6 +2,7 @@
 
 #include "app/SecondAlignedTimer.h"
 #include "display/WindowLimits.h"
+#include "face/FaceState.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
 #include "settings/SettingsCodec.h"
@@ -15,6 +16,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -28,7 +30,7 @@ class GlobalSpeechKey;
 class VoiceCatalog;
 class TAlarmForm;
 class TClockData;
-class TPaintBox;
+class FaceView;
 class WindowDragger;
 
 // The main window. It shows and edits the settings it is given, holds the runtime flags and all
@@ -86,24 +88,9 @@ public:
     void ChangeButtonMode();
     void MI_smallClick();
     void MI_bigClick();
-    void Hour1PaintboxPaint();
-    void MTPaintBoxPaint();
     // Only the button matters: the left one drags the window.
     void BackPanelMouseDown(Qt::MouseButton Button);
     void setClockData(TClockData* data);
-    TPaintBox* Hour1Paintbox = nullptr;
-    TPaintBox* Hour2Paintbox = nullptr;
-    TPaintBox* ColPaintBox = nullptr;
-    TPaintBox* Min1Paintbox = nullptr;
-    TPaintBox* Min2Paintbox = nullptr;
-    TPaintBox* Sec1PaintBox = nullptr;
-    TPaintBox* Sec2PaintBox = nullptr;
-    TPaintBox* Date1Paintbox = nullptr;
-    TPaintBox* Date2Paintbox = nullptr;
-    TPaintBox* APPaintBox = nullptr;
-    TPaintBox* MiscPaintbox = nullptr;
-    TPaintBox* WeekdayPaintBox = nullptr;
-    TPaintBox* MTPaintBox = nullptr;
     WindowDragger* Dragger = nullptr;
 
     // ---- Notification area
@@ -165,7 +152,6 @@ public:
     bool FUpgraded = false;
     bool FShowPending = false;
     bool FStartupPending = true;
-    bool FBlinkPhase = true;
     bool FClosePending = false;
 
     // ---- Decoded time (written only by start-up and the tick)
@@ -176,7 +162,7 @@ public:
 
     // ---- Components
     SecondAlignedTimer Timer1;
-    QWidget* BackPanel = nullptr;
+    FaceView* BackPanel = nullptr; // the back panel and the clock face
     QToolButton* AlarmButton = nullptr;
     QToolButton* SetupButton = nullptr;
     QToolButton* OptionsButton = nullptr;
@@ -209,14 +195,22 @@ public:
     void createButtons();
     void setButtonIcons();
     void createFace();
-    void drawHours();
-    void drawMinutes();
-    void drawSeconds();
-    void drawDate();
-    void drawMiniTime();
+    FaceOptions faceOptions() const;
     void applyFrame();
     void applyControls();
     void readClock();
+    void startupWork();
+    // Runs work from its own event once the current tick is over, unless the program has closed.
+    void afterTick(std::function<void()> work);
+    void closeWhenSilent(bool busy);
+    // One dialog of a kind at a time: the notification-area menu works while one is open.
+    template <typename Dialog> bool raiseIfOpen() {
+        auto* open = findChild<Dialog*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!open) return false;
+        open->raise();
+        open->activateWindow();
+        return true;
+    }
     void showSpeechState(bool busy);
     void fillAlarmForm(TAlarmForm& form);
     void readAlarmForm(const TAlarmForm& form);
@@ -232,6 +226,9 @@ public:
     WindowLimits FWindowLimits{P.desktop};
     QString ProgramPath;
     bool FClosed = false;
+    // Set once a close has waited long enough for the speech to end.
+    bool FCloseWaitOver = false;
+    QTimer FCloseDeadline;
     bool FTrayAvailable = true;
     bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
     bool FSettingsLoaded = false;

@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/ButtonIcons.h"
+#include "face/FaceView.h"
 
 #include <QToolButton>
 

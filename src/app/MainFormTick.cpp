@@ -5,9 +5,10 @@
 
 namespace ql {
 
-// Runs ten times a second: a tick on which no unit changed must stay a handful of comparisons.
+// Runs just after each second boundary (and once at start): a tick on which no unit changed must
+// stay a handful of comparisons.
 void TMainForm::Timer1Timer() {
-    if (FStartupPending) FirstRunExecute();
+    if (FStartupPending) startupWork();
     if (FClosePending && Close()) return;
     readClock();
     const bool secChanged = CurSec != LastSec;
@@ -43,8 +44,28 @@ void TMainForm::Timer1Timer() {
     LastSec = CurSec;
     LastDay = CurDay;
     if (!FAlarmShowing && cfg().FAlarmOn && !FAlarmDone && CurHour == cfg().FAlarmHour &&
-        CurMin == cfg().FAlarmMinute)
-        Alarm();
+        CurMin == cfg().FAlarmMinute) {
+        FAlarmShowing = true; // before it opens: no later tick raises it again
+        afterTick([this] { Alarm(); });
+    }
+}
+
+// The welcome and upgrade windows open after this tick, like the alert: a timer's event is not
+// delivered again while its own handler runs, so a window's loop inside the tick would stop
+// the clock behind it.
+void TMainForm::startupWork() {
+    if (!FUpgraded && !FFirstRun) {
+        FirstRunExecute();
+        return;
+    }
+    FStartupPending = false;
+    afterTick([this] { FirstRunExecute(); });
+}
+
+void TMainForm::afterTick(std::function<void()> work) {
+    QTimer::singleShot(0, this, [this, work = std::move(work)] {
+        if (!FClosed) work();
+    });
 }
 
 } // namespace ql

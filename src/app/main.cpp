@@ -24,6 +24,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -66,7 +67,8 @@ int main(int argc, char** argv) {
     ql::XcbGlobalHotKey x11HotKey;
     ql::PortalGlobalHotKey portalHotKey;
     ql::DesktopHotKey hotKey(x11HotKey, portalHotKey,
-                             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+                             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
+                             QGuiApplication::platformName() == QLatin1String("xcb"));
     const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
                                 mixer, libraries, taskbar,   sound, trayHost, hotKey};
 
@@ -76,5 +78,12 @@ int main(int argc, char** argv) {
     clockApp.setClockData(&clockData);
     ql::DBusRemoteControl remote;
     remote.serve([&clockApp] { clockApp.mainWindow().Speak1Click(); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The close gave up waiting for a voice that is still speaking: unloading it, or running
+    // destructors under its thread, could crash; the settings are saved, so end here.
+    if (clockApp.announcer().speaking()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -1,9 +1,8 @@
 #include "app/MainForm.h"
 
-#include "display/BackPanel.h"
-#include "display/PaintBox.h"
 #include "display/RoundRectRegion.h"
 #include "display/WindowDragger.h"
+#include "face/FaceView.h"
 
 #include <QAction>
 #include <QCursor>
@@ -14,7 +13,6 @@ namespace ql {
 namespace {
 
 struct Frame {
-    int background;
     QSize frameless;
     QSize framedClient; // the window manager adds its own frame around it
     QRegion shape;
@@ -24,8 +22,7 @@ struct Frame {
 };
 
 const Frame& frameFor(bool small) {
-    static const Frame big{15,
-                           {292, 130},
+    static const Frame big{{292, 130},
                            {292, 130},
                            roundRectRegion(293, 131, 2, 2),
                            "Multilingual Quorlan",
@@ -33,56 +30,27 @@ const Frame& frameFor(bool small) {
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint,
                            {275, 4}};
-    static const Frame little{
-        16,
-        {150, 40},
-        {150, 32},
-        roundRectRegion(151, 41, 1, 1),
-        "Quorlan",
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint,
-        {132, 4}};
+    static const Frame little{{150, 40},
+                              {150, 32},
+                              roundRectRegion(151, 41, 1, 1),
+                              "Quorlan",
+                              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint,
+                              {132, 4}};
     return small ? little : big;
 }
 
 } // namespace
 
-// The paint boxes, created in the order the full redraw draws them, so that where boxes
-// overlap the later one lies on top, as its pixels would.
 void TMainForm::createFace() {
-    auto* panel = new TBackPanel(this);
-    BackPanel = panel;
-    connect(panel, &TBackPanel::shown, this, &TMainForm::FormPaint);
-    connect(panel, &TBackPanel::mousePressed, this, &TMainForm::BackPanelMouseDown);
-    const auto box = [&](const char* name, QRect geometry, void (TMainForm::*paint)()) {
-        auto* b = new TPaintBox(panel, name, geometry);
-        if (paint) connect(b, &TPaintBox::painting, this, paint);
-        connect(b, &TPaintBox::mousePressed, this, &TMainForm::BackPanelMouseDown);
-        return b;
-    };
-    const auto bigPaint = &TMainForm::Hour1PaintboxPaint;
-    Hour1Paintbox = box("Hour1Paintbox", {21, 36, 31, 47}, bigPaint);
-    Hour2Paintbox = box("Hour2Paintbox", {50, 36, 31, 47}, bigPaint);
-    APPaintBox = box("APPaintBox", {18, 46, 22, 33}, nullptr);
-    MiscPaintbox = box("MiscPaintbox", {22, 14, 141, 21}, bigPaint);
-    ColPaintBox = box("ColPaintBox", {81, 43, 9, 33}, nullptr);
-    Min1Paintbox = box("Min1Paintbox", {92, 36, 31, 47}, bigPaint);
-    Min2Paintbox = box("Min2Paintbox", {121, 36, 31, 47}, bigPaint);
-    Sec1PaintBox = box("Sec1PaintBox", {153, 50, 22, 33}, bigPaint);
-    Sec2PaintBox = box("Sec2PaintBox", {173, 50, 22, 33}, bigPaint);
-    Date1Paintbox = box("Date1Paintbox", {166, 16, 14, 21}, bigPaint);
-    Date2Paintbox = box("Date2Paintbox", {180, 16, 14, 21}, nullptr);
-    WeekdayPaintBox = box("WeekdayPaintBox", {21, 82, 174, 14}, bigPaint);
-    MTPaintBox = box("MTPaintBox", {9, 10, 80, 21}, &TMainForm::MTPaintBoxPaint);
+    BackPanel = new FaceView(this);
+    connect(BackPanel, &FaceView::shown, this, &TMainForm::FormPaint);
+    connect(BackPanel, &FaceView::mousePressed, this, &TMainForm::BackPanelMouseDown);
     Dragger = new WindowDragger(this);
 }
 
 void TMainForm::ChangeMode() {
-    const Frame& frame = frameFor(cfg().FSmallMode);
-    auto* panel = static_cast<TBackPanel*>(BackPanel);
-    panel->setImageIndex(frame.background);
-    // A new background repaints every box: what the old layout drew is gone.
-    for (TPaintBox* b : panel->findChildren<TPaintBox*>(Qt::FindDirectChildrenOnly))
-        b->clear();
+    BackPanel->setSmall(cfg().FSmallMode);
     applyFrame();
     applyControls();
     FormPaint();
@@ -130,19 +98,11 @@ void TMainForm::applyFrame() {
 
 void TMainForm::applyControls() {
     const bool big = !cfg().FSmallMode;
-    for (TPaintBox* b :
-         {Hour1Paintbox, Hour2Paintbox, Min1Paintbox, Min2Paintbox, Sec1PaintBox, Sec2PaintBox})
-        b->setVisible(big);
-    MTPaintBox->setVisible(!big);
-    for (TPaintBox* b : {APPaintBox, ColPaintBox, MiscPaintbox, WeekdayPaintBox})
-        b->setVisible(big);
     for (QToolButton* b : {LangSelButton, AlarmButton, SetupButton, OptionsButton})
         b->setVisible(big);
     MinimizeButton->move(frameFor(cfg().FSmallMode).minimizeButton);
     AnnounceButton->setGeometry(big ? QRect(210, 102, 58, AnnounceButton->height())
                                     : QRect(103, 9, 24, AnnounceButton->height()));
-    Date1Paintbox->move(big ? QPoint(166, 16) : QPoint(50, 10));
-    Date2Paintbox->move(big ? QPoint(180, 16) : QPoint(64, 10));
 }
 
 void TMainForm::ChangeButtonMode() {

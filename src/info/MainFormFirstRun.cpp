@@ -28,6 +28,7 @@ void TMainForm::FirstRunExecute() {
         runModal(news);
         // Failures here only leave the old key behind; the store reports its own on stderr.
         if (P.store.keyExists(kLegacyKey)) P.store.deleteKey(kLegacyKey);
+        if (FClosed) return;
     }
     if (FFirstRun) {
         FFirstRun = false;
@@ -38,6 +39,7 @@ void TMainForm::FirstRunExecute() {
 }
 
 void TMainForm::About1Click() {
+    if (raiseIfOpen<TAboutForm>()) return;
     TAboutForm about(this, InfoWindow::homePage(ProgramDir));
     runModal(about);
 }

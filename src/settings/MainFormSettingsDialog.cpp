@@ -91,19 +91,16 @@ void read(TMainForm& m, const TSettingsForm& f) {
 } // namespace
 
 void TMainForm::SetupButtonClick() {
-    // The notification-area menu stays usable while the dialog is open: one dialog at a time.
-    if (auto* open = findChild<TSettingsForm*>()) {
-        open->raise();
-        open->activateWindow();
-        return;
-    }
+    if (raiseIfOpen<TSettingsForm>()) return;
     auto form = std::make_unique<TSettingsForm>(*this);
     if (cfg().FShowInTaskbar)
         ShowTaskbarButton();
     else
         HideTaskbarButton();
     fill(*this, *form);
-    if (runModal(*form) == QDialog::Accepted)
+    const int result = runModal(*form);
+    if (FClosed) return;
+    if (result == QDialog::Accepted)
         read(*this, *form);
     else
         applyBlending(*this); // undoes the preview

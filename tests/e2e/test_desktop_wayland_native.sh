@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # A Wayland session without XWayland: the clock runs as a native Wayland client. What the
 # compositor keeps to itself (position, stay-on-top, opacity, the taskbar button) is said once
-# each on stderr, and the stored position and choices come back unchanged after SIGTERM.
+# each on stderr, and the stored position and choices come back unchanged after SIGTERM. With no
+# portal for the hot key, one line names the way left: binding "quorlan-lite --speak".
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/wayland.sh"
 ql_start_weston
 
-# On top, taskbar button hidden, blended at 128, at left 300, top 200.
+# On top, taskbar button hidden, global shortcut on, blended at 128, at left 300, top 200.
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]
-"BinSettings"="010000000001"
+"BinSettings"="010000000011"
 "LNumSettings"="02000300010000000128"
 "CurrentVer"="2.6"
 STORE
@@ -24,7 +25,10 @@ ql_stop_program
 ql_assert_clean_exit
 
 ql_assert_store_value "$Q_LITE" LNumSettings 02000300010000000128
-ql_assert_store_value "$Q_LITE" BinSettings 010000000001
+ql_assert_store_value "$Q_LITE" BinSettings 010000000011
 for refusal in "place its window" "keep its window on top" "translucent" "hide its taskbar button"; do
     ql_assert_eq 1 "$(grep -c "^quorlan-lite: .*$refusal" "$QL_PROGRAM_ERR")" "lines about \"$refusal\""
 done
+ql_assert_eq 1 "$(grep -c 'Ctrl+Alt+S' "$QL_PROGRAM_ERR")" "lines about the hot key"
+grep -q 'Ctrl+Alt+S cannot reach the clock; bind a key to "quorlan-lite --speak"' "$QL_PROGRAM_ERR" ||
+    ql_fail "no line naming the --speak fallback: $(grep -v '^\[' "$QL_PROGRAM_ERR")"

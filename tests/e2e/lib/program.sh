@@ -4,7 +4,8 @@ QL_PID=
 QL_RUNS=0
 
 # ql_start_program [FAKETIME-ARGS...]: starts the program in the private session; with arguments
-# it runs under faketime, e.g. ql_start_program '2026-12-06 23:59:58' or -f '@2026-12-06 23:59:58 x10'.
+# it runs under faketime, e.g. ql_start_program '2026-12-06 23:59:58' or -f '@2026-12-06 23:59:58 x10',
+# or --clock-file FILE: the clock stands at the time written in FILE ("2026-12-04 18:30:00").
 ql_start_program() {
     [[ -x $QL_PROGRAM ]] || ql_fail "program not found: $QL_PROGRAM"
     [[ -z $QL_PID ]] || ql_fail "ql_start_program: the program is already running (pid $QL_PID)"
@@ -17,8 +18,14 @@ ql_start_program() {
         local lib when
         lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
         [[ -n $lib ]] || ql_fail "libfaketime is not installed"
-        if [[ $1 == -f ]]; then when=$2; else when="@$1"; fi
-        cmd=(env LD_PRELOAD="$lib" FAKETIME="$when" "$QL_PROGRAM")
+        if [[ $1 == --clock-file ]]; then
+            # The clock reads the time from the file at every call: a test sets it, and jumps it.
+            cmd=(env LD_PRELOAD="$lib" FAKETIME_TIMESTAMP_FILE="$2" FAKETIME_NO_CACHE=1
+                FAKETIME_DONT_FAKE_MONOTONIC=1 "$QL_PROGRAM")
+        else
+            if [[ $1 == -f ]]; then when=$2; else when="@$1"; fi
+            cmd=(env LD_PRELOAD="$lib" FAKETIME="$when" "$QL_PROGRAM")
+        fi
     fi
     (cd "$QL_TMP" && exec "${cmd[@]}") >"$QL_TMP/program-$QL_RUNS.out" 2>"$QL_PROGRAM_ERR" &
     QL_PID=$!

@@ -45,7 +45,6 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     storeCurrentSettings("0", "15");
     create();
     EXPECT_TRUE(form->FStartupPending);
-    EXPECT_TRUE(form->FBlinkPhase);
     EXPECT_TRUE(form->FShowPending);
     EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || form->FAlarmShowing || form->FAlarmDone);
     EXPECT_EQ(form->CurHour, 14);

@@ -22,7 +22,7 @@ class FirstRunTest : public MainFormFixture {
             EXPECT_FALSE(form->FStartupPending);
             EXPECT_FALSE(form->FFirstRun || form->FUpgraded);
             for (int i = 0; i < 3; ++i)
-                form->Timer1Timer();
+                tick();
             return int(QDialog::Accepted);
         };
     }
@@ -32,7 +32,7 @@ class FirstRunTest : public MainFormFixture {
     }
     void ticks(int n) {
         for (int i = 0; i < n; ++i)
-            form->Timer1Timer();
+            tick();
     }
 };
 
@@ -110,7 +110,7 @@ TEST_F(FirstRunTest, EarlierKeyGoesAfterTheUpgradeWindowAndTheNextRunIsQuiet) {
 TEST_F(FirstRunTest, OrdinaryRunShowsTheWindowOnlyOnce) {
     storeCurrentSettings("00000001");
     create();
-    form->Timer1Timer();
+    tick();
     ASSERT_TRUE(form->isVisible());
     EXPECT_TRUE(form->FStartupPending); // nothing else to do, but it stays pending
     form->Minimizetotray1Click();

@@ -1,7 +1,7 @@
 #include "unit/app/MainFormFixture.h"
 
 #include "display/ClockData.h"
-#include "display/PaintBox.h"
+#include "face/FaceView.h"
 #include "info/UrlOpener.h"
 #include "settings/TSettingsForm.h"
 #include "speech/GlobalSpeechKey.h"
@@ -226,8 +226,7 @@ TEST_F(SettingsFormTest, HoursShowTheNewFormatAtOnce) {
     tickAt(14, 5, 0);
     form->show();
     const auto hourDigit = [&] {
-        const TPaintBox* b = form->Hour2Paintbox;
-        return b->itemCount() ? b->item(b->itemCount() - 1).index : -1;
+        return int(form->BackPanel->state().cell(CellId::Hour2)[0].index);
     };
     form->FormPaint();
     EXPECT_EQ(hourDigit(), 2);

@@ -1,0 +1,98 @@
+#include "Golden.h"
+#include "unit/display/FaceFixture.h"
+
+namespace ql {
+namespace {
+
+using namespace ql::testing;
+
+constexpr int kFriday = 6, kSaturday = 7, kSunday = 1, kMonday = 2;
+
+class FaceGoldenTest : public FaceFixture {
+  protected:
+    void SetUp() override {
+        FaceFixture::SetUp();
+        setDate(7, kMonday);
+    }
+};
+
+// The hour's tens digit lies over the blanked AM/PM area in 24-hour mode: a "2" is whole.
+TEST_F(FaceGoldenTest, BigFaceHours) {
+    struct Row {
+        const char* golden;
+        int h, m, s;
+        bool hours24;
+    } rows[] = {
+        {"big-24h-2000", 20, 0, 0, true},
+        {"big-24h-2200", 22, 0, 5, true},
+        {"big-24h-2359", 23, 59, 47, true},
+        {"big-12h-1015", 10, 15, 30, false},
+    };
+    for (const Row& r : rows) {
+        fakes.clock.set(r.h, r.m, r.s);
+        createShown(false, true, r.hours24);
+        EXPECT_TRUE(matchesGolden(facePicture(), r.golden));
+        destroy();
+    }
+}
+
+TEST_F(FaceGoldenTest, SmallFace) {
+    fakes.clock.set(13, 5, 10); // the first tick sees a new second and lights the colon
+    createShown(true, true, false);
+    EXPECT_TRUE(matchesGolden(facePicture(), "small-12h-1305"));
+}
+
+// Friday evening, then the clock jumps (a resume, a clock change) to Monday morning.
+TEST_F(FaceGoldenTest, OnlyTodaysNameAfterAJumpOverTheWeekend) {
+    setDate(4, kFriday);
+    fakes.clock.set(18, 30, 0);
+    createShown(false, true, false);
+    setDate(7, kMonday);
+    tickAt(9, 0, 0);
+    settlePaint();
+    EXPECT_TRUE(matchesGolden(facePicture(), "weekday-jump-fri-mon"));
+}
+
+// Hidden to the notification area on Friday, shown again on Monday: the ticks of the days
+// between drew nothing.
+TEST_F(FaceGoldenTest, OnlyTodaysNameAfterDaysHidden) {
+    setDate(4, kFriday);
+    fakes.clock.set(18, 30, 0);
+    createShown(false, true, false);
+    form->HideMainWindow();
+    const int days[][2] = {{5, kSaturday}, {6, kSunday}, {7, kMonday}};
+    for (const auto& d : days) {
+        setDate(d[0], d[1]);
+        tickAt(0, 0, 0);
+        tickAt(9, 0, 0);
+    }
+    form->ShowMainWindow();
+    settlePaint();
+    EXPECT_TRUE(matchesGolden(facePicture(), "weekday-hidden-fri-mon"));
+}
+
+// The picture depends on the current state alone: a face that went through days, layouts and
+// formats looks exactly like one that just started at the same moment.
+TEST_F(FaceGoldenTest, AFaceWithAHistoryLooksLikeAFreshOne) {
+    setDate(4, kFriday);
+    fakes.clock.set(20, 59, 59);
+    createShown(false, true, true);
+    setDate(5, kSaturday);
+    tickAt(9, 0, 0);
+    form->MI_smallClick();
+    tickAt(10, 0, 1);
+    form->MI_bigClick();
+    form->editSettings([](SettingsRecord& rec) { rec.F24HourFormat = false; });
+    form->FormPaint();
+    setDate(7, kMonday);
+    tickAt(22, 0, 5);
+    settlePaint();
+    const QImage lived = facePicture();
+    destroy();
+    fakes.clock.set(22, 0, 5);
+    createShown(false, true, false);
+    EXPECT_EQ(lived, facePicture());
+}
+
+} // namespace
+} // namespace ql
