@@ -13,7 +13,7 @@ enum class WindowFeature { Position, StayOnTop, TaskbarButton, Opacity };
 
 // The desktop the clock's window lives on.
 class DesktopGeometry {
-public:
+  public:
     virtual ~DesktopGeometry() = default;
     // Size of the virtual desktop, all monitors together.
     virtual DesktopSize virtualSize() const = 0;

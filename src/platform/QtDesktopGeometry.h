@@ -5,7 +5,7 @@
 namespace ql {
 
 class QtDesktopGeometry : public DesktopGeometry {
-public:
+  public:
     DesktopSize virtualSize() const override;
     bool allows(WindowFeature feature) const override;
 };

@@ -10,12 +10,12 @@ modal_install_voice 3000
 # 24-hour clock, announcements every minute, alarm at 06:30 without a sound.
 modal_store 2.6 001110000000 01063000064040
 
-ql_start_program -f '@2026-12-07 06:30:50'
+ql_start_program -f '@2026-12-07 06:30:44' # the next minute well after start-up
 alert=$(ql_wait_window 'Alarm!' 20) || ql_fail "no alert at 06:30"
 ql_sleep 1
 modal_assert_face_ticks "under the alert"
 # One announcement at the first tick, the next at 06:31:00.
-ql_wait_until 15 modal_calls_reach begin 2 || ql_fail "no announcement at 06:31 under the alert"
+ql_wait_until 25 modal_calls_reach begin 2 || ql_fail "no announcement at 06:31 under the alert"
 ql_find_window 'Alarm!' >/dev/null || ql_fail "the alert closed by itself"
 
 kill -TERM "$QL_PID"

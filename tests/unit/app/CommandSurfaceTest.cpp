@@ -157,6 +157,25 @@ TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
     }
 }
 
+// The notification-area menu works while a dialog is open: asking for a window that is already
+// open brings it forward instead of opening a second one.
+TEST_F(CommandSurfaceTest, AWindowAlreadyOpenIsNotOpenedTwice) {
+    const std::pair<std::string, void (TMainForm::*)()> rows[] = {
+        {"SettingsForm", &TMainForm::SetupButtonClick},
+        {"AlarmForm", &TMainForm::AlarmButtonClick},
+        {"AboutForm", &TMainForm::About1Click}};
+    for (const auto& [name, command] : rows) {
+        opened.clear();
+        ModalHooks::dialog = [&](QDialog& d) {
+            opened.push_back(d.objectName().toStdString());
+            if (opened.size() == 1) (form->*command)(); // chosen again while it is open
+            return int(QDialog::Rejected);
+        };
+        (form->*command)();
+        EXPECT_EQ(opened, std::vector<std::string>{name});
+    }
+}
+
 TEST_F(CommandSurfaceTest, KeyHandlerLeavesOtherWindowsAlone) {
     QWidget other;
     press(&other, Qt::Key_S, Qt::ControlModifier);

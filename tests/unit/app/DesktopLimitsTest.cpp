@@ -9,7 +9,7 @@ namespace {
 // A desktop that decides window position, stacking, opacity and the taskbar itself (a Wayland
 // compositor): the clock asks for none of them and loses none of the stored settings.
 class DesktopLimitsTest : public MainFormFixture {
-protected:
+  protected:
     std::ostringstream err;
     std::streambuf* savedErr = nullptr;
 

@@ -161,6 +161,22 @@ TEST_F(TickTest, AlarmIsNotRaisedWhileTheAlertIsShowing) {
     EXPECT_FALSE(form->FAlarmShowing);
 }
 
+// The alert opens from its own event after the tick, so the tick never waits inside its loop;
+// a tick that comes before that event must not queue a second one.
+TEST_F(TickTest, TheAlertOpensAfterItsTickAndOnlyOnce) {
+    storeCurrentSettings("00001", "60073000");
+    fakes.clock.set(7, 30, 0);
+    create();
+    form->Timer1Timer();
+    EXPECT_TRUE(form->FAlarmShowing);
+    EXPECT_EQ(alarms(), 0) << "opened inside the tick";
+    fakes.clock.set(7, 30, 1);
+    form->Timer1Timer();
+    QCoreApplication::sendPostedEvents(form, QEvent::MetaCall);
+    EXPECT_EQ(alarms(), 1);
+    EXPECT_TRUE(form->FAlarmDone);
+}
+
 TEST_F(TickTest, MidnightChangesEveryUnitAndRemembersThem) {
     storeCurrentSettings();
     fakes.clock.set(23, 59, 59);
