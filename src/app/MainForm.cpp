@@ -156,10 +156,13 @@ void TMainForm::OpenRegistry() {
     const auto loaded = store.load(record, FFirstRun, P.desktop.virtualSize());
     settings_.assign(record);
     if (loaded.upgraded) FUpgraded = true;
-    FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
     if (windowAllows(WindowFeature::Position)) {
+        FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
         FPlacementPending = true;
         move(FPlacedAt);
+    } else {
+        // Kept as stored, not fitted to this desktop: it is meant for another session.
+        FPlacedAt = QPoint(loaded.stored.left, loaded.stored.top);
     }
     applyGlobalShortcut();
     FSettingsLoaded = true;

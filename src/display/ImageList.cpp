@@ -38,7 +38,35 @@ QSize ImageList::size(int index) const {
 }
 
 void ImageList::draw(QPainter& painter, int index, int x, int y) const {
-    painter.drawPixmap(x, y, at(index));
+    const QPixmap& pixmap = at(index);
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (ratio < 1.25) {
+        painter.drawPixmap(x, y, pixmap);
+        return;
+    }
+    const QPixmap& sharp = forDensity(index, ratio);
+    // Placed and sized in logical pixels, like the plain picture.
+    painter.drawPixmap(QRect(QPoint(x, y), pixmap.size()), sharp.isNull() ? pixmap : sharp);
+}
+
+const QPixmap& ImageList::forDensity(int index, qreal ratio) const {
+    const Density density = ratio < 1.75 ? OneAndHalf : Double;
+    std::vector<QPixmap>& list = scaled_[density];
+    if (list.empty()) {
+        const qreal scale = density == OneAndHalf ? 1.5 : 2.0;
+        const char* suffix = density == OneAndHalf ? "@1.5x" : "@2x";
+        list.reserve(items_.size());
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            const QImage image(
+                QStringLiteral(":/images/%1/%2%3.png").arg(name_).arg(i).arg(suffix));
+            QPixmap p = image.isNull()
+                            ? QPixmap()
+                            : QPixmap::fromImage(image.convertToFormat(QImage::Format_RGB32));
+            p.setDevicePixelRatio(scale);
+            list.push_back(p);
+        }
+    }
+    return list[std::size_t(index)];
 }
 
 } // namespace ql

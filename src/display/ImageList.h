@@ -22,15 +22,21 @@ class ImageList {
     // Throws std::out_of_range for an index outside the list.
     QSize size(int index) const;
     // Draws item index with its top-left corner at (x, y), opaque and unscaled; clipping is
-    // the painter's. Throws std::out_of_range for an index outside the list, leaving the
-    // painter untouched.
+    // the painter's. On a scaled desktop (device pixel ratio 1.5 or 2) the item is drawn from
+    // the picture made for that density, so it stays sharp. Throws std::out_of_range for an
+    // index outside the list, leaving the painter untouched.
     void draw(QPainter& painter, int index, int x, int y) const;
 
   private:
+    enum Density { Plain, OneAndHalf, Double, DensityCount };
+
     const QPixmap& at(int index) const;
+    const QPixmap& forDensity(int index, qreal ratio) const;
 
     QString name_;
     std::vector<QPixmap> items_;
+    // Loaded on first use: most desktops never need them.
+    mutable std::vector<QPixmap> scaled_[DensityCount];
 };
 
 } // namespace ql

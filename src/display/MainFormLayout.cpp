@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QStyle>
 #include <QToolButton>
 #include <QWindow>
 
@@ -107,8 +108,12 @@ void TMainForm::applyControls() {
 
 void TMainForm::ChangeButtonMode() {
     for (QToolButton* b :
-         {AnnounceButton, LangSelButton, AlarmButton, SetupButton, HelpButton, OptionsButton})
+         {AnnounceButton, LangSelButton, AlarmButton, SetupButton, HelpButton, OptionsButton}) {
         b->setAutoRaise(cfg().FTransparentButtons);
+        // The panel's button style tells flat from raised by this property.
+        b->style()->unpolish(b);
+        b->style()->polish(b);
+    }
     MinimizeButton->setAutoRaise(false);
 }
 

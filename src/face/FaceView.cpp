@@ -9,12 +9,48 @@
 #include <stdexcept>
 
 namespace ql {
+namespace {
+
+// The command buttons are made of the same brushed metal as the panel: raised ones a bevelled
+// key with a light top edge, flat ones bare metal until the pointer is over them.
+const char* const kButtonStyle = R"(
+QToolButton {
+    border: 1px solid rgb(118, 122, 128);
+    border-radius: 3px;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(242, 244, 246),
+                                stop:0.45 rgb(218, 221, 225), stop:1 rgb(190, 194, 199));
+}
+QToolButton:hover {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(250, 251, 252),
+                                stop:0.45 rgb(230, 232, 235), stop:1 rgb(202, 206, 211));
+}
+QToolButton:pressed, QToolButton:checked {
+    border-color: rgb(96, 100, 106);
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(178, 182, 187),
+                                stop:1 rgb(210, 213, 217));
+}
+QToolButton[autoRaise="true"] {
+    border: 1px solid transparent;
+    background: transparent;
+}
+QToolButton[autoRaise="true"]:hover {
+    border: 1px solid rgba(96, 100, 106, 150);
+    background: rgba(255, 255, 255, 80);
+}
+QToolButton[autoRaise="true"]:pressed {
+    background: rgba(0, 0, 0, 28);
+}
+QToolButton::menu-indicator { image: none; }
+)";
+
+} // namespace
 
 FaceView::FaceView(QWidget* parent) : QWidget(parent) {
     setObjectName("BackPanel");
     setGeometry(0, 0, 292, 130);
     // Every pixel is painted here, so the window beneath needs no repaint.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setStyleSheet(kButtonStyle);
 }
 
 void FaceView::setImages(const TClockData* images) {

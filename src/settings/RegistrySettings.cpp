@@ -40,6 +40,7 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
         loaded.window = SettingsCodec::placeOnDesktop(*stored, desktop.width, desktop.height);
     else
         loaded.window = {100, 100};
+    loaded.stored = stored && !firstRun ? *stored : loaded.window;
     SettingsCodec::decodeShort(shortNumbers, r);
     return loaded;
 }

@@ -27,6 +27,7 @@ public:
     struct Loaded {
         bool upgraded = false;
         WindowPosition window;
+        WindowPosition stored; // as read, before it was fitted to this desktop
     };
     Loaded load(SettingsRecord& r, bool firstRun, DesktopSize desktop);
 

@@ -1,5 +1,6 @@
 #include "Backgrounds.h"
 
+#include "Canvas.h"
 #include "Palette.h"
 
 #include <QPainter>
@@ -48,63 +49,83 @@ void caseEdge(QPainter& painter, QSize size) {
     painter.drawLine(r.width() - 2, 2, r.width() - 2, r.height() - 2);
 }
 
-// The display window sits in a dark bezel pressed into the case: a light lip below and right,
-// a darker edge above and left, and a ring shaded from top to bottom.
+// The display window sits in a fine dark bezel pressed into the case: a light lip below and
+// right where the case catches the light, and a thin ring shaded from top to bottom.
 void bezel(QPainter& painter, QRectF outer, double radius) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(250, 251, 252, 150));
+    painter.setBrush(QColor(252, 253, 255, 170));
     painter.drawRoundedRect(outer.adjusted(0, 0, 1, 1), radius, radius);
-    painter.setBrush(QColor(70, 72, 76));
-    painter.drawRoundedRect(outer.adjusted(-0.5, -0.5, 0, 0), radius, radius);
+    painter.setBrush(QColor(112, 116, 121));
+    painter.drawRoundedRect(outer.adjusted(-0.6, -0.6, 0, 0), radius, radius);
     QLinearGradient ring(outer.topLeft(), outer.bottomLeft());
-    ring.setColorAt(0, QColor(34, 36, 39));
-    ring.setColorAt(1, QColor(52, 55, 59));
+    ring.setColorAt(0, QColor(44, 47, 51));
+    ring.setColorAt(1, QColor(78, 82, 87));
     painter.setBrush(ring);
-    painter.drawRoundedRect(outer, radius - 1, radius - 1);
+    painter.drawRoundedRect(outer, radius, radius);
 }
 
-// The flat face colour the images share, with a faint inner shadow along the top and left
-// edges, which stay clear of every paint box.
-void displayWindow(QPainter& painter, QRect window, int bezelWidth, double radius) {
+// The glass is one flat colour wherever a face image can lie (the images are opaque
+// rectangles). Its depth goes in the margin around them: the bezel's shadow falls on the
+// glass along the top and left edges, with the light from the top left.
+void displayWindow(QPainter& painter, QRect window, int bezelWidth, QMargins shadow) {
     const QRectF face(window);
     bezel(painter, face.adjusted(-bezelWidth, -bezelWidth, bezelWidth, bezelWidth),
-          radius + bezelWidth);
+          1.5 + bezelWidth);
     QPainterPath path;
-    path.addRoundedRect(face, radius, radius);
+    path.addRoundedRect(face, 1.5, 1.5);
     painter.fillPath(path, kFace);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(kFace.darker(112));
-    painter.drawLine(window.left() + 2, window.top(), window.right() - 2, window.top());
-    painter.drawLine(window.left(), window.top() + 2, window.left(), window.bottom() - 2);
+    for (int i = 0; i < shadow.top(); ++i) {
+        painter.setPen(QColor(40, 46, 36, 70 - 60 * i / shadow.top()));
+        painter.drawLine(window.left() + 1, window.top() + i, window.right() - 1, window.top() + i);
+    }
+    for (int i = 0; i < shadow.left(); ++i) {
+        painter.setPen(QColor(40, 46, 36, 60 - 52 * i / shadow.left()));
+        painter.drawLine(window.left() + i, window.top() + shadow.top(), window.left() + i,
+                         window.bottom() - 1);
+    }
 }
 
-// A grille of small punched holes, each with a light lower rim.
+// A machined speaker grille: each perforation has a chamfer, dark on its upper left and
+// bright on its lower right, and inside, a wall in shadow above and lit below.
 void grille(QPainter& painter, QPointF origin, int cols, int rows, double pitch, double hole) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    for (int r = 0; r < rows; ++r)
+    const double r = hole / 2;
+    for (int row = 0; row < rows; ++row)
         for (int c = 0; c < cols; ++c) {
-            const QPointF centre = origin + QPointF(c * pitch, r * pitch);
-            painter.setBrush(QColor(255, 255, 255, 170));
-            painter.drawEllipse(centre + QPointF(0, 0.6), hole / 2, hole / 2);
-            painter.setBrush(QColor(40, 42, 45));
-            painter.drawEllipse(centre, hole / 2, hole / 2);
+            const QPointF centre = origin + QPointF(c * pitch, row * pitch);
+            QLinearGradient chamfer(centre - QPointF(r, r), centre + QPointF(r, r));
+            chamfer.setColorAt(0, QColor(96, 100, 106));
+            chamfer.setColorAt(0.5, QColor(176, 180, 186));
+            chamfer.setColorAt(1, QColor(250, 251, 253));
+            painter.setBrush(chamfer);
+            painter.drawEllipse(centre, r + 0.9, r + 0.9);
+            QLinearGradient wall(centre - QPointF(0, r), centre + QPointF(0, r));
+            wall.setColorAt(0, QColor(18, 19, 21));
+            wall.setColorAt(0.65, QColor(34, 36, 39));
+            wall.setColorAt(1, QColor(92, 96, 101));
+            painter.setBrush(wall);
+            painter.drawEllipse(centre, r, r);
         }
 }
 
-// A fine engraved outline: a shadow line with a light line just below and right of it.
+// A recessed plate for the grille: a fine engraved outline, shadow above, light below.
 void engrave(QPainter& painter, QRectF r, double radius) {
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 14));
+    painter.drawRoundedRect(r, radius, radius);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(255, 255, 255, 190), 1));
-    painter.drawRoundedRect(r.translated(1, 1), radius, radius);
-    painter.setPen(QPen(QColor(110, 113, 118, 200), 1));
+    painter.setPen(QPen(QColor(255, 255, 255, 200), 1));
+    painter.drawRoundedRect(r.translated(0.7, 0.7), radius, radius);
+    painter.setPen(QPen(QColor(104, 108, 114, 210), 1));
     painter.drawRoundedRect(r, radius, radius);
 }
 
 QImage metalCase(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = canvas(size, Qt::gray);
     brushedMetal(image);
     return image;
 }
@@ -114,19 +135,23 @@ QImage metalCase(QSize size) {
 QImage bigBackground() {
     QImage image = metalCase({292, 130});
     QPainter painter(&image);
-    displayWindow(painter, QRect(10, 11, 191, 86), 4, 2.5);
-    engrave(painter, QRectF(213.5, 17.5, 68, 74), 5);
-    grille(painter, QPointF(222.5, 24.5), 6, 7, 10, 4.2);
-    caseEdge(painter, image.size());
+    // Every cell of the big face lies in x 18-194, y 14-95.
+    displayWindow(painter, QRect(10, 11, 191, 86), 2, QMargins(5, 3, 0, 0));
+    engrave(painter, QRectF(212.5, 16.5, 70, 76), 4);
+    grille(painter, QPointF(222.5, 25.5), 6, 7, 10, 4.6);
+    caseEdge(painter, QSize(292, 130));
     return image;
 }
 
+// The framed small window shows the top 32 rows, the frameless one all 40: the display and
+// its bezel end by row 31, so both look whole.
 QImage smallBackground() {
     QImage image = metalCase({150, 40});
     QPainter painter(&image);
-    displayWindow(painter, QRect(7, 8, 89, 24), 3, 2);
-    grille(painter, QPointF(134.5, 22.5), 3, 2, 5, 2.6);
-    caseEdge(painter, image.size());
+    // The small time lies in x 9-88, y 10-30.
+    displayWindow(painter, QRect(7, 9, 89, 22), 1, QMargins(2, 1, 0, 0));
+    grille(painter, QPointF(135, 22.5), 3, 2, 5.5, 2.8);
+    caseEdge(painter, QSize(150, 40));
     return image;
 }
 

@@ -1,6 +1,7 @@
 #include "ImageSet.h"
 
 #include "Backgrounds.h"
+#include "Canvas.h"
 #include "ClockFaceIcon.h"
 #include "SegmentDigit.h"
 #include "Symbols.h"
@@ -17,7 +18,8 @@ NamedList digitList(const QString& name, QSize cell, const DigitStyle& style) {
     NamedList list{name, {}};
     for (int d = 0; d < 10; ++d)
         list.items.push_back(segmentDigit(cell, style, d));
-    list.items.push_back(blank(cell));
+    // The blank digit is an unlit 8, so an empty cell reads as part of the display.
+    list.items.push_back(segmentDigit(cell, style, -1));
     return list;
 }
 
@@ -84,12 +86,22 @@ std::vector<NamedList> buildImageSet() {
 
 bool writeImageSet(const QString& assetsDir, QString* error) {
     QStringList files;
-    for (const NamedList& list : buildImageSet())
-        for (size_t i = 0; i < list.items.size(); ++i) {
-            const QString file = QStringLiteral("%1/%2.png").arg(list.name).arg(i);
-            if (!save(list.items[i], assetsDir + "/images/" + file, error)) return false;
-            files << file;
-        }
+    // Plain desktops, and those scaled by 150 % and 200 %.
+    const struct {
+        double scale;
+        const char* suffix;
+    } densities[] = {{1.0, ""}, {1.5, "@1.5x"}, {2.0, "@2x"}};
+    for (const auto& density : densities) {
+        setRenderScale(density.scale);
+        for (const NamedList& list : buildImageSet())
+            for (size_t i = 0; i < list.items.size(); ++i) {
+                const QString file =
+                    QStringLiteral("%1/%2%3.png").arg(list.name).arg(i).arg(density.suffix);
+                if (!save(list.items[i], assetsDir + "/images/" + file, error)) return false;
+                files << file;
+            }
+    }
+    setRenderScale(1.0);
     if (!save(clockFaceIcon(), assetsDir + "/images/ClockFace.png", error)) return false;
     files << QStringLiteral("ClockFace.png");
     return writeQrc(assetsDir + "/images.qrc", files, error);

@@ -1,5 +1,6 @@
 #include "SegmentDigit.h"
 
+#include "Canvas.h"
 #include "Palette.h"
 
 #include <QPainter>
@@ -61,19 +62,19 @@ QPointF slanted(const DigitStyle& style, QPointF p) {
     return {p.x() + style.slant * (style.box.center().y() - p.y()), p.y()};
 }
 
+// Like a liquid-crystal cell, every segment is there: the unlit ones faintly.
 QImage segmentDigit(QSize cell, const DigitStyle& style, int digit) {
-    QImage image(cell, QImage::Format_RGB32);
-    image.fill(kFace);
+    QImage image = canvas(cell, kFace);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kInk);
+    const unsigned lit = digit >= 0 ? kSegments.at(digit) : 0u;
     const auto all = segments(style);
     for (int i = 0; i < 7; ++i) {
-        if (!(kSegments.at(digit) & (1u << i))) continue;
         QPolygonF poly;
         for (const QPointF& p : all[i])
             poly << slanted(style, p);
+        painter.setBrush(lit & (1u << i) ? kInk : kGhost);
         painter.drawPolygon(poly);
     }
     return image;

@@ -18,7 +18,7 @@ DigitStyle hourMinuteStyle();
 DigitStyle secondStyle();
 DigitStyle smallStyle();
 
-// A digit 0-9 in ink on an opaque face-coloured cell.
+// A digit 0-9 in ink on an opaque face-coloured cell, its unlit segments faint; -1: all unlit.
 QImage segmentDigit(QSize cell, const DigitStyle& style, int digit);
 
 // Maps an upright point of the style to its slanted position, for marks that must lean with

@@ -1,5 +1,6 @@
 #include "Symbols.h"
 
+#include "Canvas.h"
 #include "Palette.h"
 #include "PixelFont.h"
 #include "SegmentDigit.h"
@@ -13,9 +14,7 @@ namespace ql::imagegen {
 namespace {
 
 QImage faceImage(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(kFace);
-    return image;
+    return canvas(size, kFace);
 }
 
 // A parallelogram that leans with the digits of the given style.

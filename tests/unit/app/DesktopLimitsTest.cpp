@@ -18,10 +18,11 @@ class DesktopLimitsTest : public MainFormFixture {
         savedErr = std::cerr.rdbuf(err.rdbuf());
         fakes.desktop.denied = {WindowFeature::Position, WindowFeature::StayOnTop,
                                 WindowFeature::TaskbarButton, WindowFeature::Opacity};
-        // On top, taskbar button hidden, blended at 128, at left 300, top 200.
+        // On top, taskbar button hidden, blended at 128, at left 3000 (beyond this 1920-pixel
+        // desktop: a second monitor of another session), top 200.
         fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
                                 {{"BinSettings", "010000000001"},
-                                 {"LNumSettings", "02000300010000000128"},
+                                 {"LNumSettings", "02003000010000000128"},
                                  {"CurrentVer", "2.6"}});
     }
     void TearDown() override {
@@ -45,7 +46,7 @@ TEST_F(DesktopLimitsTest, TheStoredPositionSurvivesWhereTheDesktopPlacesTheWindo
     form->move(0, 0); // where the compositor put it, as Qt reports it
     form->SaveSettings();
     EXPECT_TRUE(form->Close());
-    EXPECT_EQ(stored("LNumSettings"), "02000300010000000128");
+    EXPECT_EQ(stored("LNumSettings"), "02003000010000000128");
     EXPECT_EQ(linesContaining("place its window"), 1);
 }
 

@@ -48,17 +48,46 @@ TEST(ClockData, EveryListHasItsCountAndSizes) {
 }
 
 TEST(ClockData, BlanksArePureFaceColour) {
-    const struct {
-        const ImageList& list;
-        int index;
-    } blanks[] = {{data().HrMinList, 10}, {data().SecList, 10},  {data().MSList, 10},
-                  {data().MiscList, 13},  {data().MiscList, 14}, {data().MiscList, 19},
-                  {data().MiscList, 21}};
-    for (const auto& blank : blanks) {
-        const QImage image = render(blank.list, blank.index);
-        EXPECT_TRUE(allPixels(image, image.rect(), kFace))
-            << qPrintable(blank.list.name()) << " " << blank.index;
+    for (int index : {13, 14, 19, 21}) {
+        const QImage image = render(data().MiscList, index);
+        EXPECT_TRUE(allPixels(image, image.rect(), kFace)) << index;
     }
+}
+
+// A blank digit is an unlit 8: every segment faintly there, none in ink.
+TEST(ClockData, BlankDigitsAreUnlitEights) {
+    for (const ImageList* list : {&data().HrMinList, &data().SecList, &data().MSList}) {
+        const QImage blank = render(*list, 10);
+        EXPECT_EQ(inkCount(blank, blank.rect()), 0) << qPrintable(list->name());
+        EXPECT_FALSE(allPixels(blank, blank.rect(), kFace)) << qPrintable(list->name());
+    }
+}
+
+// Neighbouring digit cells overlap by two columns, and the last row lies on the weekday strip:
+// there every digit shows bare glass, so the neighbour drawn later leaves no seam.
+TEST(ClockData, DigitsAreBareGlassWhereCellsOverlap) {
+    for (const ImageList* list : {&data().HrMinList, &data().SecList})
+        for (int d = 0; d <= 10; ++d) {
+            const QImage image = render(*list, d);
+            const int w = image.width(), h = image.height();
+            EXPECT_TRUE(allPixels(image, QRect(0, 0, 2, h), kFace)) << d;
+            EXPECT_TRUE(allPixels(image, QRect(w - 2, 0, 2, h), kFace)) << d;
+            EXPECT_TRUE(allPixels(image, QRect(0, h - 1, w, 1), kFace)) << d;
+        }
+}
+
+// Scaled desktops get pictures drawn at their density, of the same logical size.
+TEST(ClockData, EveryImageHasSharpScaledVersions) {
+    for (const ImageList* list :
+         {&data().HrMinList, &data().SecList, &data().MSList, &data().MiscList})
+        for (int i = 0; i < list->count(); ++i)
+            for (const auto& [suffix, scale] : {std::pair{"@1.5x", 1.5}, std::pair{"@2x", 2.0}}) {
+                const QImage image(
+                    QStringLiteral(":/images/%1/%2%3.png").arg(list->name()).arg(i).arg(suffix));
+                const QSize expected(qRound(list->size(i).width() * scale),
+                                     qRound(list->size(i).height() * scale));
+                EXPECT_EQ(image.size(), expected) << qPrintable(list->name()) << i << suffix;
+            }
 }
 
 // The stored images themselves, not the list's opaque copies: a transparent pixel would
@@ -83,8 +112,8 @@ TEST(ClockData, DigitImagesAreOpaqueAndDistinct) {
 
 TEST(ClockData, HourDigitOneKeepsClearOfTheAmPmArea) {
     const QImage one = render(data().HrMinList, 1);
-    EXPECT_TRUE(allPixels(one, QRect(0, 0, 21, 47), kFace));
-    EXPECT_TRUE(allPixels(one, QRect(28, 0, 3, 47), kFace));
+    EXPECT_EQ(inkCount(one, QRect(0, 0, 21, 47)), 0);
+    EXPECT_EQ(inkCount(one, QRect(28, 0, 3, 47)), 0);
     int ink = 0;
     for (int y = 0; y < 47; ++y)
         for (int x = 21; x <= 27; ++x)

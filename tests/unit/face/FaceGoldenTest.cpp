@@ -42,6 +42,37 @@ TEST_F(FaceGoldenTest, SmallFace) {
     EXPECT_TRUE(matchesGolden(facePicture(), "small-12h-1305"));
 }
 
+// The whole window as the user sees it, buttons included, in every layout and frame, in both
+// hour formats, morning and evening.
+TEST_F(FaceGoldenTest, WindowInEveryLayout) {
+    const int times[][3] = {{0, 7, 5}, {9, 59, 30}, {13, 5, 17}, {22, 0, 9}};
+    for (bool small : {false, true})
+        for (bool windowless : {false, true})
+            for (bool hours24 : {false, true})
+                for (const auto& t : times) {
+                    fakes.clock.set(t[0], t[1], t[2]);
+                    createShown(small, windowless, hours24);
+                    const QString name =
+                        QStringLiteral("window-%1-%2-%3-%4%5")
+                            .arg(small ? "small" : "big", windowless ? "frameless" : "framed",
+                                 hours24 ? "24h" : "12h")
+                            .arg(t[0], 2, 10, QChar('0'))
+                            .arg(t[1], 2, 10, QChar('0'));
+                    EXPECT_TRUE(matchesGolden(form->grab().toImage(), name));
+                    destroy();
+                }
+}
+
+// On a desktop scaled by 200 % the face is drawn from pictures made for that density.
+TEST_F(FaceGoldenTest, BigFaceAtDoubleDensity) {
+    fakes.clock.set(13, 5, 17);
+    createShown(false, true, false);
+    QImage image(face()->size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    face()->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    EXPECT_TRUE(matchesGolden(image, "big-12h-1305-2x"));
+}
+
 // Friday evening, then the clock jumps (a resume, a clock change) to Monday morning.
 TEST_F(FaceGoldenTest, OnlyTodaysNameAfterAJumpOverTheWeekend) {
     setDate(4, kFriday);
