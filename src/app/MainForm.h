@@ -61,6 +61,7 @@ public:
     void OpenRegistry();
     void SaveSettings();
     void applyGlobalShortcut();
+    void applyBlending();
     void settlePlacement(int triesLeft = 20);
 
     // ---- Settings dialog
@@ -100,6 +101,7 @@ public:
     void HideMainWindow();
     void ShowTaskbarButton();
     void HideTaskbarButton();
+    void followTaskbarSetting();
     // Opacity 0..1 where the desktop allows it (blending and its preview).
     void setBlending(double level);
     // False, said once, where the desktop keeps that decision to itself.
@@ -218,6 +220,7 @@ public:
     void showTrayIcon();
     void trayHostChanged(bool available);
     void openHelp(const QString& page, const QString& fragment = {});
+    void keepWholeOnDesktop(QSize outer);
 
     Platform P;
     Settings& settings_;
