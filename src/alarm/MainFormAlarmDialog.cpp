@@ -29,18 +29,16 @@ bool within(int value, int min, int max) {
 void TMainForm::AlarmButtonClick() {
     if (raiseIfOpen<TAlarmForm>()) return;
     TAlarmForm form(*this);
-    if (cfg().FShowInTaskbar)
-        ShowTaskbarButton();
-    else
-        HideTaskbarButton();
+    followTaskbarSetting();
     fillAlarmForm(form);
-    const int result = runModal(form);
+    const bool confirmed = runModal(form) == QDialog::Accepted;
     if (FClosed) return;
-    if (result == QDialog::Accepted) {
+    if (confirmed) {
         readAlarmForm(form);
         FormPaint();
     }
-    HideTaskbarButton();
+    followTaskbarSetting();
+    if (confirmed) SaveSettings();
 }
 
 void TMainForm::fillAlarmForm(TAlarmForm& f) {

@@ -10,6 +10,8 @@
 #include "speech/GlobalSpeechKey.h"
 #include "speech/VoiceCatalog.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -90,7 +92,8 @@ void TMainForm::FormCreate() {
     (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
     ChangeButtonMode();
-    setBlending(cfg().FBlendOn ? (cfg().FBlendValue & 0xFF) / 255.0 : 1.0);
+    keepWholeOnDesktop(size());
+    applyBlending();
     if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     HelpFile = ProgramDir + "help/";
@@ -176,11 +179,29 @@ void TMainForm::settlePlacement(int triesLeft) {
     if (!FPlacementPending || !isVisible()) return;
     const bool frameKnown = frameGeometry() != geometry();
     if (frameGeometry().topLeft() == FPlacedAt || frameKnown || triesLeft <= 0) {
+        keepWholeOnDesktop(frameGeometry().size());
         if (frameGeometry().topLeft() != FPlacedAt) move(FPlacedAt);
         FPlacementPending = false;
         return;
     }
     QTimer::singleShot(50, this, [this, triesLeft] { settlePlacement(triesLeft - 1); });
+}
+
+// A stored position near or beyond the desktop's edge would leave the window out of reach.
+void TMainForm::keepWholeOnDesktop(QSize outer) {
+    if (!windowAllows(WindowFeature::Position)) return; // the stored position stays as it is
+    const WindowPosition at = SettingsCodec::wholeOnDesktop(
+        {FPlacedAt.y(), FPlacedAt.x()}, {outer.width(), outer.height()}, P.desktop.virtualSize());
+    if (QPoint(at.left, at.top) == FPlacedAt) return;
+    FPlacedAt = QPoint(at.left, at.top);
+    move(FPlacedAt);
+}
+
+// A stored level below the dialog's minimum (a hand-edited or partial store) would make the
+// window invisible; it is shown at 50 and kept as stored.
+void TMainForm::applyBlending() {
+    constexpr int lowest = 50;
+    setBlending(cfg().FBlendOn ? std::clamp(cfg().FBlendValue, lowest, 255) / 255.0 : 1.0);
 }
 
 void TMainForm::setBlending(double level) {

@@ -60,6 +60,7 @@ public:
     void OpenRegistry();
     void SaveSettings();
     void applyGlobalShortcut();
+    void applyBlending();
     void settlePlacement(int triesLeft = 20);
 
     // ---- Settings dialog
@@ -99,6 +100,7 @@ public:
     void HideMainWindow();
     void ShowTaskbarButton();
     void HideTaskbarButton();
+    void followTaskbarSetting();
     // Opacity 0..1 where the desktop allows it (blending and its preview).
     void setBlending(double level);
     // False, said once, where the desktop keeps that decision to itself.
@@ -217,6 +219,7 @@ private:
     void showTrayIcon();
     void trayHostChanged(bool available);
     void openHelp(const QString& page, const QString& fragment = {});
+    void keepWholeOnDesktop(QSize outer);
 
     Platform P;
     Settings& settings_;

@@ -48,6 +48,7 @@ void TMainForm::createFace() {
     connect(BackPanel, &FaceView::shown, this, &TMainForm::FormPaint);
     connect(BackPanel, &FaceView::mousePressed, this, &TMainForm::BackPanelMouseDown);
     Dragger = new WindowDragger(this);
+    connect(Dragger, &WindowDragger::settled, this, &TMainForm::SaveSettings);
 }
 
 void TMainForm::ChangeMode() {
@@ -123,6 +124,7 @@ void TMainForm::MI_smallClick() {
     MI_big->setChecked(false);
     MI_small->setChecked(true);
     ChangeMode();
+    SaveSettings();
 }
 
 void TMainForm::MI_bigClick() {
@@ -131,6 +133,7 @@ void TMainForm::MI_bigClick() {
     MI_big->setChecked(true);
     MI_small->setChecked(false);
     ChangeMode();
+    SaveSettings();
 }
 
 // The right button is left to the context menu.

@@ -127,6 +127,15 @@ void TMainForm::HideTaskbarButton() {
     if (windowAllows(WindowFeature::TaskbarButton)) P.taskbar.hide(*this);
 }
 
+// After a dialog the button is what the user chose, not hidden regardless: hiding it undid
+// "Show program in taskbar" the moment it was confirmed.
+void TMainForm::followTaskbarSetting() {
+    if (cfg().FShowInTaskbar)
+        ShowTaskbarButton();
+    else
+        HideTaskbarButton();
+}
+
 void TMainForm::SysTrayDblClick() {
     ShowMainWindow();
     if (cfg().FShowInTaskbar)

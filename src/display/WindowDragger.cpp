@@ -7,7 +7,16 @@
 
 namespace ql {
 
-WindowDragger::WindowDragger(QWidget* window) : QObject(window), window_(window) {}
+WindowDragger::WindowDragger(QWidget* window) : QObject(window), window_(window) {
+    settle_.setSingleShot(true);
+    settle_.setInterval(400);
+    connect(&settle_, &QTimer::timeout, this, [this] {
+        moving_ = false;
+        emit settled();
+    });
+    // The window's last move can arrive after the button's release, when the drag is over.
+    window_->installEventFilter(this);
+}
 
 WindowDragger::~WindowDragger() {
     if (active_) finish();
@@ -16,6 +25,7 @@ WindowDragger::~WindowDragger() {
 void WindowDragger::start(QPoint globalPos) {
     if (active_) return;
     active_ = true;
+    moving_ = true;
     QGuiApplication::setOverrideCursor(Qt::SizeAllCursor);
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
     qApp->installEventFilter(this);
@@ -26,6 +36,9 @@ void WindowDragger::start(QPoint globalPos) {
 
 bool WindowDragger::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::Move:
+        if (watched == window_ && moving_) settle_.start();
+        break;
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (!(mouse->buttons() & Qt::LeftButton)) {

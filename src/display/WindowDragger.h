@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QTimer>
 
 class QWidget;
 
@@ -20,6 +21,11 @@ class WindowDragger : public QObject {
     bool active() const { return active_; }
     bool byHand() const { return byHand_; }
 
+  signals:
+    // The window was moved by a drag and has stayed put for a moment: the end of the drag, also
+    // when the window manager moved it and kept the button's release to itself.
+    void settled();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -30,6 +36,8 @@ class WindowDragger : public QObject {
     QPoint grabOffset_;
     bool active_ = false;
     bool byHand_ = false;
+    bool moving_ = false; // from the start of a drag until the window has settled
+    QTimer settle_;
 };
 
 } // namespace ql

@@ -12,10 +12,6 @@
 namespace ql {
 namespace {
 
-void applyBlending(TMainForm& m) {
-    m.setBlending(m.cfg().FBlendOn ? m.cfg().FBlendValue / 255.0 : 1.0);
-}
-
 void fill(TMainForm& m, TSettingsForm& f) {
     f.WindowlessCheck->setChecked(m.cfg().FWindowless);
     f.EuroCheck->setChecked(m.cfg().F24HourFormat);
@@ -52,10 +48,7 @@ void readTaskbarAndTimer(TMainForm& m, const TSettingsForm& f) {
         r.FShowInTaskbar = f.TaskBarCheck->isChecked();
         r.FSpeechVolume = f.VolumeTrackbar->value();
     });
-    if (m.cfg().FShowInTaskbar)
-        m.ShowTaskbarButton();
-    else
-        m.HideTaskbarButton();
+    m.followTaskbarSetting();
     m.Timer1.setInterval(static_cast<int>(m.cfg().FTimerInterval));
 }
 
@@ -83,7 +76,7 @@ void read(TMainForm& m, const TSettingsForm& f) {
         r.FBlendOn = f.BlendCheck->isChecked();
         r.FBlendValue = f.BlendTrackbar->value();
     });
-    applyBlending(m);
+    m.applyBlending();
     m.FormPaint();
 }
 
@@ -92,19 +85,18 @@ void read(TMainForm& m, const TSettingsForm& f) {
 void TMainForm::SetupButtonClick() {
     if (raiseIfOpen<TSettingsForm>()) return;
     auto form = std::make_unique<TSettingsForm>(*this);
-    if (cfg().FShowInTaskbar)
-        ShowTaskbarButton();
-    else
-        HideTaskbarButton();
+    followTaskbarSetting();
     fill(*this, *form);
-    const int result = runModal(*form);
+    const bool confirmed = runModal(*form) == QDialog::Accepted;
     if (FClosed) return;
-    if (result == QDialog::Accepted)
+    if (confirmed)
         read(*this, *form);
     else
-        applyBlending(*this); // undoes the preview
+        applyBlending(); // undoes the preview
     form.reset();
-    HideTaskbarButton();
+    followTaskbarSetting();
+    // A crash or power cut later must not lose what the user just confirmed.
+    if (confirmed) SaveSettings();
 }
 
 } // namespace ql

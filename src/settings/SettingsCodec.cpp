@@ -126,4 +126,11 @@ WindowPosition placeOnDesktop(WindowPosition stored, int desktopWidth, int deskt
     return {inside(stored.top, desktopHeight), inside(stored.left, desktopWidth)};
 }
 
+WindowPosition wholeOnDesktop(WindowPosition at, DesktopSize window, DesktopSize desktop) {
+    const auto fit = [](int v, int size, int extent) {
+        return std::clamp(v, 0, std::max(0, extent - size));
+    };
+    return {fit(at.top, window.height, desktop.height), fit(at.left, window.width, desktop.width)};
+}
+
 } // namespace ql::SettingsCodec

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopGeometry.h"
 #include "settings/SettingsRecord.h"
 
 #include <optional>
@@ -37,6 +38,9 @@ void decodeShort(std::string text, SettingsRecord& r);
 
 // A stored position pulled inside a desktop of the given size.
 WindowPosition placeOnDesktop(WindowPosition stored, int desktopWidth, int desktopHeight);
+// The nearest position at which a window of the given outer size lies wholly on the desktop
+// (origin 0,0); a window larger than the desktop keeps its top-left corner on it.
+WindowPosition wholeOnDesktop(WindowPosition at, DesktopSize window, DesktopSize desktop);
 
 } // namespace SettingsCodec
 } // namespace ql

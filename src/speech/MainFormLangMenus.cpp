@@ -73,6 +73,7 @@ void TMainForm::LangMenuItemClick(QAction* item) {
     const int chosen = item->objectName().mid(3).toInt();
     editSettings([chosen](SettingsRecord& r) { r.SelectedLanguage = chosen; });
     LoadLanguage();
+    SaveSettings();
 }
 
 } // namespace ql

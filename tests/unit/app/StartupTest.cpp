@@ -130,6 +130,69 @@ TEST_F(StartupTest, CloseWhileSpeakingIsDeferredUntilTheTickAfterSpeech) {
     EXPECT_TRUE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
 }
 
+// Steps 18-19: the stored "always on top" and transparency apply from the start. A level below
+// the dialog's minimum of 50 would start an invisible window: it shows at 50 and stays stored.
+TEST_F(StartupTest, StoredOnTopAndTransparencyApplyFromTheStart) {
+    struct Row {
+        const char* flags;
+        const char* level;
+        bool onTop;
+        double opacity;
+    } rows[] = {
+        {"010000000001", "0120", true, 120 / 255.0}, {"000000000001", "0020", false, 50 / 255.0},
+        {"000000000001", "0000", false, 50 / 255.0}, {"000000000001", "0049", false, 50 / 255.0},
+        {"000000000001", "0050", false, 50 / 255.0}, {"000000000000", "0020", false, 1.0},
+        {"010000000000", "0255", true, 1.0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.flags) + " " + r.level);
+        const std::string longNumbers = std::string("0100010001000000") + r.level;
+        fakes.store.writeValues(
+            "Software\\Vessantry\\Quorlan Lite",
+            {{"BinSettings", r.flags}, {"LNumSettings", longNumbers}, {"CurrentVer", "2.6"}});
+        create();
+        EXPECT_EQ(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint), r.onTop);
+        EXPECT_NEAR(form->windowOpacity(), r.opacity, 0.002);
+        EXPECT_TRUE(form->Close());
+        EXPECT_EQ(fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "LNumSettings")
+                      .value_or("")
+                      .substr(16),
+                  r.level);
+        destroy();
+    }
+}
+
+// A window stored in the last pixels of the desktop, at its edge or beyond is pulled wholly
+// onto it (1280 x 1024; the frameless big face is 292 x 130, the small one 150 x 40).
+TEST_F(StartupTest, StoredPositionIsPulledWhollyOntoTheDesktop) {
+    struct Row {
+        const char* flags;
+        const char* shortNumbers;
+        const char* topLeft;
+        QPoint placed;
+    } rows[] = {
+        {"000000100000", "", "10001250", {988, 894}},
+        {"000000100000", "", "10241280", {988, 894}},
+        {"000000100000", "", "50000010", {10, 894}},
+        {"000000100000", "", "-008-008", {0, 0}},
+        {"000000100000", "", "01000100", {100, 100}},
+        {"000000100000", "", "08940988", {988, 894}},
+        {"000000100000", "60000001", "10001250", {1130, 984}},
+    };
+    fakes.desktop.size = {1280, 1024};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.topLeft) + " small " + r.shortNumbers);
+        fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
+                                {{"BinSettings", r.flags},
+                                 {"LNumSettings", std::string(r.topLeft) + "010000000255"},
+                                 {"SNumSettings", r.shortNumbers},
+                                 {"CurrentVer", "2.6"}});
+        create();
+        EXPECT_EQ(form->pos(), r.placed);
+        destroy();
+    }
+}
+
 TEST_F(StartupTest, AutostartFollowsTheSettingAtClose) {
     storeCurrentSettings("000001");
     create();

@@ -181,5 +181,23 @@ TEST(SettingsCodec, PositionIsPulledInsideTheDesktop) {
     }
 }
 
+// The window as a whole stays reachable: 300 x 160 on 1280 x 1024, or larger than the desktop.
+TEST(SettingsCodec, WholeWindowIsKeptOnTheDesktop) {
+    struct Row {
+        WindowPosition at;
+        DesktopSize window;
+        WindowPosition placed;
+    } rows[] = {
+        {{1000, 1250}, {300, 160}, {864, 980}}, {{1024, 1280}, {300, 160}, {864, 980}},
+        {{864, 980}, {300, 160}, {864, 980}},   {{-5, -40}, {300, 160}, {0, 0}},
+        {{500, 600}, {300, 160}, {500, 600}},   {{300, 300}, {2000, 1100}, {0, 0}},
+    };
+    for (const auto& r : rows) {
+        const auto p = wholeOnDesktop(r.at, r.window, {1280, 1024});
+        EXPECT_EQ(p.top, r.placed.top) << r.at.top << "," << r.at.left;
+        EXPECT_EQ(p.left, r.placed.left) << r.at.top << "," << r.at.left;
+    }
+}
+
 } // namespace
 } // namespace ql

@@ -246,15 +246,33 @@ TEST_F(SettingsFormTest, GlobalShortcutBoxSwitchesTheSystemWideKey) {
     }
 }
 
-TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndIsHiddenAfter) {
-    for (bool show : {false, true}) {
-        for (bool ok : {false, true}) {
-            form->editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = show; });
-            std::string whileOpen;
-            open([&](TSettingsForm&) { whileOpen = lastTaskbarStep(); }, ok);
-            EXPECT_EQ(whileOpen, show ? "taskbar.show" : "taskbar.hide");
-            EXPECT_EQ(lastTaskbarStep(), "taskbar.hide");
-        }
+// After OK or Cancel the button is what the setting now says: hiding it regardless undid the
+// user's own choice the moment it was confirmed.
+TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
+    struct Row {
+        bool stored, ticked, ok;
+        const char* whileOpen;
+        const char* after;
+    } rows[] = {
+        {false, false, true, "taskbar.hide", "taskbar.hide"},
+        {true, true, true, "taskbar.show", "taskbar.show"},
+        {false, true, true, "taskbar.hide", "taskbar.show"},
+        {true, false, true, "taskbar.show", "taskbar.hide"},
+        {true, false, false, "taskbar.show", "taskbar.show"},
+        {false, true, false, "taskbar.hide", "taskbar.hide"},
+    };
+    for (const Row& r : rows) {
+        form->editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = r.stored; });
+        std::string whileOpen;
+        open(
+            [&](TSettingsForm& f) {
+                whileOpen = lastTaskbarStep();
+                f.TaskBarCheck->setChecked(r.ticked);
+            },
+            r.ok);
+        EXPECT_EQ(whileOpen, r.whileOpen) << r.stored << r.ticked << r.ok;
+        EXPECT_EQ(lastTaskbarStep(), r.after) << r.stored << r.ticked << r.ok;
+        EXPECT_EQ(form->cfg().FShowInTaskbar, r.ok ? r.ticked : r.stored);
     }
 }
 

@@ -1,0 +1,104 @@
+#include "MainFormFixture.h"
+
+#include "alarm/TAlarmForm.h"
+#include "display/WindowDragger.h"
+#include "settings/TSettingsForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QMenu>
+
+#include <functional>
+
+namespace ql {
+namespace {
+
+class SaveOnChangeTest : public MainFormFixture {
+  protected:
+    std::string stored(const char* name) {
+        return fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", name).value_or("");
+    }
+    // Lets timers run for a while: a drag counts as ended once the window has kept still.
+    static void wait(int ms) {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+};
+
+// Each confirmed change reaches the store at once, so a crash or a power cut later loses none
+// of it; what is only looked at, or cancelled, writes nothing.
+TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
+    struct Row {
+        const char* what;
+        std::function<void(TMainForm&)> act;
+        const char* value;
+        std::size_t from, length;
+        const char* expected; // nullptr: nothing written
+    };
+    const auto answer = [](std::function<int(QDialog&)> hook) {
+        ModalHooks::dialog = std::move(hook);
+    };
+    const Row rows[] = {
+        {"settings OK",
+         [&](TMainForm& m) {
+             answer([](QDialog& d) {
+                 qobject_cast<TSettingsForm*>(&d)->EuroCheck->setChecked(true);
+                 return int(QDialog::Accepted);
+             });
+             m.SetupButtonClick();
+         },
+         "BinSettings", 2, 1, "1"},
+        {"settings Cancel",
+         [&](TMainForm& m) {
+             answer([](QDialog& d) {
+                 qobject_cast<TSettingsForm*>(&d)->EuroCheck->setChecked(true);
+                 return int(QDialog::Rejected);
+             });
+             m.SetupButtonClick();
+         },
+         "BinSettings", 2, 1, nullptr},
+        {"alarm OK",
+         [&](TMainForm& m) {
+             answer([](QDialog& d) {
+                 qobject_cast<TAlarmForm*>(&d)->AlarmCheck->setChecked(true);
+                 return int(QDialog::Accepted);
+             });
+             m.AlarmButtonClick();
+         },
+         "BinSettings", 4, 1, "1"},
+        {"language chosen", [](TMainForm& m) { m.LangMenu->actions().at(1)->trigger(); }, "SelLang",
+         0, 1, "1"},
+        {"small layout", [](TMainForm& m) { m.MI_small->trigger(); }, "SNumSettings", 6, 2, "01"},
+        {"drag ended",
+         [](TMainForm& m) {
+             m.Timer1Timer(); // the first tick shows the window where it was stored
+             wait(100);
+             m.Dragger->start(m.pos() + QPoint(5, 5));
+             m.move(321, 234);
+             wait(800);
+         },
+         "LNumSettings", 0, 8, "02340321"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        installVoice("German (Test)", countingSpeak);
+        storeCurrentSettings("000000000000");
+        create();
+        const int writesBefore = fakes.store.writes;
+        r.act(*form);
+        ModalHooks::dialog = nullptr;
+        if (r.expected) {
+            EXPECT_GT(fakes.store.writes, writesBefore);
+            EXPECT_EQ(stored(r.value).substr(r.from, r.length), r.expected);
+        } else {
+            EXPECT_EQ(fakes.store.writes, writesBefore);
+        }
+        destroy();
+    }
+}
+
+} // namespace
+} // namespace ql
