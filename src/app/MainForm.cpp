@@ -178,7 +178,11 @@ void TMainForm::OpenRegistry() {
 void TMainForm::settlePlacement(int triesLeft) {
     if (!FPlacementPending || !isVisible()) return;
     const bool frameKnown = frameGeometry() != geometry();
-    if (frameGeometry().topLeft() == FPlacedAt || frameKnown || triesLeft <= 0) {
+    // Near the desktop's edge the frame's size matters: wait for it before the last move.
+    constexpr int frameAllowance = 64;
+    const bool roomForAnyFrame = fitsOnDesktop(size() + QSize(frameAllowance, frameAllowance));
+    if ((frameGeometry().topLeft() == FPlacedAt && roomForAnyFrame) || frameKnown ||
+        triesLeft <= 0) {
         keepWholeOnDesktop(frameGeometry().size());
         if (frameGeometry().topLeft() != FPlacedAt) move(FPlacedAt);
         FPlacementPending = false;
@@ -187,13 +191,22 @@ void TMainForm::settlePlacement(int triesLeft) {
     QTimer::singleShot(50, this, [this, triesLeft] { settlePlacement(triesLeft - 1); });
 }
 
+QPoint TMainForm::wholeOnDesktop(QSize outer) const {
+    const WindowPosition at = SettingsCodec::wholeOnDesktop(
+        {FPlacedAt.y(), FPlacedAt.x()}, {outer.width(), outer.height()}, P.desktop.virtualSize());
+    return {at.left, at.top};
+}
+
+bool TMainForm::fitsOnDesktop(QSize outer) const {
+    return wholeOnDesktop(outer) == FPlacedAt;
+}
+
 // A stored position near or beyond the desktop's edge would leave the window out of reach.
 void TMainForm::keepWholeOnDesktop(QSize outer) {
     if (!windowAllows(WindowFeature::Position)) return; // the stored position stays as it is
-    const WindowPosition at = SettingsCodec::wholeOnDesktop(
-        {FPlacedAt.y(), FPlacedAt.x()}, {outer.width(), outer.height()}, P.desktop.virtualSize());
-    if (QPoint(at.left, at.top) == FPlacedAt) return;
-    FPlacedAt = QPoint(at.left, at.top);
+    const QPoint at = wholeOnDesktop(outer);
+    if (at == FPlacedAt) return;
+    FPlacedAt = at;
     move(FPlacedAt);
 }
 

@@ -220,6 +220,8 @@ private:
     void trayHostChanged(bool available);
     void openHelp(const QString& page, const QString& fragment = {});
     void keepWholeOnDesktop(QSize outer);
+    QPoint wholeOnDesktop(QSize outer) const;
+    bool fitsOnDesktop(QSize outer) const;
 
     Platform P;
     Settings& settings_;

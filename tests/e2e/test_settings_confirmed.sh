@@ -5,7 +5,8 @@
 # - with "Show program in taskbar" on, the taskbar button is still there after OK (it used to be
 #   hidden);
 # - what OK confirmed survives a SIGKILL right after it;
-# - closing by the window frame saves and ends with status 0.
+# - closing by the window frame saves and ends with status 0;
+# - a window stored at the edge of the screen comes up wholly on it.
 source "$(dirname "$0")/env.sh"
 ql_env_start --no-sound
 plugins=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/tests/plugins
@@ -63,3 +64,20 @@ ql_reap
 ql_assert_clean_exit
 long=$(ql_store_value "$Q_LITE" LNumSettings) || ql_fail "no LNumSettings stored"
 ql_assert_eq "$(printf '%04d%04d' "$top" "$left")" "${long:0:8}" "position saved at close"
+
+# Stored in the last pixels of the 1280 x 1024 screen: the window, frame and all, is pulled onto it.
+ql_prepare_store - <<'STORE'
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="000000000000"
+"LNumSettings"="10001250010000000255"
+"CurrentVer"="2.6"
+STORE
+ql_start_program
+main=$(ql_wait_window 'Multilingual Quorlan' 20) || ql_fail "no main window near the edge"
+ql_sleep 1.5
+read -r x y w h m <<<"$(ql_window_info "$main")"
+read -r fl fr ft fb <<<"$(ql_frame_extents "$main")"
+((x - fl >= 0 && y - ft >= 0 && x + w + fr <= 1280 && y + h + fb <= 1024)) ||
+    ql_fail "window stored at 1250,1000 is not wholly on the screen: client $x,$y ${w}x$h, frame $fl $fr $ft $fb"
+ql_stop_program
+ql_assert_clean_exit

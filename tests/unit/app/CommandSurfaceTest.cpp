@@ -119,6 +119,68 @@ TEST_F(CommandSurfaceTest, EveryMenuItemAndButtonReachesItsOperation) {
     }
 }
 
+// The popup menu in its documented order, with captions and shortcuts as the user reads them,
+// and the buttons' hints. "Speak!" shows Ctrl+Alt+S only while the global shortcut is on.
+TEST_F(CommandSurfaceTest, CaptionsShortcutsAndHintsAreTheDocumentedOnes) {
+    struct Item {
+        const char* name;
+        const char* caption; // "-": a separator
+        const char* shortcut;
+    } items[] = {
+        {"MI_Speak", "Speak!", ""},
+        {"MI_Selectlanguage", "Select language", ""},
+        {"N8", "-", ""},
+        {"MenuItem3", "&Alarm setup...", "Ctrl+A"},
+        {"MenuItem4", "&Settings...", "Ctrl+S"},
+        {"MenuItem5", "&Help...", "Ctrl+H"},
+        {"MenuItem6", "-", ""},
+        {"MI_big", "&Big display", ""},
+        {"MI_small", "S&mall display", ""},
+        {"N3", "-", ""},
+        {"About1", "A&bout...", ""},
+        {"N5", "-", ""},
+        {"Minimizetotray1", "&Minimize to tray", ""},
+        {"N6", "-", ""},
+        {"Exit2", "Close application", ""},
+    };
+    const QList<QAction*> actions = form->MainPopupMenu->actions();
+    ASSERT_EQ(actions.size(), qsizetype(std::size(items)));
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        const Item& it = items[i];
+        const QAction* a = actions[i];
+        const bool separator = std::string(it.caption) == "-";
+        EXPECT_EQ(a->isSeparator(), separator) << it.name;
+        if (!separator) {
+            EXPECT_EQ(a->objectName().toStdString(), it.name);
+            EXPECT_EQ(a->text().toStdString(), it.caption) << it.name;
+        }
+        EXPECT_EQ(a->shortcut().toString().toStdString(), it.shortcut) << it.name;
+    }
+    form->editSettings([](SettingsRecord& r) { r.FGlobalShortcut = true; });
+    form->applyGlobalShortcut();
+    EXPECT_EQ(form->MI_Speak->shortcut().toString().toStdString(), "Ctrl+Alt+S");
+
+    struct Hint {
+        const char* name;
+        const char* hint;
+    } hints[] = {
+        {"AlarmButton", "Alarm and announce settings"},
+        {"SetupButton", "Settings"},
+        {"OptionsButton", "Options"},
+        {"HelpButton", "Help"},
+        {"AnnounceButton", "Announce the time"},
+        {"LangSelButton", "Language selector"},
+        {"MinimizeButton", "Minimize"},
+    };
+    for (const Hint& h : hints) {
+        QToolButton* b = button(h.name);
+        ASSERT_TRUE(b) << h.name;
+        EXPECT_EQ(b->toolTip().toStdString(), h.hint) << h.name;
+    }
+    EXPECT_EQ(button("MinimizeButton")->text().toStdString(), "_");
+    EXPECT_TRUE(button("MinimizeButton")->font().bold());
+}
+
 TEST_F(CommandSurfaceTest, OptionsMenuOpensBesideTheButton) {
     form->move(200, 150);
     const QPoint expected = form->pos() + form->OptionsButton->pos() + QPoint(43, 21);

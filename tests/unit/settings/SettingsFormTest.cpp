@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <functional>
@@ -67,6 +68,56 @@ const CheckRow checkRows[] = {
     {"TaskBarCheck", &SettingsRecord::FShowInTaskbar},
     {"GlobalShortcutCheck", &SettingsRecord::FGlobalShortcut},
 };
+
+// Every text the dialog shows: its caption, the pages in order, and each control's caption or
+// hint, found by the control's name.
+TEST_F(SettingsFormTest, TheDialogShowsItsDocumentedTexts) {
+    struct Text {
+        const char* control;
+        const char* caption; // nullptr: the control has none
+        const char* hint;    // nullptr: none
+    } texts[] = {
+        {"WindowlessCheck", "Windowless (no title bar)", nullptr},
+        {"EuroCheck", "24 hr format", nullptr},
+        {"OnTopCheck", "Always on top", nullptr},
+        {"TransButtonsCheck", "Transparent buttons", nullptr},
+        {"BlendCheck", "Transparent main window", nullptr},
+        {"BlendTrackbar", nullptr, "Transparency level"},
+        {"BlendLabel1", "Transp.", nullptr},
+        {"BlendLabel2", "Solid", nullptr},
+        {"TrayCheck", "Start minimized in tray", nullptr},
+        {"AutoStartCheck", "Start clock with Windows", nullptr},
+        {"TaskBarCheck", "Show program in taskbar", nullptr},
+        {"GlobalShortcutCheck", "Enable global shortcut", nullptr},
+        {"Label1", "for speech (Ctrl-Alt-S)", nullptr},
+        {"Label3", "Speech volume", nullptr},
+        {"VolumeTrackbar", nullptr, "Sound volume"},
+        {"Label4", "Low", nullptr},
+        {"Label5", "High", nullptr},
+        {"SpeechVolPreviewButton", "Test speech volume", nullptr},
+        {"BitBtn1", "&OK", nullptr},
+        {"HelpButton", nullptr, "Help"},
+        {"BitBtn2", "&Cancel", nullptr},
+    };
+    open(
+        [&](TSettingsForm& f) {
+            EXPECT_EQ(f.windowTitle(), "Settings");
+            ASSERT_EQ(f.PageControl->count(), 3);
+            EXPECT_EQ(f.PageControl->tabText(0), "Display options");
+            EXPECT_EQ(f.PageControl->tabText(1), "Program options");
+            EXPECT_EQ(f.PageControl->tabText(2), "Sound options");
+            for (const Text& t : texts) {
+                auto* w = f.findChild<QWidget*>(t.control);
+                ASSERT_TRUE(w) << t.control;
+                if (t.caption) {
+                    const QVariant text = w->property("text");
+                    EXPECT_EQ(text.toString().toStdString(), t.caption) << t.control;
+                }
+                if (t.hint) EXPECT_EQ(w->toolTip().toStdString(), t.hint) << t.control;
+            }
+        },
+        false);
+}
 
 TEST_F(SettingsFormTest, EachCheckBoxShowsItsSettingAndOkStoresTheChange) {
     for (const auto& row : checkRows) {

@@ -58,6 +58,27 @@ TEST_F(LangMenuTest, BothMenusListTheVoicesInOrderWithTheSelectedOneChecked) {
     EXPECT_EQ(form->MI_Selectlanguage->menu(), form->SelectLanguageMenu);
 }
 
+// A stored choice outside the list falls back to the first voice, and both menus check it.
+TEST_F(LangMenuTest, AStoredChoiceOutsideTheListIsCheckedAsTheFirstInBothMenus) {
+    struct Row {
+        const char* stored;
+        int checked;
+    } rows[] = {{"3", 0}, {"-1", 0}, {"99", 0}, {"x", 0}, {"2", 2}, {"0", 0}};
+    for (const Row& r : rows) {
+        createWithSelected(r.stored);
+        for (QMenu* menu : {form->LangMenu, form->SelectLanguageMenu}) {
+            SCOPED_TRACE(menu->objectName().toStdString() + " " + r.stored);
+            EXPECT_EQ(checkedIndex(menu), r.checked);
+            int checks = 0;
+            for (QAction* a : menu->actions())
+                checks += a->isChecked() ? 1 : 0;
+            EXPECT_EQ(checks, 1);
+        }
+        EXPECT_EQ(form->cfg().SelectedLanguage, r.checked);
+        destroy();
+    }
+}
+
 TEST_F(LangMenuTest, AChoiceInOneMenuShowsInTheOtherWhenItOpens) {
     createWithSelected("0");
     fakes.journal.entries.clear();
