@@ -22,8 +22,8 @@ namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
                      Announcer& announcer, QString programPath, QWidget* parent)
-    : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
-      ProgramPath(std::move(programPath)) {
+    : QWidget(parent), Timer1(platform.clock), P(platform), settings_(settings), voices_(voices),
+      announcer_(announcer), ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::closeWhenSilent);
@@ -47,8 +47,7 @@ void TMainForm::createComponents() {
     setWindowTitle("Multilingual Quorlan");
     createFace();
     Timer1.setObjectName("Timer1");
-    Timer1.setInterval(100);
-    connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    connect(&Timer1, &SecondAlignedTimer::timeout, this, &TMainForm::Timer1Timer);
     FCloseDeadline.setSingleShot(true);
     FCloseDeadline.setInterval(5000);
     connect(&FCloseDeadline, &QTimer::timeout, this, [this] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SecondAlignedTimer.h"
 #include "display/WindowLimits.h"
 #include "face/FaceState.h"
 #include "platform/LibraryLoader.h"
@@ -162,7 +163,7 @@ public:
     QString ProgramDir; // with a trailing '/'
 
     // ---- Components
-    QTimer Timer1;
+    SecondAlignedTimer Timer1;
     FaceView* BackPanel = nullptr; // the back panel and the clock face
     QToolButton* AlarmButton = nullptr;
     QToolButton* SetupButton = nullptr;
@@ -186,11 +187,11 @@ public:
 
     Platform platform() const { return P; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void createComponents();
     void createPopupMenu();
     void createButtons();
@@ -236,7 +237,7 @@ private:
     bool FTrayAvailable = true;
     bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
     bool FSettingsLoaded = false;
-    QPoint FPlacedAt;             // outer position from the settings
+    QPoint FPlacedAt; // outer position from the settings
     bool FPlacementPending = false;
 };
 

@@ -5,7 +5,8 @@
 
 namespace ql {
 
-// Runs ten times a second: a tick on which no unit changed must stay a handful of comparisons.
+// Runs just after each second boundary (and once at start): a tick on which no unit changed must
+// stay a handful of comparisons.
 void TMainForm::Timer1Timer() {
     if (FStartupPending) startupWork();
     if (FClosePending && Close()) return;

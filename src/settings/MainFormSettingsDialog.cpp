@@ -49,7 +49,7 @@ void readTaskbarAndTimer(TMainForm& m, const TSettingsForm& f) {
         r.FSpeechVolume = f.VolumeTrackbar->value();
     });
     m.followTaskbarSetting();
-    m.Timer1.setInterval(static_cast<int>(m.cfg().FTimerInterval));
+    // The stored tick interval is kept for older versions; the tick itself follows the second.
 }
 
 // The order matters: the layout is settled before the hot key, stay-on-top and blending are
@@ -68,7 +68,8 @@ void read(TMainForm& m, const TSettingsForm& f) {
         m.editSettings([&](SettingsRecord& r) { r.FWindowless = !r.FWindowless; });
         m.ChangeMode();
     }
-    m.editSettings([&](SettingsRecord& r) { r.FGlobalShortcut = f.GlobalShortcutCheck->isChecked(); });
+    m.editSettings(
+        [&](SettingsRecord& r) { r.FGlobalShortcut = f.GlobalShortcutCheck->isChecked(); });
     m.applyGlobalShortcut();
     m.editSettings([&](SettingsRecord& r) { r.FOnTop = f.OnTopCheck->isChecked(); });
     applyOnTop(m);
