@@ -1,14 +1,23 @@
-# Reading a process's CPU time and memory from /proc.
+# Reading a process's CPU time, wake-ups and memory from /proc.
 
-# CPU time in ns of every thread of PID: /proc/PID/schedstat alone counts only the main thread.
-ql_cpu_ns() {
-    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d\n", s }'
+# One line per thread of PID: "tid cpu_ns context_switches". /proc/PID/schedstat alone counts
+# only the main thread; every context switch, voluntary or not, is a wake-up.
+ql_thread_counts() {
+    local t
+    for t in /proc/"$1"/task/*; do
+        { read -r cpu _ <"$t/schedstat" &&
+            echo "${t##*/} $cpu $(awk '$1 ~ /^(non)?voluntary_ctxt_switches:$/ { s += $2 }
+                END { print s + 0 }' "$t/status")"; } 2>/dev/null
+    done
 }
 
-# Context switches, voluntary and not, of every thread of PID: each one is a wake-up.
-ql_ctx_switches() {
-    cat /proc/"$1"/task/*/status 2>/dev/null |
-        awk '$1 ~ /^(non)?voluntary_ctxt_switches:$/ { s += $2 } END { printf "%d\n", s }'
+# ql_thread_delta BEFORE AFTER -> "cpu_ns switches" spent between the two snapshots by threads
+# alive at the end (a thread born meanwhile counts whole); a thread that ended meanwhile takes
+# its counts along and is left out rather than making the sum negative.
+ql_thread_delta() {
+    awk 'NR == FNR { c[$1] = $2; s[$1] = $3; next }
+        { dc += $2 - c[$1]; ds += $3 - s[$1] } END { printf "%d %d\n", dc, ds }' \
+        <(echo "$1") <(echo "$2")
 }
 
 # ql_per_s COUNT WALL_US
@@ -28,16 +37,14 @@ ql_ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.1f", a / b; e
 # Sets wall_us, the rates ql_rate (A) and xc_rate (B) in ms of CPU per second and the wake-ups
 # per second ql_wakes (A) and xc_wakes (B).
 ql_measure_side_by_side() {
-    local a0 b0 t0 a1 b1 t1 w0 x0 w1 x1
-    w0=$(ql_ctx_switches "$1") x0=$(ql_ctx_switches "$2")
-    a0=$(ql_cpu_ns "$1") b0=$(ql_cpu_ns "$2") t0=$(ql_now_us)
+    local a0 b0 t0 a1 b1 t1 cpu switches
+    a0=$(ql_thread_counts "$1") b0=$(ql_thread_counts "$2") t0=$(ql_now_us)
     ql_sleep "$3"
-    a1=$(ql_cpu_ns "$1") b1=$(ql_cpu_ns "$2") t1=$(ql_now_us)
-    w1=$(ql_ctx_switches "$1") x1=$(ql_ctx_switches "$2")
+    a1=$(ql_thread_counts "$1") b1=$(ql_thread_counts "$2") t1=$(ql_now_us)
     ql_pid_alive "$1" || ql_fail "the program ended during the measurement"
     wall_us=$((t1 - t0))
-    ql_rate=$(ql_ms_per_s $((a1 - a0)) "$wall_us")
-    xc_rate=$(ql_ms_per_s $((b1 - b0)) "$wall_us")
-    ql_wakes=$(ql_per_s $((w1 - w0)) "$wall_us")
-    xc_wakes=$(ql_per_s $((x1 - x0)) "$wall_us")
+    read -r cpu switches <<<"$(ql_thread_delta "$a0" "$a1")"
+    ql_rate=$(ql_ms_per_s "$cpu" "$wall_us") ql_wakes=$(ql_per_s "$switches" "$wall_us")
+    read -r cpu switches <<<"$(ql_thread_delta "$b0" "$b1")"
+    xc_rate=$(ql_ms_per_s "$cpu" "$wall_us") xc_wakes=$(ql_per_s "$switches" "$wall_us")
 }

@@ -85,7 +85,6 @@ public:
     void minuteChanged();
     void hourChanged();
     void dayChanged();
-    void setTickInterval(int ms);
 
     // ---- Clock face and layouts
     void FormPaint();
@@ -198,7 +197,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void createComponents();
     void createPopupMenu();
     void createButtons();
@@ -245,7 +244,7 @@ private:
     bool FTrayAvailable = true;
     bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
     bool FSettingsLoaded = false;
-    QPoint FPlacedAt;             // outer position from the settings
+    QPoint FPlacedAt; // outer position from the settings
     bool FPlacementPending = false;
 };
 

@@ -30,7 +30,7 @@ void TMainForm::applyDialogSettings(const SettingsRecord& chosen) {
     settings_.assign(chosen);
     if (chosen.FTransparentButtons != before.FTransparentButtons) ChangeButtonMode();
     followTaskbarSetting();
-    setTickInterval(static_cast<int>(cfg().FTimerInterval));
+    // The stored tick interval is kept for older versions; the tick itself follows the second.
     if (chosen.FWindowless != before.FWindowless) ChangeMode();
     applyGlobalShortcut();
     applyOnTop();

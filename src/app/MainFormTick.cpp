@@ -56,8 +56,4 @@ void TMainForm::dayChanged() {
     if (!cfg().FSmallMode) UpdateDate();
 }
 
-void TMainForm::setTickInterval(int ms) {
-    ticker_.setInterval(ms);
-}
-
 } // namespace ql

@@ -96,8 +96,9 @@ void TMainForm::DrawTrayIcon() {
 void TMainForm::UpdateTrayHint() {
     static const TrayHint hint;
     const LocalTime t = P.clock.now();
-    const QDateTime now(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
-    SysTrayIcon->setToolTip(hint.text(now));
+    // No QDateTime: its time-zone lookup would cost more than the rest of the tick.
+    SysTrayIcon->setToolTip(
+        hint.text(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)));
 }
 
 void TMainForm::ShowMainWindow() {

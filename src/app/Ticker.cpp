@@ -3,13 +3,12 @@
 namespace ql {
 
 Ticker::Ticker(LocalClock& clock, TickHandler& handler, QObject* parent)
-    : QObject(parent), clock_(clock), handler_(handler) {
+    : QObject(parent), clock_(clock), handler_(handler), Timer1(clock) {
     Timer1.setObjectName("Timer1");
-    Timer1.setInterval(100);
-    connect(&Timer1, &QTimer::timeout, this, &Ticker::Timer1Timer);
+    connect(&Timer1, &SecondAlignedTimer::timeout, this, &Ticker::Timer1Timer);
 }
 
-// Runs ten times a second: a tick on which no unit changed must stay a handful of comparisons.
+// A tick on which no unit changed must stay a handful of comparisons.
 void Ticker::Timer1Timer() {
     if (!handler_.pendingWork()) return;
     readClock();

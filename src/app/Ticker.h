@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/SecondAlignedTimer.h"
 #include "platform/LocalClock.h"
 
 #include <QObject>
-#include <QTimer>
 
 namespace ql {
 
@@ -28,7 +28,8 @@ class TickHandler {
     virtual void tickDone(const LocalTime& now) = 0;
 };
 
-// The clock tick: reads the local clock on a timer and reports which units changed.
+// The clock tick: reads the local clock just after each second boundary (and once at start) and
+// reports which units changed.
 class Ticker : public QObject {
     Q_OBJECT
   public:
@@ -37,8 +38,8 @@ class Ticker : public QObject {
     void start() { Timer1.start(); }
     void stop() { Timer1.stop(); }
     bool active() const { return Timer1.isActive(); }
-    void setInterval(int ms) { Timer1.setInterval(ms); }
-    int interval() const { return Timer1.interval(); }
+    // Milliseconds until the next tick, -1 when stopped.
+    int remainingTime() const { return Timer1.remainingTime(); }
     // Reads the clock without reporting: start-up draws from this reading.
     void readClock() { cur_ = clock_.now(); }
     const LocalTime& now() const { return cur_; }
@@ -49,7 +50,7 @@ class Ticker : public QObject {
   private:
     LocalClock& clock_;
     TickHandler& handler_;
-    QTimer Timer1;
+    SecondAlignedTimer Timer1;
     LocalTime cur_;
     LocalTime last_;
 };

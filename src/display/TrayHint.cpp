@@ -26,8 +26,15 @@ TrayHint::TrayHint(const QLocale& locale)
       dateFormat_(locale.dateFormat(QLocale::ShortFormat)) {}
 
 QString TrayHint::text(const QDateTime& now) const {
-    QString hint = "Time: " + locale_.toString(now.time(), timeFormat_) +
-                   "   Date: " + locale_.toString(now.date(), dateFormat_);
+    return text(now.date(), now.time());
+}
+
+QString TrayHint::text(QDate date, QTime time) const {
+    if (date != shownDate_ || datePart_.isNull()) {
+        datePart_ = "   Date: " + locale_.toString(date, dateFormat_);
+        shownDate_ = date;
+    }
+    QString hint = "Time: " + locale_.toString(time, timeFormat_) + datePart_;
     if (hint.size() <= kMaxLength) return hint;
     // Never end on half of a surrogate pair.
     hint.truncate(hint.at(kMaxLength - 1).isHighSurrogate() ? kMaxLength - 1 : kMaxLength);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
 class QDateTime;
+class QTime;
 
 namespace ql {
 
@@ -14,12 +16,16 @@ class TrayHint {
 
     explicit TrayHint(const QLocale& locale = QLocale::system());
     QString text(const QDateTime& now) const;
+    // Set every second: the date part is formatted again only when the date changes.
+    QString text(QDate date, QTime time) const;
     QString timeFormat() const { return timeFormat_; }
 
   private:
     QLocale locale_;
     QString timeFormat_;
     QString dateFormat_;
+    mutable QDate shownDate_;
+    mutable QString datePart_;
 };
 
 } // namespace ql

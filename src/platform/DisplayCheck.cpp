@@ -19,6 +19,10 @@ std::string env(const char* name) {
 void preferX11() {
     if (env("QT_QPA_PLATFORM").empty() && !env("DISPLAY").empty())
         setenv("QT_QPA_PLATFORM", "xcb", 1);
+    // The idle clock repaints a few hundred pixels a second. Through shared memory Qt waits for
+    // the server after every flush, a round trip that wakes two threads each time; a plain
+    // PutImage of that little needs no reply. The user's own choice stands.
+    setenv("QT_XCB_NO_MITSHM", "1", 0);
 }
 
 std::string displayProblem() {

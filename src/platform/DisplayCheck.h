@@ -8,7 +8,8 @@ namespace ql {
 // instead). Empty when it can; otherwise one line saying why not.
 std::string displayProblem();
 // Chooses Qt's xcb platform when an X display (XWayland included) is there and the user chose no
-// platform; call after displayProblem() and before Qt starts.
+// platform, and how it sends the face to the server; call after displayProblem() and before Qt
+// starts.
 void preferX11();
 
 } // namespace ql

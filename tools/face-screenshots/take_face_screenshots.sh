@@ -2,7 +2,8 @@
 # Screenshots of the four window states at a few times of day, taken from the running program on
 # Xvfb with icewm and cropped to the window (its frame included):
 #   bash tools/face-screenshots/take_face_screenshots.sh [OUT_DIR] [path/to/quorlan-lite]
-# OUT_DIR defaults to docs/screenshots; files are named <layout>-<time>.png.
+# OUT_DIR defaults to docs/screenshots; files are named <layout>-<time>[-24h].png, and the big
+# frameless face on a 200 % desktop big-frameless-1305-2x.png.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 out=$(realpath -m "${1:-$root/docs/screenshots}")
 export QL_E2E_LIMIT=900 QL_RESULT_LINE=0
@@ -31,7 +32,8 @@ colon_lit() {
 }
 
 # time | file suffix | 24-hour flag (BinSettings position 3)
-times=("00:07:05|0007|0" "12:30:41|1230|0" "13:05:17|1305|0" "22:00:09|2200|0" "09:59:30|0959-24h|1")
+times=("00:07:05|0007|0" "09:59:30|0959|0" "12:30:41|1230|0" "13:05:17|1305|0" "22:00:09|2200|0"
+    "00:07:05|0007-24h|1" "09:59:30|0959-24h|1" "13:05:17|1305-24h|1" "22:00:09|2200-24h|1")
 # layout | frameless flag (BinSettings position 7) | SNumSettings
 layouts=("big-frameless|1|60000000004040" "small-frameless|1|60000001004040"
     "big-framed|0|60000000004040" "small-framed|0|60000001004040")
@@ -50,3 +52,12 @@ for t in "${times[@]}"; do
         ql_stop_program
     done
 done
+
+# The big face on a desktop scaled by 200 %.
+ql_store_layout 000000100000 60000000004040
+QT_SCALE_FACTOR=2 ql_start_program "2026-12-05 13:05:17"
+ql_wait_program_ready
+ql_sleep 0.7
+shot_window "$(ql_program_window)" "$out/big-frameless-1305-2x.png"
+ql_log "$out/big-frameless-1305-2x.png"
+ql_stop_program

