@@ -49,7 +49,8 @@ Result measure(ql::Ticker& ticker, ql::FakeLocalClock& clock, bool changeSecond,
         if (changeSecond) clock.set(10, 15, i % 60);
         ticker.Timer1Timer();
     }
-    const auto ns = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
+    const auto ns =
+        std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
     return {ns / ticks, double(allocations - before) / ticks};
 }
 
@@ -62,7 +63,8 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     ql::FakePlatform fakes;
     ql::ModalHooks::message = [](ql::MessageKind, const QString&, const QString&) {};
-    fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"BinSettings", "1"}, {"CurrentVer", "2.6"}});
+    fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
+                            {{"BinSettings", "1"}, {"CurrentVer", "2.6"}});
     fakes.clock.set(10, 15, 0);
     ql::ClockApp clockApp(fakes.platform(), dir.path() + "/quorlan-lite");
     fakes.clock.journal = nullptr;
@@ -73,7 +75,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     const Result second = measure(clockApp.ticker(), fakes.clock, true, ticks / 100);
-    std::printf("no-change tick:      %8.1f ns  %.3f allocations\n", idle.nsPerTick, idle.allocationsPerTick);
-    std::printf("second-change tick:  %8.1f ns  %.3f allocations\n", second.nsPerTick, second.allocationsPerTick);
+    std::printf("no-change tick:      %8.1f ns  %.3f allocations\n", idle.nsPerTick,
+                idle.allocationsPerTick);
+    std::printf("second-change tick:  %8.1f ns  %.3f allocations\n", second.nsPerTick,
+                second.allocationsPerTick);
     return 0;
 }

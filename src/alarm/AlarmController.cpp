@@ -10,8 +10,8 @@
 
 namespace ql {
 
-AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound,
-                                 Announcer& announcer, QObject* parent)
+AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound, Announcer& announcer,
+                                 QObject* parent)
     : QObject(parent), settings_(settings), sound_(sound), announcer_(announcer) {}
 
 void AlarmController::check(int hour, int minute) {

@@ -1,7 +1,7 @@
 #include "alarm/TAlarmAlertForm.h"
 
-#include "alarm/FormPlacement.h"
 #include "alarm/AlarmAlertHost.h"
+#include "alarm/FormPlacement.h"
 
 #include <QEvent>
 #include <QFrame>

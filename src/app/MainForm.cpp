@@ -44,7 +44,9 @@ bool TMainForm::closeRequested() {
     return true;
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
 
 void TMainForm::createComponents() {
     setObjectName("MainForm");

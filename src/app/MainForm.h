@@ -4,8 +4,8 @@
 #include "face/FaceState.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
-#include "settings/SettingsCodec.h"
 #include "settings/Settings.h"
+#include "settings/SettingsCodec.h"
 
 #include <QHash>
 #include <QPoint>
@@ -39,7 +39,7 @@ class WindowDragger;
 // components, and runs start-up, the tick and shutdown.
 class TMainForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
               AlarmController& alarm, Ticker& ticker, QString programPath,
@@ -189,11 +189,11 @@ public:
 
     Platform platform() const { return P; }
 
-signals:
+  signals:
     // The window has closed for good: the program is ending.
     void closing();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -1,5 +1,5 @@
-#include "app/ClockApp.h"
 #include "app/AppIdentity.h"
+#include "app/ClockApp.h"
 #include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "display/ClockData.h"

@@ -6,7 +6,7 @@ namespace ql {
 
 // The user's log-on start list.
 class AutostartList {
-public:
+  public:
     virtual ~AutostartList() = default;
     virtual bool add(const std::string& programPath) = 0;
     // A missing entry is not an error.

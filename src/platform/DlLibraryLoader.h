@@ -5,7 +5,7 @@
 namespace ql {
 
 class DlLibraryLoader : public LibraryLoader {
-public:
+  public:
     Handle load(const std::string& absolutePath) override;
     SpeakProc findSpeak(Handle library) override;
     void release(Handle library) override;

@@ -6,11 +6,11 @@ namespace ql {
 
 // <name>.lock in $XDG_RUNTIME_DIR (or the temp dir), held with a shared flock until exit.
 class FlockNamedLock : public NamedLock {
-public:
+  public:
     ~FlockNamedLock() override;
     void create(const std::string& name) override;
 
-private:
+  private:
     int fd_ = -1;
 };
 

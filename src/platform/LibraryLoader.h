@@ -8,11 +8,11 @@ using SpeakProc = void (*)();
 
 // Loads voice plug-ins, always by absolute path.
 class LibraryLoader {
-public:
+  public:
     using Handle = void*;
     virtual ~LibraryLoader() = default;
     virtual Handle load(const std::string& absolutePath) = 0; // nullptr on failure
-    virtual SpeakProc findSpeak(Handle library) = 0;           // nullptr when not exported
+    virtual SpeakProc findSpeak(Handle library) = 0;          // nullptr when not exported
     virtual void release(Handle library) = 0;
 };
 

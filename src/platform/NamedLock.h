@@ -6,7 +6,7 @@ namespace ql {
 
 // A lock held for the whole run under a name; nobody tests it.
 class NamedLock {
-public:
+  public:
     virtual ~NamedLock() = default;
     virtual void create(const std::string& name) = 0;
 };

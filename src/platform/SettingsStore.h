@@ -11,7 +11,7 @@ namespace ql {
 // "Software\\Vessantry\\Quorlan Lite" (relative to the per-user root, no leading '\\'),
 // compared without regard to ASCII case; values are strings. A leading '\\' on a path is ignored.
 class SettingsStore {
-public:
+  public:
     using Values = std::vector<std::pair<std::string, std::string>>; // name, text
 
     virtual ~SettingsStore() = default;
@@ -22,7 +22,8 @@ public:
     virtual bool createKey(const std::string& key) = 0;
     virtual bool valueExists(const std::string& key, const std::string& name) = 0;
     // nullopt when the key or value is missing.
-    virtual std::optional<std::string> readValue(const std::string& key, const std::string& name) = 0;
+    virtual std::optional<std::string> readValue(const std::string& key,
+                                                 const std::string& name) = 0;
     // Writes all values in one atomic change, creating the key when missing.
     virtual bool writeValues(const std::string& key, const Values& values) = 0;
     // A missing value or key is not an error (returns true).

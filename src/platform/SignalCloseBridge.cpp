@@ -21,7 +21,8 @@ void onPosixSignal(int) {
 } // namespace
 
 SignalCloseBridge::~SignalCloseBridge() {
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) std::signal(sig, SIG_DFL);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        std::signal(sig, SIG_DFL);
 }
 
 void SignalCloseBridge::install(Handler onCloseRequest) {
@@ -33,7 +34,8 @@ void SignalCloseBridge::install(Handler onCloseRequest) {
     sa.sa_handler = onPosixSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &sa, nullptr);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(sig, &sa, nullptr);
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this, &SignalCloseBridge::onCommitData,
                 Qt::DirectConnection);

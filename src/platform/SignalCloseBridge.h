@@ -13,11 +13,11 @@ namespace ql {
 // commit request.
 class SignalCloseBridge : public QObject, public CloseRequestBridge {
     Q_OBJECT
-public:
+  public:
     ~SignalCloseBridge() override;
     void install(Handler onCloseRequest) override;
 
-private:
+  private:
     void onSignal();
     void onCommitData(QSessionManager& manager);
 

@@ -6,7 +6,7 @@ namespace ql {
 
 // Whether the application's window has a button in the desktop's taskbar.
 class TaskbarButton {
-public:
+  public:
     virtual ~TaskbarButton() = default;
     virtual void show(QWidget& window) = 0;
     virtual void hide(QWidget& window) = 0;

@@ -8,7 +8,7 @@ namespace ql {
 
 // $XDG_CONFIG_HOME/autostart/quorlan-lite.desktop
 class XdgAutostart : public AutostartList {
-public:
+  public:
     XdgAutostart();
     explicit XdgAutostart(std::filesystem::path entryFile) : file_(std::move(entryFile)) {}
     bool add(const std::string& programPath) override;
@@ -17,7 +17,7 @@ public:
 
     static std::string quoteExec(const std::string& path);
 
-private:
+  private:
     std::filesystem::path file_;
 };
 

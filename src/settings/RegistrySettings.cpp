@@ -10,7 +10,8 @@ bool RegistrySettings::isFirstRun() {
     bool firstRun = true;
     if (store_.keyExists(kSettingsKey) && store_.valueExists(kSettingsKey, "BinSettings"))
         firstRun = false;
-    if (store_.keyExists(kLegacyKey) && store_.valueExists(kLegacyKey, "WindowTop")) firstRun = false;
+    if (store_.keyExists(kLegacyKey) && store_.valueExists(kLegacyKey, "WindowTop"))
+        firstRun = false;
     return firstRun;
 }
 
@@ -47,13 +48,12 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
 
 void RegistrySettings::save(const SettingsRecord& r, WindowPosition window,
                             const std::string& programPath, const std::string& installDir) {
-    store_.writeValues(kSettingsKey,
-                       {{"BinSettings", SettingsCodec::encodeFlags(r)},
-                        {"LNumSettings", SettingsCodec::encodeLong(r, window)},
-                        {"SNumSettings", SettingsCodec::encodeShort(r)},
-                        {"WaveFileName", r.AlarmWaveFile.toStdString()},
-                        {"SelLang", std::to_string(r.SelectedLanguage)},
-                        {"InstallDir", installDir}});
+    store_.writeValues(kSettingsKey, {{"BinSettings", SettingsCodec::encodeFlags(r)},
+                                      {"LNumSettings", SettingsCodec::encodeLong(r, window)},
+                                      {"SNumSettings", SettingsCodec::encodeShort(r)},
+                                      {"WaveFileName", r.AlarmWaveFile.toStdString()},
+                                      {"SelLang", std::to_string(r.SelectedLanguage)},
+                                      {"InstallDir", installDir}});
     if (r.FAutoStart)
         autostart_.add(programPath);
     else

@@ -17,7 +17,7 @@ inline constexpr char kCurrentVersion[] = "2.6";
 
 // Reading, validating and writing the record in the per-user store.
 class RegistrySettings {
-public:
+  public:
     RegistrySettings(SettingsStore& store, AutostartList& autostart)
         : store_(store), autostart_(autostart) {}
 
@@ -34,7 +34,7 @@ public:
     void save(const SettingsRecord& r, WindowPosition window, const std::string& programPath,
               const std::string& installDir);
 
-private:
+  private:
     std::string read(const char* name);
 
     SettingsStore& store_;

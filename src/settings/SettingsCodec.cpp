@@ -8,12 +8,18 @@ namespace ql::SettingsCodec {
 namespace {
 
 std::array<bool SettingsRecord::*, 12> flagFields() {
-    return {&SettingsRecord::FStartInTray,    &SettingsRecord::FOnTop,
-            &SettingsRecord::F24HourFormat,   &SettingsRecord::FAnnounceOn,
-            &SettingsRecord::FAlarmOn,        &SettingsRecord::FAutoStart,
-            &SettingsRecord::FWindowless,     &SettingsRecord::FShowInTaskbar,
-            &SettingsRecord::FTransparentButtons, &SettingsRecord::FAnnounceBeforeAlarm,
-            &SettingsRecord::FGlobalShortcut, &SettingsRecord::FBlendOn};
+    return {&SettingsRecord::FStartInTray,
+            &SettingsRecord::FOnTop,
+            &SettingsRecord::F24HourFormat,
+            &SettingsRecord::FAnnounceOn,
+            &SettingsRecord::FAlarmOn,
+            &SettingsRecord::FAutoStart,
+            &SettingsRecord::FWindowless,
+            &SettingsRecord::FShowInTaskbar,
+            &SettingsRecord::FTransparentButtons,
+            &SettingsRecord::FAnnounceBeforeAlarm,
+            &SettingsRecord::FGlobalShortcut,
+            &SettingsRecord::FBlendOn};
 }
 
 void padTo(std::string& s, std::size_t n) {
@@ -43,7 +49,8 @@ std::string encodeFlags(const SettingsRecord& r) {
 void decodeFlags(std::string text, SettingsRecord& r) {
     padTo(text, 12);
     const auto fields = flagFields();
-    for (std::size_t i = 0; i < fields.size(); ++i) r.*fields[i] = text[i] == '1';
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        r.*fields[i] = text[i] == '1';
 }
 
 std::string encodeNumber(long value, int width) {

@@ -1,6 +1,5 @@
 #include "settings/TSettingsForm.h"
 
-
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -188,7 +187,8 @@ void TSettingsForm::BlendCheckClick() {
     const bool on = BlendCheck->isChecked();
     BlendTrackbar->setEnabled(on);
     colourBlendLabels(on ? QPalette::WindowText : QPalette::Dark);
-    if (actions_.previewBlending) actions_.previewBlending(on ? BlendTrackbar->value() / 255.0 : 1.0);
+    if (actions_.previewBlending)
+        actions_.previewBlending(on ? BlendTrackbar->value() / 255.0 : 1.0);
 }
 
 // Without blending the level is only remembered; the window stays opaque.

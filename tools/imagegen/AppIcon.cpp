@@ -100,7 +100,8 @@ QString svg() {
            marks +
            "  </g>\n"
            "  <g stroke=\"#000000\" stroke-width=\"1\" stroke-linecap=\"round\">\n" +
-           hands + "  </g>\n  <g fill=\"#000000\" stroke=\"none\">\n    " + rect(kHub) + "\n  </g>\n</svg>\n";
+           hands + "  </g>\n  <g fill=\"#000000\" stroke=\"none\">\n    " + rect(kHub) +
+           "\n  </g>\n</svg>\n";
 }
 
 QImage image(int size) {

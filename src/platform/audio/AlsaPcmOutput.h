@@ -10,14 +10,15 @@ namespace ql {
 // Blocking playback of 16-bit PCM on ALSA "default" (the desktop's sound server).
 // Shared by the program's sound player and the voice plug-ins.
 class AlsaPcmOutput {
-public:
+  public:
     struct Request {
         const std::int16_t* samples = nullptr; // interleaved
         std::size_t frames = 0;
         unsigned rate = 44100;
         unsigned channels = 1;
-        const std::atomic<bool>* stop = nullptr;  // raised by another thread to cut playback short
-        std::function<void()> onFirstWrite;       // called once, right after the first samples were handed over
+        const std::atomic<bool>* stop = nullptr; // raised by another thread to cut playback short
+        std::function<void()>
+            onFirstWrite; // called once, right after the first samples were handed over
         // When set, samples come from here instead of `samples`/`frames`: it fills up to the
         // given number of frames and returns how many it wrote, 0 at the end.
         std::function<std::size_t(std::int16_t* into, std::size_t frames)> pull;

@@ -7,8 +7,9 @@ namespace ql {
 
 // Passes every call to another store and notes it in the journal.
 class JournalingStore : public SettingsStore {
-public:
-    JournalingStore(SettingsStore& inner, FakeJournal& journal) : inner_(inner), journal_(journal) {}
+  public:
+    JournalingStore(SettingsStore& inner, FakeJournal& journal)
+        : inner_(inner), journal_(journal) {}
     bool keyExists(const std::string& k) override {
         journal_.add("store.keyExists " + k);
         return inner_.keyExists(k);
@@ -27,7 +28,8 @@ public:
     }
     bool writeValues(const std::string& k, const Values& v) override {
         std::string names;
-        for (const auto& [n, t] : v) names += " " + n;
+        for (const auto& [n, t] : v)
+            names += " " + n;
         journal_.add("store.write" + names);
         return inner_.writeValues(k, v);
     }
@@ -40,7 +42,7 @@ public:
         return inner_.deleteKey(k);
     }
 
-private:
+  private:
     SettingsStore& inner_;
     FakeJournal& journal_;
 };

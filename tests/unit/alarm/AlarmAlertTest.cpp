@@ -104,7 +104,8 @@ TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeak
         form->Alarm();
         EXPECT_EQ(spoken.size(), r.spoken ? 1u : 0u) << r.before << r.speaking << r.voice;
         EXPECT_EQ(sounds(), 1u) << "the sound starts either way";
-        EXPECT_EQ(app->announcer().speaking(), r.speaking) << "the alert neither sets nor clears it";
+        EXPECT_EQ(app->announcer().speaking(), r.speaking)
+            << "the alert neither sets nor clears it";
         stopSpeaking();
         fakes.sound.calls.clear();
         fakes.mixer.sets.clear();

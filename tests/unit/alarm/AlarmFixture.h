@@ -2,10 +2,10 @@
 
 #include "unit/app/MainFormFixture.h"
 
-#include "info/UrlOpener.h"
 #include "alarm/TAlarmAlertForm.h"
 #include "alarm/TAlarmForm.h"
 #include "display/ClockData.h"
+#include "info/UrlOpener.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

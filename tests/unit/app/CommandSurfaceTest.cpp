@@ -245,9 +245,8 @@ TEST_F(CommandSurfaceTest, KeyHandlerLeavesOtherWindowsAlone) {
 }
 
 TEST_F(CommandSurfaceTest, RightClickAnywhereShowsTheMenu) {
-    for (QWidget* target :
-         {static_cast<QWidget*>(form), static_cast<QWidget*>(form->BackPanel),
-          static_cast<QWidget*>(form->SetupButton)}) {
+    for (QWidget* target : {static_cast<QWidget*>(form), static_cast<QWidget*>(form->BackPanel),
+                            static_cast<QWidget*>(form->SetupButton)}) {
         const QPoint at(5, 5);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
         QApplication::sendEvent(target, &event);

@@ -7,11 +7,11 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QThread>
-#include <QToolButton>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -36,7 +36,7 @@ inline void countingSpeak() {
 
 // A main window on fakes, in a private program folder with one installed voice.
 class MainFormFixture : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     FakePlatform fakes;
     std::vector<QString> messages; // "title|text" of every message box
@@ -65,9 +65,9 @@ protected:
         fakes.libraries.libraries[path.toStdString()] = speak;
     }
     void storeCurrentSettings(const char* flags = "0", const char* shortNumbers = "") {
-        fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
-                                {{"BinSettings", flags}, {"SNumSettings", shortNumbers},
-                                 {"CurrentVer", "2.6"}});
+        fakes.store.writeValues(
+            "Software\\Vessantry\\Quorlan Lite",
+            {{"BinSettings", flags}, {"SNumSettings", shortNumbers}, {"CurrentVer", "2.6"}});
     }
     void create() {
         app = std::make_unique<ClockApp>(fakes.platform(), dir.path() + "/quorlan-lite");

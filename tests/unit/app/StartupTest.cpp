@@ -33,8 +33,10 @@ TEST_F(StartupTest, StepsRunInTheirFixedOrder) {
 TEST_F(StartupTest, RegistryIsCheckedBeforeItIsOpened) {
     create();
     const auto& e = fakes.journal.entries;
-    const auto firstCreate = std::find(e.begin(), e.end(), "store.createKey Software\\Vessantry\\Quorlan Lite");
-    const auto lastCheck = std::find(e.rbegin(), e.rend(), "store.keyExists Software\\Vessantry\\Quorlan");
+    const auto firstCreate =
+        std::find(e.begin(), e.end(), "store.createKey Software\\Vessantry\\Quorlan Lite");
+    const auto lastCheck =
+        std::find(e.rbegin(), e.rend(), "store.keyExists Software\\Vessantry\\Quorlan");
     ASSERT_NE(firstCreate, e.end());
     ASSERT_NE(lastCheck, e.rend());
     EXPECT_LT((lastCheck.base() - 1) - e.begin(), firstCreate - e.begin());
@@ -46,11 +48,14 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     create();
     EXPECT_TRUE(form->FStartupPending);
     EXPECT_TRUE(form->FShowPending);
-    EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || app->alarm().showing() || app->alarm().done());
+    EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || app->alarm().showing() ||
+                 app->alarm().done());
     EXPECT_EQ(app->ticker().now().hour, 14);
     EXPECT_EQ(app->ticker().now().minute, 5);
     EXPECT_EQ(app->ticker().now().second, 9);
-    EXPECT_EQ(app->ticker().last().hour + app->ticker().last().minute + app->ticker().last().second + app->ticker().last().day, 0);
+    EXPECT_EQ(app->ticker().last().hour + app->ticker().last().minute +
+                  app->ticker().last().second + app->ticker().last().day,
+              0);
     EXPECT_EQ(form->cfg().FAnnounceInterval, 15);
     EXPECT_EQ(form->HelpFile, dir.path() + "/help/");
 }

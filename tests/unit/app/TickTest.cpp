@@ -10,7 +10,7 @@ namespace ql {
 namespace {
 
 class TickTest : public MainFormFixture {
-protected:
+  protected:
     int alertsShown = 0;
 
     void SetUp() override {

@@ -18,8 +18,8 @@ class TickTimerTest : public MainFormFixture {
     }
     bool seen(const Moment& t) const {
         const LocalTime& last = app->ticker().last();
-        return last.hour == t.h && last.minute == t.m && last.second == t.s &&
-               last.day == t.day && app->ticker().now().dayOfWeek == t.dayOfWeek;
+        return last.hour == t.h && last.minute == t.m && last.second == t.s && last.day == t.day &&
+               app->ticker().now().dayOfWeek == t.dayOfWeek;
     }
     bool runUntilSeen(const Moment& t) {
         QDeadlineTimer deadline(3000);

@@ -17,7 +17,6 @@ using Source = AlsaSoundPlayer::Source;
 // Plays through the real ALSA output into a private PulseAudio null sink and records its monitor.
 class AlsaSoundPlayerPulseTest : public test::PulseServerTest {
   protected:
-
     // Records while `request` runs on a real player; returns what the sink heard.
     std::optional<Pcm> record(const std::function<void(SoundPlayer&)>& request) {
         const QString file = dir.filePath("heard.wav");
@@ -57,7 +56,6 @@ class AlsaSoundPlayerPulseTest : public test::PulseServerTest {
     std::atomic<Source> decision{Source::Nothing};
     std::atomic<double> playSeconds{0};
 };
-
 
 TEST_F(AlsaSoundPlayerPulseTest, BuiltInSoundReachesTheSoundServer) {
     const auto wave = std::make_shared<const QByteArray>(test::builtInSound("Whistle"));

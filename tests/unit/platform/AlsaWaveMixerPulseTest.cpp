@@ -28,7 +28,6 @@ class AlsaWaveMixerPulseTest : public test::PulseServerTest {
     }
 };
 
-
 MATCHER_P(Near, expected, "") {
     return std::abs(arg - expected) <= 2;
 }

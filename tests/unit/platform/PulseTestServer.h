@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QDir>
-#include <gtest/gtest.h>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/types.h>

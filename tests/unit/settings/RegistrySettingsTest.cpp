@@ -9,7 +9,7 @@ namespace ql {
 namespace {
 
 class RegistrySettingsTest : public ::testing::Test {
-protected:
+  protected:
     MemorySettingsStore store;
     FakeAutostart autostart;
     RegistrySettings settings{store, autostart};
@@ -18,7 +18,9 @@ protected:
     void put(const char* key, const char* name, const char* text) {
         store.writeValues(key, {{name, text}});
     }
-    std::string value(const char* name) { return store.readValue(kSettingsKey, name).value_or("<none>"); }
+    std::string value(const char* name) {
+        return store.readValue(kSettingsKey, name).value_or("<none>");
+    }
 };
 
 TEST_F(RegistrySettingsTest, NothingStoredIsAFirstRunWithDefaults) {
@@ -138,7 +140,8 @@ TEST_F(RegistrySettingsTest, SavedRecordLoadsBackUnchanged) {
     SettingsRecord back;
     const auto loaded = settings.load(back, settings.isFirstRun(), {1920, 1080});
     EXPECT_EQ(SettingsCodec::encodeFlags(back), SettingsCodec::encodeFlags(rec));
-    EXPECT_EQ(SettingsCodec::encodeLong(back, loaded.window), SettingsCodec::encodeLong(rec, {200, 300}));
+    EXPECT_EQ(SettingsCodec::encodeLong(back, loaded.window),
+              SettingsCodec::encodeLong(rec, {200, 300}));
     EXPECT_EQ(SettingsCodec::encodeShort(back), SettingsCodec::encodeShort(rec));
     EXPECT_EQ(back.AlarmWaveFile, rec.AlarmWaveFile);
     EXPECT_EQ(back.SelectedLanguage, -4);

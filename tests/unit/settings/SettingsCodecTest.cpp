@@ -12,19 +12,23 @@ TEST(SettingsCodec, EncodesNumbersToFieldWidth) {
         long value;
         int width;
         const char* text;
-    } rows[] = {{100, 4, "0100"}, {7, 2, "07"}, {-8, 4, "-008"}, {-45, 4, "-045"},
+    } rows[] = {{100, 4, "0100"}, {7, 2, "07"},      {-8, 4, "-008"},   {-45, 4, "-045"},
                 {0, 4, "0000"},   {9999, 4, "9999"}, {-999, 4, "-999"}, {60, 2, "60"}};
-    for (const auto& r : rows) EXPECT_EQ(encodeNumber(r.value, r.width), r.text) << r.value;
+    for (const auto& r : rows)
+        EXPECT_EQ(encodeNumber(r.value, r.width), r.text) << r.value;
 }
 
 TEST(SettingsCodec, ParsesOnlyOptionalMinusAndDigits) {
     struct Row {
         const char* text;
         std::optional<long> value;
-    } rows[] = {{"0007", 7},          {"-008", -8},          {"0120", 120}, {"12ab", std::nullopt},
-                {"", std::nullopt},   {"-", std::nullopt},   {"+12", std::nullopt},
-                {" 12", std::nullopt}, {"1-2", std::nullopt}, {"00", 0}};
-    for (const auto& r : rows) EXPECT_EQ(parseNumber(r.text), r.value) << r.text;
+    } rows[] = {{"0007", 7},           {"-008", -8},
+                {"0120", 120},         {"12ab", std::nullopt},
+                {"", std::nullopt},    {"-", std::nullopt},
+                {"+12", std::nullopt}, {" 12", std::nullopt},
+                {"1-2", std::nullopt}, {"00", 0}};
+    for (const auto& r : rows)
+        EXPECT_EQ(parseNumber(r.text), r.value) << r.text;
 }
 
 TEST(SettingsCodec, SelectedLanguageAcceptsAnyDecimalInteger) {

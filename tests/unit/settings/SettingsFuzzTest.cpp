@@ -12,7 +12,8 @@ std::string randomText(std::mt19937& rng, std::size_t maxLength) {
     static const char alphabet[] = "0123456789-0123456789-+ ax$\x01\xff";
     std::uniform_int_distribution<std::size_t> length(0, maxLength), pick(0, sizeof alphabet - 2);
     std::string s(length(rng), ' ');
-    for (char& c : s) c = alphabet[pick(rng)];
+    for (char& c : s)
+        c = alphabet[pick(rng)];
     return s;
 }
 

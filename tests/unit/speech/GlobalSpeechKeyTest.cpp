@@ -16,7 +16,9 @@ TEST_F(GlobalSpeechKeyTest, TheKeySpeaksOnlyWhileTheSettingIsOn) {
     fakes.hotKey.press();
     settle();
     EXPECT_EQ(speakCalls, 1);
-    form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = false; }); // as the settings dialog leaves it
+    form->editSettings([&](SettingsRecord& rec) {
+        rec.FGlobalShortcut = false;
+    }); // as the settings dialog leaves it
     form->applyGlobalShortcut();
     EXPECT_FALSE(fakes.hotKey.grabbed);
     fakes.hotKey.press();

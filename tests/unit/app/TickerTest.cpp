@@ -1,0 +1,67 @@
+#include "app/Ticker.h"
+#include "platform/fake/FakeLocalClock.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace ql {
+namespace {
+
+// Writes down each step the ticker hands over, in order.
+struct RecordingHandler : TickHandler {
+    std::vector<std::string> steps;
+    bool goOn = true;
+    bool pendingWork() override {
+        steps.push_back("pending");
+        return goOn;
+    }
+    void unitsChanged(TickUnits c, const LocalTime&) override {
+        steps.push_back(std::string("changed ") + (c.second ? "s" : "") + (c.minute ? "m" : "") +
+                        (c.hour ? "h" : "") + (c.day ? "d" : ""));
+    }
+    void tickDone(const LocalTime& now) override {
+        steps.push_back("done " + std::to_string(now.hour) + ":" + std::to_string(now.minute));
+    }
+};
+
+TEST(Ticker, ReportsExactlyTheUnitsThatChangedSinceTheLastTick) {
+    struct Row {
+        int h, m, s, day;
+        std::vector<std::string> steps;
+    } rows[] = {
+        {10, 15, 0, 7, {"pending", "changed smhd", "done 10:15"}}, // first tick: all from zero
+        {10, 15, 0, 7, {"pending", "done 10:15"}},                 // nothing new
+        {10, 15, 1, 7, {"pending", "changed s", "done 10:15"}},
+        {10, 16, 0, 7, {"pending", "changed sm", "done 10:16"}},
+        {11, 16, 0, 7, {"pending", "changed h", "done 11:16"}},
+        {0, 0, 0, 8, {"pending", "changed smhd", "done 0:0"}}, // midnight
+        {0, 0, 0, 9, {"pending", "changed d", "done 0:0"}},    // a day jumped, same time
+    };
+    FakeLocalClock clock;
+    RecordingHandler handler;
+    Ticker ticker(clock, handler);
+    for (const Row& r : rows) {
+        clock.set(r.h, r.m, r.s);
+        clock.setDate(r.day, 1);
+        handler.steps.clear();
+        ticker.Timer1Timer();
+        EXPECT_EQ(handler.steps, r.steps) << r.h << ":" << r.m << ":" << r.s << " day " << r.day;
+        EXPECT_EQ(ticker.last().second, r.s);
+    }
+}
+
+TEST(Ticker, PendingWorkThatEndsTheProgramEndsTheTickBeforeTheClockIsRead) {
+    FakeLocalClock clock;
+    RecordingHandler handler;
+    Ticker ticker(clock, handler);
+    clock.set(10, 15, 30);
+    handler.goOn = false;
+    ticker.Timer1Timer();
+    EXPECT_EQ(handler.steps, std::vector<std::string>{"pending"});
+    EXPECT_EQ(ticker.now().second, 0) << "the clock was not read";
+}
+
+} // namespace
+} // namespace ql
