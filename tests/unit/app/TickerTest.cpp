@@ -31,13 +31,17 @@ TEST(Ticker, ReportsExactlyTheUnitsThatChangedSinceTheLastTick) {
         int h, m, s, day;
         std::vector<std::string> steps;
     } rows[] = {
-        {10, 15, 0, 7, {"pending", "changed smhd", "done 10:15"}}, // first tick: all from zero
-        {10, 15, 0, 7, {"pending", "done 10:15"}},                 // nothing new
+        {10,
+         15,
+         0,
+         7,
+         {"pending", "changed mhd", "done 10:15"}}, // against zeros: second 0 is no change
+        {10, 15, 0, 7, {"pending", "done 10:15"}},  // nothing new
         {10, 15, 1, 7, {"pending", "changed s", "done 10:15"}},
         {10, 16, 0, 7, {"pending", "changed sm", "done 10:16"}},
         {11, 16, 0, 7, {"pending", "changed h", "done 11:16"}},
-        {0, 0, 0, 8, {"pending", "changed smhd", "done 0:0"}}, // midnight
-        {0, 0, 0, 9, {"pending", "changed d", "done 0:0"}},    // a day jumped, same time
+        {0, 0, 0, 8, {"pending", "changed mhd", "done 0:0"}}, // 11:16:00 to midnight
+        {0, 0, 0, 9, {"pending", "changed d", "done 0:0"}},   // a day jumped, same time
     };
     FakeLocalClock clock;
     RecordingHandler handler;
