@@ -42,12 +42,12 @@ struct Result {
     double allocationsPerTick;
 };
 
-Result measure(ql::TMainForm& form, ql::FakeLocalClock& clock, bool changeSecond, int ticks) {
+Result measure(ql::Ticker& ticker, ql::FakeLocalClock& clock, bool changeSecond, int ticks) {
     const long before = allocations;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < ticks; ++i) {
         if (changeSecond) clock.set(10, 15, i % 60);
-        form.Timer1Timer();
+        ticker.Timer1Timer();
     }
     const auto ns = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
     return {ns / ticks, double(allocations - before) / ticks};
@@ -65,15 +65,14 @@ int main(int argc, char** argv) {
     fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"BinSettings", "1"}, {"CurrentVer", "2.6"}});
     fakes.clock.set(10, 15, 0);
     ql::ClockApp clockApp(fakes.platform(), dir.path() + "/quorlan-lite");
-    ql::TMainForm& form = clockApp.mainWindow();
     fakes.clock.journal = nullptr;
-    form.Timer1Timer(); // first tick: draws everything
-    const Result idle = measure(form, fakes.clock, false, ticks);
+    clockApp.ticker().Timer1Timer(); // first tick: draws everything
+    const Result idle = measure(clockApp.ticker(), fakes.clock, false, ticks);
     if (argc > 2) { // idle only, for instruction counts
         std::printf("no-change tick: %.1f ns\n", idle.nsPerTick);
         return 0;
     }
-    const Result second = measure(form, fakes.clock, true, ticks / 100);
+    const Result second = measure(clockApp.ticker(), fakes.clock, true, ticks / 100);
     std::printf("no-change tick:      %8.1f ns  %.3f allocations\n", idle.nsPerTick, idle.allocationsPerTick);
     std::printf("second-change tick:  %8.1f ns  %.3f allocations\n", second.nsPerTick, second.allocationsPerTick);
     return 0;

@@ -6,7 +6,7 @@ bench=${1:-build/bench/tick/bench_tick}
 count() {
     local out; out=$(mktemp -d)
     QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$out/cg" \
-        --toggle-collect='ql::TMainForm::Timer1Timer()' "$bench" "$1" idle >/dev/null 2>&1
+        --toggle-collect='ql::Ticker::Timer1Timer()' "$bench" "$1" idle >/dev/null 2>&1
     callgrind_annotate "$out/cg" 2>/dev/null | awk '/PROGRAM TOTALS/ {gsub(",","",$1); print $1}'
     rm -rf "$out"
 }

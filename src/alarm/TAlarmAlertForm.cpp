@@ -1,7 +1,7 @@
 #include "alarm/TAlarmAlertForm.h"
 
 #include "alarm/FormPlacement.h"
-#include "app/MainForm.h"
+#include "alarm/AlarmAlertHost.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -24,10 +24,10 @@ QLabel* panelLabel(QFrame* panel, const char* name, const QString& text, QRect g
 
 } // namespace
 
-TAlarmAlertForm::TAlarmAlertForm(TMainForm& main)
+TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowStaysOnTopHint),
-      Main(main) {
+      host_(host) {
     setObjectName("AlarmAlertForm");
     setWindowTitle("Alarm!");
     setFont(alarmFormFont());
@@ -78,18 +78,18 @@ void TAlarmAlertForm::showEvent(QShowEvent* e) {
 
 void TAlarmAlertForm::FormActivate() {
     FActivated = true;
-    const int interval = static_cast<int>(Main.cfg().FAlarmRepeat) * 1000;
+    const int interval = host_.repeatSeconds() * 1000;
     // Setting the interval restarts a running timer; a re-activation keeps its rhythm.
     if (AlarmTimer.interval() != interval) AlarmTimer.setInterval(interval);
     repaint();
-    if (Main.cfg().FAnnounceBeforeAlarm) Main.SpeakBeforeAlarm();
+    host_.preAnnounce();
     // An interval of 0 never fires (a zero-interval QTimer would fire continuously).
     if (interval > 0 && !AlarmTimer.isActive()) AlarmTimer.start();
     AlarmTimerTimer();
 }
 
 void TAlarmAlertForm::AlarmTimerTimer() {
-    Main.PlayAlarmSound(Main.cfg().FAlarmSound, Main.cfg().AlarmWaveFile);
+    host_.ring();
 }
 
 } // namespace ql

@@ -9,14 +9,14 @@ class QPushButton;
 
 namespace ql {
 
-class TMainForm;
+class AlarmAlertHost;
 
 // The alarm alert: a top-level window of its own (no parent, so it shows even while the main
 // window sits hidden in the tray) that sounds the alarm until the user presses OK.
 class TAlarmAlertForm : public QDialog {
     Q_OBJECT
   public:
-    explicit TAlarmAlertForm(TMainForm& main);
+    explicit TAlarmAlertForm(AlarmAlertHost& host);
 
     // Runs each time the window becomes active: spoken time first when asked for, then the
     // sound at once, and the repetition timer keeps its rhythm.
@@ -36,7 +36,7 @@ class TAlarmAlertForm : public QDialog {
   private:
     void createControls();
 
-    TMainForm& Main;
+    AlarmAlertHost& host_;
     bool FActivated = false;
 };
 

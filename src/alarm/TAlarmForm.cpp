@@ -1,9 +1,9 @@
 #include "alarm/TAlarmForm.h"
 
+#include "alarm/AlarmHour.h"
 #include "alarm/FormPlacement.h"
 #include "alarm/NumberField.h"
 #include "alarm/TUpDown.h"
-#include "app/MainForm.h"
 #include "common/Modal.h"
 
 #include <QCheckBox>
@@ -76,7 +76,8 @@ QPushButton* dialogButton(QWidget* parent, const char* name, const QString& text
 
 } // namespace
 
-TAlarmForm::TAlarmForm(TMainForm& main) : QDialog(&main), Main(main) {
+TAlarmForm::TAlarmForm(QWidget* parent, const SettingsRecord& settings, Actions actions)
+    : QDialog(parent), settings_(settings), actions_(std::move(actions)) {
     setObjectName("AlarmForm");
     setWindowTitle("Alarm and announce settings");
     setFont(alarmFormFont());
@@ -90,6 +91,7 @@ TAlarmForm::TAlarmForm(TMainForm& main) : QDialog(&main), Main(main) {
     connectHandlers();
     orderTabs();
     centreOnScreen(*this);
+    fill();
 }
 
 void TAlarmForm::createAlarmGroup() {
@@ -224,7 +226,7 @@ void TAlarmForm::AnnCheckClick() {
 }
 
 void TAlarmForm::HourEditChange() {
-    validate(HourEdit, Main.cfg().F24HourFormat ? 23 : 12);
+    validate(HourEdit, settings_.F24HourFormat ? 23 : 12);
 }
 void TAlarmForm::MinEditChange() {
     validate(MinEdit, 59);
@@ -273,9 +275,63 @@ QString TAlarmForm::chooseWaveFile(const QString& preset) {
 // The preview plays what the dialog shows, not what is stored.
 void TAlarmForm::PreviewButtonClick() {
     const int sound = AlarmSoundCombo->currentIndex();
-    if (sound >= 0) Main.PlayAlarmSound(sound, WaveFileEdit->text());
+    if (sound >= 0 && actions_.preview) actions_.preview(sound, WaveFileEdit->text());
 }
 
-void TAlarmForm::HelpButtonClick() { Main.ShowHelpContext(20); }
+void TAlarmForm::HelpButtonClick() {
+    if (actions_.help) actions_.help();
+}
+
+namespace {
+
+int readField(const QLineEdit* edit) {
+    return readNumberField(edit->text()).value;
+}
+
+bool within(int value, int min, int max) {
+    return value >= min && value <= max;
+}
+
+} // namespace
+
+void TAlarmForm::fill() {
+    const SettingsRecord& s = settings_;
+    AlarmCheck->setChecked(s.FAlarmOn);
+    if (!s.FAlarmOn) AlarmCheckClick();
+    AnnCheck->setChecked(s.FAnnounceOn);
+    AlarmAnnCheck->setChecked(s.FAnnounceBeforeAlarm);
+    if (!s.FAnnounceOn) AnnCheckClick();
+    const HourEntry hour = hourToEntry(s.FAlarmHour, s.F24HourFormat);
+    HourUpDown->setMax(s.F24HourFormat ? 23 : 12);
+    HourUpDown->setMin(s.F24HourFormat ? 0 : 1);
+    (hour.pm ? PMRadio : AMRadio)->setChecked(true);
+    HourUpDown->setPosition(hour.position);
+    MinUpDown->setPosition(s.FAlarmMinute);
+    AnnUpDown->setPosition(s.FAnnounceInterval);
+    AlarmSoundCombo->setCurrentIndex(within(s.FAlarmSound, 0, 5) ? s.FAlarmSound : -1);
+    WaveFileEdit->setText(s.AlarmWaveFile);
+    AlmIntUpDown->setPosition(static_cast<int>(s.FAlarmRepeat));
+    if (s.FAlarmSound != 5) {
+        WaveFileEdit->setEnabled(false);
+        BrButton->setEnabled(false);
+    }
+    AMRadio->setVisible(!s.F24HourFormat);
+    PMRadio->setVisible(!s.F24HourFormat);
+}
+
+SettingsRecord TAlarmForm::result() const {
+    SettingsRecord r = settings_;
+    r.AlarmWaveFile = WaveFileEdit->text();
+    r.FAlarmOn = AlarmCheck->isChecked();
+    r.FAnnounceOn = AnnCheck->isChecked();
+    r.FAnnounceBeforeAlarm = AlarmAnnCheck->isChecked();
+    r.FAlarmSound = AlarmSoundCombo->currentIndex();
+    if (const int v = readField(AnnEdit); within(v, 1, 60)) r.FAnnounceInterval = v;
+    r.FAlarmHour = hourFromEntry(readField(HourEdit), r.F24HourFormat, PMRadio->isChecked());
+    if (const int v = readField(MinEdit); within(v, 0, 59)) r.FAlarmMinute = v;
+    if (const int v = readField(AlarmIntEdit); within(v, 0, 60))
+        r.FAlarmRepeat = static_cast<std::uint32_t>(v);
+    return r;
+}
 
 } // namespace ql

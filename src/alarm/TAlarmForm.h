@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SettingsRecord.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -15,11 +17,10 @@ class QToolButton;
 
 namespace ql {
 
-class TMainForm;
 class TUpDown;
 
-// The alarm and announcement dialog. The main window fills it and reads it back
-// (AlarmButtonClick); the dialog itself validates the number fields as the user types.
+// The alarm and announcement dialog. It shows a copy of the settings and, on OK, gives back the
+// copy with the user's changes; it validates the number fields as the user types.
 class TAlarmForm : public QDialog {
     Q_OBJECT
   public:
@@ -28,7 +29,13 @@ class TAlarmForm : public QDialog {
     using FileDialogHook = std::function<QString(QWidget* parent, const QString& preset)>;
     static FileDialogHook FileDialog;
 
-    explicit TAlarmForm(TMainForm& main);
+    struct Actions {
+        std::function<void(int sound, const QString& path)> preview; // plays at once
+        std::function<void()> help;
+    };
+    TAlarmForm(QWidget* parent, const SettingsRecord& settings, Actions actions);
+    // The settings shown, with every valid field the user changed.
+    SettingsRecord result() const;
 
     void FormShow();
     void AlarmCheckClick();
@@ -92,7 +99,10 @@ class TAlarmForm : public QDialog {
     void refuse(QLineEdit* edit, const QString& message);
     QString chooseWaveFile(const QString& preset);
 
-    TMainForm& Main;
+    void fill();
+
+    SettingsRecord settings_;
+    Actions actions_;
     bool FWarning = false; // a validation box is open
 };
 

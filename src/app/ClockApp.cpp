@@ -1,11 +1,11 @@
 #include "app/ClockApp.h"
 
 #include "app/MainForm.h"
+#include "display/ClockData.h"
 
 #include <QFileInfo>
 
 namespace ql {
-
 namespace {
 
 // With a trailing '/'.
@@ -17,8 +17,11 @@ QString folderOf(const QString& programPath) {
 
 ClockApp::ClockApp(Platform platform, QString programPath)
     : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
-      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_,
-                                            std::move(programPath))) {}
+      alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
+      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, alarm_,
+                                            ticker_, std::move(programPath))) {
+    QObject::connect(mainForm_.get(), &TMainForm::closing, &alarm_, &AlarmController::shutDown);
+}
 
 ClockApp::~ClockApp() = default;
 
@@ -27,7 +30,36 @@ bool ClockApp::closed() const {
 }
 
 void ClockApp::setClockData(TClockData* data) {
+    alarm_.setAlarmSounds(data ? &data->AlarmSoundList : nullptr);
     mainForm_->setClockData(data);
+}
+
+// The window's own start-up can open message boxes: no tick reaches it before it exists.
+bool ClockApp::pendingWork() {
+    return mainForm_ && mainForm_->pendingWork();
+}
+
+void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
+    TMainForm& view = *mainForm_;
+    view.setTime(now);
+    if (changed.second) view.secondChanged();
+    if (changed.minute) {
+        view.minuteChanged();
+        announceIfDue(now.minute);
+        alarm_.minuteChanged();
+    }
+    if (changed.hour) view.hourChanged();
+    if (changed.day) view.dayChanged();
+}
+
+void ClockApp::announceIfDue(int minute) {
+    const SettingsRecord& s = settings_.values();
+    if (minute % s.FAnnounceInterval == 0 && s.FAnnounceOn) announcer_.announce(s.FSpeechVolume);
+}
+
+// Last: the previous reading is already stored, so ticks inside the alert compare against it.
+void ClockApp::tickDone(const LocalTime& now) {
+    alarm_.check(now.hour, now.minute);
 }
 
 } // namespace ql

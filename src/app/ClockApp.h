@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alarm/AlarmController.h"
+#include "app/Ticker.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
@@ -14,12 +16,12 @@ namespace ql {
 class TClockData;
 class TMainForm;
 
-// The composition root: owns the settings and every object built on them, and runs start-up
-// (in the constructor) and shutdown.
-class ClockApp {
+// The composition root: owns the settings and every object built on them, runs start-up (in
+// the constructor) and shutdown, and hands each tick's changes to the objects that show them.
+class ClockApp : private TickHandler {
   public:
     ClockApp(Platform platform, QString programPath);
-    ~ClockApp();
+    ~ClockApp() override;
     ClockApp(const ClockApp&) = delete;
     ClockApp& operator=(const ClockApp&) = delete;
 
@@ -28,15 +30,23 @@ class ClockApp {
     void setClockData(TClockData* data);
 
     const Settings& settings() const { return settings_; }
-    Settings& settings() { return settings_; }
     const Announcer& announcer() const { return announcer_; }
     const VoiceCatalog& voices() const { return voices_; }
+    const AlarmController& alarm() const { return alarm_; }
+    Ticker& ticker() { return ticker_; }
     TMainForm& mainWindow() { return *mainForm_; }
 
   private:
+    bool pendingWork() override;
+    void unitsChanged(TickUnits changed, const LocalTime& now) override;
+    void tickDone(const LocalTime& now) override;
+    void announceIfDue(int minute);
+
     Settings settings_;
     VoiceCatalog voices_;
     Announcer announcer_;
+    AlarmController alarm_;
+    Ticker ticker_;
     std::unique_ptr<TMainForm> mainForm_;
 };
 

@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include "alarm/AlarmController.h"
+#include "app/Ticker.h"
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
 #include "platform/LocalClock.h"
@@ -21,11 +23,13 @@
 namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
-                     Announcer& announcer, QString programPath, QWidget* parent)
-    : QWidget(parent), Timer1(platform.clock), P(platform), settings_(settings), voices_(voices),
-      announcer_(announcer), ProgramPath(std::move(programPath)) {
+                     Announcer& announcer, AlarmController& alarm, Ticker& ticker,
+                     QString programPath, QWidget* parent)
+    : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
+      alarm_(alarm), ticker_(ticker), ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
+    connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::closeWhenSilent);
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
@@ -46,8 +50,6 @@ void TMainForm::createComponents() {
     setObjectName("MainForm");
     setWindowTitle("Multilingual Quorlan");
     createFace();
-    Timer1.setObjectName("Timer1");
-    connect(&Timer1, &SecondAlignedTimer::timeout, this, &TMainForm::Timer1Timer);
     FCloseDeadline.setSingleShot(true);
     FCloseDeadline.setInterval(5000);
     connect(&FCloseDeadline, &QTimer::timeout, this, [this] {
@@ -65,8 +67,6 @@ void TMainForm::createComponents() {
 }
 
 void TMainForm::FormCreate() {
-    FAlarmShowing = false;
-    FAlarmDone = false;
     FFirstRun = false;
     FUpgraded = false;
     FShowPending = false;
@@ -75,8 +75,8 @@ void TMainForm::FormCreate() {
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
     P.namedLock.create("QuorlanLite");
     announcer_.readStartVolume();
-    readClock();
-    LastHour = LastMin = LastSec = LastDay = 0;
+    ticker_.readClock();
+    setTime(ticker_.now());
     CheckRegistry();
     OpenRegistry();
     DrawTrayIcon();
@@ -86,7 +86,7 @@ void TMainForm::FormCreate() {
     ScanVoiceFolder();
     BuildLanguageMenus();
     LoadLanguage();
-    Timer1.start();
+    ticker_.start();
     HideTaskbarButton();
     (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
@@ -99,8 +99,7 @@ void TMainForm::FormCreate() {
     if (!cfg().FStartInTray) FShowPending = true;
 }
 
-void TMainForm::readClock() {
-    const LocalTime t = P.clock.now();
+void TMainForm::setTime(const LocalTime& t) {
     CurHour = t.hour;
     CurMin = t.minute;
     CurSec = t.second;
@@ -127,8 +126,9 @@ bool TMainForm::Close() {
     FormCloseQuery(canClose);
     if (!canClose) return false;
     FClosed = true;
-    Timer1.stop();
+    ticker_.stop();
     FCloseDeadline.stop();
+    emit closing();
     hide();
     if (SysTrayIcon) SysTrayIcon->hide();
     // Ends every event loop, including those of modal windows still open.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/SecondAlignedTimer.h"
 #include "display/WindowLimits.h"
 #include "face/FaceState.h"
 #include "platform/LibraryLoader.h"
@@ -25,7 +24,10 @@ class QToolButton;
 
 namespace ql {
 
+class AlarmController;
 class Announcer;
+class Ticker;
+struct LocalTime;
 class GlobalSpeechKey;
 class VoiceCatalog;
 class TAlarmForm;
@@ -40,7 +42,8 @@ class TMainForm : public QWidget {
 public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
-              QString programPath, QWidget* parent = nullptr);
+              AlarmController& alarm, Ticker& ticker, QString programPath,
+              QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
     template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
@@ -74,8 +77,14 @@ public:
     // True when the key was one of the window's commands.
     bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
 
-    // ---- Clock tick
-    void Timer1Timer();
+    // ---- Clock tick: each step runs when its unit of the time changed
+    // Start-up windows and a deferred close; false when the window closed.
+    bool pendingWork();
+    void setTime(const LocalTime& t);
+    void secondChanged();
+    void minuteChanged();
+    void hourChanged();
+    void dayChanged();
 
     // ---- Clock face and layouts
     void FormPaint();
@@ -131,11 +140,8 @@ public:
 
     // ---- Alarm
     void Alarm();
-    // Starts one alarm sound by its number and returns at once.
-    void PlayAlarmSound(int sound, const QString& path);
     void AlarmButtonClick();
-    // The alert's spoken time: on this thread, at the speech volume, which stays set.
-    void SpeakBeforeAlarm();
+    void raiseForAlarm();
 
     // ---- Information windows and help
     void FirstRunExecute();
@@ -148,8 +154,6 @@ public:
     void ShowHelpFinder();
 
     // ---- Runtime flags
-    bool FAlarmShowing = false;
-    bool FAlarmDone = false;
     bool FFirstRun = false;
     bool FUpgraded = false;
     bool FShowPending = false;
@@ -158,12 +162,10 @@ public:
 
     // ---- Decoded time (written only by start-up and the tick)
     std::uint16_t CurHour = 0, CurMin = 0, CurSec = 0, CurDay = 0, CurDayOfWeek = 0;
-    std::uint16_t LastHour = 0, LastMin = 0, LastSec = 0, LastDay = 0;
 
     QString ProgramDir; // with a trailing '/'
 
     // ---- Components
-    SecondAlignedTimer Timer1;
     FaceView* BackPanel = nullptr; // the back panel and the clock face
     QToolButton* AlarmButton = nullptr;
     QToolButton* SetupButton = nullptr;
@@ -187,7 +189,11 @@ public:
 
     Platform platform() const { return P; }
 
-  protected:
+signals:
+    // The window has closed for good: the program is ending.
+    void closing();
+
+protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -200,7 +206,6 @@ public:
     FaceOptions faceOptions() const;
     void applyFrame();
     void applyControls();
-    void readClock();
     void startupWork();
     // Runs work from its own event once the current tick is over, unless the program has closed.
     void afterTick(std::function<void()> work);
@@ -214,8 +219,8 @@ public:
         return true;
     }
     void showSpeechState(bool busy);
-    void fillAlarmForm(TAlarmForm& form);
-    void readAlarmForm(const TAlarmForm& form);
+    void applyOnTop();
+    void applyDialogSettings(const SettingsRecord& chosen);
     void setupTrayIcon();
     void showTrayIcon();
     void trayHostChanged(bool available);
@@ -228,6 +233,8 @@ public:
     Settings& settings_;
     VoiceCatalog& voices_;
     Announcer& announcer_;
+    AlarmController& alarm_;
+    Ticker& ticker_;
     WindowLimits FWindowLimits{P.desktop};
     QString ProgramPath;
     bool FClosed = false;

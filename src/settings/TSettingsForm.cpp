@@ -1,6 +1,5 @@
 #include "settings/TSettingsForm.h"
 
-#include "app/MainForm.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -69,7 +68,8 @@ QFont dialogFont() {
 
 } // namespace
 
-TSettingsForm::TSettingsForm(TMainForm& main) : QDialog(&main), Main(main) {
+TSettingsForm::TSettingsForm(QWidget* parent, const SettingsRecord& settings, Actions actions)
+    : QDialog(parent), settings_(settings), actions_(std::move(actions)) {
     setObjectName("SettingsForm");
     setWindowTitle("Settings");
     setFont(dialogFont());
@@ -80,6 +80,7 @@ TSettingsForm::TSettingsForm(TMainForm& main) : QDialog(&main), Main(main) {
     orderTabs();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    fill();
 }
 
 void TSettingsForm::createPages() {
@@ -187,12 +188,13 @@ void TSettingsForm::BlendCheckClick() {
     const bool on = BlendCheck->isChecked();
     BlendTrackbar->setEnabled(on);
     colourBlendLabels(on ? QPalette::WindowText : QPalette::Dark);
-    Main.setBlending(on ? BlendTrackbar->value() / 255.0 : 1.0);
+    if (actions_.previewBlending) actions_.previewBlending(on ? BlendTrackbar->value() / 255.0 : 1.0);
 }
 
 // Without blending the level is only remembered; the window stays opaque.
 void TSettingsForm::BlendTrackbarChange() {
-    if (BlendCheck->isChecked()) Main.setBlending(BlendTrackbar->value() / 255.0);
+    if (BlendCheck->isChecked() && actions_.previewBlending)
+        actions_.previewBlending(BlendTrackbar->value() / 255.0);
 }
 
 void TSettingsForm::colourBlendLabels(QPalette::ColorRole role) {
@@ -206,11 +208,44 @@ void TSettingsForm::colourBlendLabels(QPalette::ColorRole role) {
 
 // The stored volume stays: the trial announcement only borrows the slider's.
 void TSettingsForm::SpeechVolPreviewButtonClick() {
-    Main.announceAtVolume(VolumeTrackbar->value());
+    if (actions_.tryVolume) actions_.tryVolume(VolumeTrackbar->value());
 }
 
 void TSettingsForm::HelpButtonClick() {
-    Main.ShowHelpContext(10);
+    if (actions_.help) actions_.help();
+}
+
+void TSettingsForm::fill() {
+    const SettingsRecord& s = settings_;
+    WindowlessCheck->setChecked(s.FWindowless);
+    EuroCheck->setChecked(s.F24HourFormat);
+    TrayCheck->setChecked(s.FStartInTray);
+    TransButtonsCheck->setChecked(s.FTransparentButtons);
+    AutoStartCheck->setChecked(s.FAutoStart);
+    OnTopCheck->setChecked(s.FOnTop);
+    TaskBarCheck->setChecked(s.FShowInTaskbar);
+    GlobalShortcutCheck->setChecked(s.FGlobalShortcut);
+    BlendCheck->setChecked(s.FBlendOn);
+    BlendTrackbar->setValue(s.FBlendValue);
+    VolumeTrackbar->setValue(s.FSpeechVolume);
+    // The labels keep their normal colour here; only the check box greys them.
+    if (!s.FBlendOn) BlendTrackbar->setEnabled(false);
+}
+
+SettingsRecord TSettingsForm::result() const {
+    SettingsRecord r = settings_;
+    r.FWindowless = WindowlessCheck->isChecked();
+    r.F24HourFormat = EuroCheck->isChecked();
+    r.FStartInTray = TrayCheck->isChecked();
+    r.FTransparentButtons = TransButtonsCheck->isChecked();
+    r.FAutoStart = AutoStartCheck->isChecked();
+    r.FOnTop = OnTopCheck->isChecked();
+    r.FShowInTaskbar = TaskBarCheck->isChecked();
+    r.FGlobalShortcut = GlobalShortcutCheck->isChecked();
+    r.FBlendOn = BlendCheck->isChecked();
+    r.FBlendValue = BlendTrackbar->value();
+    r.FSpeechVolume = VolumeTrackbar->value();
+    return r;
 }
 
 } // namespace ql

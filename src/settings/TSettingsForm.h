@@ -1,7 +1,11 @@
 #pragma once
 
+#include "settings/SettingsRecord.h"
+
 #include <QDialog>
 #include <QPalette>
+
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -12,14 +16,20 @@ class QWidget;
 
 namespace ql {
 
-class TMainForm;
-
-// The settings dialog. The main window fills it and reads it back (SetupButtonClick); the
-// dialog itself only previews the transparency and tries the speech volume.
+// The settings dialog. It shows a copy of the settings and, on OK, gives back the copy with the
+// user's changes; meanwhile it previews the transparency and tries the speech volume through
+// its actions, so Cancel leaves nothing behind but the preview its caller undoes.
 class TSettingsForm : public QDialog {
     Q_OBJECT
   public:
-    explicit TSettingsForm(TMainForm& main);
+    struct Actions {
+        std::function<void(double opacity)> previewBlending;
+        std::function<void(int volume)> tryVolume; // an announcement at this volume
+        std::function<void()> help;
+    };
+    TSettingsForm(QWidget* parent, const SettingsRecord& settings, Actions actions);
+    // The settings shown, with the user's changes.
+    SettingsRecord result() const;
 
     void FormShow();
     void BlendCheckClick();
@@ -71,7 +81,10 @@ class TSettingsForm : public QDialog {
     void orderTabs();
     void colourBlendLabels(QPalette::ColorRole role);
 
-    TMainForm& Main;
+    void fill();
+
+    SettingsRecord settings_;
+    Actions actions_;
 };
 
 } // namespace ql

@@ -77,8 +77,8 @@ TEST_F(AlarmAlertTest, ShownForRealItSoundsAndReturnConfirms) {
     };
     form->Alarm();
     EXPECT_EQ(fakes.sound.count(Kind::Memory), 1u);
-    EXPECT_FALSE(form->FAlarmShowing);
-    EXPECT_TRUE(form->FAlarmDone);
+    EXPECT_FALSE(app->alarm().showing());
+    EXPECT_TRUE(app->alarm().done());
 }
 
 TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeaks) {
@@ -192,17 +192,17 @@ TEST_F(AlarmAlertTest, OpenPastItsMinuteItRaisesNoOtherAlarmAndReturnsTheNextDay
         for (int s = 59; s < 60 * 3; ++s) // ticks go on for three minutes inside the alert
             tickAt(7, 29 + s / 60, s % 60);
         tickAt(7, 30, 30); // even a clock set back into the alarm minute
-        EXPECT_TRUE(form->FAlarmShowing);
+        EXPECT_TRUE(app->alarm().showing());
         return 1;
     };
     tickAt(7, 30, 0);
     EXPECT_EQ(alerts, 1);
-    EXPECT_TRUE(form->FAlarmDone);
-    EXPECT_FALSE(form->FAlarmShowing);
+    EXPECT_TRUE(app->alarm().done());
+    EXPECT_FALSE(app->alarm().showing());
     tickAt(7, 30, 31);
     EXPECT_EQ(alerts, 1) << "closed within the minute, it does not reopen";
     tickAt(7, 31, 0);
-    EXPECT_FALSE(form->FAlarmDone) << "re-armed by the change of minute";
+    EXPECT_FALSE(app->alarm().done()) << "re-armed by the change of minute";
     fakes.clock.setDate(8, 3);
     tickAt(7, 29, 59);
     tickAt(7, 30, 0);

@@ -115,7 +115,7 @@ TEST_F(AlarmBadWaveTest, AnUnplayableFileSoundsTheDefaultAtEveryRepetition) {
             return a.result();
         };
         form->Alarm();
-        EXPECT_TRUE(form->FAlarmDone);
+        EXPECT_TRUE(app->alarm().done());
     }
 }
 

@@ -450,7 +450,7 @@ TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->substr(8, 2), "06");
     create();
-    form->setClockData(&clockData());
+    app->setClockData(&clockData());
     EXPECT_EQ(form->cfg().FAlarmSound, 6);
     onAlert = [](TAlarmAlertForm& a) {
         a.AlarmTimerTimer();

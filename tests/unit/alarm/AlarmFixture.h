@@ -61,7 +61,7 @@ class AlarmFixture : public MainFormFixture {
         storeCurrentSettings();
         fakes.clock.set(9, 0, 0);
         create();
-        form->setClockData(&clockData());
+        app->setClockData(&clockData());
         form->editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = true; });
         form->editSettings([&](SettingsRecord& rec) { rec.FAlarmHour = 7; });
         form->editSettings([&](SettingsRecord& rec) { rec.FAlarmMinute = 30; });

@@ -77,12 +77,11 @@ protected:
         form = nullptr;
         app.reset();
     }
-    // One tick at the given time, then let queued completions run.
     // A tick as the event loop runs it: the tick, then the work it left for after itself (the
     // windows it opens).
     void tick() {
-        form->Timer1Timer();
-        QCoreApplication::sendPostedEvents(form, QEvent::MetaCall);
+        app->ticker().Timer1Timer();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     }
     void tickAt(int h, int m, int s) {
         fakes.clock.set(h, m, s);

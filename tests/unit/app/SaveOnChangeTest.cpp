@@ -73,8 +73,8 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
          0, 1, "1"},
         {"small layout", [](TMainForm& m) { m.MI_small->trigger(); }, "SNumSettings", 6, 2, "01"},
         {"drag ended",
-         [](TMainForm& m) {
-             m.Timer1Timer(); // the first tick shows the window where it was stored
+         [&](TMainForm& m) {
+             app->ticker().Timer1Timer(); // the first tick shows the window where it was stored
              wait(100);
              m.Dragger->start(m.pos() + QPoint(5, 5));
              m.move(321, 234);

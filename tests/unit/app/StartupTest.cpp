@@ -26,7 +26,7 @@ TEST_F(StartupTest, StepsRunInTheirFixedOrder) {
                                                "clock", "library", "taskbar"};
     EXPECT_EQ(platformSteps(fakes.journal), expected);
     EXPECT_EQ(fakes.lock.name, "QuorlanLite");
-    EXPECT_TRUE(form->Timer1.isActive());
+    EXPECT_TRUE(app->ticker().active());
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -46,11 +46,11 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     create();
     EXPECT_TRUE(form->FStartupPending);
     EXPECT_TRUE(form->FShowPending);
-    EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || form->FAlarmShowing || form->FAlarmDone);
-    EXPECT_EQ(form->CurHour, 14);
-    EXPECT_EQ(form->CurMin, 5);
-    EXPECT_EQ(form->CurSec, 9);
-    EXPECT_EQ(form->LastHour + form->LastMin + form->LastSec + form->LastDay, 0);
+    EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || app->alarm().showing() || app->alarm().done());
+    EXPECT_EQ(app->ticker().now().hour, 14);
+    EXPECT_EQ(app->ticker().now().minute, 5);
+    EXPECT_EQ(app->ticker().now().second, 9);
+    EXPECT_EQ(app->ticker().last().hour + app->ticker().last().minute + app->ticker().last().second + app->ticker().last().day, 0);
     EXPECT_EQ(form->cfg().FAnnounceInterval, 15);
     EXPECT_EQ(form->HelpFile, dir.path() + "/help/");
 }
@@ -59,7 +59,7 @@ TEST_F(StartupTest, StartInTrayLeavesTheWindowToBeShownByNobody) {
     storeCurrentSettings("1");
     create();
     EXPECT_FALSE(form->FShowPending);
-    form->Timer1Timer();
+    app->ticker().Timer1Timer();
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -122,10 +122,10 @@ TEST_F(StartupTest, CloseWhileSpeakingIsDeferredUntilTheTickAfterSpeech) {
     EXPECT_FALSE(fakes.closeBridge.request());
     EXPECT_TRUE(form->FClosePending);
     EXPECT_FALSE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
-    form->Timer1Timer();
+    app->ticker().Timer1Timer();
     EXPECT_FALSE(form->closed());
     stopSpeaking();
-    form->Timer1Timer();
+    app->ticker().Timer1Timer();
     EXPECT_TRUE(form->closed());
     EXPECT_TRUE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
 }

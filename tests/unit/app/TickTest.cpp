@@ -157,8 +157,8 @@ TEST_F(TickTest, AlarmIsNotRaisedWhileTheAlertIsShowing) {
     };
     tickAt(7, 30, 0);
     EXPECT_EQ(inner, 1);
-    EXPECT_TRUE(form->FAlarmDone);
-    EXPECT_FALSE(form->FAlarmShowing);
+    EXPECT_TRUE(app->alarm().done());
+    EXPECT_FALSE(app->alarm().showing());
 }
 
 // The alert opens from its own event after the tick, so the tick never waits inside its loop;
@@ -167,14 +167,14 @@ TEST_F(TickTest, TheAlertOpensAfterItsTickAndOnlyOnce) {
     storeCurrentSettings("00001", "60073000");
     fakes.clock.set(7, 30, 0);
     create();
-    form->Timer1Timer();
-    EXPECT_TRUE(form->FAlarmShowing);
+    app->ticker().Timer1Timer();
+    EXPECT_TRUE(app->alarm().showing());
     EXPECT_EQ(alarms(), 0) << "opened inside the tick";
     fakes.clock.set(7, 30, 1);
-    form->Timer1Timer();
-    QCoreApplication::sendPostedEvents(form, QEvent::MetaCall);
+    app->ticker().Timer1Timer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     EXPECT_EQ(alarms(), 1);
-    EXPECT_TRUE(form->FAlarmDone);
+    EXPECT_TRUE(app->alarm().done());
 }
 
 TEST_F(TickTest, MidnightChangesEveryUnitAndRemembersThem) {
@@ -185,11 +185,12 @@ TEST_F(TickTest, MidnightChangesEveryUnitAndRemembersThem) {
     tickAt(23, 59, 59);
     fakes.clock.setDate(8, 3);
     tickAt(0, 0, 0);
-    EXPECT_EQ(form->LastHour, 0);
-    EXPECT_EQ(form->LastMin, 0);
-    EXPECT_EQ(form->LastSec, 0);
-    EXPECT_EQ(form->LastDay, 8);
-    EXPECT_EQ(form->CurDayOfWeek, 3);
+    const LocalTime& last = app->ticker().last();
+    EXPECT_EQ(last.hour, 0);
+    EXPECT_EQ(last.minute, 0);
+    EXPECT_EQ(last.second, 0);
+    EXPECT_EQ(last.day, 8);
+    EXPECT_EQ(app->ticker().now().dayOfWeek, 3);
 }
 
 TEST_F(TickTest, TheFirstTickShowsTheWindowOnceAndLaterTicksDoNotRepeatIt) {

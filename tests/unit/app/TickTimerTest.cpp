@@ -17,8 +17,9 @@ class TickTimerTest : public MainFormFixture {
         fakes.clock.setDate(t.day, t.dayOfWeek);
     }
     bool seen(const Moment& t) const {
-        return form->LastHour == t.h && form->LastMin == t.m && form->LastSec == t.s &&
-               form->LastDay == t.day && form->CurDayOfWeek == t.dayOfWeek;
+        const LocalTime& last = app->ticker().last();
+        return last.hour == t.h && last.minute == t.m && last.second == t.s &&
+               last.day == t.day && app->ticker().now().dayOfWeek == t.dayOfWeek;
     }
     bool runUntilSeen(const Moment& t) {
         QDeadlineTimer deadline(3000);
@@ -49,7 +50,7 @@ TEST_F(TickTimerTest, ClockJumpsArePickedUpAtTheNextBoundary) {
         ASSERT_TRUE(runUntilSeen(r.from)) << r.what << ": the first tick did not run";
         setClock(r.to);
         EXPECT_TRUE(runUntilSeen(r.to)) << r.what;
-        EXPECT_TRUE(form->Timer1.isActive()) << r.what;
+        EXPECT_TRUE(app->ticker().active()) << r.what;
         destroy();
     }
 }
@@ -61,12 +62,12 @@ TEST_F(TickTimerTest, TheFirstTickIsDueWhenTheEventLoopStartsNotAtTheBoundary) {
     fakes.clock.msToNext = 1000;
     create();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(form->Timer1.remainingTime(), 0);
+    EXPECT_EQ(app->ticker().remainingTime(), 0);
     QDeadlineTimer deadline(5000);
     while (!form->isVisible() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_GT(form->Timer1.remainingTime(), 900); // and the next one waits for the boundary
+    EXPECT_GT(app->ticker().remainingTime(), 900); // and the next one waits for the boundary
 }
 
 } // namespace

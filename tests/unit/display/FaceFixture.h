@@ -27,7 +27,7 @@ class FaceFixture : public MainFormFixture {
             std::string("00") + (hours24 ? "1" : "0") + "000" + (windowless ? "1" : "0") + "00000";
         storeCurrentSettings(flags.c_str(), small ? "60000001004040" : "60000000004040");
         create();
-        form->setClockData(&images());
+        app->setClockData(&images());
         tickAt(fakes.clock.time.hour, fakes.clock.time.minute, fakes.clock.time.second);
         settlePaint();
     }

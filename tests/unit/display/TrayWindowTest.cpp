@@ -19,7 +19,7 @@ class TrayWindowTest : public MainFormFixture {
     void startShown(bool showInTaskbar) {
         storeCurrentSettings(showInTaskbar ? "00000001" : "00000000");
         create();
-        form->Timer1Timer();
+        app->ticker().Timer1Timer();
         ASSERT_TRUE(form->isVisible());
     }
     void doubleClickIcon() { emit form->SysTrayIcon->activated(QSystemTrayIcon::DoubleClick); }
@@ -125,13 +125,13 @@ TEST_F(TrayWindowTest, WithoutATrayTheWindowShowsAndMinimisesNormally) {
     storeCurrentSettings("10000000"); // start in the tray, no taskbar button
     create();
     EXPECT_TRUE(form->FShowPending);
-    form->Timer1Timer();
+    app->ticker().Timer1Timer();
     EXPECT_TRUE(form->isVisible());
     menuItem("Minimizetotray1")->trigger();
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->isMinimized());
     EXPECT_TRUE(fakes.taskbar.shown); // the way back
-    form->Timer1Timer();
+    app->ticker().Timer1Timer();
     EXPECT_TRUE(form->isMinimized()); // start-up work does not show it again
 }
 
@@ -140,7 +140,7 @@ TEST_F(TrayWindowTest, TrayArrivingJustAfterStartTakesTheWindowOnlyWhenStartingI
         fakes.trayHost.present = false;
         storeCurrentSettings(startInTray ? "1" : "0");
         create();
-        form->Timer1Timer();
+        app->ticker().Timer1Timer();
         ASSERT_TRUE(form->isVisible());
         fakes.trayHost.set(true);
         EXPECT_EQ(form->isVisible(), !startInTray) << startInTray;
@@ -154,7 +154,7 @@ TEST_F(TrayWindowTest, TrayArrivingBeforeTheFirstTickKeepsTheWindowHidden) {
     storeCurrentSettings("1");
     create();
     fakes.trayHost.set(true);
-    form->Timer1Timer();
+    app->ticker().Timer1Timer();
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -272,7 +272,7 @@ TEST_F(SettingsFormTest, OkRelaysTheWindowOnlyForTheSettingsThatNeedIt) {
 
 TEST_F(SettingsFormTest, HoursShowTheNewFormatAtOnce) {
     static TClockData images;
-    form->setClockData(&images);
+    app->setClockData(&images);
     fakes.clock.set(14, 5, 0);
     tickAt(14, 5, 0);
     form->show();

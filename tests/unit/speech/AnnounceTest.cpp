@@ -121,7 +121,7 @@ TEST_F(AnnounceTest, CloseWhileSpeakingWaitsForTheVoiceToFinish) {
     form->AnnounceButtonClick();
     EXPECT_FALSE(form->Close());
     EXPECT_TRUE(form->FClosePending);
-    form->Timer1Timer();
+    app->ticker().Timer1Timer();
     EXPECT_FALSE(form->closed());
     settle();
     EXPECT_EQ(voiceCalls("end"), 1);

@@ -126,7 +126,7 @@ TEST_F(VoiceFolderTest, FolderThatCannotBeCreatedIsReportedAndStartUpGoesOn) {
                            "be available.");
     EXPECT_EQ(app->voices().languages(), QStringList{"[No language]"});
     EXPECT_TRUE(speechControlsDisabled());
-    EXPECT_TRUE(form->Timer1.isActive());
+    EXPECT_TRUE(app->ticker().active());
     EXPECT_EQ(contentOf(dir.path() + "/ENGMI.SO"), "legacy");
 }
 

@@ -1,0 +1,58 @@
+#include "alarm/AlarmController.h"
+
+#include "alarm/AlarmSound.h"
+#include "alarm/TAlarmAlertForm.h"
+#include "common/Modal.h"
+#include "settings/Settings.h"
+#include "speech/Announcer.h"
+
+#include <QTimer>
+
+namespace ql {
+
+AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound,
+                                 Announcer& announcer, QObject* parent)
+    : QObject(parent), settings_(settings), sound_(sound), announcer_(announcer) {}
+
+void AlarmController::check(int hour, int minute) {
+    const SettingsRecord& s = settings_.values();
+    if (FAlarmShowing || !s.FAlarmOn || FAlarmDone || hour != s.FAlarmHour ||
+        minute != s.FAlarmMinute)
+        return;
+    // Set before the alert opens, so no later tick raises it again; the alert opens from its
+    // own event once this tick is over, so the tick goes on inside the alert's loop.
+    FAlarmShowing = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!closed_) Alarm();
+    });
+}
+
+void AlarmController::Alarm() {
+    TAlarmAlertForm alert(*this);
+    FAlarmShowing = true;
+    emit alerting();
+    runModal(alert);
+    if (closed_) return;     // the close ended the alert's loop; the clock is gone
+    alert.AlarmTimer.stop(); // the last sound plays to its end
+    FAlarmShowing = false;
+    FAlarmDone = true;
+}
+
+void AlarmController::PlayAlarmSound(int sound, const QString& path) {
+    playAlarmSound(sound_, sounds_, sound, path);
+}
+
+int AlarmController::repeatSeconds() const {
+    return static_cast<int>(settings_.values().FAlarmRepeat);
+}
+
+void AlarmController::preAnnounce() {
+    if (settings_.values().FAnnounceBeforeAlarm)
+        announcer_.SpeakBeforeAlarm(settings_.values().FSpeechVolume);
+}
+
+void AlarmController::ring() {
+    PlayAlarmSound(settings_.values().FAlarmSound, settings_.values().AlarmWaveFile);
+}
+
+} // namespace ql

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "alarm/AlarmAlertHost.h"
+
+#include <QObject>
+#include <QString>
+
+namespace ql {
+
+class Announcer;
+class Settings;
+class SoundPlayer;
+class WaveList;
+
+// The daily alarm: when it falls due, the alert that rings until the user confirms it, and the
+// alarm sounds themselves.
+class AlarmController : public QObject, public AlarmAlertHost {
+    Q_OBJECT
+  public:
+    AlarmController(const Settings& settings, SoundPlayer& sound, Announcer& announcer,
+                    QObject* parent = nullptr);
+
+    // The built-in sounds, once loaded; until then they play as silence.
+    void setAlarmSounds(const WaveList* sounds) { sounds_ = sounds; }
+    // A new minute may ring again.
+    void minuteChanged() { FAlarmDone = false; }
+    // The tick's last step, after it has stored this reading as the previous one.
+    void check(int hour, int minute);
+    // Returns only when the user has closed the alert; ticks go on meanwhile inside its loop.
+    void Alarm();
+    // The program has closed: nothing more rings, whatever loop returns.
+    void shutDown() { closed_ = true; }
+    // Starts one alarm sound by its number and returns at once.
+    void PlayAlarmSound(int sound, const QString& path);
+    bool showing() const { return FAlarmShowing; }
+    bool done() const { return FAlarmDone; }
+
+    int repeatSeconds() const override;
+    void preAnnounce() override;
+    void ring() override;
+
+  signals:
+    // The alert opens: a main window on screen comes to the front with it.
+    void alerting();
+
+  private:
+    const Settings& settings_;
+    SoundPlayer& sound_;
+    Announcer& announcer_;
+    const WaveList* sounds_ = nullptr;
+    bool FAlarmShowing = false;
+    bool FAlarmDone = false;
+    bool closed_ = false;
+};
+
+} // namespace ql

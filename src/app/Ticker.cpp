@@ -1,0 +1,25 @@
+#include "app/Ticker.h"
+
+namespace ql {
+
+Ticker::Ticker(LocalClock& clock, TickHandler& handler, QObject* parent)
+    : QObject(parent), clock_(clock), handler_(handler), Timer1(clock) {
+    Timer1.setObjectName("Timer1");
+    connect(&Timer1, &SecondAlignedTimer::timeout, this, &Ticker::Timer1Timer);
+}
+
+// A tick on which no unit changed must stay a handful of comparisons.
+void Ticker::Timer1Timer() {
+    if (!handler_.pendingWork()) return;
+    readClock();
+    TickUnits changed;
+    changed.second = cur_.second != last_.second;
+    changed.minute = cur_.minute != last_.minute;
+    changed.hour = cur_.hour != last_.hour;
+    changed.day = cur_.day != last_.day;
+    if (changed.any()) handler_.unitsChanged(changed, cur_);
+    last_ = cur_;
+    handler_.tickDone(cur_);
+}
+
+} // namespace ql
