@@ -113,7 +113,9 @@ TEST_F(SettingsFormTest, TheDialogShowsItsDocumentedTexts) {
                     const QVariant text = w->property("text");
                     EXPECT_EQ(text.toString().toStdString(), t.caption) << t.control;
                 }
-                if (t.hint) EXPECT_EQ(w->toolTip().toStdString(), t.hint) << t.control;
+                if (t.hint) {
+                    EXPECT_EQ(w->toolTip().toStdString(), t.hint) << t.control;
+                }
             }
         },
         false);
