@@ -25,4 +25,9 @@ const char* slavicNoun(int n, const char* one, const char* few, const char* many
     return many;
 }
 
+const char* westSlavicNoun(int n, const char* one, const char* few, const char* many) {
+    if (n == 1) return one;
+    return n >= 2 && n <= 4 ? few : many;
+}
+
 } // namespace ql::voice

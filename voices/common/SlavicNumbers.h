@@ -17,5 +17,7 @@ struct SlavicNumerals {
 
 std::string slavicNumber(const SlavicNumerals& words, int n, bool feminine);
 const char* slavicNoun(int n, const char* one, const char* few, const char* many);
+// Czech and Slovak count by the whole number: one, two to four, and all others (compounds too).
+const char* westSlavicNoun(int n, const char* one, const char* few, const char* many);
 
 } // namespace ql::voice

@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/SlavicNumbers.h"
 
 #include <array>
 
@@ -22,16 +23,8 @@ std::string number(int n) {
     return s;
 }
 
-// 0 = singular, 1 = nominative plural (2-4), 2 = genitive plural.
-int form(int n) {
-    if (n == 1) return 0;
-    if (n >= 2 && n <= 4) return 1;
-    return 2;
-}
-
 std::string counted(int n, const char* one, const char* few, const char* many) {
-    const int f = form(n);
-    return number(n) + " " + (f == 0 ? one : f == 1 ? few : many);
+    return number(n) + " " + westSlavicNoun(n, one, few, many);
 }
 
 } // namespace
@@ -39,7 +32,7 @@ std::string counted(int n, const char* one, const char* few, const char* many) {
 std::string czechTime(int hour, int minute) {
     if (minute == 0 && hour == 0) return "Je půlnoc.";
     if (minute == 0 && hour == 12) return "Je poledne.";
-    std::string s = form(hour) == 1 ? "Jsou " : "Je ";
+    std::string s = hour >= 2 && hour <= 4 ? "Jsou " : "Je ";
     s += counted(hour, "hodina", "hodiny", "hodin");
     if (minute) s.append(" ").append(counted(minute, "minuta", "minuty", "minut"));
     return s + ".";

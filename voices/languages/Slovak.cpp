@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/SlavicNumbers.h"
 
 #include <array>
 
@@ -21,16 +22,8 @@ std::string number(int n) {
     return std::string(tens[n / 10]) + compoundUnits[n % 10];
 }
 
-// 0 = singular, 1 = nominative plural (2-4), 2 = genitive plural.
-int form(int n) {
-    if (n == 1) return 0;
-    if (n >= 2 && n <= 4) return 1;
-    return 2;
-}
-
 std::string counted(int n, const char* one, const char* few, const char* many) {
-    const int f = form(n);
-    return number(n) + " " + (f == 0 ? one : f == 1 ? few : many);
+    return number(n) + " " + westSlavicNoun(n, one, few, many);
 }
 
 } // namespace
@@ -38,7 +31,7 @@ std::string counted(int n, const char* one, const char* few, const char* many) {
 std::string slovakTime(int hour, int minute) {
     if (minute == 0 && hour == 0) return "Je polnoc.";
     if (minute == 0 && hour == 12) return "Je poludnie.";
-    std::string s = form(hour) == 1 ? "Sú " : "Je ";
+    std::string s = hour >= 2 && hour <= 4 ? "Sú " : "Je ";
     s += counted(hour, "hodina", "hodiny", "hodín");
     if (minute) s.append(" ").append(counted(minute, "minúta", "minúty", "minút"));
     return s + ".";
