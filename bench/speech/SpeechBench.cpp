@@ -8,9 +8,9 @@
 #include "app/ClockApp.h"
 #include "app/MainForm.h"
 #include "common/Modal.h"
-#include "platform/AlsaWaveMixer.h"
-#include "platform/DlLibraryLoader.h"
-#include "platform/fake/FakePlatform.h"
+#include "fakes/FakePlatform.h"
+#include "platform/linux/AlsaWaveMixer.h"
+#include "platform/linux/DlLibraryLoader.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "app/ClockApp.h"
 #include "app/MainForm.h"
 #include "common/Modal.h"
-#include "platform/fake/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // prints the memory that added (kB): RSS after loading, RSS after Speak, anonymous after
 // loading, anonymous after Speak. With --sound-in-use it first plays a moment of silence through
 // the shared ALSA output, as a program that has already made a sound would have.
-#include "platform/audio/AlsaPcmOutput.h"
+#include "platform/linux/AlsaPcmOutput.h"
 
 #include <QLibrary>
 

@@ -2,6 +2,7 @@
 
 #include "alarm/AlarmSound.h"
 #include "alarm/TAlarmAlertForm.h"
+#include "alarm/WaveList.h"
 #include "common/Modal.h"
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
@@ -9,6 +10,8 @@
 #include <QTimer>
 
 namespace ql {
+
+AlarmController::~AlarmController() = default;
 
 AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound, Announcer& announcer,
                                  QObject* parent)
@@ -39,7 +42,7 @@ void AlarmController::Alarm() {
 }
 
 void AlarmController::PlayAlarmSound(int sound, const QString& path) {
-    playAlarmSound(sound_, sounds_, sound, path);
+    playAlarmSound(sound_, &builtInSounds(), sound, path);
 }
 
 int AlarmController::repeatSeconds() const {
@@ -53,6 +56,13 @@ void AlarmController::preAnnounce() {
 
 void AlarmController::ring() {
     PlayAlarmSound(settings_.values().FAlarmSound, settings_.values().AlarmWaveFile);
+}
+
+const WaveList& AlarmController::builtInSounds() {
+    if (!sounds_)
+        sounds_ =
+            std::make_unique<const WaveList>(QStringList{"Yipe", "Lazer", "Whistle", "Fanfare"});
+    return *sounds_;
 }
 
 } // namespace ql

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 namespace ql {
 
 class Announcer;
@@ -19,9 +21,8 @@ class AlarmController : public QObject, public AlarmAlertHost {
   public:
     AlarmController(const Settings& settings, SoundPlayer& sound, Announcer& announcer,
                     QObject* parent = nullptr);
+    ~AlarmController() override;
 
-    // The built-in sounds, once loaded; until then they play as silence.
-    void setAlarmSounds(const WaveList* sounds) { sounds_ = sounds; }
     // A new minute may ring again.
     void minuteChanged() { FAlarmDone = false; }
     // The tick's last step, after it has stored this reading as the previous one.
@@ -47,7 +48,10 @@ class AlarmController : public QObject, public AlarmAlertHost {
     const Settings& settings_;
     SoundPlayer& sound_;
     Announcer& announcer_;
-    const WaveList* sounds_ = nullptr;
+    const WaveList& builtInSounds();
+
+    // Read at the first ring: most days nothing rings.
+    std::unique_ptr<const WaveList> sounds_;
     bool FAlarmShowing = false;
     bool FAlarmDone = false;
     bool closed_ = false;

@@ -1,6 +1,6 @@
 #include "alarm/AlarmSound.h"
 
-#include "display/WaveList.h"
+#include "alarm/WaveList.h"
 #include "platform/SoundPlayer.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "app/ClockApp.h"
 
 #include "app/MainForm.h"
-#include "display/ClockData.h"
+#include "face/ClockData.h"
 
 #include <QFileInfo>
 
@@ -30,7 +30,6 @@ bool ClockApp::closed() const {
 }
 
 void ClockApp::setClockData(TClockData* data) {
-    alarm_.setAlarmSounds(data ? &data->AlarmSoundList : nullptr);
     mainForm_->setClockData(data);
 }
 

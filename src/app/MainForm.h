@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display/WindowLimits.h"
 #include "face/FaceState.h"
+#include "face/WindowLimits.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"

@@ -1,6 +1,6 @@
 #include "app/MainForm.h"
 
-#include "display/ClockData.h"
+#include "face/ClockData.h"
 #include "face/FaceView.h"
 
 namespace ql {

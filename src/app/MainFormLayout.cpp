@@ -1,8 +1,8 @@
 #include "app/MainForm.h"
 
-#include "display/RoundRectRegion.h"
-#include "display/WindowDragger.h"
 #include "face/FaceView.h"
+#include "face/RoundRectRegion.h"
+#include "face/WindowDragger.h"
 
 #include <QAction>
 #include <QCursor>

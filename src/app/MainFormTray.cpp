@@ -1,12 +1,12 @@
 #include "app/MainForm.h"
 
-#include "display/ClockData.h"
-#include "display/TrayHint.h"
-#include "display/TrayIconDrawing.h"
-#include "display/TrayIconPainter.h"
+#include "face/ClockData.h"
 #include "platform/LocalClock.h"
 #include "platform/TaskbarButton.h"
 #include "platform/TrayHost.h"
+#include "tray/TrayHint.h"
+#include "tray/TrayIconDrawing.h"
+#include "tray/TrayIconPainter.h"
 
 #include <QDateTime>
 #include <QEvent>

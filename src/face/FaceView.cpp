@@ -1,6 +1,6 @@
 #include "face/FaceView.h"
 
-#include "display/ClockData.h"
+#include "face/ClockData.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

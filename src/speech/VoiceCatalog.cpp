@@ -1,6 +1,6 @@
 #include "speech/VoiceCatalog.h"
 
-#include "platform/FileSystem.h"
+#include "platform/linux/FileSystem.h"
 #include "speech/LegacyVoiceNames.h"
 
 #include <QCollator>

@@ -1,6 +1,6 @@
 // Whatever the bytes, parsing must not crash, and what was read must write back to a text that
 // reads back identically without losses.
-#include "platform/RegistryFile.h"
+#include "store/RegistryFile.h"
 
 #include <cstdint>
 #include <cstdlib>

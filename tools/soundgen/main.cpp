@@ -1,5 +1,5 @@
 #include "AlarmSounds.h"
-#include "platform/WaveFileWriter.h"
+#include "platform/linux/WaveFileWriter.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #include "TimeSpeaker.h"
 
-#include "platform/audio/AlsaPcmOutput.h"
+#include "platform/linux/AlsaPcmOutput.h"
 
 #include <algorithm>
 #include <condition_variable>

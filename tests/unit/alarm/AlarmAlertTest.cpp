@@ -1,5 +1,7 @@
 #include "AlarmFixture.h"
+#include "alarm/SoundResources.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -129,7 +131,11 @@ TEST_F(AlarmAlertTest, SpokenFirstThenTheSoundAtTheSpeechVolumeWhichStays) {
     EXPECT_TRUE(form->MI_Speak->isEnabled());
     EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{0xC350C350u}));
     ASSERT_EQ(sounds(), 1u);
-    EXPECT_EQ(fakes.sound.calls[0].wave, clockData().AlarmSoundList.item(2)); // Whistle
+    ensureSoundResources();
+    QFile whistle(QStringLiteral(":/sounds/Whistle.wav"));
+    ASSERT_TRUE(whistle.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(fakes.sound.calls[0].wave);
+    EXPECT_EQ(*fakes.sound.calls[0].wave, whistle.readAll());
 }
 
 TEST_F(AlarmAlertTest, AVoiceThatThrowsStillLeavesTheSoundAndTheControls) {

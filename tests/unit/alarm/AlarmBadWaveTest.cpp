@@ -1,6 +1,6 @@
 #include "AlarmFixture.h"
 
-#include "platform/AlsaSoundPlayer.h"
+#include "platform/linux/AlsaSoundPlayer.h"
 #include "unit/platform/SoundTestSupport.h"
 
 #include <QDir>

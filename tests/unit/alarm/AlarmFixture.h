@@ -4,7 +4,7 @@
 
 #include "alarm/TAlarmAlertForm.h"
 #include "alarm/TAlarmForm.h"
-#include "display/ClockData.h"
+#include "face/ClockData.h"
 #include "info/UrlOpener.h"
 
 #include <QDialog>

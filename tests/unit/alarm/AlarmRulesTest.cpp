@@ -1,8 +1,8 @@
 #include "alarm/AlarmHour.h"
 #include "alarm/AlarmSound.h"
 #include "alarm/NumberField.h"
-#include "display/WaveList.h"
-#include "platform/fake/FakeSoundPlayer.h"
+#include "alarm/WaveList.h"
+#include "fakes/FakeSoundPlayer.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

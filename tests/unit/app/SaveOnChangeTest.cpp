@@ -1,7 +1,7 @@
 #include "MainFormFixture.h"
 
 #include "alarm/TAlarmForm.h"
-#include "display/WindowDragger.h"
+#include "face/WindowDragger.h"
 #include "settings/TSettingsForm.h"
 
 #include <QAction>

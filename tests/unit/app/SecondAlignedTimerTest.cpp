@@ -1,6 +1,6 @@
 #include "app/SecondAlignedTimer.h"
-#include "platform/SystemLocalClock.h"
-#include "platform/fake/FakeLocalClock.h"
+#include "fakes/FakeLocalClock.h"
+#include "platform/linux/SystemLocalClock.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

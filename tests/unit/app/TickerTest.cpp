@@ -1,5 +1,5 @@
 #include "app/Ticker.h"
-#include "platform/fake/FakeLocalClock.h"
+#include "fakes/FakeLocalClock.h"
 
 #include <gtest/gtest.h>
 

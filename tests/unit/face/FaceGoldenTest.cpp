@@ -1,5 +1,5 @@
 #include "Golden.h"
-#include "unit/display/FaceFixture.h"
+#include "unit/face/FaceFixture.h"
 
 namespace ql {
 namespace {

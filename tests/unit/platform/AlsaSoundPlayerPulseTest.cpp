@@ -1,6 +1,6 @@
 #include "PulseTestServer.h"
 #include "SoundTestSupport.h"
-#include "platform/AlsaSoundPlayer.h"
+#include "platform/linux/AlsaSoundPlayer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/AlsaSoundPlayer.h"
+#include "platform/linux/AlsaSoundPlayer.h"
 #include "SoundTestSupport.h"
 
 #include <QDir>

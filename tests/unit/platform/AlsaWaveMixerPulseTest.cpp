@@ -1,5 +1,5 @@
 #include "PulseTestServer.h"
-#include "platform/AlsaWaveMixer.h"
+#include "platform/linux/AlsaWaveMixer.h"
 
 #include <QProcess>
 #include <gmock/gmock.h>

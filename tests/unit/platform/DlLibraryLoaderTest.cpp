@@ -1,4 +1,4 @@
-#include "platform/DlLibraryLoader.h"
+#include "platform/linux/DlLibraryLoader.h"
 
 #include "TempDir.h"
 

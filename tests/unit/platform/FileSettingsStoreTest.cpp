@@ -1,5 +1,5 @@
-#include "platform/FileSettingsStore.h"
-#include "platform/FileLock.h"
+#include "store/FileSettingsStore.h"
+#include "store/FileLock.h"
 
 #include "TempDir.h"
 

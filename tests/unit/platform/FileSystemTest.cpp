@@ -1,4 +1,4 @@
-#include "platform/FileSystem.h"
+#include "platform/linux/FileSystem.h"
 
 #include <QDir>
 #include <QFile>

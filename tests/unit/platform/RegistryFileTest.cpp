@@ -1,4 +1,4 @@
-#include "platform/RegistryFile.h"
+#include "store/RegistryFile.h"
 
 #include <gtest/gtest.h>
 

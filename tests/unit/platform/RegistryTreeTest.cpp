@@ -1,4 +1,4 @@
-#include "platform/RegistryTree.h"
+#include "store/RegistryTree.h"
 
 #include <gtest/gtest.h>
 

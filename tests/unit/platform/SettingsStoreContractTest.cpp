@@ -1,6 +1,6 @@
 // The file store and the fake must behave alike, or tests written against the fake lie.
-#include "platform/FileSettingsStore.h"
-#include "platform/fake/MemorySettingsStore.h"
+#include "fakes/MemorySettingsStore.h"
+#include "store/FileSettingsStore.h"
 
 #include "TempDir.h"
 

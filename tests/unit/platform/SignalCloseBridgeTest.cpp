@@ -1,4 +1,4 @@
-#include "platform/SignalCloseBridge.h"
+#include "platform/linux/SignalCloseBridge.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WaveFileWriter.h"
+#include "platform/linux/WaveFileWriter.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/SystemLocalClock.h"
+#include "platform/linux/SystemLocalClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/WaveDecoder.h"
+#include "platform/linux/WaveDecoder.h"
 #include "SoundTestSupport.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "settings/RegistrySettings.h"
 
+#include "fakes/FakePlatform.h"
 #include "platform/DesktopGeometry.h"
-#include "platform/fake/FakePlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "unit/app/MainFormFixture.h"
 
-#include "display/ClockData.h"
+#include "face/ClockData.h"
 #include "face/FaceView.h"
 #include "info/UrlOpener.h"
 #include "settings/TSettingsForm.h"

@@ -1,6 +1,6 @@
 #include "SpeechFixture.h"
 
-#include "platform/X11KeyMap.h"
+#include "platform/linux/X11KeyMap.h"
 #include "speech/GlobalSpeechKey.h"
 
 namespace ql {

@@ -2,7 +2,7 @@
 
 #include "unit/app/MainFormFixture.h"
 
-#include "platform/DlLibraryLoader.h"
+#include "platform/linux/DlLibraryLoader.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,0 +1,16 @@
+#include "face/ClockData.h"
+
+#include "face/ImageResources.h"
+
+namespace ql {
+
+TClockData::TClockData()
+    : HrMinList(QStringLiteral("HrMinList"), 11), SecList(QStringLiteral("SecList"), 11),
+      MSList(QStringLiteral("MSList"), 11), MiscList(QStringLiteral("MiscList"), 22) {}
+
+QImage TClockData::clockFaceIcon() {
+    ensureImageResources();
+    return QImage(QStringLiteral(":/images/ClockFace.png")).convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace ql
