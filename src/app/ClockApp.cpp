@@ -16,10 +16,12 @@ QString folderOf(const QString& programPath) {
 } // namespace
 
 ClockApp::ClockApp(Platform platform, QString programPath)
-    : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
+    : stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
+              folderOf(programPath).toStdString()),
+      voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
-      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, alarm_,
-                                            ticker_, std::move(programPath))) {
+      mainForm_(std::make_unique<TMainForm>(platform, settings_, stored_, voices_, announcer_,
+                                            alarm_, ticker_, std::move(programPath))) {
     QObject::connect(mainForm_.get(), &TMainForm::closing, &alarm_, &AlarmController::shutDown);
 }
 

@@ -4,6 +4,7 @@
 #include "app/Ticker.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
+#include "settings/StoredSettings.h"
 #include "speech/Announcer.h"
 #include "speech/VoiceCatalog.h"
 
@@ -43,6 +44,7 @@ class ClockApp : private TickHandler {
     void announceIfDue(int minute);
 
     Settings settings_;
+    StoredSettings stored_;
     VoiceCatalog voices_;
     Announcer announcer_;
     AlarmController alarm_;

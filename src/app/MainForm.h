@@ -4,6 +4,7 @@
 #include "face/WindowLimits.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
+#include "settings/RegistrySettings.h"
 #include "settings/Settings.h"
 #include "settings/SettingsCodec.h"
 
@@ -29,6 +30,7 @@ class Announcer;
 class Ticker;
 struct LocalTime;
 class GlobalSpeechKey;
+class StoredSettings;
 class VoiceCatalog;
 class TAlarmForm;
 class TClockData;
@@ -41,8 +43,8 @@ class TMainForm : public QWidget {
     Q_OBJECT
   public:
     // Runs FormCreate before it returns. programPath is the running program file.
-    TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
-              AlarmController& alarm, Ticker& ticker, QString programPath,
+    TMainForm(Platform platform, Settings& settings, StoredSettings& stored, VoiceCatalog& voices,
+              Announcer& announcer, AlarmController& alarm, Ticker& ticker, QString programPath,
               QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
@@ -59,10 +61,7 @@ class TMainForm : public QWidget {
     // A close request from outside the window (signal, end of session).
     bool closeRequested();
 
-    // ---- Settings store
-    void CheckRegistry();
-    void OpenRegistry();
-    void SaveSettings();
+    // ---- Settings
     void applyGlobalShortcut();
     void applyBlending();
     void settlePlacement(int triesLeft = 20);
@@ -225,12 +224,15 @@ class TMainForm : public QWidget {
     void showTrayIcon();
     void trayHostChanged(bool available);
     void openHelp(const QString& page, const QString& fragment = {});
+    void placeFromSettings(const RegistrySettings::Loaded& loaded);
+    WindowPosition savedPosition();
     void keepWholeOnDesktop(QSize outer);
     QPoint wholeOnDesktop(QSize outer) const;
     bool fitsOnDesktop(QSize outer) const;
 
     Platform P;
     Settings& settings_;
+    StoredSettings& stored_;
     VoiceCatalog& voices_;
     Announcer& announcer_;
     AlarmController& alarm_;
@@ -243,8 +245,7 @@ class TMainForm : public QWidget {
     QTimer FCloseDeadline;
     bool FTrayAvailable = true;
     bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
-    bool FSettingsLoaded = false;
-    QPoint FPlacedAt; // outer position from the settings
+    QPoint FPlacedAt;           // outer position from the settings
     bool FPlacementPending = false;
 };
 

@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "settings/StoredSettings.h"
 
 #include "alarm/AlarmController.h"
 #include "alarm/TAlarmForm.h"
@@ -20,7 +21,7 @@ void TMainForm::AlarmButtonClick() {
         FormPaint();
     }
     followTaskbarSetting();
-    if (confirmed) SaveSettings();
+    if (confirmed) stored_.SaveSettings();
 }
 
 } // namespace ql

@@ -4,8 +4,7 @@
 #include "info/TAboutForm.h"
 #include "info/TInfoForm.h"
 #include "info/TNewVerForm.h"
-#include "platform/SettingsStore.h"
-#include "settings/RegistrySettings.h"
+#include "settings/StoredSettings.h"
 
 namespace ql {
 
@@ -26,8 +25,7 @@ void TMainForm::FirstRunExecute() {
         TNewVerForm news(this, InfoWindow::homePage(ProgramDir),
                          [this] { ShowHelpTopic("IDH_999"); });
         runModal(news);
-        // Failures here only leave the old key behind; the store reports its own on stderr.
-        if (P.store.keyExists(kLegacyKey)) P.store.deleteKey(kLegacyKey);
+        stored_.forgetEarlierVersion();
         if (FClosed) return;
     }
     if (FFirstRun) {

@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "settings/StoredSettings.h"
 
 #include "speech/Announcer.h"
 #include "speech/VoiceCatalog.h"
@@ -73,7 +74,7 @@ void TMainForm::LangMenuItemClick(QAction* item) {
     const int chosen = item->objectName().mid(3).toInt();
     editSettings([chosen](SettingsRecord& r) { r.SelectedLanguage = chosen; });
     LoadLanguage();
-    SaveSettings();
+    stored_.SaveSettings();
 }
 
 } // namespace ql

@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "settings/StoredSettings.h"
 
 #include "face/FaceView.h"
 #include "face/RoundRectRegion.h"
@@ -48,7 +49,7 @@ void TMainForm::createFace() {
     connect(BackPanel, &FaceView::shown, this, &TMainForm::FormPaint);
     connect(BackPanel, &FaceView::mousePressed, this, &TMainForm::BackPanelMouseDown);
     Dragger = new WindowDragger(this);
-    connect(Dragger, &WindowDragger::settled, this, &TMainForm::SaveSettings);
+    connect(Dragger, &WindowDragger::settled, this, [this] { stored_.SaveSettings(); });
 }
 
 void TMainForm::ChangeMode() {
@@ -124,7 +125,7 @@ void TMainForm::MI_smallClick() {
     MI_big->setChecked(false);
     MI_small->setChecked(true);
     ChangeMode();
-    SaveSettings();
+    stored_.SaveSettings();
 }
 
 void TMainForm::MI_bigClick() {
@@ -133,7 +134,7 @@ void TMainForm::MI_bigClick() {
     MI_big->setChecked(true);
     MI_small->setChecked(false);
     ChangeMode();
-    SaveSettings();
+    stored_.SaveSettings();
 }
 
 // The right button is left to the context menu.

@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "settings/StoredSettings.h"
 
 #include "common/Modal.h"
 #include "settings/TSettingsForm.h"
@@ -55,7 +56,7 @@ void TMainForm::SetupButtonClick() {
     form.reset();
     followTaskbarSetting();
     // A crash or power cut later must not lose what the user just confirmed.
-    if (confirmed) SaveSettings();
+    if (confirmed) stored_.SaveSettings();
 }
 
 } // namespace ql
