@@ -20,9 +20,13 @@ ClockApp::ClockApp(Platform platform, QString programPath)
               folderOf(programPath).toStdString()),
       voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
+      languages_(settings_, voices_, announcer_), speech_(settings_, announcer_),
       mainForm_(std::make_unique<TMainForm>(platform, settings_, stored_, voices_, announcer_,
-                                            alarm_, ticker_, std::move(programPath))) {
+                                            languages_, speech_, alarm_, ticker_,
+                                            std::move(programPath))) {
     QObject::connect(mainForm_.get(), &TMainForm::closing, &alarm_, &AlarmController::shutDown);
+    QObject::connect(&languages_, &LanguageMenus::languageChosen, &languages_,
+                     [this] { stored_.SaveSettings(); });
 }
 
 ClockApp::~ClockApp() = default;

@@ -30,6 +30,8 @@ class Announcer;
 class Ticker;
 struct LocalTime;
 class GlobalSpeechKey;
+class LanguageMenus;
+class SpeechCommands;
 class StoredSettings;
 class VoiceCatalog;
 class TAlarmForm;
@@ -44,7 +46,8 @@ class TMainForm : public QWidget {
   public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, StoredSettings& stored, VoiceCatalog& voices,
-              Announcer& announcer, AlarmController& alarm, Ticker& ticker, QString programPath,
+              Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
+              AlarmController& alarm, Ticker& ticker, QString programPath,
               QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
@@ -124,18 +127,6 @@ class TMainForm : public QWidget {
 
     // ---- Speech
     void PrepareVoiceFolder();
-    void ScanVoiceFolder();
-    void BuildLanguageMenus();
-    void LoadLanguage();
-    void AnnounceButtonClick();
-    // An announcement at a trial volume; the stored one stays.
-    void announceAtVolume(int volume);
-    void Speak1Click();
-    void GlobalSpeechKeyKeyDown();
-    void LangSelButtonClick();
-    void MI_SelectlanguageClick();
-    void LangMenuItemClick(QAction* item);
-    QPoint LangMenuPoint() const; // where LangSelButtonClick pops the menu up
 
     // ---- Alarm
     void Alarm();
@@ -235,6 +226,8 @@ class TMainForm : public QWidget {
     StoredSettings& stored_;
     VoiceCatalog& voices_;
     Announcer& announcer_;
+    LanguageMenus& languages_;
+    SpeechCommands& speech_;
     AlarmController& alarm_;
     Ticker& ticker_;
     WindowLimits FWindowLimits{P.desktop};
