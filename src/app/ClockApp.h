@@ -2,6 +2,8 @@
 
 #include "alarm/AlarmController.h"
 #include "app/Ticker.h"
+#include "info/HelpPages.h"
+#include "info/InfoDesk.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 #include "settings/StoredSettings.h"
@@ -55,6 +57,8 @@ class ClockApp : private TickHandler {
     Ticker ticker_;
     LanguageMenus languages_;
     SpeechCommands speech_;
+    HelpPages help_;
+    InfoDesk info_;
     std::unique_ptr<TMainForm> mainForm_;
 };
 

@@ -26,11 +26,11 @@ namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, StoredSettings& stored,
                      VoiceCatalog& voices, Announcer& announcer, LanguageMenus& languages,
-                     SpeechCommands& speech, AlarmController& alarm, Ticker& ticker,
-                     QString programPath, QWidget* parent)
+                     SpeechCommands& speech, HelpPages& help, InfoDesk& info,
+                     AlarmController& alarm, Ticker& ticker, QString programPath, QWidget* parent)
     : QWidget(parent), P(platform), settings_(settings), stored_(stored), voices_(voices),
-      announcer_(announcer), languages_(languages), speech_(speech), alarm_(alarm), ticker_(ticker),
-      ProgramPath(std::move(programPath)) {
+      announcer_(announcer), languages_(languages), speech_(speech), help_(help), info_(info),
+      alarm_(alarm), ticker_(ticker), ProgramPath(std::move(programPath)) {
     createComponents();
     stored_.setWindowPosition([this] { return savedPosition(); });
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
@@ -106,7 +106,6 @@ void TMainForm::FormCreate() {
     applyBlending();
     if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    HelpFile = ProgramDir + "help/";
     if (!cfg().FStartInTray) FShowPending = true;
 }
 

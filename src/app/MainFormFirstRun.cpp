@@ -1,9 +1,6 @@
 #include "app/MainForm.h"
 
-#include "common/Modal.h"
-#include "info/TAboutForm.h"
-#include "info/TInfoForm.h"
-#include "info/TNewVerForm.h"
+#include "info/InfoDesk.h"
 #include "settings/StoredSettings.h"
 
 namespace ql {
@@ -22,24 +19,15 @@ void TMainForm::FirstRunExecute() {
     if (FUpgraded) {
         FUpgraded = false;
         FStartupPending = false;
-        TNewVerForm news(this, InfoWindow::homePage(ProgramDir),
-                         [this] { ShowHelpTopic("IDH_999"); });
-        runModal(news);
+        info_.showUpgradeNews();
         stored_.forgetEarlierVersion();
         if (FClosed) return;
     }
     if (FFirstRun) {
         FFirstRun = false;
         FStartupPending = false;
-        TInfoForm welcome(this, InfoWindow::homePage(ProgramDir), [this] { ShowHelpFinder(); });
-        runModal(welcome);
+        info_.showWelcome();
     }
-}
-
-void TMainForm::About1Click() {
-    if (raiseIfOpen<TAboutForm>()) return;
-    TAboutForm about(this, InfoWindow::homePage(ProgramDir));
-    runModal(about);
 }
 
 } // namespace ql
