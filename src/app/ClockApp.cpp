@@ -18,9 +18,22 @@ QString folderOf(const QString& programPath) {
 ClockApp::ClockApp(Platform platform, QString programPath)
     : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
+      tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop}),
       mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, alarm_,
-                                            ticker_, std::move(programPath))) {
-    QObject::connect(mainForm_.get(), &TMainForm::closing, &alarm_, &AlarmController::shutDown);
+                                            ticker_, tray_, std::move(programPath))) {
+    connectWindow();
+}
+
+void ClockApp::connectWindow() {
+    TMainForm* view = mainForm_.get();
+    QObject::connect(view, &TMainForm::closing, &alarm_, &AlarmController::shutDown);
+    QObject::connect(view, &TMainForm::closing, &tray_, &TrayController::removeIcon);
+    QObject::connect(view, &TMainForm::minimizeClicked, &tray_,
+                     &TrayController::MinimizeButtonClick);
+    QObject::connect(view, &TMainForm::minimizeToTrayChosen, &tray_,
+                     &TrayController::Minimizetotray1Click);
+    QObject::connect(&tray_, &TrayController::windowShown, view,
+                     [view] { view->settlePlacement(); });
 }
 
 ClockApp::~ClockApp() = default;
@@ -41,9 +54,13 @@ bool ClockApp::pendingWork() {
 void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
     TMainForm& view = *mainForm_;
     view.setTime(now);
-    if (changed.second) view.secondChanged();
+    if (changed.second) {
+        view.secondChanged();
+        tray_.UpdateTrayHint();
+    }
     if (changed.minute) {
         view.minuteChanged();
+        tray_.DrawTrayIcon(now.hour, now.minute);
         announceIfDue(now.minute);
         alarm_.minuteChanged();
     }

@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
 #include "speech/VoiceCatalog.h"
+#include "tray/TrayController.h"
 
 #include <QString>
 
@@ -34,6 +35,7 @@ class ClockApp : private TickHandler {
     const VoiceCatalog& voices() const { return voices_; }
     const AlarmController& alarm() const { return alarm_; }
     Ticker& ticker() { return ticker_; }
+    TrayController& tray() { return tray_; }
     TMainForm& mainWindow() { return *mainForm_; }
 
   private:
@@ -41,12 +43,14 @@ class ClockApp : private TickHandler {
     void unitsChanged(TickUnits changed, const LocalTime& now) override;
     void tickDone(const LocalTime& now) override;
     void announceIfDue(int minute);
+    void connectWindow();
 
     Settings settings_;
     VoiceCatalog voices_;
     Announcer announcer_;
     AlarmController alarm_;
     Ticker ticker_;
+    TrayController tray_; // before the window, which uses it while it starts
     std::unique_ptr<TMainForm> mainForm_;
 };
 

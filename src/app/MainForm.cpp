@@ -11,6 +11,7 @@
 #include "speech/Announcer.h"
 #include "speech/GlobalSpeechKey.h"
 #include "speech/VoiceCatalog.h"
+#include "tray/TrayController.h"
 
 #include <algorithm>
 
@@ -18,15 +19,14 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSystemTrayIcon>
 
 namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
                      Announcer& announcer, AlarmController& alarm, Ticker& ticker,
-                     QString programPath, QWidget* parent)
+                     TrayController& tray, QString programPath, QWidget* parent)
     : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
-      alarm_(alarm), ticker_(ticker), ProgramPath(std::move(programPath)) {
+      alarm_(alarm), ticker_(ticker), tray_(tray), ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
@@ -65,13 +65,12 @@ void TMainForm::createComponents() {
     createButtons();
     LangMenu = new QMenu(this);
     LangMenu->setObjectName("LangMenu");
-    setupTrayIcon();
+    tray_.attach(*this, MainPopupMenu);
 }
 
 void TMainForm::FormCreate() {
     FFirstRun = false;
     FUpgraded = false;
-    FShowPending = false;
     FStartupPending = true;
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
@@ -81,15 +80,15 @@ void TMainForm::FormCreate() {
     setTime(ticker_.now());
     CheckRegistry();
     OpenRegistry();
-    DrawTrayIcon();
-    UpdateTrayHint();
-    showTrayIcon();
+    tray_.DrawTrayIcon(CurHour, CurMin);
+    tray_.UpdateTrayHint();
+    tray_.start();
     PrepareVoiceFolder();
     ScanVoiceFolder();
     BuildLanguageMenus();
     LoadLanguage();
     ticker_.start();
-    HideTaskbarButton();
+    tray_.HideTaskbarButton();
     (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
     ChangeButtonMode();
@@ -98,7 +97,6 @@ void TMainForm::FormCreate() {
     if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     HelpFile = ProgramDir + "help/";
-    if (!cfg().FStartInTray) FShowPending = true;
 }
 
 void TMainForm::setTime(const LocalTime& t) {
@@ -132,7 +130,6 @@ bool TMainForm::Close() {
     FCloseDeadline.stop();
     emit closing();
     hide();
-    if (SysTrayIcon) SysTrayIcon->hide();
     // Ends every event loop, including those of modal windows still open.
     QCoreApplication::exit(0);
     return true;

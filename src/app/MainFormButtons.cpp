@@ -46,7 +46,7 @@ void TMainForm::createButtons() {
     connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
     connect(LangSelButton, &QToolButton::clicked, this, &TMainForm::LangSelButtonClick);
-    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::MinimizeButtonClick);
+    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::minimizeClicked);
     connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
 }
 

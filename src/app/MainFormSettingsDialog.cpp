@@ -2,6 +2,7 @@
 
 #include "common/Modal.h"
 #include "settings/TSettingsForm.h"
+#include "tray/TrayController.h"
 
 #include <QWindow>
 
@@ -29,7 +30,7 @@ void TMainForm::applyDialogSettings(const SettingsRecord& chosen) {
     const SettingsRecord before = cfg();
     settings_.assign(chosen);
     if (chosen.FTransparentButtons != before.FTransparentButtons) ChangeButtonMode();
-    followTaskbarSetting();
+    tray_.followTaskbarSetting();
     // The stored tick interval is kept for older versions; the tick itself follows the second.
     if (chosen.FWindowless != before.FWindowless) ChangeMode();
     applyGlobalShortcut();
@@ -45,7 +46,7 @@ void TMainForm::SetupButtonClick() {
         TSettingsForm::Actions{[this](double level) { setBlending(level); },
                                [this](int volume) { announceAtVolume(volume); },
                                [this] { ShowHelpContext(10); }});
-    followTaskbarSetting();
+    tray_.followTaskbarSetting();
     const bool confirmed = runModal(*form) == QDialog::Accepted;
     if (FClosed) return;
     if (confirmed)
@@ -53,7 +54,7 @@ void TMainForm::SetupButtonClick() {
     else
         applyBlending(); // undoes the preview
     form.reset();
-    followTaskbarSetting();
+    tray_.followTaskbarSetting();
     // A crash or power cut later must not lose what the user just confirmed.
     if (confirmed) SaveSettings();
 }
