@@ -18,15 +18,18 @@ QString folderOf(const QString& programPath) {
 ClockApp::ClockApp(Platform platform, QString programPath)
     : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
+      languages_(settings_, voices_, announcer_), speech_(settings_, announcer_),
       tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop}),
-      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, alarm_,
-                                            ticker_, tray_, std::move(programPath))) {
+      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, languages_,
+                                            speech_, alarm_, ticker_, tray_,
+                                            std::move(programPath))) {
     connectWindow();
 }
 
 void ClockApp::connectWindow() {
     TMainForm* view = mainForm_.get();
     QObject::connect(view, &TMainForm::closing, &alarm_, &AlarmController::shutDown);
+    QObject::connect(&languages_, &LanguageMenus::languageChosen, view, &TMainForm::SaveSettings);
     QObject::connect(view, &TMainForm::closing, &tray_, &TrayController::removeIcon);
     QObject::connect(view, &TMainForm::minimizeClicked, &tray_,
                      &TrayController::MinimizeButtonClick);

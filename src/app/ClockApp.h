@@ -5,6 +5,8 @@
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
+#include "speech/LanguageMenus.h"
+#include "speech/SpeechCommands.h"
 #include "speech/VoiceCatalog.h"
 #include "tray/TrayController.h"
 
@@ -35,6 +37,8 @@ class ClockApp : private TickHandler {
     const VoiceCatalog& voices() const { return voices_; }
     const AlarmController& alarm() const { return alarm_; }
     Ticker& ticker() { return ticker_; }
+    SpeechCommands& speechCommands() { return speech_; }
+    LanguageMenus& languageMenus() { return languages_; }
     TrayController& tray() { return tray_; }
     TMainForm& mainWindow() { return *mainForm_; }
 
@@ -50,6 +54,8 @@ class ClockApp : private TickHandler {
     Announcer announcer_;
     AlarmController alarm_;
     Ticker ticker_;
+    LanguageMenus languages_;
+    SpeechCommands speech_;
     TrayController tray_; // before the window, which uses it while it starts
     std::unique_ptr<TMainForm> mainForm_;
 };
