@@ -28,6 +28,8 @@ class Announcer;
 class Ticker;
 struct LocalTime;
 class GlobalSpeechKey;
+class HelpPages;
+class InfoDesk;
 class LanguageMenus;
 class SpeechCommands;
 class VoiceCatalog;
@@ -44,8 +46,9 @@ class TMainForm : public QWidget {
   public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
-              LanguageMenus& languages, SpeechCommands& speech, AlarmController& alarm,
-              Ticker& ticker, TrayController& tray, QString programPath, QWidget* parent = nullptr);
+              LanguageMenus& languages, SpeechCommands& speech, HelpPages& help, InfoDesk& info,
+              AlarmController& alarm, Ticker& ticker, TrayController& tray, QString programPath,
+              QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
     template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
@@ -120,13 +123,6 @@ class TMainForm : public QWidget {
 
     // ---- Information windows and help
     void FirstRunExecute();
-    void About1Click();
-    void HelpButtonClick();
-    // Help for a dialog: 10 the settings, 20 the alarm and announcements.
-    void ShowHelpContext(int context);
-    // A named page of the help, e.g. "IDH_999".
-    void ShowHelpTopic(const QString& topic);
-    void ShowHelpFinder();
 
     // ---- Runtime flags
     bool FFirstRun = false;
@@ -158,7 +154,6 @@ class TMainForm : public QWidget {
     QAction* Exit2 = nullptr;
     GlobalSpeechKey* SpeechKey = nullptr;
     TClockData* ClockData = nullptr;
-    QString HelpFile;
 
     Platform platform() const { return P; }
 
@@ -196,7 +191,6 @@ class TMainForm : public QWidget {
     void showSpeechState(bool busy);
     void applyOnTop();
     void applyDialogSettings(const SettingsRecord& chosen);
-    void openHelp(const QString& page, const QString& fragment = {});
     void keepWholeOnDesktop(QSize outer);
     QPoint wholeOnDesktop(QSize outer) const;
     bool fitsOnDesktop(QSize outer) const;
@@ -207,6 +201,8 @@ class TMainForm : public QWidget {
     Announcer& announcer_;
     LanguageMenus& languages_;
     SpeechCommands& speech_;
+    HelpPages& help_;
+    InfoDesk& info_;
     AlarmController& alarm_;
     Ticker& ticker_;
     TrayController& tray_;

@@ -3,6 +3,7 @@
 #include "alarm/AlarmController.h"
 #include "alarm/TAlarmForm.h"
 #include "common/Modal.h"
+#include "info/HelpPages.h"
 #include "tray/TrayController.h"
 
 namespace ql {
@@ -12,7 +13,7 @@ void TMainForm::AlarmButtonClick() {
     if (raiseIfOpen<TAlarmForm>()) return;
     TAlarmForm form(this, cfg(),
                     {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
-                     [this] { ShowHelpContext(20); }});
+                     [this] { help_.ShowHelpContext(20); }});
     tray_.followTaskbarSetting();
     const bool confirmed = runModal(form) == QDialog::Accepted;
     if (FClosed) return;
