@@ -30,8 +30,8 @@ class Ticker;
 struct LocalTime;
 class GlobalSpeechKey;
 class VoiceCatalog;
-class TAlarmForm;
-class TClockData;
+class AlarmDialog;
+class ClockData;
 class FaceView;
 class WindowDragger;
 
@@ -100,7 +100,7 @@ class TMainForm : public QWidget {
     void MI_bigClick();
     // Only the button matters: the left one drags the window.
     void BackPanelMouseDown(Qt::MouseButton Button);
-    void setClockData(TClockData* data);
+    void setClockData(ClockData* data);
     WindowDragger* Dragger = nullptr;
 
     // ---- Notification area
@@ -184,7 +184,6 @@ class TMainForm : public QWidget {
     QAction* MI_small = nullptr;
     QAction* Exit2 = nullptr;
     GlobalSpeechKey* SpeechKey = nullptr;
-    TClockData* ClockData = nullptr;
     QString HelpFile;
 
     Platform platform() const { return P; }

@@ -1,9 +1,9 @@
 #include "app/MainForm.h"
 
 #include "common/Modal.h"
-#include "info/TAboutForm.h"
-#include "info/TInfoForm.h"
-#include "info/TNewVerForm.h"
+#include "info/AboutWindow.h"
+#include "info/UpgradeWindow.h"
+#include "info/WelcomeWindow.h"
 #include "platform/SettingsStore.h"
 #include "settings/RegistrySettings.h"
 
@@ -23,8 +23,8 @@ void TMainForm::FirstRunExecute() {
     if (FUpgraded) {
         FUpgraded = false;
         FStartupPending = false;
-        TNewVerForm news(this, InfoWindow::homePage(ProgramDir),
-                         [this] { ShowHelpTopic("IDH_999"); });
+        UpgradeWindow news(this, InfoWindow::homePage(ProgramDir),
+                           [this] { ShowHelpTopic("IDH_999"); });
         runModal(news);
         // Failures here only leave the old key behind; the store reports its own on stderr.
         if (P.store.keyExists(kLegacyKey)) P.store.deleteKey(kLegacyKey);
@@ -33,14 +33,14 @@ void TMainForm::FirstRunExecute() {
     if (FFirstRun) {
         FFirstRun = false;
         FStartupPending = false;
-        TInfoForm welcome(this, InfoWindow::homePage(ProgramDir), [this] { ShowHelpFinder(); });
+        WelcomeWindow welcome(this, InfoWindow::homePage(ProgramDir), [this] { ShowHelpFinder(); });
         runModal(welcome);
     }
 }
 
 void TMainForm::About1Click() {
-    if (raiseIfOpen<TAboutForm>()) return;
-    TAboutForm about(this, InfoWindow::homePage(ProgramDir));
+    if (raiseIfOpen<AboutWindow>()) return;
+    AboutWindow about(this, InfoWindow::homePage(ProgramDir));
     runModal(about);
 }
 

@@ -1,7 +1,7 @@
 #include "app/MainForm.h"
 
 #include "common/Modal.h"
-#include "settings/TSettingsForm.h"
+#include "settings/SettingsDialog.h"
 
 #include <QWindow>
 
@@ -39,12 +39,12 @@ void TMainForm::applyDialogSettings(const SettingsRecord& chosen) {
 }
 
 void TMainForm::SetupButtonClick() {
-    if (raiseIfOpen<TSettingsForm>()) return;
-    auto form = std::make_unique<TSettingsForm>(
+    if (raiseIfOpen<SettingsDialog>()) return;
+    auto form = std::make_unique<SettingsDialog>(
         this, cfg(),
-        TSettingsForm::Actions{[this](double level) { setBlending(level); },
-                               [this](int volume) { announceAtVolume(volume); },
-                               [this] { ShowHelpContext(10); }});
+        SettingsDialog::Actions{[this](double level) { setBlending(level); },
+                                [this](int volume) { announceAtVolume(volume); },
+                                [this] { ShowHelpContext(10); }});
     followTaskbarSetting();
     const bool confirmed = runModal(*form) == QDialog::Accepted;
     if (FClosed) return;

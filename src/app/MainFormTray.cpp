@@ -88,7 +88,7 @@ void TMainForm::trayHostChanged(bool available) {
 }
 
 void TMainForm::DrawTrayIcon() {
-    static const QImage face = TClockData::clockFaceIcon();
+    static const QImage face = ClockData::clockFaceIcon();
     const QImage bitmap = TrayIconPainter::paint(face, CurHour, CurMin);
     SysTrayIcon->setIcon(TrayIconDrawing::icon(bitmap, CurHour, CurMin));
 }

@@ -10,7 +10,7 @@ namespace {
 
 using namespace ql::testing;
 
-const TClockData& data() {
+const ClockData& data() {
     return clockData();
 }
 
@@ -136,7 +136,7 @@ TEST(ClockData, PaintBoxesLieInsideTheDisplayWindow) {
 }
 
 TEST(ClockData, ClockFaceIconMeetsTheTrayRules) {
-    const QImage icon = TClockData::clockFaceIcon();
+    const QImage icon = ClockData::clockFaceIcon();
     ASSERT_EQ(icon.size(), QSize(16, 16));
     for (const QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)})
         EXPECT_EQ(qAlpha(icon.pixel(corner)), 0) << corner.x() << "," << corner.y();

@@ -34,7 +34,7 @@ TEST_F(TrayWindowTest, TickRefreshesTheHintEverySecondAndTheIconEveryMinute) {
     fakes.clock.set(10, 29, 58);
     storeCurrentSettings();
     create();
-    const QImage face = TClockData::clockFaceIcon();
+    const QImage face = ClockData::clockFaceIcon();
     struct Step {
         int h, m, s;
         bool hintChanges, iconChanges;
@@ -64,7 +64,7 @@ TEST_F(TrayWindowTest, StartUpShowsTheIconWithCurrentHandsAndHint) {
     create();
     EXPECT_TRUE(form->SysTrayIcon->isVisible());
     EXPECT_EQ(form->SysTrayIcon->contextMenu(), form->MainPopupMenu);
-    EXPECT_TRUE(iconImage() == TrayIconPainter::paint(TClockData::clockFaceIcon(), 14, 5));
+    EXPECT_TRUE(iconImage() == TrayIconPainter::paint(ClockData::clockFaceIcon(), 14, 5));
     EXPECT_TRUE(form->SysTrayIcon->toolTip().startsWith("Time: 14:05:09"));
 }
 
