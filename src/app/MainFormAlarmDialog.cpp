@@ -3,6 +3,7 @@
 #include "alarm/AlarmController.h"
 #include "alarm/AlarmDialog.h"
 #include "common/Modal.h"
+#include "info/HelpPages.h"
 
 namespace ql {
 
@@ -12,7 +13,7 @@ void TMainForm::AlarmButtonClick() {
     AlarmDialog form(
         this, cfg(),
         {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
-         [this] { ShowHelpContext(20); }});
+         [this] { help_.ShowHelpContext(20); }});
     followTaskbarSetting();
     const bool confirmed = runModal(form) == QDialog::Accepted;
     if (FClosed) return;
