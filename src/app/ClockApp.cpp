@@ -2,6 +2,10 @@
 
 #include "app/MainForm.h"
 #include "face/ClockData.h"
+#include "platform/CloseRequestBridge.h"
+#include "platform/DesktopGeometry.h"
+#include "platform/NamedLock.h"
+#include <QCoreApplication>
 
 #include <QFileInfo>
 
@@ -16,8 +20,8 @@ QString folderOf(const QString& programPath) {
 } // namespace
 
 ClockApp::ClockApp(Platform platform, QString programPath)
-    : stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
-              folderOf(programPath).toStdString()),
+    : P(platform), stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
+                           folderOf(programPath).toStdString()),
       voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
       languages_(settings_, voices_, announcer_), speech_(settings_, announcer_, platform.hotKey),
@@ -30,14 +34,24 @@ ClockApp::ClockApp(Platform platform, QString programPath)
     help_.setWindow(mainForm_.get());
     info_.setWindow(mainForm_.get());
     connectWindow();
+    // Installed first: start-up can open message boxes, and a log-out then must still end us.
+    P.closeBridge.install([this] { return closeRequested(); });
+    FormCreate();
 }
 
 void ClockApp::connectWindow() {
     TMainForm* view = mainForm_.get();
-    QObject::connect(view, &TMainForm::closing, &alarm_, &AlarmController::shutDown);
+    closeDeadline_.setSingleShot(true);
+    closeDeadline_.setInterval(5000);
+    QObject::connect(&closeDeadline_, &QTimer::timeout, [this] {
+        closeWaitOver_ = true;
+        Close();
+    });
+    QObject::connect(&announcer_, &Announcer::speakingChanged, &closeDeadline_,
+                     [this](bool busy) { closeWhenSilent(busy); });
+    QObject::connect(view, &TMainForm::closeAsked, &closeDeadline_, [this] { Close(); });
     QObject::connect(&languages_, &LanguageMenus::languageChosen, &languages_,
                      [this] { stored_.SaveSettings(); });
-    QObject::connect(view, &TMainForm::closing, &tray_, &TrayController::removeIcon);
     QObject::connect(view, &TMainForm::minimizeClicked, &tray_,
                      &TrayController::MinimizeButtonClick);
     QObject::connect(view, &TMainForm::minimizeToTrayChosen, &tray_,
@@ -46,19 +60,76 @@ void ClockApp::connectWindow() {
                      [view] { view->settlePlacement(); });
 }
 
-ClockApp::~ClockApp() = default;
+ClockApp::~ClockApp() {
+    FormDestroy();
+}
 
-bool ClockApp::closed() const {
-    return mainForm_->closed();
+// The window appears on the first tick, unless the user chose to start in the tray.
+void ClockApp::FormCreate() {
+    closePending_ = false;
+    P.namedLock.create("QuorlanLite");
+    announcer_.readStartVolume();
+    ticker_.readClock();
+    stored_.CheckRegistry();
+    const auto placement = stored_.OpenRegistry(P.desktop.virtualSize());
+    mainForm_->startUp(ticker_.now(), placement);
+    ticker_.start();
+}
+
+bool ClockApp::closeRequested() {
+    if (stored_.loaded()) return Close();
+    // Nothing was read yet, so nothing can be saved or lost.
+    closed_ = true;
+    mainForm_->shutDown();
+    QCoreApplication::exit(0);
+    return true;
+}
+
+// Whoever asks (the window, a signal, the end of the session), a close waits for the speech
+// to end, but at most 5 s: a voice that never returns must not keep the clock, or a log-out,
+// waiting for ever. The voice is then left loaded; the process's end stops it.
+void ClockApp::FormCloseQuery(bool& CanClose) {
+    if (announcer_.speaking() && !closeWaitOver_) {
+        CanClose = false;
+        closePending_ = true;
+        if (!closeDeadline_.isActive()) closeDeadline_.start();
+        return;
+    }
+    stored_.SaveSettings();
+}
+
+bool ClockApp::Close() {
+    if (closed_) return true;
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (!canClose) return false;
+    closed_ = true;
+    ticker_.stop();
+    closeDeadline_.stop();
+    alarm_.shutDown();
+    tray_.removeIcon();
+    mainForm_->shutDown();
+    // Ends every event loop, including those of modal windows still open.
+    QCoreApplication::exit(0);
+    return true;
+}
+
+void ClockApp::closeWhenSilent(bool busy) {
+    if (!busy && closePending_) Close();
+}
+
+void ClockApp::FormDestroy() {
+    if (!announcer_.speaking()) voices_.unload(); // never from under a speaking worker
 }
 
 void ClockApp::setClockData(ClockData* data) {
     mainForm_->setClockData(data);
 }
 
-// The window's own start-up can open message boxes: no tick reaches it before it exists.
+// The start-up windows open from here; a close deferred for the speech is retried.
 bool ClockApp::pendingWork() {
-    return mainForm_ && mainForm_->pendingWork();
+    mainForm_->pendingWork();
+    return !(closePending_ && Close());
 }
 
 void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {

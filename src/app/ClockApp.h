@@ -14,6 +14,7 @@
 #include "tray/TrayController.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -31,8 +32,11 @@ class ClockApp : private TickHandler {
     ClockApp(const ClockApp&) = delete;
     ClockApp& operator=(const ClockApp&) = delete;
 
-    // True when a close request ended the program while start-up still had a message open.
-    bool closed() const;
+    // A close request from any source (the window, the menu, a signal, the end of the session);
+    // true when the program closed.
+    bool Close();
+    // True once the program has closed, e.g. while start-up still had a message open.
+    bool closed() const { return closed_; }
     void setClockData(ClockData* data);
 
     const Settings& settings() const { return settings_; }
@@ -46,12 +50,18 @@ class ClockApp : private TickHandler {
     TMainForm& mainWindow() { return *mainForm_; }
 
   private:
+    void FormCreate();
+    void FormCloseQuery(bool& CanClose);
+    void FormDestroy();
+    bool closeRequested();
+    void closeWhenSilent(bool busy);
     bool pendingWork() override;
     void unitsChanged(TickUnits changed, const LocalTime& now) override;
     void tickDone(const LocalTime& now) override;
     void announceIfDue(int minute);
     void connectWindow();
 
+    Platform P;
     Settings settings_;
     StoredSettings stored_;
     VoiceCatalog voices_;
@@ -64,6 +74,11 @@ class ClockApp : private TickHandler {
     InfoDesk info_;
     TrayController tray_; // before the window, which uses it while it starts
     std::unique_ptr<TMainForm> mainForm_;
+    bool closed_ = false;
+    bool closePending_ = false;
+    // Set once a close has waited long enough for the speech to end.
+    bool closeWaitOver_ = false;
+    QTimer closeDeadline_;
 };
 
 } // namespace ql

@@ -1,11 +1,8 @@
 #include "app/MainForm.h"
 
 #include "alarm/AlarmController.h"
-#include "app/Ticker.h"
-#include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
 #include "platform/LocalClock.h"
-#include "platform/NamedLock.h"
 #include "platform/TaskbarButton.h"
 #include "settings/StoredSettings.h"
 #include "speech/Announcer.h"
@@ -16,7 +13,6 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -35,34 +31,14 @@ TMainForm::TMainForm(Platform platform, Settings& settings, StoredSettings& stor
     stored_.setWindowPosition([this] { return savedPosition(); });
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
-    connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::closeWhenSilent);
-    // Installed first: start-up can open message boxes, and a log-out then must still end us.
-    P.closeBridge.install([this] { return closeRequested(); });
-    FormCreate();
 }
 
-bool TMainForm::closeRequested() {
-    if (stored_.loaded()) return Close();
-    // Nothing was read yet, so nothing can be saved or lost.
-    FClosed = true;
-    QCoreApplication::exit(0);
-    return true;
-}
-
-TMainForm::~TMainForm() {
-    FormDestroy();
-}
+TMainForm::~TMainForm() = default;
 
 void TMainForm::createComponents() {
     setObjectName("MainForm");
     setWindowTitle("Multilingual Quorlan");
     createFace();
-    FCloseDeadline.setSingleShot(true);
-    FCloseDeadline.setInterval(5000);
-    connect(&FCloseDeadline, &QTimer::timeout, this, [this] {
-        FCloseWaitOver = true;
-        Close();
-    });
     createPopupMenu();
     createButtons();
     LangMenu = new QMenu(this);
@@ -70,20 +46,14 @@ void TMainForm::createComponents() {
     tray_.attach(*this, MainPopupMenu);
 }
 
-void TMainForm::FormCreate() {
-    FFirstRun = false;
-    FUpgraded = false;
-    FStartupPending = true;
-    FClosePending = false;
-    ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
-    P.namedLock.create("QuorlanLite");
-    announcer_.readStartVolume();
-    ticker_.readClock();
-    setTime(ticker_.now());
-    stored_.CheckRegistry();
+// The window's part of the start-up, once the settings are read.
+void TMainForm::startUp(const LocalTime& now, const RegistrySettings::Loaded& placement) {
     FFirstRun = stored_.firstRun();
-    placeFromSettings(stored_.OpenRegistry(P.desktop.virtualSize()));
     FUpgraded = stored_.upgraded();
+    FStartupPending = true;
+    ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
+    setTime(now);
+    placeFromSettings(placement);
     applyGlobalShortcut();
     tray_.DrawTrayIcon(CurHour, CurMin);
     tray_.UpdateTrayHint();
@@ -92,7 +62,6 @@ void TMainForm::FormCreate() {
     voices_.ScanVoiceFolder();
     languages_.BuildLanguageMenus(LangSelButton, LangMenu, SelectLanguageMenu);
     languages_.LoadLanguage();
-    ticker_.start();
     tray_.HideTaskbarButton();
     (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
@@ -111,45 +80,15 @@ void TMainForm::setTime(const LocalTime& t) {
     CurDayOfWeek = t.dayOfWeek;
 }
 
-// Whoever asks (the window, a signal, the end of the session), a close waits for the speech
-// to end, but at most 5 s: a voice that never returns must not keep the clock, or a log-out,
-// waiting for ever. The voice is then left loaded; the process's end stops it.
-void TMainForm::FormCloseQuery(bool& CanClose) {
-    if (announcer_.speaking() && !FCloseWaitOver) {
-        CanClose = false;
-        FClosePending = true;
-        if (!FCloseDeadline.isActive()) FCloseDeadline.start();
-        return;
-    }
-    stored_.SaveSettings();
-}
-
-bool TMainForm::Close() {
-    if (FClosed) return true;
-    bool canClose = true;
-    FormCloseQuery(canClose);
-    if (!canClose) return false;
+// The program is ending: the window goes, and windows still open know not to act.
+void TMainForm::shutDown() {
     FClosed = true;
-    ticker_.stop();
-    FCloseDeadline.stop();
-    emit closing();
     hide();
-    // Ends every event loop, including those of modal windows still open.
-    QCoreApplication::exit(0);
-    return true;
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
-    Close();
-}
-
-void TMainForm::closeWhenSilent(bool busy) {
-    if (!busy && FClosePending) Close();
-}
-
-void TMainForm::FormDestroy() {
-    if (!announcer_.speaking()) voices_.unload(); // never from under a speaking worker
+    emit closeAsked();
 }
 
 void TMainForm::placeFromSettings(const RegistrySettings::Loaded& loaded) {

@@ -40,12 +40,12 @@ class FaceView;
 class TrayController;
 class WindowDragger;
 
-// The main window. It shows and edits the settings it is given, holds the runtime flags and all
-// components, and runs start-up, the tick and shutdown.
+// The main window: the face, its buttons, menus and keys. ClockApp runs start-up and shutdown;
+// the window does its own part of each.
 class TMainForm : public QWidget {
     Q_OBJECT
   public:
-    // Runs FormCreate before it returns. programPath is the running program file.
+    // programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, StoredSettings& stored, VoiceCatalog& voices,
               Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
               HelpPages& help, InfoDesk& info, AlarmController& alarm, Ticker& ticker,
@@ -56,14 +56,9 @@ class TMainForm : public QWidget {
     ~TMainForm() override;
 
     // ---- Start-up and shutdown
-    void FormCreate();
-    void FormCloseQuery(bool& CanClose);
-    void FormDestroy();
-    // The main window's close request from any source; true when the window closed.
-    bool Close();
-    bool closed() const { return FClosed; }
-    // A close request from outside the window (signal, end of session).
-    bool closeRequested();
+    void startUp(const LocalTime& now, const RegistrySettings::Loaded& placement);
+    // The program is ending.
+    void shutDown();
 
     // ---- Settings
     void applyGlobalShortcut();
@@ -81,8 +76,8 @@ class TMainForm : public QWidget {
     bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
 
     // ---- Clock tick: each step runs when its unit of the time changed
-    // Start-up windows and a deferred close; false when the window closed.
-    bool pendingWork();
+    // The start-up windows, from the first tick on.
+    void pendingWork();
     void setTime(const LocalTime& t);
     void secondChanged();
     void minuteChanged();
@@ -126,7 +121,6 @@ class TMainForm : public QWidget {
     bool FFirstRun = false;
     bool FUpgraded = false;
     bool FStartupPending = true;
-    bool FClosePending = false;
 
     // ---- Decoded time (written only by start-up and the tick)
     std::uint16_t CurHour = 0, CurMin = 0, CurSec = 0, CurDay = 0, CurDayOfWeek = 0;
@@ -154,8 +148,8 @@ class TMainForm : public QWidget {
     Platform platform() const { return P; }
 
   signals:
-    // The window has closed for good: the program is ending.
-    void closing();
+    // The window's close button or "Close application".
+    void closeAsked();
     // The "_" button and "&Minimize to tray": the window goes to the notification area.
     void minimizeClicked();
     void minimizeToTrayChosen();
@@ -175,7 +169,6 @@ class TMainForm : public QWidget {
     void startupWork();
     // Runs work from its own event once the current tick is over, unless the program has closed.
     void afterTick(std::function<void()> work);
-    void closeWhenSilent(bool busy);
     // One dialog of a kind at a time: the notification-area menu works while one is open.
     template <typename Dialog> bool raiseIfOpen() {
         auto* open = findChild<Dialog*>(QString(), Qt::FindDirectChildrenOnly);
@@ -208,9 +201,6 @@ class TMainForm : public QWidget {
     WindowLimits FWindowLimits{P.desktop};
     QString ProgramPath;
     bool FClosed = false;
-    // Set once a close has waited long enough for the speech to end.
-    bool FCloseWaitOver = false;
-    QTimer FCloseDeadline;
     QPoint FPlacedAt; // outer position from the settings
     bool FPlacementPending = false;
 };

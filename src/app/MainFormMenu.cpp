@@ -61,7 +61,7 @@ void TMainForm::createPopupMenu() {
     connect(toTray, &QAction::triggered, this, &TMainForm::minimizeToTrayChosen);
     addSeparator(MainPopupMenu, "N6");
     Exit2 = addItem(MainPopupMenu, "Exit2", "Close application");
-    connect(Exit2, &QAction::triggered, this, [this] { Close(); });
+    connect(Exit2, &QAction::triggered, this, &TMainForm::closeAsked);
     // The keys act through the window's key handler, not as menu shortcuts.
     for (QAction* a : MainPopupMenu->actions())
         a->setShortcutContext(Qt::WidgetShortcut);

@@ -6,9 +6,8 @@
 
 namespace ql {
 
-bool TMainForm::pendingWork() {
+void TMainForm::pendingWork() {
     if (FStartupPending) startupWork();
-    return !(FClosePending && Close());
 }
 
 // The welcome and upgrade windows open after this tick, like the alert: a timer's event is not

@@ -76,7 +76,7 @@ class CommandSurfaceTest : public MainFormFixture {
             what += "help " + p + ";";
         if (speakCalls) what += "spoke;";
         if (form->cfg().FSmallMode) what += "small;";
-        if (form->closed())
+        if (app->closed())
             what += "closed;";
         else if (!form->isVisible() || form->isMinimized())
             what += "hidden;";

@@ -44,7 +44,7 @@ class DesktopLimitsTest : public MainFormFixture {
 TEST_F(DesktopLimitsTest, TheStoredPositionSurvivesWhereTheDesktopPlacesTheWindow) {
     create();
     form->move(0, 0); // where the compositor put it, as Qt reports it
-    EXPECT_TRUE(form->Close());
+    EXPECT_TRUE(app->Close());
     EXPECT_EQ(stored("LNumSettings"), "02003000010000000128");
     EXPECT_EQ(linesContaining("place its window"), 1);
 }
@@ -62,7 +62,7 @@ TEST_F(DesktopLimitsTest, RefusedWindowRequestsAreNotMadeAndEachIsSaidOnce) {
     EXPECT_EQ(linesContaining("keep its window on top"), 1);
     EXPECT_EQ(linesContaining("translucent"), 1);
     EXPECT_EQ(linesContaining("hide its taskbar button"), 1);
-    EXPECT_TRUE(form->Close());
+    EXPECT_TRUE(app->Close());
     EXPECT_EQ(stored("BinSettings"), "010000000001"); // the choices stay for other desktops
 }
 
@@ -70,7 +70,7 @@ TEST_F(DesktopLimitsTest, AnX11DesktopGetsEveryRequestAndHearsNothing) {
     fakes.desktop.denied.clear();
     create();
     form->move(40, 50);
-    EXPECT_TRUE(form->Close());
+    EXPECT_TRUE(app->Close());
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_DOUBLE_EQ(form->windowOpacity(), 128 / 255.0);
     EXPECT_EQ(stored("LNumSettings"), "00500040010000000128");

@@ -48,8 +48,7 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     create();
     EXPECT_TRUE(form->FStartupPending);
     EXPECT_TRUE(app->tray().showPending());
-    EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || app->alarm().showing() ||
-                 app->alarm().done());
+    EXPECT_FALSE(app->announcer().speaking() || app->alarm().showing() || app->alarm().done());
     EXPECT_EQ(app->ticker().now().hour, 14);
     EXPECT_EQ(app->ticker().now().minute, 5);
     EXPECT_EQ(app->ticker().now().second, 9);
@@ -108,7 +107,7 @@ TEST_F(StartupTest, FirstRunPlacesTheWindowAndClosingWritesItBack) {
     create();
     EXPECT_TRUE(form->FFirstRun);
     EXPECT_EQ(form->pos(), QPoint(640 - 170, 512 - 72));
-    EXPECT_TRUE(form->Close());
+    EXPECT_TRUE(app->Close());
     const auto stored = [&](const char* n) {
         return fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", n).value_or("");
     };
@@ -124,13 +123,12 @@ TEST_F(StartupTest, CloseWhileSpeakingIsDeferredUntilTheTickAfterSpeech) {
     create();
     startSpeaking();
     EXPECT_FALSE(fakes.closeBridge.request());
-    EXPECT_TRUE(form->FClosePending);
     EXPECT_FALSE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
     app->ticker().Timer1Timer();
-    EXPECT_FALSE(form->closed());
+    EXPECT_FALSE(app->closed());
     stopSpeaking();
     app->ticker().Timer1Timer();
-    EXPECT_TRUE(form->closed());
+    EXPECT_TRUE(app->closed());
     EXPECT_TRUE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
 }
 
@@ -157,7 +155,7 @@ TEST_F(StartupTest, StoredOnTopAndTransparencyApplyFromTheStart) {
         create();
         EXPECT_EQ(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint), r.onTop);
         EXPECT_NEAR(form->windowOpacity(), r.opacity, 0.002);
-        EXPECT_TRUE(form->Close());
+        EXPECT_TRUE(app->Close());
         EXPECT_EQ(fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "LNumSettings")
                       .value_or("")
                       .substr(16),
@@ -200,12 +198,12 @@ TEST_F(StartupTest, StoredPositionIsPulledWhollyOntoTheDesktop) {
 TEST_F(StartupTest, AutostartFollowsTheSettingAtClose) {
     storeCurrentSettings("000001");
     create();
-    form->Close();
+    app->Close();
     EXPECT_EQ(fakes.autostart.entry, (dir.path() + "/quorlan-lite").toStdString());
     destroy();
     storeCurrentSettings("000000");
     create();
-    form->Close();
+    app->Close();
     EXPECT_FALSE(fakes.autostart.entry);
 }
 

@@ -101,7 +101,7 @@ TEST_F(FirstRunTest, EarlierKeyGoesAfterTheUpgradeWindowAndTheNextRunIsQuiet) {
     EXPECT_FALSE(fakes.store.keyExists(kOld));
     EXPECT_FALSE(fakes.store.keyExists(std::string(kOld) + "\\Voices"));
     EXPECT_TRUE(fakes.store.keyExists(kLite));
-    form->Close();
+    app->Close();
     destroy();
     opened.clear();
     create();

@@ -119,13 +119,12 @@ TEST_F(AnnounceTest, AFailingVoiceStillEndsTheAnnouncement) {
 TEST_F(AnnounceTest, CloseWhileSpeakingWaitsForTheVoiceToFinish) {
     createWithVoice(40, 200);
     button("AnnounceButton")->click();
-    EXPECT_FALSE(form->Close());
-    EXPECT_TRUE(form->FClosePending);
+    EXPECT_FALSE(app->Close());
     app->ticker().Timer1Timer();
-    EXPECT_FALSE(form->closed());
+    EXPECT_FALSE(app->closed());
     settle();
     EXPECT_EQ(voiceCalls("end"), 1);
-    EXPECT_TRUE(form->closed()) << "the end of the speech carries the close out, no tick needed";
+    EXPECT_TRUE(app->closed()) << "the end of the speech carries the close out, no tick needed";
     EXPECT_TRUE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
 }
 

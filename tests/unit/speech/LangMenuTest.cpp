@@ -122,7 +122,7 @@ TEST_F(LangMenuTest, AVoiceThatFailsKeepsItsCheckAndPosition) {
     EXPECT_EQ(app->settings().values().SelectedLanguage, 2);
     EXPECT_EQ(checkedIndex(menu("SelectLanguageMenu")), 2);
     EXPECT_TRUE(speechControlsDisabled());
-    form->Close();
+    app->Close();
     EXPECT_EQ(fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SelLang"), "2");
 }
 

@@ -112,7 +112,7 @@ TEST_F(TrayWindowTest, WithoutATrayTheFirstTickShowsTheWindowOnce) {
 TEST_F(TrayWindowTest, ClosingTakesTheIconAway) {
     startShown(false);
     QSystemTrayIcon* trayIcon = icon();
-    ASSERT_TRUE(form->Close());
+    ASSERT_TRUE(app->Close());
     EXPECT_FALSE(trayIcon->isVisible());
 }
 
