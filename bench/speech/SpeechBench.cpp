@@ -86,10 +86,9 @@ void benchLoadLanguage(ql::FakePlatform& fakes, const QString& programDir, int n
         return micros(Clock::now() - t);
     }));
     ql::ClockApp clockApp(fakes.platform(), programDir + "/quorlan-lite");
-    ql::TMainForm& form = clockApp.mainWindow();
     const auto load = stats(repeat(n, [&] {
         const auto t = Clock::now();
-        form.LoadLanguage();
+        clockApp.languageMenus().LoadLanguage();
         return micros(Clock::now() - t);
     }));
     std::printf("voice loaded: %s (%s)\n", qPrintable(QFileInfo(file).fileName()),
@@ -114,7 +113,7 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
         const int timed = static_cast<int>(clockApp.voices().languages().indexOf("Timed"));
         form.editSettings([timed](ql::SettingsRecord& rec) { rec.SelectedLanguage = timed; });
     }
-    form.LoadLanguage();
+    clockApp.languageMenus().LoadLanguage();
     const auto thread = stats(repeat(n, [&] {
         const auto t = Clock::now();
         std::atomic<Clock::rep> ran{0};

@@ -18,9 +18,12 @@ QString folderOf(const QString& programPath) {
 ClockApp::ClockApp(Platform platform, QString programPath)
     : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
-      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, alarm_,
-                                            ticker_, std::move(programPath))) {
+      languages_(settings_, voices_, announcer_), speech_(settings_, announcer_),
+      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, languages_,
+                                            speech_, alarm_, ticker_, std::move(programPath))) {
     QObject::connect(mainForm_.get(), &TMainForm::closing, &alarm_, &AlarmController::shutDown);
+    QObject::connect(&languages_, &LanguageMenus::languageChosen, mainForm_.get(),
+                     &TMainForm::SaveSettings);
 }
 
 ClockApp::~ClockApp() = default;

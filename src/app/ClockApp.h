@@ -5,6 +5,8 @@
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
+#include "speech/LanguageMenus.h"
+#include "speech/SpeechCommands.h"
 #include "speech/VoiceCatalog.h"
 
 #include <QString>
@@ -34,6 +36,8 @@ class ClockApp : private TickHandler {
     const VoiceCatalog& voices() const { return voices_; }
     const AlarmController& alarm() const { return alarm_; }
     Ticker& ticker() { return ticker_; }
+    SpeechCommands& speechCommands() { return speech_; }
+    LanguageMenus& languageMenus() { return languages_; }
     TMainForm& mainWindow() { return *mainForm_; }
 
   private:
@@ -47,6 +51,8 @@ class ClockApp : private TickHandler {
     Announcer announcer_;
     AlarmController alarm_;
     Ticker ticker_;
+    LanguageMenus languages_;
+    SpeechCommands speech_;
     std::unique_ptr<TMainForm> mainForm_;
 };
 

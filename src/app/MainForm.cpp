@@ -10,6 +10,8 @@
 #include "settings/RegistrySettings.h"
 #include "speech/Announcer.h"
 #include "speech/GlobalSpeechKey.h"
+#include "speech/LanguageMenus.h"
+#include "speech/SpeechCommands.h"
 #include "speech/VoiceCatalog.h"
 
 #include <algorithm>
@@ -23,10 +25,11 @@
 namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
-                     Announcer& announcer, AlarmController& alarm, Ticker& ticker,
-                     QString programPath, QWidget* parent)
+                     Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
+                     AlarmController& alarm, Ticker& ticker, QString programPath, QWidget* parent)
     : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
-      alarm_(alarm), ticker_(ticker), ProgramPath(std::move(programPath)) {
+      languages_(languages), speech_(speech), alarm_(alarm), ticker_(ticker),
+      ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
@@ -60,7 +63,8 @@ void TMainForm::createComponents() {
     });
     SpeechKey = new GlobalSpeechKey(P.hotKey, this);
     SpeechKey->setObjectName("GlobalSpeechKey");
-    connect(SpeechKey, &GlobalSpeechKey::keyDown, this, &TMainForm::GlobalSpeechKeyKeyDown);
+    connect(SpeechKey, &GlobalSpeechKey::keyDown, this,
+            [this] { speech_.GlobalSpeechKeyKeyDown(); });
     createPopupMenu();
     createButtons();
     LangMenu = new QMenu(this);
@@ -85,9 +89,9 @@ void TMainForm::FormCreate() {
     UpdateTrayHint();
     showTrayIcon();
     PrepareVoiceFolder();
-    ScanVoiceFolder();
-    BuildLanguageMenus();
-    LoadLanguage();
+    voices_.ScanVoiceFolder();
+    languages_.BuildLanguageMenus(LangSelButton, LangMenu, SelectLanguageMenu);
+    languages_.LoadLanguage();
     ticker_.start();
     HideTaskbarButton();
     (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);

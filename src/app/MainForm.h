@@ -29,6 +29,8 @@ class Announcer;
 class Ticker;
 struct LocalTime;
 class GlobalSpeechKey;
+class LanguageMenus;
+class SpeechCommands;
 class VoiceCatalog;
 class TAlarmForm;
 class TClockData;
@@ -42,8 +44,8 @@ class TMainForm : public QWidget {
   public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
-              AlarmController& alarm, Ticker& ticker, QString programPath,
-              QWidget* parent = nullptr);
+              LanguageMenus& languages, SpeechCommands& speech, AlarmController& alarm,
+              Ticker& ticker, QString programPath, QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
     template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
@@ -125,18 +127,6 @@ class TMainForm : public QWidget {
 
     // ---- Speech
     void PrepareVoiceFolder();
-    void ScanVoiceFolder();
-    void BuildLanguageMenus();
-    void LoadLanguage();
-    void AnnounceButtonClick();
-    // An announcement at a trial volume; the stored one stays.
-    void announceAtVolume(int volume);
-    void Speak1Click();
-    void GlobalSpeechKeyKeyDown();
-    void LangSelButtonClick();
-    void MI_SelectlanguageClick();
-    void LangMenuItemClick(QAction* item);
-    QPoint LangMenuPoint() const; // where LangSelButtonClick pops the menu up
 
     // ---- Alarm
     void Alarm();
@@ -233,6 +223,8 @@ class TMainForm : public QWidget {
     Settings& settings_;
     VoiceCatalog& voices_;
     Announcer& announcer_;
+    LanguageMenus& languages_;
+    SpeechCommands& speech_;
     AlarmController& alarm_;
     Ticker& ticker_;
     WindowLimits FWindowLimits{P.desktop};

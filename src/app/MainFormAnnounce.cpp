@@ -7,22 +7,6 @@
 
 namespace ql {
 
-void TMainForm::AnnounceButtonClick() {
-    announceAtVolume(cfg().FSpeechVolume);
-}
-
-void TMainForm::announceAtVolume(int volume) {
-    announcer_.announce(volume);
-}
-
-void TMainForm::Speak1Click() {
-    AnnounceButtonClick();
-}
-
-void TMainForm::GlobalSpeechKeyKeyDown() {
-    AnnounceButtonClick();
-}
-
 // The speech controls work only while a voice is loaded and silent.
 void TMainForm::showSpeechState(bool busy) {
     const bool on = announcer_.hasVoice() && !busy;

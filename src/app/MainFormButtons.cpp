@@ -2,6 +2,7 @@
 
 #include "app/ButtonIcons.h"
 #include "face/FaceView.h"
+#include "speech/SpeechCommands.h"
 
 #include <QToolButton>
 
@@ -44,8 +45,7 @@ void TMainForm::createButtons() {
     connect(SetupButton, &QToolButton::clicked, this, &TMainForm::SetupButtonClick);
     connect(OptionsButton, &QToolButton::clicked, this, &TMainForm::OptionsButtonClick);
     connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
-    connect(AnnounceButton, &QToolButton::clicked, this, &TMainForm::AnnounceButtonClick);
-    connect(LangSelButton, &QToolButton::clicked, this, &TMainForm::LangSelButtonClick);
+    connect(AnnounceButton, &QToolButton::clicked, this, [this] { speech_.AnnounceButtonClick(); });
     connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::MinimizeButtonClick);
     connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
 }

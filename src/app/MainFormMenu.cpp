@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/KeyCommandFilter.h"
+#include "speech/SpeechCommands.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -26,12 +27,11 @@ void TMainForm::createPopupMenu() {
     MainPopupMenu = new QMenu(this);
     MainPopupMenu->setObjectName("MainPopupMenu");
     MI_Speak = addItem(MainPopupMenu, "MI_Speak", "Speak!", QKeySequence("Ctrl+Alt+S"));
-    connect(MI_Speak, &QAction::triggered, this, &TMainForm::Speak1Click);
+    connect(MI_Speak, &QAction::triggered, this, [this] { speech_.Speak1Click(); });
     SelectLanguageMenu = new QMenu("Select language", MainPopupMenu);
     SelectLanguageMenu->setObjectName("SelectLanguageMenu");
     MI_Selectlanguage = MainPopupMenu->addMenu(SelectLanguageMenu);
     MI_Selectlanguage->setObjectName("MI_Selectlanguage");
-    connect(SelectLanguageMenu, &QMenu::aboutToShow, this, &TMainForm::MI_SelectlanguageClick);
     addSeparator(MainPopupMenu, "N8");
     QAction* alarmSetup =
         addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));

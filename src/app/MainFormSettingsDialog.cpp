@@ -2,6 +2,7 @@
 
 #include "common/Modal.h"
 #include "settings/TSettingsForm.h"
+#include "speech/SpeechCommands.h"
 
 #include <QWindow>
 
@@ -43,7 +44,7 @@ void TMainForm::SetupButtonClick() {
     auto form = std::make_unique<TSettingsForm>(
         this, cfg(),
         TSettingsForm::Actions{[this](double level) { setBlending(level); },
-                               [this](int volume) { announceAtVolume(volume); },
+                               [this](int volume) { speech_.announceAtVolume(volume); },
                                [this] { ShowHelpContext(10); }});
     followTaskbarSetting();
     const bool confirmed = runModal(*form) == QDialog::Accepted;

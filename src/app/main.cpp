@@ -1,7 +1,6 @@
 #include "app/AppIdentity.h"
 #include "app/ClockApp.h"
 #include "app/CommandLine.h"
-#include "app/MainForm.h"
 #include "face/ClockData.h"
 #include "platform/linux/AlsaSoundPlayer.h"
 #include "platform/linux/AlsaWaveMixer.h"
@@ -77,7 +76,7 @@ int main(int argc, char** argv) {
     ql::TClockData clockData;
     clockApp.setClockData(&clockData);
     ql::DBusRemoteControl remote;
-    remote.serve([&clockApp] { clockApp.mainWindow().Speak1Click(); });
+    remote.serve([&clockApp] { clockApp.speechCommands().Speak1Click(); });
     const int status = QApplication::exec();
     // The close gave up waiting for a voice that is still speaking: unloading it, or running
     // destructors under its thread, could crash; the settings are saved, so end here.

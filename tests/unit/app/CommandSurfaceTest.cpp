@@ -262,7 +262,7 @@ TEST_F(CommandSurfaceTest, OnlySpeechControlsWaitForAnAnnouncement) {
     installVoice("English (Test)", heldSpeak);
     destroy();
     create();
-    form->AnnounceButtonClick();
+    form->findChild<QToolButton*>("AnnounceButton")->click();
     ASSERT_TRUE(app->announcer().speaking());
     const std::set<std::string> speech{"AnnounceButton", "LangSelButton", "MI_Speak",
                                        "MI_Selectlanguage"};

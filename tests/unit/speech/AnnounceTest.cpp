@@ -50,13 +50,13 @@ TEST_F(AnnounceTest, LoadingReportsEachKindOfBrokenVoice) {
 
 TEST_F(AnnounceTest, OnlyOneAnnouncementAtATimeAndRequestsMeanwhileAreDropped) {
     createWithVoice(40, 300);
-    form->AnnounceButtonClick();
+    button("AnnounceButton")->click();
     EXPECT_TRUE(app->announcer().speaking());
     EXPECT_TRUE(speechControlsDisabled());
-    form->AnnounceButtonClick();    // button
-    form->MI_Speak->trigger();      // menu
-    fakes.hotKey.press();           // hot key (not grabbed: the setting is off)
-    form->GlobalSpeechKeyKeyDown(); // hot key event
+    app->speechCommands().AnnounceButtonClick();    // button, although disabled
+    app->speechCommands().Speak1Click();            // menu, or the remote "--speak"
+    fakes.hotKey.press();                           // hot key (not grabbed: the setting is off)
+    app->speechCommands().GlobalSpeechKeyKeyDown(); // hot key event
     form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = true; });
     tickAt(10, 45, 0); // periodic
     settle();
@@ -65,7 +65,7 @@ TEST_F(AnnounceTest, OnlyOneAnnouncementAtATimeAndRequestsMeanwhileAreDropped) {
     EXPECT_EQ(voiceCalls("begin"), 1);
     EXPECT_EQ(voiceCalls("end"), 1);
     // Once idle, the next request speaks again.
-    form->MI_Speak->trigger();
+    action("MI_Speak")->trigger();
     settle();
     EXPECT_EQ(voiceCalls("begin"), 2);
 }
@@ -82,7 +82,7 @@ TEST_F(AnnounceTest, SpeechVolumeOnBothChannelsThenTheStartUpVolume) {
         fakes.mixer.right = 0x4321;
         createWithVoice(r.volume, 50);
         fakes.mixer.left = fakes.mixer.right = 0x7777; // the user turns the volume meanwhile
-        form->AnnounceButtonClick();
+        button("AnnounceButton")->click();
         EXPECT_EQ(fakes.mixer.left | (std::uint32_t{fakes.mixer.right} << 16), r.word);
         settle();
         EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{r.word, 0x43211234u}));
@@ -95,7 +95,7 @@ TEST_F(AnnounceTest, WithoutVolumeControlNothingIsSetOrRestored) {
     createWithVoice(40, 0);
     fakes.mixer.capable = true; // the sound server appears later
     fakes.mixer.left = fakes.mixer.right = 0x5000;
-    form->AnnounceButtonClick();
+    button("AnnounceButton")->click();
     settle();
     // The pair read when the first announcement starts is what comes back, never silence.
     EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{0x9C409C40u, 0x50005000u}));
@@ -104,21 +104,21 @@ TEST_F(AnnounceTest, WithoutVolumeControlNothingIsSetOrRestored) {
 TEST_F(AnnounceTest, AFailingVoiceStillEndsTheAnnouncement) {
     setenv("QL_TEST_VOICE_THROW", "1", 1);
     createWithVoice(40, 0);
-    form->AnnounceButtonClick();
+    button("AnnounceButton")->click();
     settle();
     EXPECT_FALSE(app->announcer().speaking());
     EXPECT_TRUE(speechControlsEnabled());
     EXPECT_EQ(voiceCalls("begin"), 1);
     EXPECT_EQ(voiceCalls("end"), 0);
     EXPECT_EQ(fakes.mixer.sets.back(), 0x80008000u);
-    form->AnnounceButtonClick(); // and the next one runs
+    button("AnnounceButton")->click(); // and the next one runs
     settle();
     EXPECT_EQ(voiceCalls("begin"), 2);
 }
 
 TEST_F(AnnounceTest, CloseWhileSpeakingWaitsForTheVoiceToFinish) {
     createWithVoice(40, 200);
-    form->AnnounceButtonClick();
+    button("AnnounceButton")->click();
     EXPECT_FALSE(form->Close());
     EXPECT_TRUE(form->FClosePending);
     app->ticker().Timer1Timer();
@@ -132,8 +132,8 @@ TEST_F(AnnounceTest, CloseWhileSpeakingWaitsForTheVoiceToFinish) {
 TEST_F(AnnounceTest, NoVoiceBoundMeansRequestsDoNothing) {
     removeVoices();
     create();
-    form->AnnounceButtonClick();
-    form->Speak1Click();
+    button("AnnounceButton")->click();
+    app->speechCommands().Speak1Click();
     EXPECT_FALSE(app->announcer().speaking());
     EXPECT_TRUE(fakes.mixer.sets.empty());
 }

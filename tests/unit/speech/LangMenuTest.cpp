@@ -15,6 +15,8 @@ class LangMenuTest : public SpeechFixture {
         fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"SelLang", selected}});
         create();
     }
+    // The language button's menu, then the main menu's submenu.
+    std::vector<QMenu*> bothMenus() const { return {menu("LangMenu"), menu("SelectLanguageMenu")}; }
     static QStringList captions(QMenu* menu) {
         QStringList c;
         for (QAction* a : menu->actions())
@@ -42,7 +44,7 @@ class LangMenuTest : public SpeechFixture {
 
 TEST_F(LangMenuTest, BothMenusListTheVoicesInOrderWithTheSelectedOneChecked) {
     createWithSelected("1");
-    for (QMenu* menu : {form->LangMenu, form->SelectLanguageMenu}) {
+    for (QMenu* menu : bothMenus()) {
         SCOPED_TRACE(menu->objectName().toStdString());
         EXPECT_EQ(captions(menu), (QStringList{"alpha", "Beta", "Gamma"}));
         EXPECT_EQ(checkedIndex(menu), 1);
@@ -53,9 +55,7 @@ TEST_F(LangMenuTest, BothMenusListTheVoicesInOrderWithTheSelectedOneChecked) {
             EXPECT_TRUE(item->actionGroup() && item->actionGroup()->isExclusive());
         }
     }
-    EXPECT_EQ(form->LangMenu->actions()[0]->parent(), form);
-    EXPECT_EQ(form->SelectLanguageMenu->actions()[0]->parent(), form->MainPopupMenu);
-    EXPECT_EQ(form->MI_Selectlanguage->menu(), form->SelectLanguageMenu);
+    EXPECT_EQ(action("MI_Selectlanguage")->menu(), menu("SelectLanguageMenu"));
 }
 
 // A stored choice outside the list falls back to the first voice, and both menus check it.
@@ -66,7 +66,7 @@ TEST_F(LangMenuTest, AStoredChoiceOutsideTheListIsCheckedAsTheFirstInBothMenus) 
     } rows[] = {{"3", 0}, {"-1", 0}, {"99", 0}, {"x", 0}, {"2", 2}, {"0", 0}};
     for (const Row& r : rows) {
         createWithSelected(r.stored);
-        for (QMenu* menu : {form->LangMenu, form->SelectLanguageMenu}) {
+        for (QMenu* menu : bothMenus()) {
             SCOPED_TRACE(menu->objectName().toStdString() + " " + r.stored);
             EXPECT_EQ(checkedIndex(menu), r.checked);
             int checks = 0;
@@ -74,7 +74,7 @@ TEST_F(LangMenuTest, AStoredChoiceOutsideTheListIsCheckedAsTheFirstInBothMenus) 
                 checks += a->isChecked() ? 1 : 0;
             EXPECT_EQ(checks, 1);
         }
-        EXPECT_EQ(form->cfg().SelectedLanguage, r.checked);
+        EXPECT_EQ(app->settings().values().SelectedLanguage, r.checked);
         destroy();
     }
 }
@@ -82,30 +82,31 @@ TEST_F(LangMenuTest, AStoredChoiceOutsideTheListIsCheckedAsTheFirstInBothMenus) 
 TEST_F(LangMenuTest, AChoiceInOneMenuShowsInTheOtherWhenItOpens) {
     createWithSelected("0");
     fakes.journal.entries.clear();
-    form->SelectLanguageMenu->actions()[2]->trigger(); // Gamma from the notification-area menu
-    EXPECT_EQ(form->cfg().SelectedLanguage, 2);
+    QMenu* buttonMenu = menu("LangMenu");
+    QMenu* submenu = menu("SelectLanguageMenu");
+    submenu->actions()[2]->trigger(); // Gamma from the notification-area menu
+    EXPECT_EQ(app->settings().values().SelectedLanguage, 2);
     EXPECT_EQ(libraryCalls(),
               (std::vector<std::string>{"library.release", "library.load Gamma.so"}));
-    EXPECT_EQ(checkedIndex(form->LangMenu), 0); // not touched until it opens
+    EXPECT_EQ(checkedIndex(buttonMenu), 0); // not touched until it opens
     form->move(100, 80);
-    form->LangSelButtonClick();
-    EXPECT_EQ(checkedIndex(form->LangMenu), 2);
-    EXPECT_TRUE(form->LangMenu->isVisible());
-    const QPoint button = form->LangSelButton->pos();
-    EXPECT_EQ(form->LangMenuPoint(),
-              form->frameGeometry().topLeft() + QPoint(button.x() + 18, button.y() + 21));
-    form->LangMenu->hide();
+    button("LangSelButton")->click();
+    EXPECT_EQ(checkedIndex(buttonMenu), 2);
+    EXPECT_TRUE(buttonMenu->isVisible());
+    // Below and right of the button at (261, 102) of the big face.
+    EXPECT_EQ(buttonMenu->pos(), QPoint(100 + 261 + 18, 80 + 102 + 21));
+    buttonMenu->hide();
     // And back: a choice in the button's menu is checked in the submenu when that opens.
-    form->LangMenu->actions()[1]->trigger();
-    EXPECT_EQ(checkedIndex(form->SelectLanguageMenu), 2);
-    emit form->SelectLanguageMenu->aboutToShow();
-    EXPECT_EQ(checkedIndex(form->SelectLanguageMenu), 1);
+    buttonMenu->actions()[1]->trigger();
+    EXPECT_EQ(checkedIndex(submenu), 2);
+    emit submenu->aboutToShow();
+    EXPECT_EQ(checkedIndex(submenu), 1);
 }
 
 TEST_F(LangMenuTest, ChoosingTheLoadedLanguageLoadsItAgain) {
     createWithSelected("1");
     fakes.journal.entries.clear();
-    form->LangMenu->actions()[1]->trigger();
+    menu("LangMenu")->actions()[1]->trigger();
     EXPECT_EQ(libraryCalls(),
               (std::vector<std::string>{"library.release", "library.load Beta.so"}));
     EXPECT_TRUE(app->announcer().hasVoice());
@@ -114,12 +115,12 @@ TEST_F(LangMenuTest, ChoosingTheLoadedLanguageLoadsItAgain) {
 TEST_F(LangMenuTest, AVoiceThatFailsKeepsItsCheckAndPosition) {
     installVoice("Delta", nullptr); // loads, but has no Speak
     createWithSelected("0");
-    form->SelectLanguageMenu->actions()[2]->trigger(); // alpha, Beta, Delta, Gamma
+    menu("SelectLanguageMenu")->actions()[2]->trigger(); // alpha, Beta, Delta, Gamma
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back(),
               "Error|Error in Delta.so - time announcements will not be available.");
-    EXPECT_EQ(form->cfg().SelectedLanguage, 2);
-    EXPECT_EQ(checkedIndex(form->SelectLanguageMenu), 2);
+    EXPECT_EQ(app->settings().values().SelectedLanguage, 2);
+    EXPECT_EQ(checkedIndex(menu("SelectLanguageMenu")), 2);
     EXPECT_TRUE(speechControlsDisabled());
     form->Close();
     EXPECT_EQ(fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SelLang"), "2");
@@ -129,28 +130,28 @@ TEST_F(LangMenuTest, AMenuLeftOpenCannotSwitchTheVoiceWhileItSpeaks) {
     createWithSelected("0");
     startSpeaking(); // an announcement started while the menu was open
     fakes.journal.entries.clear();
-    form->LangMenu->actions()[2]->trigger();
+    menu("LangMenu")->actions()[2]->trigger();
     EXPECT_TRUE(libraryCalls().empty());
-    EXPECT_EQ(form->cfg().SelectedLanguage, 0);
-    EXPECT_EQ(checkedIndex(form->LangMenu), 0);
+    EXPECT_EQ(app->settings().values().SelectedLanguage, 0);
+    EXPECT_EQ(checkedIndex(menu("LangMenu")), 0);
 }
 
 TEST_F(LangMenuTest, WithoutVoicesBothMenusHoldTheCheckedPlaceholder) {
     removeVoices();
     createWithSelected("2");
-    for (QMenu* menu : {form->LangMenu, form->SelectLanguageMenu}) {
+    for (QMenu* menu : bothMenus()) {
         EXPECT_EQ(captions(menu), QStringList{"[No language]"});
         EXPECT_EQ(checkedIndex(menu), 0);
     }
-    EXPECT_FALSE(form->LangSelButton->isEnabled());
-    EXPECT_FALSE(form->MI_Selectlanguage->isEnabled());
+    EXPECT_FALSE(button("LangSelButton")->isEnabled());
+    EXPECT_FALSE(action("MI_Selectlanguage")->isEnabled());
 }
 
 TEST_F(LangMenuTest, TheLanguageButtonOpensTheMenu) {
     createWithSelected("0");
-    form->LangSelButton->click();
-    EXPECT_TRUE(form->LangMenu->isVisible());
-    form->LangMenu->hide();
+    button("LangSelButton")->click();
+    EXPECT_TRUE(menu("LangMenu")->isVisible());
+    menu("LangMenu")->hide();
 }
 
 } // namespace

@@ -67,14 +67,22 @@ class SpeechFixture : public MainFormFixture {
         const auto two = [](int n) { return QByteArray::number(n).rightJustified(2, '0'); };
         return two(interval) + "00000000" + two(speechVolume) + "40";
     }
-    bool speechControlsEnabled() const {
-        return form->AnnounceButton->isEnabled() && form->LangSelButton->isEnabled() &&
-               form->MI_Speak->isEnabled() && form->MI_Selectlanguage->isEnabled();
+    // A control of the main window by its objectName; fails the test when there is none.
+    template <typename T> T* control(const char* name) const {
+        T* found = form->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
     }
-    bool speechControlsDisabled() const {
-        return !form->AnnounceButton->isEnabled() && !form->LangSelButton->isEnabled() &&
-               !form->MI_Speak->isEnabled() && !form->MI_Selectlanguage->isEnabled();
+    QToolButton* button(const char* name) const { return control<QToolButton>(name); }
+    QAction* action(const char* name) const { return control<QAction>(name); }
+    QMenu* menu(const char* name) const { return control<QMenu>(name); }
+    // The enabled state of the announce and language buttons and their two menu items.
+    std::vector<bool> speechControls() const {
+        return {button("AnnounceButton")->isEnabled(), button("LangSelButton")->isEnabled(),
+                action("MI_Speak")->isEnabled(), action("MI_Selectlanguage")->isEnabled()};
     }
+    bool speechControlsEnabled() const { return speechControls() == std::vector(4, true); }
+    bool speechControlsDisabled() const { return speechControls() == std::vector(4, false); }
 };
 
 } // namespace ql

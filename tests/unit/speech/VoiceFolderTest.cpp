@@ -188,10 +188,10 @@ TEST_F(VoiceFolderTest, VoiceIsLoadedFromTheFileTheScanFound) {
 }
 
 TEST_F(VoiceFolderTest, MissingFolderScansAsNoLanguage) {
-    create();
+    VoiceCatalog voices(fakes.libraries, dir.path() + "/");
     QDir(dir.path() + "/voice").removeRecursively();
-    form->ScanVoiceFolder();
-    EXPECT_EQ(app->voices().languages(), QStringList{"[No language]"});
+    voices.ScanVoiceFolder();
+    EXPECT_EQ(voices.languages(), QStringList{"[No language]"});
 }
 
 } // namespace
