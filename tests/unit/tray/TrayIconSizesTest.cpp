@@ -92,7 +92,8 @@ TEST(TrayIconSizes, TheIconOffersEverySizeAndKeepsTheBitmapAtSixteen) {
 }
 
 int threadCount() {
-    return static_cast<int>(QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+    return static_cast<int>(
+        QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }
 
 // The icon is redrawn every minute: a worker thread started for it is a wake-up of the idle
