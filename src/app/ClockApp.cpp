@@ -19,8 +19,13 @@ ClockApp::ClockApp(Platform platform, QString programPath)
     : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
       languages_(settings_, voices_, announcer_), speech_(settings_, announcer_),
+      help_(folderOf(programPath) + "help/"), info_(help_, folderOf(programPath)),
       mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, languages_,
-                                            speech_, alarm_, ticker_, std::move(programPath))) {
+                                            speech_, help_, info_, alarm_, ticker_,
+                                            std::move(programPath))) {
+    // Set once the window exists: start-up opens none of them before.
+    help_.setWindow(mainForm_.get());
+    info_.setWindow(mainForm_.get());
     QObject::connect(mainForm_.get(), &TMainForm::closing, &alarm_, &AlarmController::shutDown);
     QObject::connect(&languages_, &LanguageMenus::languageChosen, mainForm_.get(),
                      &TMainForm::SaveSettings);

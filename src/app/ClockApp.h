@@ -2,6 +2,8 @@
 
 #include "alarm/AlarmController.h"
 #include "app/Ticker.h"
+#include "info/HelpPages.h"
+#include "info/InfoDesk.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
@@ -53,6 +55,8 @@ class ClockApp : private TickHandler {
     Ticker ticker_;
     LanguageMenus languages_;
     SpeechCommands speech_;
+    HelpPages help_;
+    InfoDesk info_;
     std::unique_ptr<TMainForm> mainForm_;
 };
 

@@ -26,10 +26,11 @@ namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
                      Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
-                     AlarmController& alarm, Ticker& ticker, QString programPath, QWidget* parent)
+                     HelpPages& help, InfoDesk& info, AlarmController& alarm, Ticker& ticker,
+                     QString programPath, QWidget* parent)
     : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
-      languages_(languages), speech_(speech), alarm_(alarm), ticker_(ticker),
-      ProgramPath(std::move(programPath)) {
+      languages_(languages), speech_(speech), help_(help), info_(info), alarm_(alarm),
+      ticker_(ticker), ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
@@ -101,7 +102,6 @@ void TMainForm::FormCreate() {
     applyBlending();
     if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    HelpFile = ProgramDir + "help/";
     if (!cfg().FStartInTray) FShowPending = true;
 }
 

@@ -29,6 +29,8 @@ class Announcer;
 class Ticker;
 struct LocalTime;
 class GlobalSpeechKey;
+class HelpPages;
+class InfoDesk;
 class LanguageMenus;
 class SpeechCommands;
 class VoiceCatalog;
@@ -44,8 +46,9 @@ class TMainForm : public QWidget {
   public:
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
-              LanguageMenus& languages, SpeechCommands& speech, AlarmController& alarm,
-              Ticker& ticker, QString programPath, QWidget* parent = nullptr);
+              LanguageMenus& languages, SpeechCommands& speech, HelpPages& help, InfoDesk& info,
+              AlarmController& alarm, Ticker& ticker, QString programPath,
+              QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
     template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
@@ -135,13 +138,6 @@ class TMainForm : public QWidget {
 
     // ---- Information windows and help
     void FirstRunExecute();
-    void About1Click();
-    void HelpButtonClick();
-    // Help for a dialog: 10 the settings, 20 the alarm and announcements.
-    void ShowHelpContext(int context);
-    // A named page of the help, e.g. "IDH_999".
-    void ShowHelpTopic(const QString& topic);
-    void ShowHelpFinder();
 
     // ---- Runtime flags
     bool FFirstRun = false;
@@ -175,7 +171,6 @@ class TMainForm : public QWidget {
     QAction* Exit2 = nullptr;
     GlobalSpeechKey* SpeechKey = nullptr;
     TClockData* ClockData = nullptr;
-    QString HelpFile;
 
     Platform platform() const { return P; }
 
@@ -214,7 +209,6 @@ class TMainForm : public QWidget {
     void setupTrayIcon();
     void showTrayIcon();
     void trayHostChanged(bool available);
-    void openHelp(const QString& page, const QString& fragment = {});
     void keepWholeOnDesktop(QSize outer);
     QPoint wholeOnDesktop(QSize outer) const;
     bool fitsOnDesktop(QSize outer) const;
@@ -225,6 +219,8 @@ class TMainForm : public QWidget {
     Announcer& announcer_;
     LanguageMenus& languages_;
     SpeechCommands& speech_;
+    HelpPages& help_;
+    InfoDesk& info_;
     AlarmController& alarm_;
     Ticker& ticker_;
     WindowLimits FWindowLimits{P.desktop};

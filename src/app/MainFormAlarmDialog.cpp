@@ -3,6 +3,7 @@
 #include "alarm/AlarmController.h"
 #include "alarm/TAlarmForm.h"
 #include "common/Modal.h"
+#include "info/HelpPages.h"
 
 namespace ql {
 
@@ -11,7 +12,7 @@ void TMainForm::AlarmButtonClick() {
     if (raiseIfOpen<TAlarmForm>()) return;
     TAlarmForm form(this, cfg(),
                     {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
-                     [this] { ShowHelpContext(20); }});
+                     [this] { help_.ShowHelpContext(20); }});
     followTaskbarSetting();
     const bool confirmed = runModal(form) == QDialog::Accepted;
     if (FClosed) return;

@@ -2,6 +2,7 @@
 
 #include "app/ButtonIcons.h"
 #include "face/FaceView.h"
+#include "info/HelpPages.h"
 #include "speech/SpeechCommands.h"
 
 #include <QToolButton>
@@ -47,7 +48,7 @@ void TMainForm::createButtons() {
     connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, [this] { speech_.AnnounceButtonClick(); });
     connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::MinimizeButtonClick);
-    connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
+    connect(HelpButton, &QToolButton::clicked, this, [this] { help_.HelpButtonClick(); });
 }
 
 void TMainForm::setButtonIcons() {

@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include "info/HelpPages.h"
+
 #include <QMenu>
 #include <QToolButton>
 
@@ -26,7 +28,7 @@ bool TMainForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
         SetupButtonClick();
         return true;
     case Qt::Key_H:
-        HelpButtonClick();
+        help_.HelpButtonClick();
         return true;
     default:
         return false;

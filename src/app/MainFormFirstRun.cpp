@@ -1,9 +1,6 @@
 #include "app/MainForm.h"
 
-#include "common/Modal.h"
-#include "info/TAboutForm.h"
-#include "info/TInfoForm.h"
-#include "info/TNewVerForm.h"
+#include "info/InfoDesk.h"
 #include "platform/SettingsStore.h"
 #include "settings/RegistrySettings.h"
 
@@ -23,9 +20,7 @@ void TMainForm::FirstRunExecute() {
     if (FUpgraded) {
         FUpgraded = false;
         FStartupPending = false;
-        TNewVerForm news(this, InfoWindow::homePage(ProgramDir),
-                         [this] { ShowHelpTopic("IDH_999"); });
-        runModal(news);
+        info_.showUpgradeNews();
         // Failures here only leave the old key behind; the store reports its own on stderr.
         if (P.store.keyExists(kLegacyKey)) P.store.deleteKey(kLegacyKey);
         if (FClosed) return;
@@ -33,15 +28,8 @@ void TMainForm::FirstRunExecute() {
     if (FFirstRun) {
         FFirstRun = false;
         FStartupPending = false;
-        TInfoForm welcome(this, InfoWindow::homePage(ProgramDir), [this] { ShowHelpFinder(); });
-        runModal(welcome);
+        info_.showWelcome();
     }
-}
-
-void TMainForm::About1Click() {
-    if (raiseIfOpen<TAboutForm>()) return;
-    TAboutForm about(this, InfoWindow::homePage(ProgramDir));
-    runModal(about);
 }
 
 } // namespace ql

@@ -1,6 +1,8 @@
 #include "app/MainForm.h"
 
 #include "app/KeyCommandFilter.h"
+#include "info/HelpPages.h"
+#include "info/InfoDesk.h"
 #include "speech/SpeechCommands.h"
 
 #include <QActionGroup>
@@ -39,7 +41,7 @@ void TMainForm::createPopupMenu() {
     QAction* settings = addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
     connect(settings, &QAction::triggered, this, &TMainForm::Settings1Click);
     QAction* help = addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
-    connect(help, &QAction::triggered, this, &TMainForm::HelpButtonClick);
+    connect(help, &QAction::triggered, this, [this] { help_.HelpButtonClick(); });
     addSeparator(MainPopupMenu, "MenuItem6");
     MI_big = addItem(MainPopupMenu, "MI_big", "&Big display");
     MI_small = addItem(MainPopupMenu, "MI_small", "S&mall display");
@@ -53,7 +55,7 @@ void TMainForm::createPopupMenu() {
     connect(MI_small, &QAction::triggered, this, &TMainForm::MI_smallClick);
     addSeparator(MainPopupMenu, "N3");
     QAction* about = addItem(MainPopupMenu, "About1", "A&bout...");
-    connect(about, &QAction::triggered, this, &TMainForm::About1Click);
+    connect(about, &QAction::triggered, this, [this] { info_.About1Click(); });
     addSeparator(MainPopupMenu, "N5");
     QAction* toTray = addItem(MainPopupMenu, "Minimizetotray1", "&Minimize to tray");
     connect(toTray, &QAction::triggered, this, &TMainForm::Minimizetotray1Click);

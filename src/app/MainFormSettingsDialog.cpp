@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "common/Modal.h"
+#include "info/HelpPages.h"
 #include "settings/TSettingsForm.h"
 #include "speech/SpeechCommands.h"
 
@@ -45,7 +46,7 @@ void TMainForm::SetupButtonClick() {
         this, cfg(),
         TSettingsForm::Actions{[this](double level) { setBlending(level); },
                                [this](int volume) { speech_.announceAtVolume(volume); },
-                               [this] { ShowHelpContext(10); }});
+                               [this] { help_.ShowHelpContext(10); }});
     followTaskbarSetting();
     const bool confirmed = runModal(*form) == QDialog::Accepted;
     if (FClosed) return;

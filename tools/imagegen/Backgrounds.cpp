@@ -67,8 +67,11 @@ void bezel(QPainter& painter, QRectF outer, double radius) {
 
 // The glass is one flat colour wherever a face image can lie (the images are opaque
 // rectangles). Its depth goes in the margin around them: the bezel's shadow falls on the
-// glass along the top and left edges, with the light from the top left.
-void displayWindow(QPainter& painter, QRect window, int bezelWidth, QMargins shadow) {
+// glass along the top and left edges, with the light from the top left, and the glass
+// catches that light in a faint band just below the shadow, brightest at the left. The band
+// ends on whole logical rows, so it stays off the images at every density.
+void displayWindow(QPainter& painter, QRect window, int bezelWidth, QMargins shadow,
+                   int glareRows) {
     const QRectF face(window);
     bezel(painter, face.adjusted(-bezelWidth, -bezelWidth, bezelWidth, bezelWidth),
           1.5 + bezelWidth);
@@ -85,6 +88,12 @@ void displayWindow(QPainter& painter, QRect window, int bezelWidth, QMargins sha
         painter.drawLine(window.left() + i, window.top() + shadow.top(), window.left() + i,
                          window.bottom() - 1);
     }
+    const QRectF band(window.left() + shadow.left(), window.top() + shadow.top(),
+                      window.width() - shadow.left() - 1, glareRows);
+    QLinearGradient light(band.topLeft(), band.topRight());
+    light.setColorAt(0, QColor(255, 255, 255, 46));
+    light.setColorAt(1, QColor(255, 255, 255, 6));
+    painter.fillRect(band, light);
 }
 
 // A machined speaker grille: each perforation has a chamfer, dark on its upper left and
@@ -135,8 +144,8 @@ QImage metalCase(QSize size) {
 QImage bigBackground() {
     QImage image = metalCase({292, 130});
     QPainter painter(&image);
-    // Every cell of the big face lies in x 18-194, y 14-95.
-    displayWindow(painter, QRect(10, 11, 191, 86), 2, QMargins(5, 3, 0, 0));
+    // Every image of the big face lies in x 18-194, y 16-94.
+    displayWindow(painter, QRect(10, 11, 191, 86), 2, QMargins(5, 3, 0, 0), 2);
     engrave(painter, QRectF(212.5, 16.5, 70, 76), 4);
     grille(painter, QPointF(222.5, 25.5), 6, 7, 10, 4.6);
     caseEdge(painter, QSize(292, 130));
@@ -149,7 +158,7 @@ QImage smallBackground() {
     QImage image = metalCase({150, 40});
     QPainter painter(&image);
     // The small time lies in x 9-88, y 10-30.
-    displayWindow(painter, QRect(7, 9, 89, 22), 1, QMargins(2, 1, 0, 0));
+    displayWindow(painter, QRect(7, 9, 89, 22), 1, QMargins(2, 1, 0, 0), 0);
     grille(painter, QPointF(135, 22.5), 3, 2, 5.5, 2.8);
     caseEdge(painter, QSize(150, 40));
     return image;

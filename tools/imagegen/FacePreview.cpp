@@ -22,18 +22,21 @@ std::pair<int, int> twelveHour(int h) {
 
 } // namespace
 
-bool FacePreview::load(const QString& assetsDir, QString* error) {
+bool FacePreview::load(const QString& assetsDir, double scale, QString* error) {
+    const QString suffix = scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
     const std::pair<const char*, int> names[] = {
         {"HrMinList", 11}, {"SecList", 11}, {"MSList", 11}, {"MiscList", 22}};
     for (const auto& [name, count] : names) {
         List& list = lists_[name];
         for (int i = 0; i < count; ++i) {
-            const QString path = QStringLiteral("%1/images/%2/%3.png").arg(assetsDir, name).arg(i);
+            const QString path =
+                QStringLiteral("%1/images/%2/%3%4.png").arg(assetsDir, name).arg(i).arg(suffix);
             QImage image(path);
             if (image.isNull()) {
                 *error = QStringLiteral("cannot read %1").arg(path);
                 return false;
             }
+            image.setDevicePixelRatio(scale);
             list.push_back(image);
         }
     }
@@ -116,6 +119,7 @@ void FacePreview::updateMiniTime(QImage& canvas, const FaceState& s) const {
 QImage FacePreview::compose(const FaceState& s) const {
     const QImage& background = lists_.at("MiscList").at(s.small ? 16 : 15);
     QImage canvas = background.convertToFormat(QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(background.devicePixelRatio());
     if (s.small) {
         updateMiniTime(canvas, s);
         // The first colon blink after a redraw lights it.

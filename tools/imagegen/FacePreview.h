@@ -23,8 +23,9 @@ struct FaceState {
 // image in its paint box, clipped to that box, in the clock's drawing order.
 class FacePreview {
   public:
-    // Loads <assetsDir>/images/<List>/<i>.png; false with a message if an image is missing.
-    bool load(const QString& assetsDir, QString* error);
+    // Loads <assetsDir>/images/<List>/<i>.png, or the pictures drawn for a scale of 1.5 or 2
+    // (<i>@1.5x.png, <i>@2x.png); false with a message if an image is missing.
+    bool load(const QString& assetsDir, double scale, QString* error);
     QImage compose(const FaceState& state) const;
 
   private:

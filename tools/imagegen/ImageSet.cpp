@@ -14,12 +14,26 @@ namespace ql::imagegen {
 
 namespace {
 
+// Like a liquid-crystal cell, every segment is there: the unlit ones faintly, so a blank cell
+// (an unlit 8) reads as part of the display.
 NamedList digitList(const QString& name, QSize cell, const DigitStyle& style) {
     NamedList list{name, {}};
-    for (int d = 0; d < 10; ++d)
-        list.items.push_back(segmentDigit(cell, style, d));
-    // The blank digit is an unlit 8, so an empty cell reads as part of the display.
-    list.items.push_back(segmentDigit(cell, style, -1));
+    for (int d = 0; d < 10; ++d) {
+        const unsigned lit = digitSegments(d);
+        list.items.push_back(segmentDigit(cell, style, lit, kAllSegments & ~lit));
+    }
+    list.items.push_back(segmentDigit(cell, style, 0, kAllSegments));
+    return list;
+}
+
+// The hour's tens cell of a 12-hour face shows only a 1 or the blank, and the AM/PM marks and
+// their plain blank are drawn over its left part: a ghost 8 there would be cut in half. So the
+// 1 and the blank carry nothing left of the 1's bars, and the blank is an unlit 1, like the
+// half digit a 12-hour liquid-crystal clock has in that place.
+NamedList hourMinuteList() {
+    NamedList list = digitList("HrMinList", {31, 47}, hourMinuteStyle());
+    list.items[1] = segmentDigit({31, 47}, hourMinuteStyle(), kRightBars, 0);
+    list.items[10] = segmentDigit({31, 47}, hourMinuteStyle(), 0, kRightBars);
     return list;
 }
 
@@ -79,8 +93,7 @@ bool writeQrc(const QString& path, const QStringList& files, QString* error) {
 } // namespace
 
 std::vector<NamedList> buildImageSet() {
-    return {digitList("HrMinList", {31, 47}, hourMinuteStyle()),
-            digitList("SecList", {22, 33}, secondStyle()),
+    return {hourMinuteList(), digitList("SecList", {22, 33}, secondStyle()),
             digitList("MSList", {14, 21}, smallStyle()), miscList()};
 }
 

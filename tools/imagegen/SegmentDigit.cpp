@@ -11,8 +11,6 @@ namespace ql::imagegen {
 
 namespace {
 
-// Bit per segment: a top, b upper right, c lower right, d bottom, e lower left, f upper left,
-// g middle.
 constexpr std::array<unsigned, 10> kSegments = {
     0b0111111, 0b0000110, 0b1011011, 0b1001111, 0b1100110,
     0b1101101, 0b1111101, 0b0000111, 0b1111111, 0b1101111,
@@ -58,19 +56,22 @@ DigitStyle smallStyle() {
     return {QRectF(QPointF(2.5, 1.5), QPointF(11.5, 19.5)), 2.4, 0.5, 0.075};
 }
 
+unsigned digitSegments(int digit) {
+    return kSegments.at(std::size_t(digit));
+}
+
 QPointF slanted(const DigitStyle& style, QPointF p) {
     return {p.x() + style.slant * (style.box.center().y() - p.y()), p.y()};
 }
 
-// Like a liquid-crystal cell, every segment is there: the unlit ones faintly.
-QImage segmentDigit(QSize cell, const DigitStyle& style, int digit) {
+QImage segmentDigit(QSize cell, const DigitStyle& style, unsigned lit, unsigned unlit) {
     QImage image = canvas(cell, kFace);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    const unsigned lit = digit >= 0 ? kSegments.at(digit) : 0u;
     const auto all = segments(style);
     for (int i = 0; i < 7; ++i) {
+        if (!((lit | unlit) & (1u << i))) continue;
         QPolygonF poly;
         for (const QPointF& p : all[i])
             poly << slanted(style, p);

@@ -18,8 +18,14 @@ DigitStyle hourMinuteStyle();
 DigitStyle secondStyle();
 DigitStyle smallStyle();
 
-// A digit 0-9 in ink on an opaque face-coloured cell, its unlit segments faint; -1: all unlit.
-QImage segmentDigit(QSize cell, const DigitStyle& style, int digit);
+// Segment bits: a top, b upper right, c lower right, d bottom, e lower left, f upper left,
+// g middle.
+inline constexpr unsigned kAllSegments = 0b1111111;
+inline constexpr unsigned kRightBars = 0b0000110;
+unsigned digitSegments(int digit);
+
+// The lit segments in ink and the unlit ones faint, on an opaque face-coloured cell.
+QImage segmentDigit(QSize cell, const DigitStyle& style, unsigned lit, unsigned unlit);
 
 // Maps an upright point of the style to its slanted position, for marks that must lean with
 // the digits (the colons).

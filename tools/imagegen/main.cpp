@@ -1,12 +1,12 @@
 // ql-imagegen: draws the clock's face images, or previews a composed face.
 //
 //   ql-imagegen ASSETS_DIR
-//   ql-imagegen --preview HH:MM:SS WEEKDAY DAY 12|24 big|small OUT.png [ASSETS_DIR]
+//   ql-imagegen --preview HH:MM:SS WEEKDAY DAY 12|24 big|small OUT.png [ASSETS_DIR [SCALE]]
 //   ql-imagegen --app-icon OUT_DIR
 //
 // WEEKDAY is 1-7 (1 = Sunday) or SUN..SAT. A preview is also written three times larger
-// beside OUT.png, as OUT-3x.png. The application icon is written as OUT_DIR/<id>.svg and
-// OUT_DIR/<size>.png.
+// beside OUT.png, as OUT-3x.png; SCALE 1.5 or 2 composes the pictures drawn for that density. The
+// application icon is written as OUT_DIR/<id>.svg and OUT_DIR/<size>.png.
 #include "AppIcon.h"
 #include "FacePreview.h"
 #include "ImageSet.h"
@@ -69,8 +69,11 @@ int preview(const QStringList& a) {
     FaceState state;
     QString error;
     if (!parseState(a, &state, &error)) return fail(error);
+    const double scale = a.size() > 7 ? a[7].toDouble() : 1.0;
+    if (scale != 1.0 && scale != 1.5 && scale != 2.0) return fail("scale must be 1, 1.5 or 2");
     FacePreview face;
-    if (!face.load(a.size() > 6 ? a[6] : QStringLiteral("assets"), &error)) return fail(error);
+    if (!face.load(a.size() > 6 ? a[6] : QStringLiteral("assets"), scale, &error))
+        return fail(error);
     const QImage image = face.compose(state);
     const QImage big =
         image.scaled(image.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -101,7 +104,7 @@ int main(int argc, char** argv) {
     if (!args.isEmpty() && args.front() == "--app-icon") return appIcon(args.mid(1));
     if (args.size() != 1 || args.front().startsWith('-'))
         return fail("usage: ql-imagegen ASSETS_DIR | --preview HH:MM:SS WEEKDAY DAY 12|24 "
-                    "big|small OUT.png [ASSETS_DIR] | --app-icon OUT_DIR");
+                    "big|small OUT.png [ASSETS_DIR [SCALE]] | --app-icon OUT_DIR");
     QString error;
     if (!writeImageSet(args.front(), &error)) return fail(error);
     return 0;

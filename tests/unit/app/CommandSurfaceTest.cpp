@@ -227,7 +227,7 @@ TEST_F(CommandSurfaceTest, AWindowAlreadyOpenIsNotOpenedTwice) {
     const std::pair<std::string, std::function<void()>> rows[] = {
         {"SettingsForm", [this] { form->SetupButtonClick(); }},
         {"AlarmForm", [this] { form->AlarmButtonClick(); }},
-        {"AboutForm", [this] { form->About1Click(); }}};
+        {"AboutForm", [this] { form->findChild<QAction*>("About1")->trigger(); }}};
     for (const auto& [name, command] : rows) {
         opened.clear();
         ModalHooks::dialog = [&](QDialog& d) {

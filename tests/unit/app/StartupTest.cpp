@@ -57,7 +57,6 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
                   app->ticker().last().second + app->ticker().last().day,
               0);
     EXPECT_EQ(form->cfg().FAnnounceInterval, 15);
-    EXPECT_EQ(form->HelpFile, dir.path() + "/help/");
 }
 
 TEST_F(StartupTest, StartInTrayLeavesTheWindowToBeShownByNobody) {

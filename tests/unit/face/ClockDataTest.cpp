@@ -1,6 +1,7 @@
 #include "FaceImageHelpers.h"
 
 #include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
@@ -54,12 +55,16 @@ TEST(ClockData, BlanksArePureFaceColour) {
     }
 }
 
-// A blank digit is an unlit 8: every segment faintly there, none in ink.
+// A blank digit is an unlit 8: every segment faintly there, none in ink. The hour and minute
+// blank only shows in the 12-hour tens cell, where it is an unlit 1 (see below).
 TEST(ClockData, BlankDigitsAreUnlitEights) {
-    for (const ImageList* list : {&data().HrMinList, &data().SecList, &data().MSList}) {
+    for (const ImageList* list : {&data().SecList, &data().MSList}) {
         const QImage blank = render(*list, 10);
         EXPECT_EQ(inkCount(blank, blank.rect()), 0) << qPrintable(list->name());
-        EXPECT_FALSE(allPixels(blank, blank.rect(), kFace)) << qPrintable(list->name());
+        EXPECT_FALSE(allPixels(blank, QRect(0, 0, 8, blank.height()), kFace))
+            << qPrintable(list->name()) << ": no unlit left segments";
+        EXPECT_FALSE(allPixels(blank, QRect(8, 0, blank.width() - 8, blank.height()), kFace))
+            << qPrintable(list->name()) << ": no unlit right segments";
     }
 }
 
@@ -110,10 +115,26 @@ TEST(ClockData, DigitImagesAreOpaqueAndDistinct) {
     }
 }
 
-TEST(ClockData, HourDigitOneKeepsClearOfTheAmPmArea) {
+// In 12-hour mode the AM/PM marks and their plain blank are drawn over the left part of the
+// hour's tens cell, which shows the 1 or the blank. Anything of theirs there but glass would be
+// cut by the marks: a half digit.
+TEST(ClockData, HourTensPicturesAreBareGlassUnderTheAmPmMarks) {
+    for (const auto& [suffix, scale] :
+         {std::pair{"", 1.0}, std::pair{"@1.5x", 1.5}, std::pair{"@2x", 2.0}})
+        for (int index : {1, 10}) {
+            SCOPED_TRACE(QStringLiteral("HrMinList/%1%2").arg(index).arg(suffix).toStdString());
+            const QImage image =
+                QImage(QStringLiteral(":/images/HrMinList/%1%2.png").arg(index).arg(suffix))
+                    .convertToFormat(QImage::Format_RGB32);
+            ASSERT_FALSE(image.isNull());
+            const int left = int(21 * scale), right = int(std::ceil(28 * scale));
+            EXPECT_TRUE(allPixels(image, QRect(0, 0, left, image.height()), kFace));
+            EXPECT_TRUE(
+                allPixels(image, QRect(right, 0, image.width() - right, image.height()), kFace));
+            EXPECT_FALSE(allPixels(image, QRect(left, 0, right - left, image.height()), kFace));
+        }
+    EXPECT_EQ(inkCount(render(data().HrMinList, 10), QRect(0, 0, 31, 47)), 0);
     const QImage one = render(data().HrMinList, 1);
-    EXPECT_EQ(inkCount(one, QRect(0, 0, 21, 47)), 0);
-    EXPECT_EQ(inkCount(one, QRect(28, 0, 3, 47)), 0);
     int ink = 0;
     for (int y = 0; y < 47; ++y)
         for (int x = 21; x <= 27; ++x)
@@ -121,16 +142,18 @@ TEST(ClockData, HourDigitOneKeepsClearOfTheAmPmArea) {
     EXPECT_GT(ink, 47); // two strokes, most of the cell high
 }
 
-// Both backgrounds must show the face colour under every paint box of their layout, or the
-// opaque face images would sit on them as visible patches.
-TEST(ClockData, PaintBoxesLieInsideTheDisplayWindow) {
+// Both backgrounds must show the face colour wherever an image of their layout can lie, or the
+// opaque face images would sit on them as visible patches. In the indicator box that is where
+// the indicators, their blanks and the DATE label go.
+TEST(ClockData, BackgroundsAreFlatGlassUnderEveryImage) {
     const QImage big = render(data().MiscList, 15);
-    const QRect bigBoxes[] = {{21, 36, 31, 47},  {50, 36, 31, 47},  {81, 43, 9, 33},
-                              {92, 36, 31, 47},  {121, 36, 31, 47}, {153, 50, 22, 33},
-                              {173, 50, 22, 33}, {166, 16, 14, 21}, {180, 16, 14, 21},
-                              {18, 46, 22, 33},  {22, 14, 141, 21}, {21, 82, 174, 14}};
-    for (const QRect& box : bigBoxes)
-        EXPECT_TRUE(allPixels(big, box, kFace)) << box.x();
+    const QRect bigImages[] = {{21, 36, 31, 47},  {50, 36, 31, 47},  {81, 43, 9, 33},
+                               {92, 36, 31, 47},  {121, 36, 31, 47}, {153, 50, 22, 33},
+                               {173, 50, 22, 33}, {166, 16, 14, 21}, {180, 16, 14, 21},
+                               {18, 46, 22, 33},  {22, 20, 32, 13},  {54, 16, 26, 19},
+                               {137, 16, 26, 11}, {21, 82, 174, 13}};
+    for (const QRect& box : bigImages)
+        EXPECT_TRUE(allPixels(big, box, kFace)) << box.x() << "," << box.y();
     const QImage small = render(data().MiscList, 16);
     EXPECT_TRUE(allPixels(small, QRect(9, 10, 80, 21), kFace));
 }

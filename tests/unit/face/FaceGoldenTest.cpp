@@ -36,6 +36,23 @@ TEST_F(FaceGoldenTest, BigFaceHours) {
     }
 }
 
+// In 12-hour mode the AM/PM mark and its blank are drawn over the left of the hour's tens
+// cell: at every hour only glass and the mark's ink show there, never part of a digit.
+TEST_F(FaceGoldenTest, NoPartOfADigitBesideTheAmPmMark) {
+    const QRgb glass = qRgb(165, 173, 156), ink = qRgb(49, 49, 49);
+    for (int hour = 0; hour < 24; ++hour) {
+        fakes.clock.set(hour, 5, 0);
+        createShown(false, true, false);
+        const QImage face = facePicture();
+        int other = 0;
+        for (int y = 36; y <= 81; ++y)
+            for (int x = 18; x <= 41; ++x)
+                other += face.pixel(x, y) != glass && face.pixel(x, y) != ink;
+        EXPECT_EQ(other, 0) << "hour " << hour;
+        destroy();
+    }
+}
+
 TEST_F(FaceGoldenTest, SmallFace) {
     fakes.clock.set(13, 5, 10); // the first tick sees a new second and lights the colon
     createShown(true, true, false);

@@ -1,5 +1,7 @@
 #include "unit/app/MainFormFixture.h"
 
+#include "info/HelpPages.h"
+#include "info/InfoDesk.h"
 #include "info/UrlOpener.h"
 
 #include <QAction>
@@ -39,42 +41,40 @@ class HelpTest : public MainFormFixture {
         if (fragment) url.setFragment(fragment);
         return url.toString();
     }
-    // Clicks a button of the next information window that opens.
-    void clickInNextWindow(const char* button) {
-        ModalHooks::dialog = [button](QDialog& d) {
-            d.findChild<QPushButton*>(button)->click();
-            EXPECT_EQ(d.result(), 0) << button << " closed its window";
-            return 0;
-        };
-    }
 };
 
-TEST_F(HelpTest, EveryRequestOpensItsPage) {
-    struct {
+// Clicks a button of the next window that opens; the button opens help and leaves its window open.
+void clickInNextWindow(const char* button) {
+    ModalHooks::dialog = [button](QDialog& d) {
+        auto* b = d.findChild<QPushButton*>(button);
+        EXPECT_NE(b, nullptr) << button;
+        if (b) b->click();
+        EXPECT_EQ(d.result(), 0) << button << " closed its window";
+        return 0;
+    };
+}
+
+TEST_F(HelpTest, EveryRequestOfTheWindowOpensItsPage) {
+    const QString index = page("index.html");
+    const struct {
         const char* origin;
         std::function<void()> request;
         QString url;
-    } const cases[] = {
-        {"Help button", [this] { form->HelpButton->click(); }, page("index.html")},
-        {"Help menu item",
-         [this] { form->MainPopupMenu->findChild<QAction*>("MenuItem5")->trigger(); },
-         page("index.html")},
-        {"settings dialog", [this] { form->ShowHelpContext(10); }, page("settings.html")},
-        {"alarm dialog", [this] { form->ShowHelpContext(20); }, page("alarm.html")},
-        {"welcome window",
+    } cases[] = {
+        {"Help button", [this] { form->findChild<QToolButton*>("HelpButton")->click(); }, index},
+        {"Help menu item", [this] { form->findChild<QAction*>("MenuItem5")->trigger(); }, index},
+        {"settings dialog",
          [this] {
-             clickInNextWindow("BitBtn2");
-             form->FFirstRun = true;
-             form->FirstRunExecute();
+             clickInNextWindow("HelpButton");
+             form->findChild<QToolButton*>("SetupButton")->click();
          },
-         page("index.html", "index")},
-        {"upgrade window",
+         page("settings.html")},
+        {"alarm dialog",
          [this] {
-             clickInNextWindow("NewsButton");
-             form->FUpgraded = true;
-             form->FirstRunExecute();
+             clickInNextWindow("HelpButton");
+             form->findChild<QToolButton*>("AlarmButton")->click();
          },
-         page("IDH_999.htm")},
+         page("alarm.html")},
     };
     for (const auto& c : cases) {
         urls.clear();
@@ -88,41 +88,85 @@ TEST_F(HelpTest, EveryRequestOpensItsPage) {
 
 TEST_F(HelpTest, MissingPageOrBrowserIsSaidPlainly) {
     QFile::remove(dir.path() + "/help/alarm.html");
-    form->ShowHelpContext(20);
+    HelpPages help(dir.path() + "/help/");
+    help.ShowHelpContext(20);
     EXPECT_TRUE(urls.empty());
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].startsWith("Error|The help page "));
-    EXPECT_TRUE(messages[0].contains("alarm.html"));
+    EXPECT_EQ(messages[0],
+              "Error|The help page " + dir.path() + "/help/alarm.html could not be found.");
     browserStarts = false;
-    form->HelpButtonClick();
+    help.HelpButtonClick();
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_TRUE(messages[1].startsWith("Error|Could not open the help in a web browser"));
+    EXPECT_EQ(messages[1],
+              "Error|Could not open the help in a web browser:\n" + page("index.html"));
 }
 
-TEST_F(HelpTest, AboutMenuItemOpensTheAboutWindow) {
+TEST_F(HelpTest, AboutMenuItemOpensTheAboutWindowOverTheClock) {
     std::vector<QString> titles;
-    ModalHooks::dialog = [&titles](QDialog& d) {
+    ModalHooks::dialog = [this, &titles](QDialog& d) {
         titles.push_back(d.windowTitle());
+        EXPECT_EQ(d.parentWidget(), form);
         return 0;
     };
-    form->MainPopupMenu->findChild<QAction*>("About1")->trigger();
+    form->findChild<QAction*>("About1")->trigger();
     EXPECT_EQ(titles, std::vector<QString>{"About Multilingual Quorlan"});
+}
+
+// The information windows on their own, beside a help folder of their own.
+class InfoDeskTest : public HelpTest {
+  protected:
+    HelpPages help{dir.path() + "/help/"};
+    InfoDesk desk{help, dir.path() + "/"};
+};
+
+TEST_F(InfoDeskTest, TheWelcomeAndUpgradeWindowsLeadToTheirHelp) {
+    const struct {
+        const char* window;
+        const char* button;
+        std::function<void()> open;
+        QString url;
+    } cases[] = {
+        {"welcome", "BitBtn2", [this] { desk.showWelcome(); }, page("index.html", "index")},
+        {"upgrade", "NewsButton", [this] { desk.showUpgradeNews(); }, page("IDH_999.htm")},
+    };
+    for (const auto& c : cases) {
+        urls.clear();
+        clickInNextWindow(c.button);
+        c.open();
+        ASSERT_EQ(urls.size(), 1u) << c.window;
+        EXPECT_EQ(urls[0].toString(), c.url) << c.window;
+    }
+    EXPECT_TRUE(messages.empty());
 }
 
 // Without a home page of the build's own, the links of the information windows lead to the about
 // page of the help beside the program, so a click always opens something that exists.
-TEST_F(HelpTest, InformationLinksLeadToTheHelpsAboutPage) {
+TEST_F(InfoDeskTest, InformationLinksLeadToTheHelpsAboutPage) {
     std::vector<QString> links;
     ModalHooks::dialog = [&links](QDialog& d) {
         auto* link = d.findChild<QLabel*>("Label1");
         links.push_back(link ? link->text() : "<no link>");
         return 0;
     };
-    form->About1Click();
-    form->FFirstRun = true;
-    form->FUpgraded = true;
-    form->FirstRunExecute();
+    desk.About1Click();
+    desk.showWelcome();
+    desk.showUpgradeNews();
     EXPECT_EQ(links, std::vector<QString>(3, page("about.html")));
+}
+
+// The windows belong to the window they are given, so they stay above it and block only it.
+TEST_F(InfoDeskTest, WindowsBelongToTheGivenWindow) {
+    QWidget owner;
+    desk.setWindow(&owner);
+    std::vector<QWidget*> parents;
+    ModalHooks::dialog = [&parents](QDialog& d) {
+        parents.push_back(d.parentWidget());
+        return 0;
+    };
+    desk.About1Click();
+    desk.showWelcome();
+    desk.showUpgradeNews();
+    EXPECT_EQ(parents, std::vector<QWidget*>(3, &owner));
 }
 
 // The pages the program asks for exist in the built help folder, with the index it jumps to.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace ql {
+
+class HelpPages;
+class TAboutForm;
+
+// Opens the information windows: the welcome at the first start, what is new after an upgrade,
+// and the about window. Each runs modally and is gone when the call returns.
+class InfoDesk {
+  public:
+    InfoDesk(HelpPages& help, QString programDir); // programDir ends in '/'
+
+    // The window the information windows belong to.
+    void setWindow(QWidget* window);
+
+    void showUpgradeNews();
+    void showWelcome();
+    // One about window at a time: asked again, the open one comes to the front.
+    void About1Click();
+
+  private:
+    QString homePage() const;
+
+    HelpPages& help_;
+    QString programDir_;
+    QPointer<QWidget> window_;
+    QPointer<TAboutForm> about_;
+};
+
+} // namespace ql
