@@ -20,15 +20,27 @@ ClockApp::ClockApp(Platform platform, QString programPath)
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
       languages_(settings_, voices_, announcer_), speech_(settings_, announcer_),
       help_(folderOf(programPath) + "help/"), info_(help_, folderOf(programPath)),
+      tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop}),
       mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, languages_,
-                                            speech_, help_, info_, alarm_, ticker_,
+                                            speech_, help_, info_, alarm_, ticker_, tray_,
                                             std::move(programPath))) {
     // Set once the window exists: start-up opens none of them before.
     help_.setWindow(mainForm_.get());
     info_.setWindow(mainForm_.get());
-    QObject::connect(mainForm_.get(), &TMainForm::closing, &alarm_, &AlarmController::shutDown);
-    QObject::connect(&languages_, &LanguageMenus::languageChosen, mainForm_.get(),
-                     &TMainForm::SaveSettings);
+    connectWindow();
+}
+
+void ClockApp::connectWindow() {
+    TMainForm* view = mainForm_.get();
+    QObject::connect(view, &TMainForm::closing, &alarm_, &AlarmController::shutDown);
+    QObject::connect(&languages_, &LanguageMenus::languageChosen, view, &TMainForm::SaveSettings);
+    QObject::connect(view, &TMainForm::closing, &tray_, &TrayController::removeIcon);
+    QObject::connect(view, &TMainForm::minimizeClicked, &tray_,
+                     &TrayController::MinimizeButtonClick);
+    QObject::connect(view, &TMainForm::minimizeToTrayChosen, &tray_,
+                     &TrayController::Minimizetotray1Click);
+    QObject::connect(&tray_, &TrayController::windowShown, view,
+                     [view] { view->settlePlacement(); });
 }
 
 ClockApp::~ClockApp() = default;
@@ -49,9 +61,13 @@ bool ClockApp::pendingWork() {
 void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
     TMainForm& view = *mainForm_;
     view.setTime(now);
-    if (changed.second) view.secondChanged();
+    if (changed.second) {
+        view.secondChanged();
+        tray_.UpdateTrayHint();
+    }
     if (changed.minute) {
         view.minuteChanged();
+        tray_.DrawTrayIcon(now.hour, now.minute);
         announceIfDue(now.minute);
         alarm_.minuteChanged();
     }

@@ -10,6 +10,7 @@
 #include "speech/LanguageMenus.h"
 #include "speech/SpeechCommands.h"
 #include "speech/VoiceCatalog.h"
+#include "tray/TrayController.h"
 
 #include <QString>
 
@@ -40,6 +41,7 @@ class ClockApp : private TickHandler {
     Ticker& ticker() { return ticker_; }
     SpeechCommands& speechCommands() { return speech_; }
     LanguageMenus& languageMenus() { return languages_; }
+    TrayController& tray() { return tray_; }
     TMainForm& mainWindow() { return *mainForm_; }
 
   private:
@@ -47,6 +49,7 @@ class ClockApp : private TickHandler {
     void unitsChanged(TickUnits changed, const LocalTime& now) override;
     void tickDone(const LocalTime& now) override;
     void announceIfDue(int minute);
+    void connectWindow();
 
     Settings settings_;
     VoiceCatalog voices_;
@@ -57,6 +60,7 @@ class ClockApp : private TickHandler {
     SpeechCommands speech_;
     HelpPages help_;
     InfoDesk info_;
+    TrayController tray_; // before the window, which uses it while it starts
     std::unique_ptr<TMainForm> mainForm_;
 };
 

@@ -13,6 +13,7 @@
 #include "speech/LanguageMenus.h"
 #include "speech/SpeechCommands.h"
 #include "speech/VoiceCatalog.h"
+#include "tray/TrayController.h"
 
 #include <algorithm>
 
@@ -20,17 +21,16 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSystemTrayIcon>
 
 namespace ql {
 
 TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
                      Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
                      HelpPages& help, InfoDesk& info, AlarmController& alarm, Ticker& ticker,
-                     QString programPath, QWidget* parent)
+                     TrayController& tray, QString programPath, QWidget* parent)
     : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
       languages_(languages), speech_(speech), help_(help), info_(info), alarm_(alarm),
-      ticker_(ticker), ProgramPath(std::move(programPath)) {
+      ticker_(ticker), tray_(tray), ProgramPath(std::move(programPath)) {
     createComponents();
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
@@ -70,13 +70,12 @@ void TMainForm::createComponents() {
     createButtons();
     LangMenu = new QMenu(this);
     LangMenu->setObjectName("LangMenu");
-    setupTrayIcon();
+    tray_.attach(*this, MainPopupMenu);
 }
 
 void TMainForm::FormCreate() {
     FFirstRun = false;
     FUpgraded = false;
-    FShowPending = false;
     FStartupPending = true;
     FClosePending = false;
     ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
@@ -86,15 +85,15 @@ void TMainForm::FormCreate() {
     setTime(ticker_.now());
     CheckRegistry();
     OpenRegistry();
-    DrawTrayIcon();
-    UpdateTrayHint();
-    showTrayIcon();
+    tray_.DrawTrayIcon(CurHour, CurMin);
+    tray_.UpdateTrayHint();
+    tray_.start();
     PrepareVoiceFolder();
     voices_.ScanVoiceFolder();
     languages_.BuildLanguageMenus(LangSelButton, LangMenu, SelectLanguageMenu);
     languages_.LoadLanguage();
     ticker_.start();
-    HideTaskbarButton();
+    tray_.HideTaskbarButton();
     (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
     ChangeButtonMode();
@@ -102,7 +101,6 @@ void TMainForm::FormCreate() {
     applyBlending();
     if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    if (!cfg().FStartInTray) FShowPending = true;
 }
 
 void TMainForm::setTime(const LocalTime& t) {
@@ -136,7 +134,6 @@ bool TMainForm::Close() {
     FCloseDeadline.stop();
     emit closing();
     hide();
-    if (SysTrayIcon) SysTrayIcon->hide();
     // Ends every event loop, including those of modal windows still open.
     QCoreApplication::exit(0);
     return true;

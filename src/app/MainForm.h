@@ -19,7 +19,6 @@
 
 class QAction;
 class QMenu;
-class QSystemTrayIcon;
 class QToolButton;
 
 namespace ql {
@@ -37,6 +36,7 @@ class VoiceCatalog;
 class TAlarmForm;
 class TClockData;
 class FaceView;
+class TrayController;
 class WindowDragger;
 
 // The main window. It shows and edits the settings it is given, holds the runtime flags and all
@@ -47,7 +47,7 @@ class TMainForm : public QWidget {
     // Runs FormCreate before it returns. programPath is the running program file.
     TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
               LanguageMenus& languages, SpeechCommands& speech, HelpPages& help, InfoDesk& info,
-              AlarmController& alarm, Ticker& ticker, QString programPath,
+              AlarmController& alarm, Ticker& ticker, TrayController& tray, QString programPath,
               QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
@@ -108,25 +108,10 @@ class TMainForm : public QWidget {
     void setClockData(TClockData* data);
     WindowDragger* Dragger = nullptr;
 
-    // ---- Notification area
-    void DrawTrayIcon();
-    void UpdateTrayHint();
-    void ShowMainWindow();
-    void HideMainWindow();
-    void ShowTaskbarButton();
-    void HideTaskbarButton();
-    void followTaskbarSetting();
     // Opacity 0..1 where the desktop allows it (blending and its preview).
     void setBlending(double level);
     // False, said once, where the desktop keeps that decision to itself.
     bool windowAllows(WindowFeature feature) { return FWindowLimits.allows(feature); }
-    void SysTrayDblClick();
-    void SysTrayIconStartup(bool& ShowMainForm);
-    void MinimizeButtonClick();
-    void Minimizetotray1Click();
-    // Without a notification area the window must stay reachable: it is shown at start and
-    // minimised rather than hidden.
-    bool trayAvailable() const { return FTrayAvailable; }
 
     // ---- Speech
     void PrepareVoiceFolder();
@@ -142,7 +127,6 @@ class TMainForm : public QWidget {
     // ---- Runtime flags
     bool FFirstRun = false;
     bool FUpgraded = false;
-    bool FShowPending = false;
     bool FStartupPending = true;
     bool FClosePending = false;
 
@@ -160,7 +144,6 @@ class TMainForm : public QWidget {
     QToolButton* AnnounceButton = nullptr;
     QToolButton* LangSelButton = nullptr;
     QToolButton* MinimizeButton = nullptr;
-    QSystemTrayIcon* SysTrayIcon = nullptr;
     QMenu* MainPopupMenu = nullptr;
     QMenu* LangMenu = nullptr;
     QAction* MI_Speak = nullptr;
@@ -177,10 +160,12 @@ class TMainForm : public QWidget {
   signals:
     // The window has closed for good: the program is ending.
     void closing();
+    // The "_" button and "&Minimize to tray": the window goes to the notification area.
+    void minimizeClicked();
+    void minimizeToTrayChosen();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void createComponents();
@@ -206,9 +191,6 @@ class TMainForm : public QWidget {
     void showSpeechState(bool busy);
     void applyOnTop();
     void applyDialogSettings(const SettingsRecord& chosen);
-    void setupTrayIcon();
-    void showTrayIcon();
-    void trayHostChanged(bool available);
     void keepWholeOnDesktop(QSize outer);
     QPoint wholeOnDesktop(QSize outer) const;
     bool fitsOnDesktop(QSize outer) const;
@@ -223,14 +205,13 @@ class TMainForm : public QWidget {
     InfoDesk& info_;
     AlarmController& alarm_;
     Ticker& ticker_;
+    TrayController& tray_;
     WindowLimits FWindowLimits{P.desktop};
     QString ProgramPath;
     bool FClosed = false;
     // Set once a close has waited long enough for the speech to end.
     bool FCloseWaitOver = false;
     QTimer FCloseDeadline;
-    bool FTrayAvailable = true;
-    bool FAwaitingTray = false; // shown only for want of a tray, at the start of the session
     bool FSettingsLoaded = false;
     QPoint FPlacedAt; // outer position from the settings
     bool FPlacementPending = false;

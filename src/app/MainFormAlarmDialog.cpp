@@ -4,6 +4,7 @@
 #include "alarm/TAlarmForm.h"
 #include "common/Modal.h"
 #include "info/HelpPages.h"
+#include "tray/TrayController.h"
 
 namespace ql {
 
@@ -13,14 +14,14 @@ void TMainForm::AlarmButtonClick() {
     TAlarmForm form(this, cfg(),
                     {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
                      [this] { help_.ShowHelpContext(20); }});
-    followTaskbarSetting();
+    tray_.followTaskbarSetting();
     const bool confirmed = runModal(form) == QDialog::Accepted;
     if (FClosed) return;
     if (confirmed) {
         settings_.assign(form.result());
         FormPaint();
     }
-    followTaskbarSetting();
+    tray_.followTaskbarSetting();
     if (confirmed) SaveSettings();
 }
 

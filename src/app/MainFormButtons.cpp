@@ -47,7 +47,7 @@ void TMainForm::createButtons() {
     connect(OptionsButton, &QToolButton::clicked, this, &TMainForm::OptionsButtonClick);
     connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, [this] { speech_.AnnounceButtonClick(); });
-    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::MinimizeButtonClick);
+    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::minimizeClicked);
     connect(HelpButton, &QToolButton::clicked, this, [this] { help_.HelpButtonClick(); });
 }
 

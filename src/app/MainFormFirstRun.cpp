@@ -3,20 +3,14 @@
 #include "info/InfoDesk.h"
 #include "platform/SettingsStore.h"
 #include "settings/RegistrySettings.h"
+#include "tray/TrayController.h"
 
 namespace ql {
 
 // Runs on every tick while the start-up work is pending. Each flag is cleared before its window
 // opens: the tick goes on inside the modal window, and must not open it a second time.
 void TMainForm::FirstRunExecute() {
-    if (FShowPending) {
-        ShowMainWindow();
-        if (cfg().FShowInTaskbar)
-            ShowTaskbarButton();
-        else
-            HideTaskbarButton();
-        FShowPending = false;
-    }
+    tray_.showPendingWindow();
     if (FUpgraded) {
         FUpgraded = false;
         FStartupPending = false;

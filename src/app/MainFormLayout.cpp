@@ -3,6 +3,7 @@
 #include "face/FaceView.h"
 #include "face/RoundRectRegion.h"
 #include "face/WindowDragger.h"
+#include "tray/TrayController.h"
 
 #include <QAction>
 #include <QCursor>
@@ -92,10 +93,7 @@ void TMainForm::applyFrame() {
     if (!wasVisible) return;
     show();
     // The new native window has forgotten whether it keeps a taskbar button.
-    if (cfg().FShowInTaskbar)
-        ShowTaskbarButton();
-    else
-        HideTaskbarButton();
+    tray_.followTaskbarSetting();
 }
 
 void TMainForm::applyControls() {

@@ -58,7 +58,7 @@ void TMainForm::createPopupMenu() {
     connect(about, &QAction::triggered, this, [this] { info_.About1Click(); });
     addSeparator(MainPopupMenu, "N5");
     QAction* toTray = addItem(MainPopupMenu, "Minimizetotray1", "&Minimize to tray");
-    connect(toTray, &QAction::triggered, this, &TMainForm::Minimizetotray1Click);
+    connect(toTray, &QAction::triggered, this, &TMainForm::minimizeToTrayChosen);
     addSeparator(MainPopupMenu, "N6");
     Exit2 = addItem(MainPopupMenu, "Exit2", "Close application");
     connect(Exit2, &QAction::triggered, this, [this] { Close(); });

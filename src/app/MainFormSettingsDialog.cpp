@@ -4,6 +4,7 @@
 #include "info/HelpPages.h"
 #include "settings/TSettingsForm.h"
 #include "speech/SpeechCommands.h"
+#include "tray/TrayController.h"
 
 #include <QWindow>
 
@@ -31,7 +32,7 @@ void TMainForm::applyDialogSettings(const SettingsRecord& chosen) {
     const SettingsRecord before = cfg();
     settings_.assign(chosen);
     if (chosen.FTransparentButtons != before.FTransparentButtons) ChangeButtonMode();
-    followTaskbarSetting();
+    tray_.followTaskbarSetting();
     // The stored tick interval is kept for older versions; the tick itself follows the second.
     if (chosen.FWindowless != before.FWindowless) ChangeMode();
     applyGlobalShortcut();
@@ -47,7 +48,7 @@ void TMainForm::SetupButtonClick() {
         TSettingsForm::Actions{[this](double level) { setBlending(level); },
                                [this](int volume) { speech_.announceAtVolume(volume); },
                                [this] { help_.ShowHelpContext(10); }});
-    followTaskbarSetting();
+    tray_.followTaskbarSetting();
     const bool confirmed = runModal(*form) == QDialog::Accepted;
     if (FClosed) return;
     if (confirmed)
@@ -55,7 +56,7 @@ void TMainForm::SetupButtonClick() {
     else
         applyBlending(); // undoes the preview
     form.reset();
-    followTaskbarSetting();
+    tray_.followTaskbarSetting();
     // A crash or power cut later must not lose what the user just confirmed.
     if (confirmed) SaveSettings();
 }

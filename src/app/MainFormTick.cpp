@@ -34,7 +34,6 @@ void TMainForm::secondChanged() {
         BlinkMiniColon();
     else
         UpdateSeconds();
-    UpdateTrayHint();
 }
 
 void TMainForm::minuteChanged() {
@@ -42,7 +41,6 @@ void TMainForm::minuteChanged() {
         UpdateMiniTime();
     else
         UpdateMinutes();
-    DrawTrayIcon();
 }
 
 void TMainForm::hourChanged() {

@@ -2,8 +2,9 @@
 # Screenshots of the four window states at a few times of day, taken from the running program on
 # Xvfb with icewm and cropped to the window (its frame included):
 #   bash tools/face-screenshots/take_face_screenshots.sh [OUT_DIR] [path/to/quorlan-lite]
-# OUT_DIR defaults to docs/screenshots; files are named <layout>-<time>[-24h].png, and the big
-# frameless face on a 200 % desktop big-frameless-1305-2x.png.
+# OUT_DIR defaults to docs/screenshots; files are named <layout>-<time>[-24h].png, the big
+# frameless face on a 200 % desktop big-frameless-1305-2x.png, and the four layouts drawn
+# semi-transparent over a checked window, under the picom compositor, <layout>-1305-blend.png.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 out=$(realpath -m "${1:-$root/docs/screenshots}")
 export QL_E2E_LIMIT=900 QL_RESULT_LINE=0
@@ -61,3 +62,46 @@ ql_sleep 0.7
 shot_window "$(ql_program_window)" "$out/big-frameless-1305-2x.png"
 ql_log "$out/big-frameless-1305-2x.png"
 ql_stop_program
+
+# Semi-transparent (blending on, opacity 170 of 255) over a checked window, so what shows
+# through is plain. icewm leaves the opacity on the client window, which picom reads.
+convert -size 16x16 xc:'#3a5f8a' -fill '#d9a441' -draw 'rectangle 0,0 7,7' -draw 'rectangle 8,8 15,15' \
+    -write mpr:tile +delete -size 640x400 tile:mpr:tile "$QL_TMP/checks.png"
+display -geometry +0+0 "$QL_TMP/checks.png" &
+ql_track display $!
+picom --backend xrender --detect-client-opacity --no-fading-openclose --config /dev/null \
+    >"$QL_TMP/picom.log" 2>&1 &
+ql_track picom $!
+ql_sleep 1
+colon_ink() {
+    ql_window_shot "$1" "$QL_TMP/client.png"
+    ink "$QL_TMP/client.png" -crop 4x21+46+10
+}
+# Blended, the colon's ink cannot be compared with the images': wait until it darkens.
+wait_colon_lighting() {
+    local i before after
+    for ((i = 0; i < 8; i++)); do
+        before=$(colon_ink "$1")
+        ql_sleep 0.3
+        after=$(colon_ink "$1")
+        awk -v a="$after" -v b="$before" 'BEGIN { exit !(a > b + 0.02) }' && return 0
+    done
+    return 1
+}
+for l in "${layouts[@]}"; do
+    IFS='|' read -r layout frameless snum <<<"$l"
+    ql_prepare_store - <<STORE
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="000000${frameless}00001"
+"SNumSettings"="$snum"
+"LNumSettings"="01000100010000000170"
+"CurrentVer"="2.6"
+STORE
+    ql_start_program "2026-12-05 13:05:17"
+    ql_wait_program_ready
+    ql_sleep 1
+    [[ $layout == small-* ]] && wait_colon_lighting "$(ql_program_window)"
+    shot_window "$(ql_program_window)" "$out/$layout-1305-blend.png"
+    ql_log "$out/$layout-1305-blend.png"
+    ql_stop_program
+done

@@ -53,8 +53,8 @@ TEST_F(DesktopLimitsTest, TheStoredPositionSurvivesWhereTheDesktopPlacesTheWindo
 TEST_F(DesktopLimitsTest, RefusedWindowRequestsAreNotMadeAndEachIsSaidOnce) {
     create();
     form->show();
-    form->HideMainWindow();
-    form->SysTrayDblClick();
+    app->tray().HideMainWindow();
+    app->tray().SysTrayDblClick();
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(form->windowOpacity(), 1.0);
     EXPECT_EQ(std::count(fakes.journal.entries.begin(), fakes.journal.entries.end(),

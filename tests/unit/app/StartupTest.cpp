@@ -47,7 +47,7 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     storeCurrentSettings("0", "15");
     create();
     EXPECT_TRUE(form->FStartupPending);
-    EXPECT_TRUE(form->FShowPending);
+    EXPECT_TRUE(app->tray().showPending());
     EXPECT_FALSE(form->FClosePending || app->announcer().speaking() || app->alarm().showing() ||
                  app->alarm().done());
     EXPECT_EQ(app->ticker().now().hour, 14);
@@ -62,7 +62,7 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
 TEST_F(StartupTest, StartInTrayLeavesTheWindowToBeShownByNobody) {
     storeCurrentSettings("1");
     create();
-    EXPECT_FALSE(form->FShowPending);
+    EXPECT_FALSE(app->tray().showPending());
     app->ticker().Timer1Timer();
     EXPECT_FALSE(form->isVisible());
 }

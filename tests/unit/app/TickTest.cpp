@@ -198,7 +198,7 @@ TEST_F(TickTest, TheFirstTickShowsTheWindowOnceAndLaterTicksDoNotRepeatIt) {
     create();
     tickAt(10, 0, 0);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->FShowPending);
+    EXPECT_FALSE(app->tray().showPending());
     EXPECT_TRUE(form->FStartupPending); // nothing to welcome: the flag stays, calls do nothing
     form->hide();
     tickAt(10, 0, 1);

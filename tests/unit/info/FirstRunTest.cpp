@@ -1,6 +1,8 @@
 #include "unit/app/MainFormFixture.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 
 namespace ql {
 namespace {
@@ -113,7 +115,7 @@ TEST_F(FirstRunTest, OrdinaryRunShowsTheWindowOnlyOnce) {
     tick();
     ASSERT_TRUE(form->isVisible());
     EXPECT_TRUE(form->FStartupPending); // nothing else to do, but it stays pending
-    form->Minimizetotray1Click();
+    form->MainPopupMenu->findChild<QAction*>("Minimizetotray1")->trigger();
     ticks(5);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(opened.empty());

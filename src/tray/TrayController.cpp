@@ -1,0 +1,187 @@
+#include "tray/TrayController.h"
+
+#include "face/ClockData.h"
+#include "platform/LocalClock.h"
+#include "platform/TaskbarButton.h"
+#include "platform/TrayHost.h"
+#include "settings/Settings.h"
+#include "tray/TrayHint.h"
+#include "tray/TrayIconDrawing.h"
+#include "tray/TrayIconPainter.h"
+
+#include <QEvent>
+#include <QMenu>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace ql {
+namespace {
+
+constexpr int kTrayGraceMs = 30000;
+
+void reportNoTray() {
+    static bool said = false;
+    if (said) return;
+    said = true;
+    std::fputs("quorlan-lite: no notification area (system tray) found; the clock window stays "
+               "on the desktop and minimises normally\n",
+               stderr);
+}
+
+} // namespace
+
+TrayController::TrayController(const Settings& settings, Services services, QObject* parent)
+    : QObject(parent), settings_(settings), services_(services), limits_(services.desktop),
+      icon_(new QSystemTrayIcon(this)) {
+    icon_->setObjectName("SysTrayIcon");
+    connect(icon_, &QSystemTrayIcon::activated, this, &TrayController::activated);
+}
+
+void TrayController::attach(QWidget& window, QMenu* menu) {
+    window_ = &window;
+    window.installEventFilter(this);
+    icon_->setContextMenu(menu);
+    bool showMainForm = true;
+    SysTrayIconStartup(showMainForm);
+    if (!showMainForm) HideMainWindow();
+}
+
+void TrayController::start() {
+    available_ = services_.host.available();
+    showPending_ = !settings_.values().FStartInTray;
+    if (available_) {
+        icon_->show();
+    } else {
+        reportNoTray();
+        showPending_ = true;
+        // Started with the session, the clock may come up just before the panel that holds the
+        // tray: if the tray turns up soon, the window goes where the user wanted it.
+        awaitingTray_ = settings_.values().FStartInTray;
+        QTimer::singleShot(kTrayGraceMs, this, [this] { awaitingTray_ = false; });
+    }
+    services_.host.watch([this](bool available) { hostChanged(available); });
+}
+
+void TrayController::removeIcon() {
+    icon_->hide();
+}
+
+void TrayController::activated(QSystemTrayIcon::ActivationReason why) {
+    // XEmbed trays send a click before every double-click; D-Bus panels send only the click.
+    const bool primary = why == QSystemTrayIcon::DoubleClick ||
+                         (why == QSystemTrayIcon::Trigger && services_.host.activatesOnClick());
+    if (primary) SysTrayDblClick();
+}
+
+bool TrayController::windowOnScreen() const {
+    return window_ && window_->isVisible() && !window_->isMinimized();
+}
+
+void TrayController::hostChanged(bool available) {
+    available_ = available;
+    if (available) {
+        // A restarted panel knows nothing of the old icon: dock it again.
+        icon_->hide();
+        icon_->show();
+        if (awaitingTray_) {
+            showPending_ = false; // the first tick may not even have come yet
+            if (windowOnScreen()) HideMainWindow();
+        }
+        awaitingTray_ = false;
+        return;
+    }
+    reportNoTray();
+    if (!window_ || windowOnScreen()) return;
+    if (!window_->isVisible()) ShowMainWindow();
+    ShowTaskbarButton(); // the only way back to the window without the icon
+}
+
+void TrayController::DrawTrayIcon(int hour, int minute) {
+    static const QImage face = TClockData::clockFaceIcon();
+    const QImage bitmap = TrayIconPainter::paint(face, hour, minute);
+    icon_->setIcon(TrayIconDrawing::icon(bitmap, hour, minute));
+}
+
+void TrayController::UpdateTrayHint() {
+    static const TrayHint hint;
+    const LocalTime t = services_.clock.now();
+    // No QDateTime: its time-zone lookup would cost more than the rest of the tick.
+    icon_->setToolTip(hint.text(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)));
+}
+
+void TrayController::ShowMainWindow() {
+    if (!window_) return;
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    emit windowShown();
+}
+
+void TrayController::HideMainWindow() {
+    if (!window_) return;
+    if (!available_) {
+        // Nowhere to hide to: minimise, and keep a taskbar button to come back by.
+        ShowTaskbarButton();
+        window_->showMinimized();
+        return;
+    }
+    window_->hide();
+    HideTaskbarButton();
+}
+
+void TrayController::ShowTaskbarButton() {
+    if (window_) services_.taskbar.show(*window_);
+}
+
+void TrayController::HideTaskbarButton() {
+    if (window_ && limits_.allows(WindowFeature::TaskbarButton)) services_.taskbar.hide(*window_);
+}
+
+// After a dialog the button is what the user chose, not hidden regardless: hiding it undid
+// "Show program in taskbar" the moment it was confirmed.
+void TrayController::followTaskbarSetting() {
+    if (settings_.values().FShowInTaskbar)
+        ShowTaskbarButton();
+    else
+        HideTaskbarButton();
+}
+
+void TrayController::SysTrayDblClick() {
+    ShowMainWindow();
+    followTaskbarSetting();
+}
+
+// Asked while the window is still being built, before the settings are read, so the answer is
+// always "show"; whether the window appears is decided by start-up alone.
+void TrayController::SysTrayIconStartup(bool& ShowMainForm) const {
+    ShowMainForm = !settings_.values().FStartInTray;
+}
+
+void TrayController::MinimizeButtonClick() {
+    HideMainWindow();
+}
+
+void TrayController::Minimizetotray1Click() {
+    HideMainWindow();
+}
+
+void TrayController::showPendingWindow() {
+    if (!showPending_) return;
+    ShowMainWindow();
+    followTaskbarSetting();
+    showPending_ = false;
+}
+
+bool TrayController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::WindowStateChange && available_ &&
+        window_->isMinimized() && window_->isVisible()) {
+        // Queued: the window manager is still minimising the window.
+        QMetaObject::invokeMethod(
+            window_, [this] { HideMainWindow(); }, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace ql

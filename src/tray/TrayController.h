@@ -1,0 +1,85 @@
+#pragma once
+
+#include "face/WindowLimits.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+class QMenu;
+
+namespace ql {
+
+class DesktopGeometry;
+class LocalClock;
+class Settings;
+class TaskbarButton;
+class TrayHost;
+
+// The notification-area icon (its hands and hint) and the way the main window hides to it and
+// comes back, with the taskbar-button rule in one place. Without a tray the window must stay
+// reachable: it is shown at start and minimised rather than hidden.
+class TrayController : public QObject {
+    Q_OBJECT
+  public:
+    struct Services {
+        TrayHost& host;
+        TaskbarButton& taskbar;
+        const LocalClock& clock;
+        const DesktopGeometry& desktop;
+    };
+
+    TrayController(const Settings& settings, Services services, QObject* parent = nullptr);
+
+    // The window it hides and shows, and the menu the icon opens. Until then (or once the window
+    // is gone) hiding and showing do nothing.
+    void attach(QWidget& window, QMenu* menu);
+    // Start-up, once the settings are read and the icon drawn: the icon appears, and without a
+    // notification area the window is left to be shown whatever the user chose.
+    void start();
+    // The end of the run.
+    void removeIcon();
+
+    void DrawTrayIcon(int hour, int minute);
+    void UpdateTrayHint();
+    void ShowMainWindow();
+    void HideMainWindow();
+    void ShowTaskbarButton();
+    void HideTaskbarButton();
+    // The button as "Show program in taskbar" says.
+    void followTaskbarSetting();
+    void SysTrayDblClick();
+    void SysTrayIconStartup(bool& ShowMainForm) const;
+    void MinimizeButtonClick();
+    void Minimizetotray1Click();
+
+    // The first tick shows the window when start-up left it to be shown.
+    bool showPending() const { return showPending_; }
+    void showPendingWindow();
+    bool trayAvailable() const { return available_; }
+
+  signals:
+    // The window was just shown: its placement may settle now that the frame is known.
+    void windowShown();
+
+  protected:
+    // The title bar's minimise box hides the window to the icon as well.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void activated(QSystemTrayIcon::ActivationReason why);
+    void hostChanged(bool available);
+    bool windowOnScreen() const;
+
+    const Settings& settings_;
+    Services services_;
+    WindowLimits limits_;
+    QSystemTrayIcon* icon_;
+    QPointer<QWidget> window_;
+    bool available_ = true;
+    bool showPending_ = false;
+    bool awaitingTray_ = false; // shown only for want of a tray, at the start of the session
+};
+
+} // namespace ql
