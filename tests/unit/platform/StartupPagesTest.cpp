@@ -26,8 +26,8 @@ TEST(StartupPages, OnlyUnwrittenPrivateFileMappingsAreDropped) {
         {"7f1d47bd9000-7f1d47bdb000 rw-p 00200000 08:01 1835 /usr/lib/x86_64-linux-gnu/libc.so.6",
          0, 0, false},
         {"7f1d40000000-7f1d40021000 rw-p 00000000 00:00 0", 0, 0, false},
-        {"7f1d47c00000-7f1d47c08000 r--s 00000000 08:01 9120 /var/cache/fontconfig/a.cache-8", 0,
-         0, false},
+        {"7f1d47c00000-7f1d47c08000 r--s 00000000 08:01 9120 /var/cache/fontconfig/a.cache-8", 0, 0,
+         false},
         {"7ffd1e9f2000-7ffd1e9f4000 r-xp 00000000 00:00 0                          [vdso]", 0, 0,
          false},
         {"7f1d47e00000-7f1d47e10000 r-xp 00000000 08:01 4410 /work/build/voice/English (Annie).so",
@@ -43,7 +43,8 @@ long statusKb(const char* field) {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field)) return line.mid(qstrlen(field)).trimmed().split(' ')[0].toLong();
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ')[0].toLong();
     return -1;
 }
 
