@@ -18,7 +18,7 @@ QString folderOf(const QString& programPath) {
 ClockApp::ClockApp(Platform platform, QString programPath)
     : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
-      languages_(settings_, voices_, announcer_), speech_(settings_, announcer_),
+      languages_(settings_, voices_, announcer_), speech_(settings_, announcer_, platform.hotKey),
       help_(folderOf(programPath) + "help/"), info_(help_, folderOf(programPath)),
       tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop}),
       mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, languages_,

@@ -9,7 +9,6 @@
 #include "platform/TaskbarButton.h"
 #include "settings/RegistrySettings.h"
 #include "speech/Announcer.h"
-#include "speech/GlobalSpeechKey.h"
 #include "speech/LanguageMenus.h"
 #include "speech/SpeechCommands.h"
 #include "speech/VoiceCatalog.h"
@@ -62,10 +61,6 @@ void TMainForm::createComponents() {
         FCloseWaitOver = true;
         Close();
     });
-    SpeechKey = new GlobalSpeechKey(P.hotKey, this);
-    SpeechKey->setObjectName("GlobalSpeechKey");
-    connect(SpeechKey, &GlobalSpeechKey::keyDown, this,
-            [this] { speech_.GlobalSpeechKeyKeyDown(); });
     createPopupMenu();
     createButtons();
     LangMenu = new QMenu(this);
@@ -225,7 +220,7 @@ void TMainForm::setBlending(double level) {
 }
 
 void TMainForm::applyGlobalShortcut() {
-    SpeechKey->setActive(cfg().FGlobalShortcut);
+    speech_.applyGlobalShortcut();
     MI_Speak->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 

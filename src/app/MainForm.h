@@ -27,7 +27,6 @@ class AlarmController;
 class Announcer;
 class Ticker;
 struct LocalTime;
-class GlobalSpeechKey;
 class HelpPages;
 class InfoDesk;
 class LanguageMenus;
@@ -152,7 +151,6 @@ class TMainForm : public QWidget {
     QAction* MI_big = nullptr;
     QAction* MI_small = nullptr;
     QAction* Exit2 = nullptr;
-    GlobalSpeechKey* SpeechKey = nullptr;
     TClockData* ClockData = nullptr;
 
     Platform platform() const { return P; }

@@ -5,8 +5,10 @@
 
 namespace ql {
 
-SpeechCommands::SpeechCommands(const Settings& settings, Announcer& announcer)
-    : settings_(settings), announcer_(announcer) {}
+SpeechCommands::SpeechCommands(const Settings& settings, Announcer& announcer, GlobalHotKey& hotKey)
+    : settings_(settings), announcer_(announcer), key_(hotKey) {
+    QObject::connect(&key_, &GlobalSpeechKey::keyDown, &key_, [this] { GlobalSpeechKeyKeyDown(); });
+}
 
 void SpeechCommands::AnnounceButtonClick() {
     announceAtVolume(settings_.values().FSpeechVolume);
@@ -22,6 +24,10 @@ void SpeechCommands::GlobalSpeechKeyKeyDown() {
 
 void SpeechCommands::announceAtVolume(int volume) {
     announcer_.announce(volume);
+}
+
+void SpeechCommands::applyGlobalShortcut() {
+    key_.setActive(settings_.values().FGlobalShortcut);
 }
 
 } // namespace ql

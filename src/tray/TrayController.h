@@ -57,7 +57,6 @@ class TrayController : public QObject {
     // The first tick shows the window when start-up left it to be shown.
     bool showPending() const { return showPending_; }
     void showPendingWindow();
-    bool trayAvailable() const { return available_; }
 
   signals:
     // The window was just shown: its placement may settle now that the frame is known.

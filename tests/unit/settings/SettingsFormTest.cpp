@@ -4,7 +4,6 @@
 #include "face/FaceView.h"
 #include "info/UrlOpener.h"
 #include "settings/TSettingsForm.h"
-#include "speech/GlobalSpeechKey.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -228,17 +227,17 @@ TEST_F(SettingsFormTest, TrackBarPreviewsTheLevelOnlyWhileBlendingIsOn) {
 
 TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlending) {
     for (bool shortcut : {false, true}) {
+        // The live state disagrees with the record everywhere OK must bring it back.
+        form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = !shortcut; });
+        form->applyGlobalShortcut();
         form->editSettings([&](SettingsRecord& rec) { rec.FTimerInterval = 250; });
         form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = shortcut; });
         form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
         form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 100; });
-        // The live state disagrees with the record everywhere OK must bring it back.
-        form->SpeechKey->setActive(!shortcut);
-        form->MI_Speak->setShortcut(shortcut ? QKeySequence() : QKeySequence("Ctrl+Alt+S"));
         form->setWindowOpacity(1.0);
         open([](TSettingsForm&) {}, true);
         EXPECT_EQ(form->cfg().FTimerInterval, 250u); // kept, though the tick follows the second
-        EXPECT_EQ(form->SpeechKey->active(), shortcut);
+        EXPECT_EQ(fakes.hotKey.grabbed, shortcut);
         EXPECT_EQ(form->MI_Speak->shortcut(),
                   shortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
         EXPECT_NEAR(form->windowOpacity(), 100 / 255.0, 0.01);

@@ -1,7 +1,6 @@
 #include "SpeechFixture.h"
 
 #include "platform/linux/X11KeyMap.h"
-#include "speech/GlobalSpeechKey.h"
 
 namespace ql {
 namespace {
@@ -19,36 +18,42 @@ TEST_F(GlobalSpeechKeyTest, TheKeySpeaksOnlyWhileTheSettingIsOn) {
     form->editSettings([&](SettingsRecord& rec) {
         rec.FGlobalShortcut = false;
     }); // as the settings dialog leaves it
-    form->applyGlobalShortcut();
+    app->speechCommands().applyGlobalShortcut();
     EXPECT_FALSE(fakes.hotKey.grabbed);
     fakes.hotKey.press();
     settle();
     EXPECT_EQ(speakCalls, 1);
     form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = true; });
-    form->applyGlobalShortcut();
+    app->speechCommands().applyGlobalShortcut();
     fakes.hotKey.press();
     settle();
     EXPECT_EQ(speakCalls, 2);
 }
 
 TEST_F(GlobalSpeechKeyTest, AKeyHeldByAnotherProgramLeavesTheSettingAndIsTriedAgain) {
+    installVoice("English (Test)", countingSpeak);
     fakes.hotKey.heldElsewhere = true;
     storeCurrentSettings("00000000001");
     create();
-    EXPECT_TRUE(form->cfg().FGlobalShortcut);
-    EXPECT_TRUE(form->SpeechKey->active());
-    EXPECT_FALSE(form->SpeechKey->grabbed());
+    EXPECT_TRUE(app->settings().values().FGlobalShortcut);
+    EXPECT_FALSE(fakes.hotKey.grabbed);
     fakes.hotKey.heldElsewhere = false; // the other program has ended
-    form->applyGlobalShortcut();
-    EXPECT_TRUE(form->SpeechKey->grabbed());
+    app->speechCommands().applyGlobalShortcut();
+    EXPECT_TRUE(fakes.hotKey.grabbed);
     EXPECT_EQ(fakes.hotKey.grabAttempts, 2);
+    fakes.hotKey.press();
+    settle();
+    EXPECT_EQ(speakCalls, 1);
 }
 
 TEST_F(GlobalSpeechKeyTest, OffAtStartUpNothingIsGrabbed) {
+    installVoice("English (Test)", countingSpeak);
     storeCurrentSettings("00000000000");
     create();
     EXPECT_EQ(fakes.hotKey.grabAttempts, 0);
-    EXPECT_FALSE(form->SpeechKey->active());
+    fakes.hotKey.press();
+    settle();
+    EXPECT_EQ(speakCalls, 0);
 }
 
 // The X11 side: which keycode and modifier bits the grab uses, and which events are the key.
