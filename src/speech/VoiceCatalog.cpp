@@ -1,7 +1,7 @@
 #include "speech/VoiceCatalog.h"
 
-#include "platform/linux/FileSystem.h"
 #include "speech/LegacyVoiceNames.h"
+#include "store/FileSystem.h"
 
 #include <QCollator>
 

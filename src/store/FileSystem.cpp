@@ -1,4 +1,4 @@
-#include "platform/linux/FileSystem.h"
+#include "store/FileSystem.h"
 
 #include <cerrno>
 #include <cstdio>
