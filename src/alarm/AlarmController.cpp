@@ -1,7 +1,7 @@
 #include "alarm/AlarmController.h"
 
+#include "alarm/AlarmAlert.h"
 #include "alarm/AlarmSound.h"
-#include "alarm/TAlarmAlertForm.h"
 #include "alarm/WaveList.h"
 #include "common/Modal.h"
 #include "settings/Settings.h"
@@ -31,12 +31,12 @@ void AlarmController::check(int hour, int minute) {
 }
 
 void AlarmController::Alarm() {
-    TAlarmAlertForm alert(*this);
+    AlarmAlert alert(*this);
     FAlarmShowing = true;
     emit alerting();
     runModal(alert);
-    if (closed_) return;     // the close ended the alert's loop; the clock is gone
-    alert.AlarmTimer.stop(); // the last sound plays to its end
+    if (closed_) return; // the close ended the alert's loop; the clock is gone
+    alert.stopRepeating();
     FAlarmShowing = false;
     FAlarmDone = true;
 }

@@ -49,7 +49,7 @@ bool ClockApp::closed() const {
     return mainForm_->closed();
 }
 
-void ClockApp::setClockData(TClockData* data) {
+void ClockApp::setClockData(ClockData* data) {
     mainForm_->setClockData(data);
 }
 

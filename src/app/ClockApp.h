@@ -18,7 +18,7 @@
 
 namespace ql {
 
-class TClockData;
+class ClockData;
 class TMainForm;
 
 // The composition root: owns the settings and every object built on them, runs start-up (in
@@ -32,7 +32,7 @@ class ClockApp : private TickHandler {
 
     // True when a close request ended the program while start-up still had a message open.
     bool closed() const;
-    void setClockData(TClockData* data);
+    void setClockData(ClockData* data);
 
     const Settings& settings() const { return settings_; }
     const Announcer& announcer() const { return announcer_; }

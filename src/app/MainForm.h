@@ -32,8 +32,8 @@ class InfoDesk;
 class LanguageMenus;
 class SpeechCommands;
 class VoiceCatalog;
-class TAlarmForm;
-class TClockData;
+class AlarmDialog;
+class ClockData;
 class FaceView;
 class TrayController;
 class WindowDragger;
@@ -104,7 +104,7 @@ class TMainForm : public QWidget {
     void MI_bigClick();
     // Only the button matters: the left one drags the window.
     void BackPanelMouseDown(Qt::MouseButton Button);
-    void setClockData(TClockData* data);
+    void setClockData(ClockData* data);
     WindowDragger* Dragger = nullptr;
 
     // Opacity 0..1 where the desktop allows it (blending and its preview).
@@ -151,7 +151,6 @@ class TMainForm : public QWidget {
     QAction* MI_big = nullptr;
     QAction* MI_small = nullptr;
     QAction* Exit2 = nullptr;
-    TClockData* ClockData = nullptr;
 
     Platform platform() const { return P; }
 

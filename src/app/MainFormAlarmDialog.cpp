@@ -1,7 +1,7 @@
 #include "app/MainForm.h"
 
 #include "alarm/AlarmController.h"
-#include "alarm/TAlarmForm.h"
+#include "alarm/AlarmDialog.h"
 #include "common/Modal.h"
 #include "info/HelpPages.h"
 #include "tray/TrayController.h"
@@ -10,10 +10,11 @@ namespace ql {
 
 // The dialog edits a copy: only OK hands the changes back, Cancel leaves every setting alone.
 void TMainForm::AlarmButtonClick() {
-    if (raiseIfOpen<TAlarmForm>()) return;
-    TAlarmForm form(this, cfg(),
-                    {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
-                     [this] { help_.ShowHelpContext(20); }});
+    if (raiseIfOpen<AlarmDialog>()) return;
+    AlarmDialog form(
+        this, cfg(),
+        {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
+         [this] { help_.ShowHelpContext(20); }});
     tray_.followTaskbarSetting();
     const bool confirmed = runModal(form) == QDialog::Accepted;
     if (FClosed) return;

@@ -12,8 +12,7 @@ FaceOptions TMainForm::faceOptions() const {
     return {cfg().F24HourFormat, cfg().FAlarmOn, cfg().FAnnounceOn};
 }
 
-void TMainForm::setClockData(TClockData* data) {
-    ClockData = data;
+void TMainForm::setClockData(ClockData* data) {
     BackPanel->setImages(data);
     if (data) FormPaint();
 }

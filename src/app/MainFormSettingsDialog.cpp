@@ -2,7 +2,7 @@
 
 #include "common/Modal.h"
 #include "info/HelpPages.h"
-#include "settings/TSettingsForm.h"
+#include "settings/SettingsDialog.h"
 #include "speech/SpeechCommands.h"
 #include "tray/TrayController.h"
 
@@ -42,12 +42,12 @@ void TMainForm::applyDialogSettings(const SettingsRecord& chosen) {
 }
 
 void TMainForm::SetupButtonClick() {
-    if (raiseIfOpen<TSettingsForm>()) return;
-    auto form = std::make_unique<TSettingsForm>(
+    if (raiseIfOpen<SettingsDialog>()) return;
+    auto form = std::make_unique<SettingsDialog>(
         this, cfg(),
-        TSettingsForm::Actions{[this](double level) { setBlending(level); },
-                               [this](int volume) { speech_.announceAtVolume(volume); },
-                               [this] { help_.ShowHelpContext(10); }});
+        SettingsDialog::Actions{[this](double level) { setBlending(level); },
+                                [this](int volume) { speech_.announceAtVolume(volume); },
+                                [this] { help_.ShowHelpContext(10); }});
     tray_.followTaskbarSetting();
     const bool confirmed = runModal(*form) == QDialog::Accepted;
     if (FClosed) return;

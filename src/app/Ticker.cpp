@@ -3,9 +3,9 @@
 namespace ql {
 
 Ticker::Ticker(LocalClock& clock, TickHandler& handler, QObject* parent)
-    : QObject(parent), clock_(clock), handler_(handler), Timer1(clock) {
-    Timer1.setObjectName("Timer1");
-    connect(&Timer1, &SecondAlignedTimer::timeout, this, &Ticker::Timer1Timer);
+    : QObject(parent), clock_(clock), handler_(handler), timer_(clock) {
+    timer_.setObjectName("Timer1");
+    connect(&timer_, &SecondAlignedTimer::timeout, this, &Ticker::Timer1Timer);
 }
 
 // A tick on which no unit changed must stay a handful of comparisons.

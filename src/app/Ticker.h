@@ -35,11 +35,11 @@ class Ticker : public QObject {
   public:
     Ticker(LocalClock& clock, TickHandler& handler, QObject* parent = nullptr);
 
-    void start() { Timer1.start(); }
-    void stop() { Timer1.stop(); }
-    bool active() const { return Timer1.isActive(); }
+    void start() { timer_.start(); }
+    void stop() { timer_.stop(); }
+    bool active() const { return timer_.isActive(); }
     // Milliseconds until the next tick, -1 when stopped.
-    int remainingTime() const { return Timer1.remainingTime(); }
+    int remainingTime() const { return timer_.remainingTime(); }
     // Reads the clock without reporting: start-up draws from this reading.
     void readClock() { cur_ = clock_.now(); }
     const LocalTime& now() const { return cur_; }
@@ -50,7 +50,7 @@ class Ticker : public QObject {
   private:
     LocalClock& clock_;
     TickHandler& handler_;
-    SecondAlignedTimer Timer1;
+    SecondAlignedTimer timer_;
     LocalTime cur_;
     LocalTime last_;
 };

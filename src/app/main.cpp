@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
 
     ql::ClockApp clockApp(platform, QCoreApplication::applicationFilePath());
     if (clockApp.closed()) return 0; // asked to end while start-up still had a message open
-    ql::TClockData clockData;
+    ql::ClockData clockData;
     clockApp.setClockData(&clockData);
     ql::DBusRemoteControl remote;
     remote.serve([&clockApp] { clockApp.speechCommands().Speak1Click(); });

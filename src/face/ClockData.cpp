@@ -4,11 +4,11 @@
 
 namespace ql {
 
-TClockData::TClockData()
+ClockData::ClockData()
     : HrMinList(QStringLiteral("HrMinList"), 11), SecList(QStringLiteral("SecList"), 11),
       MSList(QStringLiteral("MSList"), 11), MiscList(QStringLiteral("MiscList"), 22) {}
 
-QImage TClockData::clockFaceIcon() {
+QImage ClockData::clockFaceIcon() {
     ensureImageResources();
     return QImage(QStringLiteral(":/images/ClockFace.png")).convertToFormat(QImage::Format_ARGB32);
 }

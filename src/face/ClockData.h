@@ -8,9 +8,9 @@ namespace ql {
 
 // The clock's read-only data: the face image lists, loaded once when the
 // data module is created. Needs a QGuiApplication.
-class TClockData {
+class ClockData {
   public:
-    TClockData();
+    ClockData();
 
     ImageList HrMinList; // hour and minute digits 0-9, blank at 10
     ImageList SecList;   // second digits 0-9, blank at 10

@@ -53,7 +53,7 @@ FaceView::FaceView(QWidget* parent) : QWidget(parent) {
     setStyleSheet(kButtonStyle);
 }
 
-void FaceView::setImages(const TClockData* images) {
+void FaceView::setImages(const ClockData* images) {
     images_ = images;
     update();
 }

@@ -7,7 +7,7 @@
 namespace ql {
 
 class ImageList;
-class TClockData;
+class ClockData;
 
 // The main window's back panel and clock face: paints its background item, then every cell from
 // the face state, for whatever region needs it. It keeps no record of earlier draws, so hidden
@@ -19,7 +19,7 @@ class FaceView : public QWidget {
     explicit FaceView(QWidget* parent);
 
     // Until the images are loaded the panel shows the window colour.
-    void setImages(const TClockData* images);
+    void setImages(const ClockData* images);
     void setSmall(bool small);
 
     void UpdateHours(int hour, const FaceOptions& options);
@@ -53,7 +53,7 @@ class FaceView : public QWidget {
     const ImageList& list(FaceList which) const;
 
     FaceState state_;
-    const TClockData* images_ = nullptr;
+    const ClockData* images_ = nullptr;
     bool blinkPhase_ = true;
 };
 

@@ -1,10 +1,10 @@
 #include "info/InfoDesk.h"
 
 #include "common/Modal.h"
+#include "info/AboutWindow.h"
 #include "info/HelpPages.h"
-#include "info/TAboutForm.h"
-#include "info/TInfoForm.h"
-#include "info/TNewVerForm.h"
+#include "info/UpgradeWindow.h"
+#include "info/WelcomeWindow.h"
 
 namespace ql {
 
@@ -20,12 +20,12 @@ QString InfoDesk::homePage() const {
 }
 
 void InfoDesk::showUpgradeNews() {
-    TNewVerForm news(window_, homePage(), [this] { help_.ShowHelpTopic("IDH_999"); });
+    UpgradeWindow news(window_, homePage(), [this] { help_.ShowHelpTopic("IDH_999"); });
     runModal(news);
 }
 
 void InfoDesk::showWelcome() {
-    TInfoForm welcome(window_, homePage(), [this] { help_.ShowHelpFinder(); });
+    WelcomeWindow welcome(window_, homePage(), [this] { help_.ShowHelpFinder(); });
     runModal(welcome);
 }
 
@@ -35,7 +35,7 @@ void InfoDesk::About1Click() {
         about_->activateWindow();
         return;
     }
-    TAboutForm about(window_, homePage());
+    AboutWindow about(window_, homePage());
     about_ = &about;
     runModal(about);
 }

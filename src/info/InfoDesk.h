@@ -7,7 +7,7 @@
 namespace ql {
 
 class HelpPages;
-class TAboutForm;
+class AboutWindow;
 
 // Opens the information windows: the welcome at the first start, what is new after an upgrade,
 // and the about window. Each runs modally and is gone when the call returns.
@@ -29,7 +29,7 @@ class InfoDesk {
     HelpPages& help_;
     QString programDir_;
     QPointer<QWidget> window_;
-    QPointer<TAboutForm> about_;
+    QPointer<AboutWindow> about_;
 };
 
 } // namespace ql

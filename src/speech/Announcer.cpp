@@ -1,7 +1,7 @@
 #include "speech/Announcer.h"
 
 #include "platform/WaveMixer.h"
-#include "speech/TSpeakThread.h"
+#include "speech/SpeechThread.h"
 
 namespace ql {
 
@@ -24,8 +24,8 @@ bool Announcer::announce(int volume) {
     // Without a start-up reading there is nothing to go back to; take the volume as it is now.
     if (!FSavedVolumeRead) FSavedVolumeRead = GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
     setSpeechVolume(volume);
-    auto* thread = new TSpeakThread(speak_);
-    connect(thread, &TSpeakThread::done, this, &Announcer::ThreadDone);
+    auto* thread = new SpeechThread(speak_);
+    connect(thread, &SpeechThread::done, this, &Announcer::ThreadDone);
     thread->start();
     return true;
 }

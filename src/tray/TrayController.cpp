@@ -98,7 +98,7 @@ void TrayController::hostChanged(bool available) {
 }
 
 void TrayController::DrawTrayIcon(int hour, int minute) {
-    static const QImage face = TClockData::clockFaceIcon();
+    static const QImage face = ClockData::clockFaceIcon();
     const QImage bitmap = TrayIconPainter::paint(face, hour, minute);
     icon_->setIcon(TrayIconDrawing::icon(bitmap, hour, minute));
 }

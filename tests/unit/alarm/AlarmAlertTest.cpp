@@ -50,15 +50,15 @@ class AlarmAlertTest : public AlarmFixture {
 
 TEST_F(AlarmAlertTest, AWindowOfItsOwnWithoutTitleBarButtons) {
     createWithAlarm();
-    onAlert = [](TAlarmAlertForm& a) {
+    onAlert = [](AlarmAlert& a) {
         EXPECT_EQ(a.parentWidget(), nullptr); // owned by no window: shows while the clock hides
         const Qt::WindowFlags f = a.windowFlags();
         EXPECT_TRUE(f & Qt::CustomizeWindowHint);
         for (Qt::WindowType no : {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint,
                                   Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
             EXPECT_FALSE(f & no) << no;
-        EXPECT_TRUE(a.OKButton->isDefault());
-        a.OKButton->click();
+        EXPECT_TRUE(okButton(a)->isDefault());
+        okButton(a)->click();
         return a.result();
     };
     form->Alarm();
@@ -68,12 +68,12 @@ TEST_F(AlarmAlertTest, AWindowOfItsOwnWithoutTitleBarButtons) {
 TEST_F(AlarmAlertTest, ShownForRealItSoundsAndReturnConfirms) {
     createWithAlarm(2, 0);
     form->hide(); // in the tray
-    onAlert = [this](TAlarmAlertForm& a) {
+    onAlert = [this](AlarmAlert& a) {
         a.show();
         EXPECT_TRUE(a.isVisible());
         // By activation, or by the grace period when no window manager activates it.
         EXPECT_TRUE(processUntil([&] { return sounds() >= 1; }));
-        a.OKButton->click();
+        okButton(a)->click();
         EXPECT_FALSE(a.isVisible());
         return a.result();
     };
@@ -99,7 +99,7 @@ TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeak
         announceBeforeAlarm(40);
         form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = r.before; });
         if (r.speaking) startSpeaking();
-        onAlert = [](TAlarmAlertForm& a) {
+        onAlert = [](AlarmAlert& a) {
             a.FormActivate();
             return 1;
         };
@@ -118,7 +118,7 @@ TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeak
 TEST_F(AlarmAlertTest, SpokenFirstThenTheSoundAtTheSpeechVolumeWhichStays) {
     createWithAlarm(3);
     announceBeforeAlarm(50);
-    onAlert = [](TAlarmAlertForm& a) {
+    onAlert = [](AlarmAlert& a) {
         a.FormActivate();
         return 1;
     };
@@ -142,7 +142,7 @@ TEST_F(AlarmAlertTest, AVoiceThatThrowsStillLeavesTheSoundAndTheControls) {
     createWithAlarm(3);
     announceBeforeAlarm(40);
     speakHook = [] { throw std::runtime_error("broken voice"); };
-    onAlert = [](TAlarmAlertForm& a) {
+    onAlert = [](AlarmAlert& a) {
         a.FormActivate();
         return 1;
     };
@@ -156,10 +156,10 @@ TEST_F(AlarmAlertTest, RepeatsUntilConfirmedAndTheLastSoundIsNotCutOff) {
         createWithAlarm(5, repeat);
         fakes.sound.calls.clear();
         form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/gong.wav"; });
-        onAlert = [&](TAlarmAlertForm& a) {
+        onAlert = [&](AlarmAlert& a) {
             a.FormActivate();
             processUntil([&] { return sounds() >= (repeat ? 3u : 2u); }, repeat ? 5000 : 1500);
-            EXPECT_EQ(a.AlarmTimer.isActive(), repeat > 0);
+            EXPECT_EQ(alarmTimer(a)->isActive(), repeat > 0);
             return 1;
         };
         form->Alarm();
@@ -176,15 +176,15 @@ TEST_F(AlarmAlertTest, RepeatsUntilConfirmedAndTheLastSoundIsNotCutOff) {
 TEST_F(AlarmAlertTest, ReactivationSpeaksAndSoundsAgainButKeepsTheRhythm) {
     createWithAlarm(1, 5);
     announceBeforeAlarm(40);
-    onAlert = [this](TAlarmAlertForm& a) {
+    onAlert = [this](AlarmAlert& a) {
         a.FormActivate();
-        const int remaining = a.AlarmTimer.remainingTime();
+        const int remaining = alarmTimer(a)->remainingTime();
         QThread::msleep(300);
         a.FormActivate(); // the user came back to the alert from another window
         EXPECT_EQ(spoken.size(), 2u);
         EXPECT_EQ(sounds(), 2u);
-        EXPECT_TRUE(a.AlarmTimer.isActive());
-        EXPECT_LE(a.AlarmTimer.remainingTime(), remaining - 250) << "the timer was restarted";
+        EXPECT_TRUE(alarmTimer(a)->isActive());
+        EXPECT_LE(alarmTimer(a)->remainingTime(), remaining - 250) << "the timer was restarted";
         return 1;
     };
     form->Alarm();
@@ -194,7 +194,7 @@ TEST_F(AlarmAlertTest, ReactivationSpeaksAndSoundsAgainButKeepsTheRhythm) {
 TEST_F(AlarmAlertTest, OpenPastItsMinuteItRaisesNoOtherAlarmAndReturnsTheNextDay) {
     createWithAlarm();
     tickAt(7, 29, 58);
-    onAlert = [this](TAlarmAlertForm& a) {
+    onAlert = [this](AlarmAlert& a) {
         a.FormActivate();
         for (int s = 59; s < 60 * 3; ++s) // ticks go on for three minutes inside the alert
             tickAt(7, 29 + s / 60, s % 60);

@@ -106,12 +106,12 @@ TEST_F(AlarmBadWaveTest, AnUnplayableFileSoundsTheDefaultAtEveryRepetition) {
         SCOPED_TRACE(r.what);
         createWithAlarm(5, 1);
         form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = r.path; });
-        onAlert = [&](TAlarmAlertForm& a) {
+        onAlert = [&](AlarmAlert& a) {
             a.FormActivate(); // returns at once whatever the file is
             EXPECT_EQ(log.wait(decided++), r.expected);
             a.AlarmTimerTimer();
             EXPECT_EQ(log.wait(decided++), r.expected);
-            a.OKButton->click(); // still answers
+            okButton(a)->click(); // still answers
             return a.result();
         };
         form->Alarm();

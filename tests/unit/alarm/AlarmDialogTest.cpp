@@ -1,6 +1,6 @@
 #include "AlarmFixture.h"
 
-#include "alarm/TUpDown.h"
+#include "alarm/UpDownButtons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,14 +18,58 @@
 namespace ql {
 namespace {
 
+// The dialog's controls, found by their names.
+struct Controls {
+    template <class W> static W* named(QWidget& dialog, const char* name) {
+        W* w = dialog.findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    explicit Controls(AlarmDialog& d)
+        : AlarmCheck(named<QCheckBox>(d, "AlarmCheck")), HourEdit(named<QLineEdit>(d, "HourEdit")),
+          HourUpDown(named<UpDownButtons>(d, "HourUpDown")),
+          MinEdit(named<QLineEdit>(d, "MinEdit")), MinUpDown(named<UpDownButtons>(d, "MinUpDown")),
+          AMRadio(named<QRadioButton>(d, "AMRadio")), PMRadio(named<QRadioButton>(d, "PMRadio")),
+          AnnCheck(named<QCheckBox>(d, "AnnCheck")), AnnEdit(named<QLineEdit>(d, "AnnEdit")),
+          AnnUpDown(named<UpDownButtons>(d, "AnnUpDown")),
+          AlarmSoundCombo(named<QComboBox>(d, "AlarmSoundCombo")),
+          PreviewButton(named<QToolButton>(d, "PreviewButton")),
+          AlarmIntEdit(named<QLineEdit>(d, "AlarmIntEdit")),
+          AlmIntUpDown(named<UpDownButtons>(d, "AlmIntUpDown")),
+          WaveFileEdit(named<QLineEdit>(d, "WaveFileEdit")),
+          BrButton(named<QPushButton>(d, "BrButton")),
+          AlarmAnnCheck(named<QCheckBox>(d, "AlarmAnnCheck")),
+          HelpButton(named<QPushButton>(d, "HelpButton")) {}
+
+    QCheckBox* AlarmCheck;
+    QLineEdit* HourEdit;
+    UpDownButtons* HourUpDown;
+    QLineEdit* MinEdit;
+    UpDownButtons* MinUpDown;
+    QRadioButton* AMRadio;
+    QRadioButton* PMRadio;
+    QCheckBox* AnnCheck;
+    QLineEdit* AnnEdit;
+    UpDownButtons* AnnUpDown;
+    QComboBox* AlarmSoundCombo;
+    QToolButton* PreviewButton;
+    QLineEdit* AlarmIntEdit;
+    UpDownButtons* AlmIntUpDown;
+    QLineEdit* WaveFileEdit;
+    QPushButton* BrButton;
+    QCheckBox* AlarmAnnCheck;
+    QPushButton* HelpButton;
+};
+
 class AlarmDialogTest : public AlarmFixture {
   protected:
-    // Opens the dialog from the alarm button, lets `act` work on it while it shows, and closes
-    // it with OK or Cancel.
-    void runDialog(const std::function<void(TAlarmForm&)>& act, bool ok) {
-        onDialog = [&](TAlarmForm& d) {
+    // Opens the dialog from the alarm button, lets `act` work on its controls while it shows,
+    // and closes it with OK or Cancel.
+    void runDialog(const std::function<void(Controls&)>& act, bool ok) {
+        onDialog = [&](AlarmDialog& d) {
             d.show();
-            act(d);
+            Controls controls(d);
+            act(controls);
             d.hide();
             return ok ? int(QDialog::Accepted) : int(QDialog::Rejected);
         };
@@ -64,7 +108,7 @@ TEST_F(AlarmDialogTest, TheHourAndMinuteAsTheDialogShowsThem) {
     for (const Row& r : rows) {
         createAt(r.h24, r.hour, r.minute);
         runDialog(
-            [&](TAlarmForm& d) {
+            [&](Controls& d) {
                 EXPECT_EQ(d.HourEdit->text(), r.hourText) << r.hour << " h24=" << r.h24;
                 EXPECT_EQ(d.MinEdit->text(), r.minText) << r.minute;
                 EXPECT_EQ(d.PMRadio->isChecked(), r.pm) << r.hour;
@@ -96,7 +140,7 @@ TEST_F(AlarmDialogTest, TheHourEnteredBecomesTheTwentyFourHourAlarmHour) {
     for (const Row& r : rows) {
         createAt(r.h24, 9, 0);
         runDialog(
-            [&](TAlarmForm& d) {
+            [&](Controls& d) {
                 d.HourEdit->setText(r.typed);
                 (r.pm ? d.PMRadio : d.AMRadio)->setChecked(true);
             },
@@ -111,34 +155,34 @@ TEST_F(AlarmDialogTest, TypingIsValidatedAsItHappens) {
     const QString outOfRange = "Numeric value out of range!";
     struct Row {
         bool h24;
-        QLineEdit* TAlarmForm::*field;
+        QLineEdit* Controls::*field;
         const char* typed;
         QString message; // empty: none
         const char* left;
     } rows[] = {
-        {true, &TAlarmForm::HourEdit, "24", outOfRange, ""},
-        {true, &TAlarmForm::HourEdit, "23", {}, "23"},
-        {false, &TAlarmForm::HourEdit, "13", outOfRange, ""},
-        {false, &TAlarmForm::HourEdit, "12", {}, "12"},
-        {false, &TAlarmForm::HourEdit, "0", {}, "0"},
-        {true, &TAlarmForm::HourEdit, "-1", outOfRange, ""},
-        {true, &TAlarmForm::HourEdit, " 5", {}, " 5"},
-        {true, &TAlarmForm::MinEdit, "a", nonNumeric, ""},
-        {true, &TAlarmForm::MinEdit, "60", outOfRange, ""},
-        {true, &TAlarmForm::MinEdit, "59", {}, "59"},
-        {true, &TAlarmForm::MinEdit, "$A", {}, "$A"},
-        {true, &TAlarmForm::MinEdit, "5 ", nonNumeric, ""},
-        {true, &TAlarmForm::AnnEdit, "0", {}, "0"},
-        {true, &TAlarmForm::AnnEdit, "60", {}, "60"},
-        {true, &TAlarmForm::AnnEdit, "61", outOfRange, ""},
-        {true, &TAlarmForm::AnnEdit, "x", nonNumeric, ""},
-        {true, &TAlarmForm::AnnEdit, "", {}, ""},
+        {true, &Controls::HourEdit, "24", outOfRange, ""},
+        {true, &Controls::HourEdit, "23", {}, "23"},
+        {false, &Controls::HourEdit, "13", outOfRange, ""},
+        {false, &Controls::HourEdit, "12", {}, "12"},
+        {false, &Controls::HourEdit, "0", {}, "0"},
+        {true, &Controls::HourEdit, "-1", outOfRange, ""},
+        {true, &Controls::HourEdit, " 5", {}, " 5"},
+        {true, &Controls::MinEdit, "a", nonNumeric, ""},
+        {true, &Controls::MinEdit, "60", outOfRange, ""},
+        {true, &Controls::MinEdit, "59", {}, "59"},
+        {true, &Controls::MinEdit, "$A", {}, "$A"},
+        {true, &Controls::MinEdit, "5 ", nonNumeric, ""},
+        {true, &Controls::AnnEdit, "0", {}, "0"},
+        {true, &Controls::AnnEdit, "60", {}, "60"},
+        {true, &Controls::AnnEdit, "61", outOfRange, ""},
+        {true, &Controls::AnnEdit, "x", nonNumeric, ""},
+        {true, &Controls::AnnEdit, "", {}, ""},
     };
     for (const Row& r : rows) {
         createAt(r.h24, 9, 0);
         boxes.clear();
         runDialog(
-            [&](TAlarmForm& d) {
+            [&](Controls& d) {
                 QLineEdit* edit = d.*r.field;
                 edit->setText(r.typed);
                 EXPECT_EQ(edit->text(), r.left) << r.typed;
@@ -154,16 +198,16 @@ TEST_F(AlarmDialogTest, TypingIsValidatedAsItHappens) {
 // time (the minute field used to pad "a" to "0a" on losing the focus and report it again).
 TEST_F(AlarmDialogTest, OneInvalidEntryGivesOneBoxWhenTheBoxTakesTheFocus) {
     struct Row {
-        QLineEdit* TAlarmForm::*field;
+        QLineEdit* Controls::*field;
         const char* typed;
         const char* message;
     } rows[] = {
-        {&TAlarmForm::MinEdit, "a", "Only numeric values allowed!"},
-        {&TAlarmForm::MinEdit, "60", "Numeric value out of range!"},
-        {&TAlarmForm::HourEdit, "a", "Only numeric values allowed!"},
-        {&TAlarmForm::HourEdit, "24", "Numeric value out of range!"},
-        {&TAlarmForm::AnnEdit, "a", "Only numeric values allowed!"},
-        {&TAlarmForm::AnnEdit, "61", "Numeric value out of range!"},
+        {&Controls::MinEdit, "a", "Only numeric values allowed!"},
+        {&Controls::MinEdit, "60", "Numeric value out of range!"},
+        {&Controls::HourEdit, "a", "Only numeric values allowed!"},
+        {&Controls::HourEdit, "24", "Numeric value out of range!"},
+        {&Controls::AnnEdit, "a", "Only numeric values allowed!"},
+        {&Controls::AnnEdit, "61", "Numeric value out of range!"},
     };
     for (const Row& r : rows) {
         createAt(true, 9, 0);
@@ -175,7 +219,7 @@ TEST_F(AlarmDialogTest, OneInvalidEntryGivesOneBoxWhenTheBoxTakesTheFocus) {
             QCoreApplication::sendEvent(edit, &out);
         };
         runDialog(
-            [&](TAlarmForm& d) {
+            [&](Controls& d) {
                 edit = d.*r.field;
                 edit->setText(r.typed);
                 EXPECT_EQ(edit->text(), "") << r.typed;
@@ -198,7 +242,7 @@ TEST_F(AlarmDialogTest, OkTakesTheNumbersOnlyWithinTheirRanges) {
         createAt(true, 9, 20);
         form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 15; });
         runDialog(
-            [&](TAlarmForm& d) {
+            [&](Controls& d) {
                 d.AnnEdit->setText(r.ann);
                 d.MinEdit->setText(r.minute);
             },
@@ -220,7 +264,7 @@ TEST_F(AlarmDialogTest, OkStoresEveryControlAndCancelKeepsEverything) {
         form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/old.wav"; });
         const SettingsRecord before = form->cfg();
         runDialog(
-            [](TAlarmForm& d) {
+            [](Controls& d) {
                 d.AlarmCheck->setChecked(true);
                 d.AnnCheck->setChecked(false);
                 d.AlarmAnnCheck->setChecked(true);
@@ -269,7 +313,7 @@ TEST_F(AlarmDialogTest, TheTaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
         createAt(true, 9, 0);
         form->editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = r.showInTaskbar; });
         fakes.journal.entries.clear();
-        runDialog([](TAlarmForm&) {}, r.ok);
+        runDialog([](Controls&) {}, r.ok);
         std::vector<std::string> taskbar;
         for (const std::string& e : fakes.journal.entries)
             if (e.starts_with("taskbar.")) taskbar.push_back(e);
@@ -288,7 +332,7 @@ TEST_F(AlarmDialogTest, ControlsAreEnabledByTheirSwitches) {
         form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = r.announceOn; });
         form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = r.sound; });
         runDialog(
-            [&](TAlarmForm& d) {
+            [&](Controls& d) {
                 auto alarmControls = [&](bool on) {
                     for (QWidget* w : std::initializer_list<QWidget*>{d.HourEdit, d.MinEdit,
                                                                       d.AMRadio, d.PMRadio})
@@ -318,23 +362,23 @@ TEST_F(AlarmDialogTest, ControlsAreEnabledByTheirSwitches) {
 
 TEST_F(AlarmDialogTest, UpDownsStepWrapAndPadMinutes) {
     struct Row {
-        TUpDown* TAlarmForm::*upDown;
+        UpDownButtons* Controls::*upDown;
         const char* start;
         int delta;
         const char* after;
     } rows[] = {
-        {&TAlarmForm::MinUpDown, "59", +1, "00"},  {&TAlarmForm::MinUpDown, "00", -1, "59"},
-        {&TAlarmForm::MinUpDown, "8", +1, "09"},   {&TAlarmForm::MinUpDown, "", +1, "01"},
-        {&TAlarmForm::HourUpDown, "12", +1, "1"},  {&TAlarmForm::HourUpDown, "1", -1, "12"},
-        {&TAlarmForm::HourUpDown, "5", +1, "6"},   {&TAlarmForm::AnnUpDown, "60", +1, "60"},
-        {&TAlarmForm::AnnUpDown, "1", -1, "1"},    {&TAlarmForm::AnnUpDown, "15", +1, "16"},
-        {&TAlarmForm::AlmIntUpDown, "0", -1, "0"}, {&TAlarmForm::AlmIntUpDown, "60", +1, "60"},
+        {&Controls::MinUpDown, "59", +1, "00"},  {&Controls::MinUpDown, "00", -1, "59"},
+        {&Controls::MinUpDown, "8", +1, "09"},   {&Controls::MinUpDown, "", +1, "01"},
+        {&Controls::HourUpDown, "12", +1, "1"},  {&Controls::HourUpDown, "1", -1, "12"},
+        {&Controls::HourUpDown, "5", +1, "6"},   {&Controls::AnnUpDown, "60", +1, "60"},
+        {&Controls::AnnUpDown, "1", -1, "1"},    {&Controls::AnnUpDown, "15", +1, "16"},
+        {&Controls::AlmIntUpDown, "0", -1, "0"}, {&Controls::AlmIntUpDown, "60", +1, "60"},
     };
     for (const Row& r : rows) {
         createAt(false, 9, 0);
         runDialog(
-            [&](TAlarmForm& d) {
-                TUpDown* ud = d.*r.upDown;
+            [&](Controls& d) {
+                UpDownButtons* ud = d.*r.upDown;
                 ud->associate()->setText(r.start);
                 ud->step(r.delta);
                 EXPECT_EQ(ud->associate()->text(), r.after)
@@ -348,7 +392,7 @@ TEST_F(AlarmDialogTest, UpDownsStepWrapAndPadMinutes) {
 TEST_F(AlarmDialogTest, ArrowKeysInTheFieldStepLikeTheButtons) {
     createAt(true, 23, 59);
     runDialog(
-        [](TAlarmForm& d) {
+        [](Controls& d) {
             QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
             QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
             QCoreApplication::sendEvent(d.MinEdit, &up);
@@ -368,7 +412,7 @@ TEST_F(AlarmDialogTest, MinutesArePaddedWhenShownAndWhenLeftButOtherFieldsNever)
     createAt(true, 5, 7);
     form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 5; });
     runDialog(
-        [](TAlarmForm& d) {
+        [](Controls& d) {
             EXPECT_EQ(d.MinEdit->text(), "07");
             EXPECT_EQ(d.HourEdit->text(), "5");
             EXPECT_EQ(d.AnnEdit->text(), "5");
@@ -395,12 +439,12 @@ TEST_F(AlarmDialogTest, BrowsePresetsTheFieldAndACancelKeepsIt) {
         form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 5; });
         form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/old.wav"; });
         QString preset;
-        TAlarmForm::FileDialog = [&](QWidget*, const QString& p) {
+        AlarmDialog::FileDialog = [&](QWidget*, const QString& p) {
             preset = p;
             return r.chosen;
         };
         runDialog(
-            [&](TAlarmForm& d) {
+            [&](Controls& d) {
                 d.BrButton->click();
                 EXPECT_EQ(d.WaveFileEdit->text(), r.field);
             },
@@ -420,7 +464,7 @@ TEST_F(AlarmDialogTest, PreviewPlaysWhatTheDialogShows) {
         form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 1; });
         form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/stored.wav"; });
         runDialog(
-            [&](TAlarmForm& d) {
+            [&](Controls& d) {
                 d.AlarmSoundCombo->setCurrentIndex(r.index);
                 d.WaveFileEdit->setText("/typed in field.wav");
                 d.PreviewButton->click();
@@ -442,7 +486,7 @@ TEST_F(AlarmDialogTest, PreviewPlaysWhatTheDialogShows) {
 TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
     createAt(true, 9, 0);
     form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 6; });
-    runDialog([](TAlarmForm& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, true);
+    runDialog([](Controls& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, true);
     EXPECT_EQ(form->cfg().FAlarmSound, -1);
     form->SaveSettings();
     destroy();
@@ -452,7 +496,7 @@ TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
     create();
     app->setClockData(&clockData());
     EXPECT_EQ(form->cfg().FAlarmSound, 6);
-    onAlert = [](TAlarmAlertForm& a) {
+    onAlert = [](AlarmAlert& a) {
         a.AlarmTimerTimer();
         return 1;
     };
@@ -460,7 +504,7 @@ TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
     EXPECT_EQ(alerts, 1);
     EXPECT_EQ(fakes.sound.count(Kind::Beep), 0u);
     EXPECT_EQ(fakes.sound.count(Kind::Memory) + fakes.sound.count(Kind::File), 0u);
-    runDialog([](TAlarmForm& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, false);
+    runDialog([](Controls& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, false);
 }
 
 TEST_F(AlarmDialogTest, HelpOpensTheAlarmPageOrSaysItIsMissing) {
@@ -470,7 +514,7 @@ TEST_F(AlarmDialogTest, HelpOpensTheAlarmPageOrSaysItIsMissing) {
         opened.push_back(url);
         return true;
     };
-    runDialog([](TAlarmForm& d) { d.HelpButton->click(); }, false);
+    runDialog([](Controls& d) { d.HelpButton->click(); }, false);
     EXPECT_TRUE(opened.empty());
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].kind, MessageKind::Error);
@@ -478,7 +522,7 @@ TEST_F(AlarmDialogTest, HelpOpensTheAlarmPageOrSaysItIsMissing) {
     QFile page(dir.path() + "/help/alarm.html");
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.close();
-    runDialog([](TAlarmForm& d) { d.HelpButton->click(); }, false);
+    runDialog([](Controls& d) { d.HelpButton->click(); }, false);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl::fromLocalFile(dir.path() + "/help/alarm.html"));
     EXPECT_EQ(boxes.size(), 1u);
@@ -487,7 +531,7 @@ TEST_F(AlarmDialogTest, HelpOpensTheAlarmPageOrSaysItIsMissing) {
 TEST_F(AlarmDialogTest, TheMenuItemOpensTheDialogToo) {
     createAt(true, 9, 0);
     int opened = 0;
-    onDialog = [&](TAlarmForm&) { return ++opened, 0; };
+    onDialog = [&](AlarmDialog&) { return ++opened, 0; };
     form->MainPopupMenu->findChild<QAction*>("MenuItem3")->trigger();
     EXPECT_EQ(opened, 1);
 }

@@ -2,13 +2,15 @@
 
 #include "unit/app/MainFormFixture.h"
 
-#include "alarm/TAlarmAlertForm.h"
-#include "alarm/TAlarmForm.h"
+#include "alarm/AlarmAlert.h"
+#include "alarm/AlarmDialog.h"
 #include "face/ClockData.h"
 #include "info/UrlOpener.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
 
 #include <functional>
 
@@ -26,11 +28,11 @@ class AlarmFixture : public MainFormFixture {
 
     std::vector<Message> boxes;
     int alerts = 0;
-    std::function<int(TAlarmAlertForm&)> onAlert = [](TAlarmAlertForm&) { return 1; };
-    std::function<int(TAlarmForm&)> onDialog = [](TAlarmForm&) { return 0; };
+    std::function<int(AlarmAlert&)> onAlert = [](AlarmAlert&) { return 1; };
+    std::function<int(AlarmDialog&)> onDialog = [](AlarmDialog&) { return 0; };
 
-    static TClockData& clockData() {
-        static TClockData data;
+    static ClockData& clockData() {
+        static ClockData data;
         return data;
     }
 
@@ -40,18 +42,18 @@ class AlarmFixture : public MainFormFixture {
             boxes.push_back({kind, title, text});
         };
         ModalHooks::dialog = [this](QDialog& d) {
-            if (auto* alert = qobject_cast<TAlarmAlertForm*>(&d)) {
+            if (auto* alert = qobject_cast<AlarmAlert*>(&d)) {
                 ++alerts;
                 return onAlert(*alert);
             }
-            if (auto* dialog = qobject_cast<TAlarmForm*>(&d)) return onDialog(*dialog);
+            if (auto* dialog = qobject_cast<AlarmDialog*>(&d)) return onDialog(*dialog);
             ADD_FAILURE() << "unexpected dialog " << d.objectName().toStdString();
             return 0;
         };
     }
     void TearDown() override {
         UrlOpener::hook = nullptr;
-        TAlarmForm::FileDialog = nullptr;
+        AlarmDialog::FileDialog = nullptr;
         MainFormFixture::TearDown();
     }
 
@@ -67,6 +69,17 @@ class AlarmFixture : public MainFormFixture {
         form->editSettings([&](SettingsRecord& rec) { rec.FAlarmMinute = 30; });
         form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = sound; });
         form->editSettings([&](SettingsRecord& rec) { rec.FAlarmRepeat = repeat; });
+    }
+
+    static QPushButton* okButton(AlarmAlert& alert) {
+        auto* button = alert.findChild<QPushButton*>("OKButton");
+        EXPECT_NE(button, nullptr);
+        return button;
+    }
+    static QTimer* alarmTimer(AlarmAlert& alert) {
+        auto* timer = alert.findChild<QTimer*>("AlarmTimer");
+        EXPECT_NE(timer, nullptr);
+        return timer;
     }
 
     std::size_t sounds() const { return fakes.sound.calls.size(); }

@@ -1,11 +1,10 @@
 #include "MainFormFixture.h"
 
-#include "alarm/TAlarmForm.h"
 #include "face/WindowDragger.h"
-#include "settings/TSettingsForm.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMenu>
 
@@ -45,7 +44,7 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
         {"settings OK",
          [&](TMainForm& m) {
              answer([](QDialog& d) {
-                 qobject_cast<TSettingsForm*>(&d)->EuroCheck->setChecked(true);
+                 d.findChild<QCheckBox*>("EuroCheck")->setChecked(true);
                  return int(QDialog::Accepted);
              });
              m.SetupButtonClick();
@@ -54,7 +53,7 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
         {"settings Cancel",
          [&](TMainForm& m) {
              answer([](QDialog& d) {
-                 qobject_cast<TSettingsForm*>(&d)->EuroCheck->setChecked(true);
+                 d.findChild<QCheckBox*>("EuroCheck")->setChecked(true);
                  return int(QDialog::Rejected);
              });
              m.SetupButtonClick();
@@ -63,7 +62,7 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
         {"alarm OK",
          [&](TMainForm& m) {
              answer([](QDialog& d) {
-                 qobject_cast<TAlarmForm*>(&d)->AlarmCheck->setChecked(true);
+                 d.findChild<QCheckBox*>("AlarmCheck")->setChecked(true);
                  return int(QDialog::Accepted);
              });
              m.AlarmButtonClick();

@@ -2,7 +2,7 @@
 
 #include "face/FaceView.h"
 
-#include "alarm/TAlarmAlertForm.h"
+#include "alarm/AlarmAlert.h"
 
 #include <QMenu>
 
@@ -16,7 +16,7 @@ class TickTest : public MainFormFixture {
     void SetUp() override {
         MainFormFixture::SetUp();
         ModalHooks::dialog = [this](QDialog& d) {
-            alertsShown += qobject_cast<TAlarmAlertForm*>(&d) != nullptr;
+            alertsShown += qobject_cast<AlarmAlert*>(&d) != nullptr;
             return int(QDialog::Accepted);
         };
     }

@@ -11,7 +11,7 @@ namespace {
 
 using namespace ql::testing;
 
-const TClockData& data() {
+const ClockData& data() {
     return clockData();
 }
 
@@ -159,7 +159,7 @@ TEST(ClockData, BackgroundsAreFlatGlassUnderEveryImage) {
 }
 
 TEST(ClockData, ClockFaceIconMeetsTheTrayRules) {
-    const QImage icon = TClockData::clockFaceIcon();
+    const QImage icon = ClockData::clockFaceIcon();
     ASSERT_EQ(icon.size(), QSize(16, 16));
     for (const QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)})
         EXPECT_EQ(qAlpha(icon.pixel(corner)), 0) << corner.x() << "," << corner.y();

@@ -15,8 +15,8 @@ namespace ql::testing {
 // A main window on fakes with the face images loaded, driven tick by tick.
 class FaceFixture : public MainFormFixture {
   protected:
-    static TClockData& images() {
-        static TClockData instance;
+    static ClockData& images() {
+        static ClockData instance;
         return instance;
     }
 

@@ -11,8 +11,8 @@ namespace ql::testing {
 inline const QRgb kFace = qRgb(165, 173, 156);
 
 // One data module for the whole test run: loading decodes every image.
-inline const TClockData& clockData() {
-    static const TClockData instance;
+inline const ClockData& clockData() {
+    static const ClockData instance;
     return instance;
 }
 

@@ -1,5 +1,5 @@
 #include "common/AppIcon.h"
-#include "info/TAboutForm.h"
+#include "info/AboutWindow.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -48,7 +48,7 @@ TEST(AppIcon, EachSizeIsTheClockDrawnAtThatSize) {
 }
 
 TEST(AppIcon, AboutWindowShowsTheIconDrawnAt32Pixels) {
-    TAboutForm about(nullptr, "file:///opt/quorlan-lite/help/about.html");
+    AboutWindow about(nullptr, "file:///opt/quorlan-lite/help/about.html");
     const auto* image = about.findChild<QLabel*>("Image1");
     ASSERT_TRUE(image);
     const QImage shown = image->pixmap().toImage();

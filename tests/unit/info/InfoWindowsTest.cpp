@@ -1,8 +1,8 @@
+#include "info/AboutWindow.h"
 #include "info/InfoLink.h"
-#include "info/TAboutForm.h"
-#include "info/TInfoForm.h"
-#include "info/TNewVerForm.h"
+#include "info/UpgradeWindow.h"
 #include "info/UrlOpener.h"
+#include "info/WelcomeWindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -32,7 +32,9 @@ struct WindowCase {
 
 const WindowCase kWindows[] = {
     {"welcome",
-     [](int& calls) { return std::make_unique<TInfoForm>(nullptr, kHome, [&calls] { ++calls; }); },
+     [](int& calls) {
+         return std::make_unique<WelcomeWindow>(nullptr, kHome, [&calls] { ++calls; });
+     },
      "Welcome!",
      {362, 219},
      false,
@@ -48,7 +50,7 @@ const WindowCase kWindows[] = {
       {"BitBtn2", "&Help"}}},
     {"upgrade",
      [](int& calls) {
-         return std::make_unique<TNewVerForm>(nullptr, kHome, [&calls] { ++calls; });
+         return std::make_unique<UpgradeWindow>(nullptr, kHome, [&calls] { ++calls; });
      },
      "Thank you for upgrading",
      {362, 225},
@@ -64,7 +66,7 @@ const WindowCase kWindows[] = {
       {"BitBtn1", "&OK"},
       {"NewsButton", "&What's new"}}},
     {"about",
-     [](int&) { return std::make_unique<TAboutForm>(nullptr, kHome); },
+     [](int&) { return std::make_unique<AboutWindow>(nullptr, kHome); },
      "About Multilingual Quorlan",
      {350, 203},
      true,
@@ -137,7 +139,7 @@ TEST(InfoWindows, LinksOpenTheirAddressAndOkCloses) {
 
 TEST(InfoWindows, UpgradeWindowKeepsItsDesignedPlaceWhereTheScreenAllows) {
     int calls = 0;
-    TNewVerForm window(nullptr, kHome, [&calls] { ++calls; });
+    UpgradeWindow window(nullptr, kHome, [&calls] { ++calls; });
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const bool fits = area.right() >= 360 + 362 + 40 && area.bottom() >= 684 + 225 + 40;
     if (fits) {

@@ -82,7 +82,7 @@ TEST(TrayIconSizes, HourMarksSitOnWholePixels) {
 }
 
 TEST(TrayIconSizes, TheIconOffersEverySizeAndKeepsTheBitmapAtSixteen) {
-    const QImage bitmap = TrayIconPainter::paint(TClockData::clockFaceIcon(), 10, 10);
+    const QImage bitmap = TrayIconPainter::paint(ClockData::clockFaceIcon(), 10, 10);
     const QIcon icon = TrayIconDrawing::icon(bitmap, 10, 10);
     const QList<QSize> expected{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}};
     EXPECT_EQ(icon.availableSizes(), expected);

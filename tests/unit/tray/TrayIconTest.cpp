@@ -77,7 +77,7 @@ TEST(TrayIcon, LinesStopOnePixelShortOfTheirEnd) {
 }
 
 TEST(TrayIcon, RenderedIconHasBlackHandsOverTheUntouchedFace) {
-    const QImage face = TClockData::clockFaceIcon();
+    const QImage face = ClockData::clockFaceIcon();
     ASSERT_EQ(face.size(), QSize(16, 16));
     for (const HandCase& c : {kHands[2], kHands[15], kHands[21]}) {
         const QImage icon = paint(face, c.hour, c.minute);

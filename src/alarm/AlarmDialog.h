@@ -9,7 +9,6 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -17,11 +16,11 @@ class QToolButton;
 
 namespace ql {
 
-class TUpDown;
+class UpDownButtons;
 
 // The alarm and announcement dialog. It shows a copy of the settings and, on OK, gives back the
 // copy with the user's changes; it validates the number fields as the user types.
-class TAlarmForm : public QDialog {
+class AlarmDialog : public QDialog {
     Q_OBJECT
   public:
     // Replaces the file-open dialog when set: gets the preset file name, returns the chosen
@@ -33,7 +32,7 @@ class TAlarmForm : public QDialog {
         std::function<void(int sound, const QString& path)> preview; // plays at once
         std::function<void()> help;
     };
-    TAlarmForm(QWidget* parent, const SettingsRecord& settings, Actions actions);
+    AlarmDialog(QWidget* parent, const SettingsRecord& settings, Actions actions);
     // The settings shown, with every valid field the user changed.
     SettingsRecord result() const;
 
@@ -49,40 +48,6 @@ class TAlarmForm : public QDialog {
     void BrButtonClick();
     void PreviewButtonClick();
     void HelpButtonClick();
-
-    QGroupBox* GroupBox1 = nullptr;
-    QCheckBox* AlarmCheck = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* HourEdit = nullptr;
-    TUpDown* HourUpDown = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* MinEdit = nullptr;
-    TUpDown* MinUpDown = nullptr;
-    QRadioButton* AMRadio = nullptr;
-    QRadioButton* PMRadio = nullptr;
-
-    QGroupBox* GroupBox2 = nullptr;
-    QCheckBox* AnnCheck = nullptr;
-    QLineEdit* AnnEdit = nullptr;
-    TUpDown* AnnUpDown = nullptr;
-    QLabel* Label3 = nullptr;
-
-    QGroupBox* GroupBox3 = nullptr;
-    QLabel* Label6 = nullptr;
-    QComboBox* AlarmSoundCombo = nullptr;
-    QToolButton* PreviewButton = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* AlarmIntEdit = nullptr;
-    TUpDown* AlmIntUpDown = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLineEdit* WaveFileEdit = nullptr;
-    QPushButton* BrButton = nullptr;
-    QCheckBox* AlarmAnnCheck = nullptr;
-
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* HelpButton = nullptr;
-    QPushButton* BitBtn2 = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -101,9 +66,36 @@ class TAlarmForm : public QDialog {
 
     void fill();
 
+    QGroupBox* alarmGroup_ = nullptr;
+    QCheckBox* alarmCheck_ = nullptr;
+    QLineEdit* hourEdit_ = nullptr;
+    UpDownButtons* hourUpDown_ = nullptr;
+    QLineEdit* minuteEdit_ = nullptr;
+    UpDownButtons* minuteUpDown_ = nullptr;
+    QRadioButton* amRadio_ = nullptr;
+    QRadioButton* pmRadio_ = nullptr;
+
+    QGroupBox* announceGroup_ = nullptr;
+    QCheckBox* announceCheck_ = nullptr;
+    QLineEdit* announceEdit_ = nullptr;
+    UpDownButtons* announceUpDown_ = nullptr;
+
+    QGroupBox* optionsGroup_ = nullptr;
+    QComboBox* soundCombo_ = nullptr;
+    QToolButton* previewButton_ = nullptr;
+    QLineEdit* repeatEdit_ = nullptr;
+    UpDownButtons* repeatUpDown_ = nullptr;
+    QLineEdit* waveFileEdit_ = nullptr;
+    QPushButton* browseButton_ = nullptr;
+    QCheckBox* announceFirstCheck_ = nullptr;
+
+    QPushButton* okButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+
     SettingsRecord settings_;
     Actions actions_;
-    bool FWarning = false; // a validation box is open
+    bool warningOpen_ = false; // a validation box is open
 };
 
 } // namespace ql

@@ -1,4 +1,4 @@
-#include "info/TNewVerForm.h"
+#include "info/UpgradeWindow.h"
 
 #include "info/InfoLink.h"
 #include "info/UrlOpener.h"
@@ -8,7 +8,7 @@
 
 namespace ql {
 
-TNewVerForm::TNewVerForm(QWidget* parent, const QString& homePage, std::function<void()> news)
+UpgradeWindow::UpgradeWindow(QWidget* parent, const QString& homePage, std::function<void()> news)
     : InfoWindow(parent, "NewVerForm", "Thank you for upgrading", {362, 225}, false),
       news_(std::move(news)) {
     panel({8, 8, 346, 178});
@@ -25,21 +25,21 @@ TNewVerForm::TNewVerForm(QWidget* parent, const QString& homePage, std::function
          "Don't forget to check the website on a regular basis, there you will always find the "
          "latest version, additional languages etc.",
          {8, 106, 330, 42});
-    Label1 = link("Label1", homePage, {8, 152, 330, 18});
-    BitBtn1 = button("BitBtn1", "&OK", {100, 194, 75, 25});
-    NewsButton = button("NewsButton", "&What's new", {187, 194, 75, 25});
-    BitBtn1->setDefault(true);
-    connect(Label1, &InfoLink::clicked, this, &TNewVerForm::Label1Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(NewsButton, &QPushButton::clicked, this, &TNewVerForm::NewsButtonClick);
+    homePageLink_ = link("Label1", homePage, {8, 152, 330, 18});
+    QPushButton* ok = button("BitBtn1", "&OK", {100, 194, 75, 25});
+    QPushButton* newsButton = button("NewsButton", "&What's new", {187, 194, 75, 25});
+    ok->setDefault(true);
+    connect(homePageLink_, &InfoLink::clicked, this, &UpgradeWindow::Label1Click);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(newsButton, &QPushButton::clicked, this, &UpgradeWindow::NewsButtonClick);
     placeAt({360, 684});
 }
 
-void TNewVerForm::Label1Click() {
-    UrlOpener::open(QUrl(Label1->text()));
+void UpgradeWindow::Label1Click() {
+    UrlOpener::open(QUrl(homePageLink_->text()));
 }
 
-void TNewVerForm::NewsButtonClick() {
+void UpgradeWindow::NewsButtonClick() {
     if (news_) news_();
 }
 

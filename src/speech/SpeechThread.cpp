@@ -1,14 +1,14 @@
-#include "speech/TSpeakThread.h"
+#include "speech/SpeechThread.h"
 
 namespace ql {
 
-TSpeakThread::TSpeakThread(SpeakProc speak) : speak_(speak) {
+SpeechThread::SpeechThread(SpeakProc speak) : speak_(speak) {
     // finished() comes from the worker; this object lives on the creating thread, so the queued
     // call runs there, after run() has returned.
-    connect(this, &QThread::finished, this, &TSpeakThread::finish, Qt::QueuedConnection);
+    connect(this, &QThread::finished, this, &SpeechThread::finish, Qt::QueuedConnection);
 }
 
-void TSpeakThread::run() {
+void SpeechThread::run() {
     try {
         if (speak_) speak_();
     } catch (...) {
@@ -16,7 +16,7 @@ void TSpeakThread::run() {
     }
 }
 
-void TSpeakThread::finish() {
+void SpeechThread::finish() {
     emit done();
     deleteLater();
 }

@@ -3,7 +3,7 @@
 #include "face/ClockData.h"
 #include "face/FaceView.h"
 #include "info/UrlOpener.h"
-#include "settings/TSettingsForm.h"
+#include "settings/SettingsDialog.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -18,7 +18,14 @@ namespace {
 
 using Flag = bool SettingsRecord::*;
 
-class SettingsFormTest : public MainFormFixture {
+// A control of the dialog, found by its name.
+template <class W> W* named(SettingsDialog& dialog, const char* name) {
+    W* w = dialog.findChild<W*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+class SettingsDialogTest : public MainFormFixture {
   protected:
     int dialogs = 0;
     double opacityInside = -1; // the main window's opacity when the user closed the dialog
@@ -33,10 +40,10 @@ class SettingsFormTest : public MainFormFixture {
         MainFormFixture::TearDown();
     }
     // Opens the dialog through the main window; the user does `act` and presses OK or Cancel.
-    void open(const std::function<void(TSettingsForm&)>& act, bool ok) {
+    void open(const std::function<void(SettingsDialog&)>& act, bool ok) {
         ModalHooks::dialog = [&](QDialog& d) {
             ++dialogs;
-            auto* f = qobject_cast<TSettingsForm*>(&d);
+            auto* f = qobject_cast<SettingsDialog*>(&d);
             EXPECT_NE(f, nullptr);
             if (f) act(*f);
             opacityInside = form->windowOpacity();
@@ -70,7 +77,7 @@ const CheckRow checkRows[] = {
 
 // Every text the dialog shows: its caption, the pages in order, and each control's caption or
 // hint, found by the control's name.
-TEST_F(SettingsFormTest, TheDialogShowsItsDocumentedTexts) {
+TEST_F(SettingsDialogTest, TheDialogShowsItsDocumentedTexts) {
     struct Text {
         const char* control;
         const char* caption; // nullptr: the control has none
@@ -99,12 +106,12 @@ TEST_F(SettingsFormTest, TheDialogShowsItsDocumentedTexts) {
         {"BitBtn2", "&Cancel", nullptr},
     };
     open(
-        [&](TSettingsForm& f) {
+        [&](SettingsDialog& f) {
             EXPECT_EQ(f.windowTitle(), "Settings");
-            ASSERT_EQ(f.PageControl->count(), 3);
-            EXPECT_EQ(f.PageControl->tabText(0), "Display options");
-            EXPECT_EQ(f.PageControl->tabText(1), "Program options");
-            EXPECT_EQ(f.PageControl->tabText(2), "Sound options");
+            ASSERT_EQ(named<QTabWidget>(f, "PageControl")->count(), 3);
+            EXPECT_EQ(named<QTabWidget>(f, "PageControl")->tabText(0), "Display options");
+            EXPECT_EQ(named<QTabWidget>(f, "PageControl")->tabText(1), "Program options");
+            EXPECT_EQ(named<QTabWidget>(f, "PageControl")->tabText(2), "Sound options");
             for (const Text& t : texts) {
                 auto* w = f.findChild<QWidget*>(t.control);
                 ASSERT_TRUE(w) << t.control;
@@ -120,12 +127,12 @@ TEST_F(SettingsFormTest, TheDialogShowsItsDocumentedTexts) {
         false);
 }
 
-TEST_F(SettingsFormTest, EachCheckBoxShowsItsSettingAndOkStoresTheChange) {
+TEST_F(SettingsDialogTest, EachCheckBoxShowsItsSettingAndOkStoresTheChange) {
     for (const auto& row : checkRows) {
         for (bool stored : {false, true}) {
             form->editSettings([&](SettingsRecord& rec) { rec.*row.setting = stored; });
             open(
-                [&](TSettingsForm& f) {
+                [&](SettingsDialog& f) {
                     auto* box = f.findChild<QCheckBox*>(row.control);
                     ASSERT_NE(box, nullptr) << row.control;
                     EXPECT_EQ(box->isChecked(), stored) << row.control;
@@ -137,7 +144,7 @@ TEST_F(SettingsFormTest, EachCheckBoxShowsItsSettingAndOkStoresTheChange) {
     }
 }
 
-TEST_F(SettingsFormTest, TrackBarsShowTheirSettingWithinRangeAndOkStoresThePosition) {
+TEST_F(SettingsDialogTest, TrackBarsShowTheirSettingWithinRangeAndOkStoresThePosition) {
     using Value = std::int32_t SettingsRecord::*;
     struct Row {
         const char* control;
@@ -155,7 +162,7 @@ TEST_F(SettingsFormTest, TrackBarsShowTheirSettingWithinRangeAndOkStoresThePosit
         form->editSettings([&](SettingsRecord& rec) { rec.*r.setting = r.stored; });
         int shown = -1;
         open(
-            [&](TSettingsForm& f) {
+            [&](SettingsDialog& f) {
                 auto* bar = f.findChild<QSlider*>(r.control);
                 ASSERT_NE(bar, nullptr);
                 shown = bar->value();
@@ -167,7 +174,7 @@ TEST_F(SettingsFormTest, TrackBarsShowTheirSettingWithinRangeAndOkStoresThePosit
     }
 }
 
-TEST_F(SettingsFormTest, CancelKeepsTheRecordAndUndoesThePreview) {
+TEST_F(SettingsDialogTest, CancelKeepsTheRecordAndUndoesThePreview) {
     struct Row {
         bool blendOn;
         int blendValue;
@@ -183,14 +190,14 @@ TEST_F(SettingsFormTest, CancelKeepsTheRecordAndUndoesThePreview) {
         form->setWindowOpacity(r.blendOn ? r.blendValue / 255.0 : 1.0);
         const SettingsRecord before = form->cfg();
         open(
-            [&](TSettingsForm& f) {
-                EXPECT_EQ(f.BlendTrackbar->isEnabled(), r.blendOn);
+            [&](SettingsDialog& f) {
+                EXPECT_EQ(named<QSlider>(f, "BlendTrackbar")->isEnabled(), r.blendOn);
                 for (const auto& row : checkRows) {
                     auto* box = f.findChild<QCheckBox*>(row.control);
                     box->setChecked(!box->isChecked());
                 }
-                f.BlendTrackbar->setValue(180);
-                f.VolumeTrackbar->setValue(60);
+                named<QSlider>(f, "BlendTrackbar")->setValue(180);
+                named<QSlider>(f, "VolumeTrackbar")->setValue(60);
             },
             false);
         EXPECT_NEAR(opacityInside, r.during, 0.01) << r.blendOn;
@@ -202,19 +209,19 @@ TEST_F(SettingsFormTest, CancelKeepsTheRecordAndUndoesThePreview) {
     }
 }
 
-TEST_F(SettingsFormTest, TrackBarPreviewsTheLevelOnlyWhileBlendingIsOn) {
+TEST_F(SettingsDialogTest, TrackBarPreviewsTheLevelOnlyWhileBlendingIsOn) {
     form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
     form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 120; });
     form->setWindowOpacity(120 / 255.0);
     std::vector<double> seen;
     open(
-        [&](TSettingsForm& f) {
+        [&](SettingsDialog& f) {
             seen.push_back(form->windowOpacity()); // opening keeps the look
-            f.BlendTrackbar->setValue(60);
+            named<QSlider>(f, "BlendTrackbar")->setValue(60);
             seen.push_back(form->windowOpacity());
-            f.BlendCheck->setChecked(false);
-            EXPECT_FALSE(f.BlendTrackbar->isEnabled());
-            f.BlendTrackbar->setValue(90);
+            named<QCheckBox>(f, "BlendCheck")->setChecked(false);
+            EXPECT_FALSE(named<QSlider>(f, "BlendTrackbar")->isEnabled());
+            named<QSlider>(f, "BlendTrackbar")->setValue(90);
             seen.push_back(form->windowOpacity());
         },
         false);
@@ -225,7 +232,7 @@ TEST_F(SettingsFormTest, TrackBarPreviewsTheLevelOnlyWhileBlendingIsOn) {
     EXPECT_NEAR(form->windowOpacity(), 120 / 255.0, 0.01);
 }
 
-TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlending) {
+TEST_F(SettingsDialogTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlending) {
     for (bool shortcut : {false, true}) {
         // The live state disagrees with the record everywhere OK must bring it back.
         form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = !shortcut; });
@@ -235,7 +242,7 @@ TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlend
         form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
         form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 100; });
         form->setWindowOpacity(1.0);
-        open([](TSettingsForm&) {}, true);
+        open([](SettingsDialog&) {}, true);
         EXPECT_EQ(form->cfg().FTimerInterval, 250u); // kept, though the tick follows the second
         EXPECT_EQ(fakes.hotKey.grabbed, shortcut);
         EXPECT_EQ(form->MI_Speak->shortcut(),
@@ -244,7 +251,7 @@ TEST_F(SettingsFormTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlend
     }
 }
 
-TEST_F(SettingsFormTest, OkRelaysTheWindowOnlyForTheSettingsThatNeedIt) {
+TEST_F(SettingsDialogTest, OkRelaysTheWindowOnlyForTheSettingsThatNeedIt) {
     struct Row {
         const char* control;
         bool changeMode, changeButtonMode;
@@ -258,7 +265,7 @@ TEST_F(SettingsFormTest, OkRelaysTheWindowOnlyForTheSettingsThatNeedIt) {
         form->AlarmButton->setAutoRaise(!form->cfg().FTransparentButtons);
         form->MinimizeButton->setVisible(!form->cfg().FWindowless);
         open(
-            [&](TSettingsForm& f) {
+            [&](SettingsDialog& f) {
                 auto* box = f.findChild<QCheckBox*>(r.control);
                 box->setChecked(!box->isChecked());
             },
@@ -271,8 +278,8 @@ TEST_F(SettingsFormTest, OkRelaysTheWindowOnlyForTheSettingsThatNeedIt) {
     }
 }
 
-TEST_F(SettingsFormTest, HoursShowTheNewFormatAtOnce) {
-    static TClockData images;
+TEST_F(SettingsDialogTest, HoursShowTheNewFormatAtOnce) {
+    static ClockData images;
     app->setClockData(&images);
     fakes.clock.set(14, 5, 0);
     tickAt(14, 5, 0);
@@ -282,13 +289,14 @@ TEST_F(SettingsFormTest, HoursShowTheNewFormatAtOnce) {
     };
     form->FormPaint();
     EXPECT_EQ(hourDigit(), 2);
-    open([](TSettingsForm& f) { f.EuroCheck->setChecked(true); }, true);
+    open([](SettingsDialog& f) { named<QCheckBox>(f, "EuroCheck")->setChecked(true); }, true);
     EXPECT_EQ(hourDigit(), 4); // no tick in between
 }
 
-TEST_F(SettingsFormTest, GlobalShortcutBoxSwitchesTheSystemWideKey) {
+TEST_F(SettingsDialogTest, GlobalShortcutBoxSwitchesTheSystemWideKey) {
     for (bool on : {false, true, false}) {
-        open([&](TSettingsForm& f) { f.GlobalShortcutCheck->setChecked(on); }, true);
+        open([&](SettingsDialog& f) { named<QCheckBox>(f, "GlobalShortcutCheck")->setChecked(on); },
+             true);
         EXPECT_EQ(fakes.hotKey.grabbed, on);
         speakCalls = 0;
         fakes.hotKey.press();
@@ -300,7 +308,7 @@ TEST_F(SettingsFormTest, GlobalShortcutBoxSwitchesTheSystemWideKey) {
 
 // After OK or Cancel the button is what the setting now says: hiding it regardless undid the
 // user's own choice the moment it was confirmed.
-TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
+TEST_F(SettingsDialogTest, TaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
     struct Row {
         bool stored, ticked, ok;
         const char* whileOpen;
@@ -317,9 +325,9 @@ TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
         form->editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = r.stored; });
         std::string whileOpen;
         open(
-            [&](TSettingsForm& f) {
+            [&](SettingsDialog& f) {
                 whileOpen = lastTaskbarStep();
-                f.TaskBarCheck->setChecked(r.ticked);
+                named<QCheckBox>(f, "TaskBarCheck")->setChecked(r.ticked);
             },
             r.ok);
         EXPECT_EQ(whileOpen, r.whileOpen) << r.stored << r.ticked << r.ok;
@@ -328,21 +336,22 @@ TEST_F(SettingsFormTest, TaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
     }
 }
 
-TEST_F(SettingsFormTest, StayOnTopChangesTheWindowAndKeepsItVisible) {
+TEST_F(SettingsDialogTest, StayOnTopChangesTheWindowAndKeepsItVisible) {
     form->show();
     for (bool onTop : {true, false}) {
-        open([&](TSettingsForm& f) { f.OnTopCheck->setChecked(onTop); }, true);
+        open([&](SettingsDialog& f) { named<QCheckBox>(f, "OnTopCheck")->setChecked(onTop); },
+             true);
         EXPECT_EQ(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
         EXPECT_TRUE(form->isVisible());
     }
 }
 
-TEST_F(SettingsFormTest, TestButtonSpeaksAtTheBarsVolumeAndKeepsTheStoredVolume) {
+TEST_F(SettingsDialogTest, TestButtonSpeaksAtTheBarsVolumeAndKeepsTheStoredVolume) {
     form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = 40; });
     open(
-        [&](TSettingsForm& f) {
-            f.VolumeTrackbar->setValue(25);
-            f.SpeechVolPreviewButton->click();
+        [&](SettingsDialog& f) {
+            named<QSlider>(f, "VolumeTrackbar")->setValue(25);
+            named<QPushButton>(f, "SpeechVolPreviewButton")->click();
             EXPECT_EQ(form->cfg().FSpeechVolume, 40); // back at once, while it still speaks
         },
         false);
@@ -353,13 +362,13 @@ TEST_F(SettingsFormTest, TestButtonSpeaksAtTheBarsVolumeAndKeepsTheStoredVolume)
     EXPECT_EQ(form->cfg().FSpeechVolume, 40);
 }
 
-TEST_F(SettingsFormTest, TestButtonDoesNothingWhileTheClockSpeaks) {
+TEST_F(SettingsDialogTest, TestButtonDoesNothingWhileTheClockSpeaks) {
     form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = 40; });
     startSpeaking();
     open(
-        [&](TSettingsForm& f) {
-            f.VolumeTrackbar->setValue(25);
-            f.SpeechVolPreviewButton->click();
+        [&](SettingsDialog& f) {
+            named<QSlider>(f, "VolumeTrackbar")->setValue(25);
+            named<QPushButton>(f, "SpeechVolPreviewButton")->click();
         },
         true);
     stopSpeaking();
@@ -369,14 +378,14 @@ TEST_F(SettingsFormTest, TestButtonDoesNothingWhileTheClockSpeaks) {
     EXPECT_EQ(form->cfg().FSpeechVolume, 25); // OK keeps the bar's volume
 }
 
-TEST_F(SettingsFormTest, OnlyOneDialogAtATime) {
-    open([&](TSettingsForm&) { form->SetupButtonClick(); }, false);
+TEST_F(SettingsDialogTest, OnlyOneDialogAtATime) {
+    open([&](SettingsDialog&) { form->SetupButtonClick(); }, false);
     EXPECT_EQ(dialogs, 1);
-    open([](TSettingsForm&) {}, false);
+    open([](SettingsDialog&) {}, false);
     EXPECT_EQ(dialogs, 2);
 }
 
-TEST_F(SettingsFormTest, HelpOpensTheSettingsPage) {
+TEST_F(SettingsDialogTest, HelpOpensTheSettingsPage) {
     QDir(dir.path()).mkdir("help");
     QFile(dir.path() + "/help/settings.html").open(QIODevice::WriteOnly);
     std::vector<QUrl> urls;
@@ -384,7 +393,7 @@ TEST_F(SettingsFormTest, HelpOpensTheSettingsPage) {
         urls.push_back(url);
         return true;
     };
-    open([](TSettingsForm& f) { f.HelpButton->click(); }, false);
+    open([](SettingsDialog& f) { named<QPushButton>(f, "HelpButton")->click(); }, false);
     UrlOpener::hook = nullptr;
     ASSERT_EQ(urls.size(), 1u);
     EXPECT_EQ(urls[0], QUrl::fromLocalFile(dir.path() + "/help/settings.html"));

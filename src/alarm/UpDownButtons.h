@@ -10,22 +10,22 @@ namespace ql {
 // A pair of up/down arrow buttons bound to a line edit, which shows the position as a number.
 // A step starts from the number in the edit when it reads as one, so typed values count; the
 // arrow keys in the edit step as well.
-class TUpDown : public QWidget {
+class UpDownButtons : public QWidget {
     Q_OBJECT
   public:
-    explicit TUpDown(QWidget* parent = nullptr);
+    explicit UpDownButtons(QWidget* parent = nullptr);
 
     void setAssociate(QLineEdit* edit);
-    QLineEdit* associate() const { return Associate; }
-    void setMin(int min) { Min = min; }
-    void setMax(int max) { Max = max; }
-    int min() const { return Min; }
-    int max() const { return Max; }
-    void setWrap(bool wrap) { Wrap = wrap; }
-    bool wrap() const { return Wrap; }
+    QLineEdit* associate() const { return associate_; }
+    void setMin(int min) { min_ = min; }
+    void setMax(int max) { max_ = max; }
+    int min() const { return min_; }
+    int max() const { return max_; }
+    void setWrap(bool wrap) { wrap_ = wrap; }
+    bool wrap() const { return wrap_; }
     // Clamped into the range; always rewrites the associate's text.
     void setPosition(int position);
-    int position() const { return Position; }
+    int position() const { return position_; }
     // What a click on the up (delta +1) or down (delta -1) button does.
     void step(int delta);
 
@@ -41,13 +41,13 @@ class TUpDown : public QWidget {
     bool stepKey(int key);
     int clamped(int value) const;
 
-    QToolButton* UpButton = nullptr;
-    QToolButton* DownButton = nullptr;
-    QLineEdit* Associate = nullptr;
-    int Min = 0;
-    int Max = 100;
-    int Position = 0;
-    bool Wrap = false;
+    QToolButton* upButton_ = nullptr;
+    QToolButton* downButton_ = nullptr;
+    QLineEdit* associate_ = nullptr;
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+    bool wrap_ = false;
 };
 
 } // namespace ql

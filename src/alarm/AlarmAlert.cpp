@@ -1,4 +1,4 @@
-#include "alarm/TAlarmAlertForm.h"
+#include "alarm/AlarmAlert.h"
 
 #include "alarm/AlarmAlertHost.h"
 #include "alarm/FormPlacement.h"
@@ -24,7 +24,7 @@ QLabel* panelLabel(QFrame* panel, const char* name, const QString& text, QRect g
 
 } // namespace
 
-TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host)
+AlarmAlert::AlarmAlert(AlarmAlertHost& host)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowStaysOnTopHint),
       host_(host) {
@@ -33,62 +33,62 @@ TAlarmAlertForm::TAlarmAlertForm(AlarmAlertHost& host)
     setFont(alarmFormFont());
     setFixedSize(219, 130);
     createControls();
-    AlarmTimer.setObjectName("AlarmTimer");
-    AlarmTimer.setTimerType(Qt::PreciseTimer); // a steady rhythm, not one drifting by 5 %
-    connect(&AlarmTimer, &QTimer::timeout, this, &TAlarmAlertForm::AlarmTimerTimer);
+    alarmTimer_.setObjectName("AlarmTimer");
+    alarmTimer_.setTimerType(Qt::PreciseTimer); // a steady rhythm, not one drifting by 5 %
+    connect(&alarmTimer_, &QTimer::timeout, this, &AlarmAlert::AlarmTimerTimer);
     centreOnScreen(*this);
 }
 
-void TAlarmAlertForm::createControls() {
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(8, 8, 201, 65);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setAutoFillBackground(true);
-    QPalette yellow = Panel1->palette();
+void AlarmAlert::createControls() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName("Panel1");
+    panel->setGeometry(8, 8, 201, 65);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette yellow = panel->palette();
     yellow.setColor(QPalette::Window, Qt::yellow);
     yellow.setColor(QPalette::WindowText, Qt::black);
-    Panel1->setPalette(yellow);
-    Label1 = panelLabel(Panel1, "Label1", "Quorlan alarm alert!", {4, 16, 189, 13});
-    QFont bold = Label1->font();
+    panel->setPalette(yellow);
+    QLabel* title = panelLabel(panel, "Label1", "Quorlan alarm alert!", {4, 16, 189, 13});
+    QFont bold = title->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    Label2 = panelLabel(Panel1, "Label2", "Press OK to confirm the alarm.", {8, 36, 185, 13});
-    OKButton = new QPushButton("OK", this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setGeometry(72, 89, 75, 28);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    title->setFont(bold);
+    panelLabel(panel, "Label2", "Press OK to confirm the alarm.", {8, 36, 185, 13});
+    auto* okButton = new QPushButton("OK", this);
+    okButton->setObjectName("OKButton");
+    okButton->setGeometry(72, 89, 75, 28);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-bool TAlarmAlertForm::event(QEvent* e) {
+bool AlarmAlert::event(QEvent* e) {
     const bool handled = QDialog::event(e);
     if (e->type() == QEvent::WindowActivate) FormActivate();
     return handled;
 }
 
-void TAlarmAlertForm::showEvent(QShowEvent* e) {
+void AlarmAlert::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     raise();
     activateWindow();
     QTimer::singleShot(activationGraceMs, this, [this] {
-        if (!FActivated) FormActivate();
+        if (!activated_) FormActivate();
     });
 }
 
-void TAlarmAlertForm::FormActivate() {
-    FActivated = true;
+void AlarmAlert::FormActivate() {
+    activated_ = true;
     const int interval = host_.repeatSeconds() * 1000;
     // Setting the interval restarts a running timer; a re-activation keeps its rhythm.
-    if (AlarmTimer.interval() != interval) AlarmTimer.setInterval(interval);
+    if (alarmTimer_.interval() != interval) alarmTimer_.setInterval(interval);
     repaint();
     host_.preAnnounce();
     // An interval of 0 never fires (a zero-interval QTimer would fire continuously).
-    if (interval > 0 && !AlarmTimer.isActive()) AlarmTimer.start();
+    if (interval > 0 && !alarmTimer_.isActive()) alarmTimer_.start();
     AlarmTimerTimer();
 }
 
-void TAlarmAlertForm::AlarmTimerTimer() {
+void AlarmAlert::AlarmTimerTimer() {
     host_.ring();
 }
 

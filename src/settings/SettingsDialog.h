@@ -19,7 +19,7 @@ namespace ql {
 // The settings dialog. It shows a copy of the settings and, on OK, gives back the copy with the
 // user's changes; meanwhile it previews the transparency and tries the speech volume through
 // its actions, so Cancel leaves nothing behind but the preview its caller undoes.
-class TSettingsForm : public QDialog {
+class SettingsDialog : public QDialog {
     Q_OBJECT
   public:
     struct Actions {
@@ -27,7 +27,7 @@ class TSettingsForm : public QDialog {
         std::function<void(int volume)> tryVolume; // an announcement at this volume
         std::function<void()> help;
     };
-    TSettingsForm(QWidget* parent, const SettingsRecord& settings, Actions actions);
+    SettingsDialog(QWidget* parent, const SettingsRecord& settings, Actions actions);
     // The settings shown, with the user's changes.
     SettingsRecord result() const;
 
@@ -37,36 +37,6 @@ class TSettingsForm : public QDialog {
     void SpeechVolPreviewButtonClick();
     void VolumeTrackbarChange() {}
     void HelpButtonClick();
-
-    QTabWidget* PageControl = nullptr;
-    QWidget* TabSheet1 = nullptr;
-    QWidget* TabSheet2 = nullptr;
-    QWidget* TabSheet3 = nullptr;
-
-    QCheckBox* WindowlessCheck = nullptr;
-    QCheckBox* EuroCheck = nullptr;
-    QCheckBox* OnTopCheck = nullptr;
-    QCheckBox* TransButtonsCheck = nullptr;
-    QCheckBox* BlendCheck = nullptr;
-    QSlider* BlendTrackbar = nullptr;
-    QLabel* BlendLabel1 = nullptr;
-    QLabel* BlendLabel2 = nullptr;
-
-    QCheckBox* TrayCheck = nullptr;
-    QCheckBox* AutoStartCheck = nullptr;
-    QCheckBox* TaskBarCheck = nullptr;
-    QCheckBox* GlobalShortcutCheck = nullptr;
-    QLabel* Label1 = nullptr;
-
-    QLabel* Label3 = nullptr;
-    QSlider* VolumeTrackbar = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QPushButton* SpeechVolPreviewButton = nullptr;
-
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* HelpButton = nullptr;
-    QPushButton* BitBtn2 = nullptr;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -82,6 +52,29 @@ class TSettingsForm : public QDialog {
     void colourBlendLabels(QPalette::ColorRole role);
 
     void fill();
+
+    QTabWidget* pages_ = nullptr;
+
+    QCheckBox* windowlessCheck_ = nullptr;
+    QCheckBox* hour24Check_ = nullptr;
+    QCheckBox* onTopCheck_ = nullptr;
+    QCheckBox* flatButtonsCheck_ = nullptr;
+    QCheckBox* blendCheck_ = nullptr;
+    QSlider* blendSlider_ = nullptr;
+    QLabel* blendLowLabel_ = nullptr;
+    QLabel* blendHighLabel_ = nullptr;
+
+    QCheckBox* startInTrayCheck_ = nullptr;
+    QCheckBox* autoStartCheck_ = nullptr;
+    QCheckBox* taskbarCheck_ = nullptr;
+    QCheckBox* hotKeyCheck_ = nullptr;
+
+    QSlider* volumeSlider_ = nullptr;
+    QPushButton* volumeTryButton_ = nullptr;
+
+    QPushButton* okButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 
     SettingsRecord settings_;
     Actions actions_;

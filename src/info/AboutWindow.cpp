@@ -1,4 +1,4 @@
-#include "info/TAboutForm.h"
+#include "info/AboutWindow.h"
 
 #include "common/AppIcon.h"
 #include "info/InfoLink.h"
@@ -10,11 +10,11 @@
 
 namespace ql {
 
-TAboutForm::TAboutForm(QWidget* parent, const QString& homePage)
+AboutWindow::AboutWindow(QWidget* parent, const QString& homePage)
     : InfoWindow(parent, "AboutForm", "About Multilingual Quorlan", {350, 203}, true) {
     panel({8, 8, 334, 156});
-    Image1 = text("Image1", {}, {10, 10, 32, 32}, Qt::AlignCenter);
-    Image1->setPixmap(AppIcon::pixmap(32));
+    QLabel* icon = text("Image1", {}, {10, 10, 32, 32}, Qt::AlignCenter);
+    icon->setPixmap(AppIcon::pixmap(32));
     const auto left = Qt::AlignLeft | Qt::AlignTop;
     QLabel* name = text("StaticText1", "Multilingual Quorlan", {52, 10, 270, 18}, left);
     QFont bold = name->font();
@@ -26,16 +26,16 @@ TAboutForm::TAboutForm(QWidget* parent, const QString& homePage)
          "Support and the latest version of the clock are available\n"
          "on the web, at the address below:",
          {10, 76, 314, 34}, left);
-    Label1 = link("Label1", homePage, {10, 118, 314, 18});
-    BitBtn1 = button("BitBtn1", "OK", {137, 172, 75, 25});
-    BitBtn1->setDefault(true);
-    connect(Label1, &InfoLink::clicked, this, &TAboutForm::Label1Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    homePageLink_ = link("Label1", homePage, {10, 118, 314, 18});
+    QPushButton* ok = button("BitBtn1", "OK", {137, 172, 75, 25});
+    ok->setDefault(true);
+    connect(homePageLink_, &InfoLink::clicked, this, &AboutWindow::Label1Click);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     centreOnScreen();
 }
 
-void TAboutForm::Label1Click() {
-    UrlOpener::open(QUrl(Label1->text()));
+void AboutWindow::Label1Click() {
+    UrlOpener::open(QUrl(homePageLink_->text()));
 }
 
 } // namespace ql

@@ -8,10 +8,10 @@ namespace ql {
 
 // Calls a voice's Speak once on its own thread and deletes itself afterwards. done() is emitted
 // on the thread that created it, once for every run, whatever Speak did.
-class TSpeakThread : public QThread {
+class SpeechThread : public QThread {
     Q_OBJECT
   public:
-    explicit TSpeakThread(SpeakProc speak);
+    explicit SpeechThread(SpeakProc speak);
 
   signals:
     void done();

@@ -7,20 +7,17 @@
 namespace ql {
 
 // "Thank you for upgrading": shown once after settings of another version were found.
-class TNewVerForm : public InfoWindow {
+class UpgradeWindow : public InfoWindow {
     Q_OBJECT
   public:
     // news shows the help page on what is new in this version.
-    TNewVerForm(QWidget* parent, const QString& homePage, std::function<void()> news);
+    UpgradeWindow(QWidget* parent, const QString& homePage, std::function<void()> news);
 
     void Label1Click();
     void NewsButtonClick();
 
-    InfoLink* Label1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* NewsButton = nullptr;
-
   private:
+    InfoLink* homePageLink_ = nullptr;
     std::function<void()> news_;
 };
 

@@ -1,0 +1,339 @@
+#include "alarm/AlarmDialog.h"
+
+#include "alarm/AlarmHour.h"
+#include "alarm/FormPlacement.h"
+#include "alarm/NumberField.h"
+#include "alarm/UpDownButtons.h"
+#include "common/Modal.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QToolButton>
+
+namespace ql {
+
+AlarmDialog::FileDialogHook AlarmDialog::FileDialog;
+
+namespace {
+
+template <class W> W* place(W* widget, const char* name, QRect geometry) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->adjustSize();
+    l->move(at);
+    return l;
+}
+
+QLineEdit* numberEdit(QWidget* parent, const char* name, QRect geometry, const QString& text) {
+    auto* edit = place(new QLineEdit(text, parent), name, geometry);
+    edit->setMaxLength(2);
+    return edit;
+}
+
+UpDownButtons* upDown(QWidget* parent, const char* name, QRect geometry, QLineEdit* edit) {
+    auto* ud = place(new UpDownButtons(parent), name, geometry);
+    ud->setAssociate(edit);
+    return ud;
+}
+
+// Bold captions, plain contents: the contents take the dialog's font back explicitly.
+QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect geometry) {
+    auto* box = place(new QGroupBox(title, parent), name, geometry);
+    QFont bold = parent->font();
+    bold.setBold(true);
+    box->setFont(bold);
+    return box;
+}
+
+void plainContents(QGroupBox* box) {
+    for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QFont plain = child->font();
+        plain.setBold(false);
+        child->setFont(plain);
+    }
+}
+
+QPushButton* dialogButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                          QStyle::StandardPixmap icon) {
+    auto* b = place(new QPushButton(text, parent), name, geometry);
+    b->setIcon(parent->style()->standardIcon(icon));
+    return b;
+}
+
+} // namespace
+
+AlarmDialog::AlarmDialog(QWidget* parent, const SettingsRecord& settings, Actions actions)
+    : QDialog(parent), settings_(settings), actions_(std::move(actions)) {
+    setObjectName("AlarmForm");
+    setWindowTitle("Alarm and announce settings");
+    setFont(alarmFormFont());
+    setFixedSize(332, 297);
+    createAlarmGroup();
+    createAnnounceGroup();
+    createOptionsGroup();
+    createButtons();
+    for (QGroupBox* box : {alarmGroup_, announceGroup_, optionsGroup_})
+        plainContents(box);
+    connectHandlers();
+    orderTabs();
+    centreOnScreen(*this);
+    fill();
+}
+
+void AlarmDialog::createAlarmGroup() {
+    alarmGroup_ = groupBox(this, "GroupBox1", "Alarm", {8, 12, 161, 93});
+    alarmCheck_ = place(new QCheckBox("Alarm on", alarmGroup_), "AlarmCheck", {8, 20, 97, 17});
+    label(alarmGroup_, "Label1", "Hour", {8, 44});
+    hourEdit_ = numberEdit(alarmGroup_, "HourEdit", {8, 60, 29, 22}, "0");
+    hourUpDown_ = upDown(alarmGroup_, "HourUpDown", {37, 60, 16, 22}, hourEdit_);
+    hourUpDown_->setWrap(true);
+    label(alarmGroup_, "Label2", "Minute", {60, 44});
+    minuteEdit_ = numberEdit(alarmGroup_, "MinEdit", {60, 60, 29, 22}, "0");
+    minuteUpDown_ = upDown(alarmGroup_, "MinUpDown", {89, 60, 16, 22}, minuteEdit_);
+    minuteUpDown_->setMin(0);
+    minuteUpDown_->setMax(59);
+    minuteUpDown_->setWrap(true);
+    amRadio_ = place(new QRadioButton("AM", alarmGroup_), "AMRadio", {112, 53, 37, 21});
+    pmRadio_ = place(new QRadioButton("PM", alarmGroup_), "PMRadio", {112, 70, 37, 17});
+    amRadio_->setChecked(true);
+}
+
+void AlarmDialog::createAnnounceGroup() {
+    announceGroup_ = groupBox(this, "GroupBox2", "Announce", {180, 12, 145, 93});
+    announceCheck_ =
+        place(new QCheckBox("Announce time every", announceGroup_), "AnnCheck", {8, 20, 133, 17});
+    announceEdit_ = numberEdit(announceGroup_, "AnnEdit", {8, 60, 33, 22}, "1");
+    announceUpDown_ = upDown(announceGroup_, "AnnUpDown", {41, 60, 15, 22}, announceEdit_);
+    announceUpDown_->setMin(1);
+    announceUpDown_->setMax(60);
+    announceUpDown_->setPosition(1);
+    label(announceGroup_, "Label3", "minutes", {64, 64});
+}
+
+void AlarmDialog::createOptionsGroup() {
+    optionsGroup_ = groupBox(this, "GroupBox3", "Alarm options", {8, 112, 317, 129});
+    label(optionsGroup_, "Label6", "Sound", {9, 18});
+    soundCombo_ = place(new QComboBox(optionsGroup_), "AlarmSoundCombo", {8, 34, 145, 21});
+    soundCombo_->addItems({"System beep", "Yipe", "Lazer", "Whistle", "Fanfare", "Wave file..."});
+    previewButton_ = place(new QToolButton(optionsGroup_), "PreviewButton", {153, 34, 21, 20});
+    previewButton_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    previewButton_->setAutoRaise(true);
+    previewButton_->setToolTip("Play current sound");
+    label(optionsGroup_, "Label4", "Sound interval", {185, 18});
+    repeatEdit_ = numberEdit(optionsGroup_, "AlarmIntEdit", {184, 34, 33, 22}, "1");
+    repeatEdit_->setReadOnly(true);
+    repeatUpDown_ = upDown(optionsGroup_, "AlmIntUpDown", {217, 34, 15, 22}, repeatEdit_);
+    repeatUpDown_->setMin(0);
+    repeatUpDown_->setMax(60);
+    repeatUpDown_->setPosition(1);
+    label(optionsGroup_, "Label5", "seconds", {240, 37});
+    label(optionsGroup_, "Label7", "Wave file", {9, 60});
+    waveFileEdit_ = place(new QLineEdit(optionsGroup_), "WaveFileEdit", {8, 76, 217, 22});
+    browseButton_ =
+        place(new QPushButton("Browse...", optionsGroup_), "BrButton", {237, 76, 63, 21});
+    announceFirstCheck_ =
+        place(new QCheckBox("Announce the time before playing the sound", optionsGroup_),
+              "AlarmAnnCheck", {8, 105, 257, 17});
+}
+
+void AlarmDialog::createButtons() {
+    okButton_ = dialogButton(this, "BitBtn1", "&OK", {9, 255, 73, 33}, QStyle::SP_DialogOkButton);
+    okButton_->setDefault(true);
+    helpButton_ =
+        dialogButton(this, "HelpButton", "&Help", {128, 255, 75, 33}, QStyle::SP_DialogHelpButton);
+    cancelButton_ =
+        dialogButton(this, "BitBtn2", "&Cancel", {251, 255, 73, 33}, QStyle::SP_DialogCancelButton);
+}
+
+void AlarmDialog::connectHandlers() {
+    connect(alarmCheck_, &QCheckBox::toggled, this, &AlarmDialog::AlarmCheckClick);
+    connect(announceFirstCheck_, &QCheckBox::toggled, this, &AlarmDialog::AlarmCheckClick);
+    connect(announceCheck_, &QCheckBox::toggled, this, &AlarmDialog::AnnCheckClick);
+    connect(hourEdit_, &QLineEdit::textChanged, this, &AlarmDialog::HourEditChange);
+    connect(minuteEdit_, &QLineEdit::textChanged, this, &AlarmDialog::MinEditChange);
+    connect(announceEdit_, &QLineEdit::textChanged, this, &AlarmDialog::AnnEditChange);
+    minuteEdit_->installEventFilter(this);
+    connect(minuteUpDown_, &UpDownButtons::clicked, this, &AlarmDialog::MinUpDownClick);
+    connect(soundCombo_, &QComboBox::currentIndexChanged, this,
+            &AlarmDialog::AlarmSoundComboChange);
+    connect(browseButton_, &QPushButton::clicked, this, &AlarmDialog::BrButtonClick);
+    connect(previewButton_, &QToolButton::clicked, this, &AlarmDialog::PreviewButtonClick);
+    connect(helpButton_, &QPushButton::clicked, this, &AlarmDialog::HelpButtonClick);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void AlarmDialog::orderTabs() {
+    const QList<QWidget*> order{
+        alarmCheck_,   hourEdit_,     hourUpDown_,    minuteEdit_,         minuteUpDown_,
+        amRadio_,      pmRadio_,      announceCheck_, announceEdit_,       announceUpDown_,
+        okButton_,     cancelButton_, soundCombo_,    previewButton_,      repeatEdit_,
+        repeatUpDown_, waveFileEdit_, browseButton_,  announceFirstCheck_, helpButton_};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    previewButton_->setFocusPolicy(Qt::TabFocus);
+}
+
+bool AlarmDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == minuteEdit_ && event->type() == QEvent::FocusOut) MinEditExit();
+    return QDialog::eventFilter(watched, event);
+}
+
+void AlarmDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void AlarmDialog::FormShow() {
+    MinEditExit();
+}
+
+// Minutes read as two digits ("05"); the other fields are never padded. Only a digit is padded:
+// "0a" would be checked, and reported, a second time.
+void AlarmDialog::MinEditExit() {
+    const QString text = minuteEdit_->text();
+    if (text.size() == 1 && text[0].isDigit()) minuteEdit_->setText('0' + text);
+}
+
+void AlarmDialog::MinUpDownClick() {
+    MinEditExit();
+}
+
+void AlarmDialog::AlarmCheckClick() {
+    const bool on = alarmCheck_->isChecked();
+    for (QWidget* w : {static_cast<QWidget*>(hourEdit_), static_cast<QWidget*>(minuteEdit_),
+                       static_cast<QWidget*>(amRadio_), static_cast<QWidget*>(pmRadio_)})
+        w->setEnabled(on);
+    hourUpDown_->update();
+    minuteUpDown_->update();
+}
+
+void AlarmDialog::AnnCheckClick() {
+    announceEdit_->setEnabled(announceCheck_->isChecked());
+    announceUpDown_->update();
+}
+
+void AlarmDialog::HourEditChange() {
+    validate(hourEdit_, settings_.F24HourFormat ? 23 : 12);
+}
+void AlarmDialog::MinEditChange() {
+    validate(minuteEdit_, 59);
+}
+void AlarmDialog::AnnEditChange() {
+    validate(announceEdit_, 60);
+}
+
+// Emptying the field runs this again; an empty field raises no message.
+void AlarmDialog::validate(QLineEdit* edit, int max) {
+    const NumberField field = readNumberField(edit->text());
+    if (!field.valid && !edit->text().isEmpty())
+        refuse(edit, "Only numeric values allowed!");
+    else if (field.value < 0 || field.value > max)
+        refuse(edit, "Numeric value out of range!");
+}
+
+// One entry, one box: the box takes the focus, and whatever that changes in the fields meanwhile
+// is not checked again; the field is emptied once the box is closed.
+void AlarmDialog::refuse(QLineEdit* edit, const QString& message) {
+    if (warningOpen_) return;
+    warningOpen_ = true;
+    showMessage(this, MessageKind::Plain, "Error", message);
+    warningOpen_ = false;
+    edit->clear();
+}
+
+void AlarmDialog::AlarmSoundComboChange() {
+    const bool waveFile = soundCombo_->currentIndex() == 5;
+    waveFileEdit_->setEnabled(waveFile);
+    browseButton_->setEnabled(waveFile);
+}
+
+// A cancelled file dialog leaves the field as it was.
+void AlarmDialog::BrButtonClick() {
+    const QString preset = waveFileEdit_->text();
+    const QString chosen = chooseWaveFile(preset);
+    waveFileEdit_->setText(chosen.isEmpty() ? preset : chosen);
+}
+
+QString AlarmDialog::chooseWaveFile(const QString& preset) {
+    if (FileDialog) return FileDialog(this, preset);
+    return QFileDialog::getOpenFileName(this, "Open", preset, "WAV files (*.wav)");
+}
+
+// The preview plays what the dialog shows, not what is stored.
+void AlarmDialog::PreviewButtonClick() {
+    const int sound = soundCombo_->currentIndex();
+    if (sound >= 0 && actions_.preview) actions_.preview(sound, waveFileEdit_->text());
+}
+
+void AlarmDialog::HelpButtonClick() {
+    if (actions_.help) actions_.help();
+}
+
+namespace {
+
+int readField(const QLineEdit* edit) {
+    return readNumberField(edit->text()).value;
+}
+
+bool within(int value, int min, int max) {
+    return value >= min && value <= max;
+}
+
+} // namespace
+
+void AlarmDialog::fill() {
+    const SettingsRecord& s = settings_;
+    alarmCheck_->setChecked(s.FAlarmOn);
+    if (!s.FAlarmOn) AlarmCheckClick();
+    announceCheck_->setChecked(s.FAnnounceOn);
+    announceFirstCheck_->setChecked(s.FAnnounceBeforeAlarm);
+    if (!s.FAnnounceOn) AnnCheckClick();
+    const HourEntry hour = hourToEntry(s.FAlarmHour, s.F24HourFormat);
+    hourUpDown_->setMax(s.F24HourFormat ? 23 : 12);
+    hourUpDown_->setMin(s.F24HourFormat ? 0 : 1);
+    (hour.pm ? pmRadio_ : amRadio_)->setChecked(true);
+    hourUpDown_->setPosition(hour.position);
+    minuteUpDown_->setPosition(s.FAlarmMinute);
+    announceUpDown_->setPosition(s.FAnnounceInterval);
+    soundCombo_->setCurrentIndex(within(s.FAlarmSound, 0, 5) ? s.FAlarmSound : -1);
+    waveFileEdit_->setText(s.AlarmWaveFile);
+    repeatUpDown_->setPosition(static_cast<int>(s.FAlarmRepeat));
+    if (s.FAlarmSound != 5) {
+        waveFileEdit_->setEnabled(false);
+        browseButton_->setEnabled(false);
+    }
+    amRadio_->setVisible(!s.F24HourFormat);
+    pmRadio_->setVisible(!s.F24HourFormat);
+}
+
+SettingsRecord AlarmDialog::result() const {
+    SettingsRecord r = settings_;
+    r.AlarmWaveFile = waveFileEdit_->text();
+    r.FAlarmOn = alarmCheck_->isChecked();
+    r.FAnnounceOn = announceCheck_->isChecked();
+    r.FAnnounceBeforeAlarm = announceFirstCheck_->isChecked();
+    r.FAlarmSound = soundCombo_->currentIndex();
+    if (const int v = readField(announceEdit_); within(v, 1, 60)) r.FAnnounceInterval = v;
+    r.FAlarmHour = hourFromEntry(readField(hourEdit_), r.F24HourFormat, pmRadio_->isChecked());
+    if (const int v = readField(minuteEdit_); within(v, 0, 59)) r.FAlarmMinute = v;
+    if (const int v = readField(repeatEdit_); within(v, 0, 60))
+        r.FAlarmRepeat = static_cast<std::uint32_t>(v);
+    return r;
+}
+
+} // namespace ql
