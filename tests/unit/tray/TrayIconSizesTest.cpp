@@ -103,7 +103,7 @@ TEST(TrayIconSizesDeathTest, DrawingTheIconStartsNoThread) {
     EXPECT_EXIT(
         {
             const int before = threadCount();
-            const QImage bitmap = TrayIconPainter::paint(TClockData::clockFaceIcon(), 10, 10);
+            const QImage bitmap = TrayIconPainter::paint(ClockData::clockFaceIcon(), 10, 10);
             for (const Time t : kTimes)
                 (void)TrayIconDrawing::icon(bitmap, t.hour, t.minute);
             std::fprintf(stderr, "threads: %d before, %d after", before, threadCount());
