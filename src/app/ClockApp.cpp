@@ -16,14 +16,16 @@ QString folderOf(const QString& programPath) {
 } // namespace
 
 ClockApp::ClockApp(Platform platform, QString programPath)
-    : voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
+    : stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
+              folderOf(programPath).toStdString()),
+      voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
       alarm_(settings_, platform.sound, announcer_), ticker_(platform.clock, *this),
       languages_(settings_, voices_, announcer_), speech_(settings_, announcer_, platform.hotKey),
       help_(folderOf(programPath) + "help/"), info_(help_, folderOf(programPath)),
       tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop}),
-      mainForm_(std::make_unique<TMainForm>(platform, settings_, voices_, announcer_, languages_,
-                                            speech_, help_, info_, alarm_, ticker_, tray_,
-                                            std::move(programPath))) {
+      mainForm_(std::make_unique<TMainForm>(platform, settings_, stored_, voices_, announcer_,
+                                            languages_, speech_, help_, info_, alarm_, ticker_,
+                                            tray_, std::move(programPath))) {
     // Set once the window exists: start-up opens none of them before.
     help_.setWindow(mainForm_.get());
     info_.setWindow(mainForm_.get());
@@ -33,7 +35,8 @@ ClockApp::ClockApp(Platform platform, QString programPath)
 void ClockApp::connectWindow() {
     TMainForm* view = mainForm_.get();
     QObject::connect(view, &TMainForm::closing, &alarm_, &AlarmController::shutDown);
-    QObject::connect(&languages_, &LanguageMenus::languageChosen, view, &TMainForm::SaveSettings);
+    QObject::connect(&languages_, &LanguageMenus::languageChosen, &languages_,
+                     [this] { stored_.SaveSettings(); });
     QObject::connect(view, &TMainForm::closing, &tray_, &TrayController::removeIcon);
     QObject::connect(view, &TMainForm::minimizeClicked, &tray_,
                      &TrayController::MinimizeButtonClick);

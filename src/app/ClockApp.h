@@ -6,6 +6,7 @@
 #include "info/InfoDesk.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
+#include "settings/StoredSettings.h"
 #include "speech/Announcer.h"
 #include "speech/LanguageMenus.h"
 #include "speech/SpeechCommands.h"
@@ -52,6 +53,7 @@ class ClockApp : private TickHandler {
     void connectWindow();
 
     Settings settings_;
+    StoredSettings stored_;
     VoiceCatalog voices_;
     Announcer announcer_;
     AlarmController alarm_;

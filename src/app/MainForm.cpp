@@ -7,7 +7,7 @@
 #include "platform/LocalClock.h"
 #include "platform/NamedLock.h"
 #include "platform/TaskbarButton.h"
-#include "settings/RegistrySettings.h"
+#include "settings/StoredSettings.h"
 #include "speech/Announcer.h"
 #include "speech/LanguageMenus.h"
 #include "speech/SpeechCommands.h"
@@ -23,14 +23,16 @@
 
 namespace ql {
 
-TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices,
-                     Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
-                     HelpPages& help, InfoDesk& info, AlarmController& alarm, Ticker& ticker,
-                     TrayController& tray, QString programPath, QWidget* parent)
-    : QWidget(parent), P(platform), settings_(settings), voices_(voices), announcer_(announcer),
-      languages_(languages), speech_(speech), help_(help), info_(info), alarm_(alarm),
-      ticker_(ticker), tray_(tray), ProgramPath(std::move(programPath)) {
+TMainForm::TMainForm(Platform platform, Settings& settings, StoredSettings& stored,
+                     VoiceCatalog& voices, Announcer& announcer, LanguageMenus& languages,
+                     SpeechCommands& speech, HelpPages& help, InfoDesk& info,
+                     AlarmController& alarm, Ticker& ticker, TrayController& tray,
+                     QString programPath, QWidget* parent)
+    : QWidget(parent), P(platform), settings_(settings), stored_(stored), voices_(voices),
+      announcer_(announcer), languages_(languages), speech_(speech), help_(help), info_(info),
+      alarm_(alarm), ticker_(ticker), tray_(tray), ProgramPath(std::move(programPath)) {
     createComponents();
+    stored_.setWindowPosition([this] { return savedPosition(); });
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
     connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::closeWhenSilent);
@@ -40,7 +42,7 @@ TMainForm::TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices
 }
 
 bool TMainForm::closeRequested() {
-    if (FSettingsLoaded) return Close();
+    if (stored_.loaded()) return Close();
     // Nothing was read yet, so nothing can be saved or lost.
     FClosed = true;
     QCoreApplication::exit(0);
@@ -78,8 +80,11 @@ void TMainForm::FormCreate() {
     announcer_.readStartVolume();
     ticker_.readClock();
     setTime(ticker_.now());
-    CheckRegistry();
-    OpenRegistry();
+    stored_.CheckRegistry();
+    FFirstRun = stored_.firstRun();
+    placeFromSettings(stored_.OpenRegistry(P.desktop.virtualSize()));
+    FUpgraded = stored_.upgraded();
+    applyGlobalShortcut();
     tray_.DrawTrayIcon(CurHour, CurMin);
     tray_.UpdateTrayHint();
     tray_.start();
@@ -116,7 +121,7 @@ void TMainForm::FormCloseQuery(bool& CanClose) {
         if (!FCloseDeadline.isActive()) FCloseDeadline.start();
         return;
     }
-    SaveSettings();
+    stored_.SaveSettings();
 }
 
 bool TMainForm::Close() {
@@ -147,16 +152,7 @@ void TMainForm::FormDestroy() {
     if (!announcer_.speaking()) voices_.unload(); // never from under a speaking worker
 }
 
-void TMainForm::CheckRegistry() {
-    FFirstRun = RegistrySettings(P.store, P.autostart).isFirstRun();
-}
-
-void TMainForm::OpenRegistry() {
-    RegistrySettings store(P.store, P.autostart);
-    SettingsRecord record = cfg();
-    const auto loaded = store.load(record, FFirstRun, P.desktop.virtualSize());
-    settings_.assign(record);
-    if (loaded.upgraded) FUpgraded = true;
+void TMainForm::placeFromSettings(const RegistrySettings::Loaded& loaded) {
     if (windowAllows(WindowFeature::Position)) {
         FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
         FPlacementPending = true;
@@ -165,8 +161,6 @@ void TMainForm::OpenRegistry() {
         // Kept as stored, not fitted to this desktop: it is meant for another session.
         FPlacedAt = QPoint(loaded.stored.left, loaded.stored.top);
     }
-    applyGlobalShortcut();
-    FSettingsLoaded = true;
 }
 
 // Before the first show the window manager's frame is unknown, so X11 puts the client area where
@@ -226,11 +220,9 @@ void TMainForm::applyGlobalShortcut() {
 
 // Where the desktop places the window, Qt reports a position the clock never chose: the stored
 // one stays, for the next session that can use it.
-void TMainForm::SaveSettings() {
+WindowPosition TMainForm::savedPosition() {
     const QPoint at = windowAllows(WindowFeature::Position) ? pos() : FPlacedAt;
-    RegistrySettings settings(P.store, P.autostart);
-    settings.save(cfg(), WindowPosition{at.y(), at.x()}, ProgramPath.toStdString(),
-                  ProgramDir.toStdString());
+    return {at.y(), at.x()};
 }
 
 } // namespace ql

@@ -4,6 +4,7 @@
 #include "face/WindowLimits.h"
 #include "platform/LibraryLoader.h"
 #include "platform/Platform.h"
+#include "settings/RegistrySettings.h"
 #include "settings/Settings.h"
 #include "settings/SettingsCodec.h"
 
@@ -31,6 +32,7 @@ class HelpPages;
 class InfoDesk;
 class LanguageMenus;
 class SpeechCommands;
+class StoredSettings;
 class VoiceCatalog;
 class AlarmDialog;
 class ClockData;
@@ -44,10 +46,10 @@ class TMainForm : public QWidget {
     Q_OBJECT
   public:
     // Runs FormCreate before it returns. programPath is the running program file.
-    TMainForm(Platform platform, Settings& settings, VoiceCatalog& voices, Announcer& announcer,
-              LanguageMenus& languages, SpeechCommands& speech, HelpPages& help, InfoDesk& info,
-              AlarmController& alarm, Ticker& ticker, TrayController& tray, QString programPath,
-              QWidget* parent = nullptr);
+    TMainForm(Platform platform, Settings& settings, StoredSettings& stored, VoiceCatalog& voices,
+              Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
+              HelpPages& help, InfoDesk& info, AlarmController& alarm, Ticker& ticker,
+              TrayController& tray, QString programPath, QWidget* parent = nullptr);
 
     const SettingsRecord& cfg() const { return settings_.values(); }
     template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
@@ -63,10 +65,7 @@ class TMainForm : public QWidget {
     // A close request from outside the window (signal, end of session).
     bool closeRequested();
 
-    // ---- Settings store
-    void CheckRegistry();
-    void OpenRegistry();
-    void SaveSettings();
+    // ---- Settings
     void applyGlobalShortcut();
     void applyBlending();
     void settlePlacement(int triesLeft = 20);
@@ -188,12 +187,15 @@ class TMainForm : public QWidget {
     void showSpeechState(bool busy);
     void applyOnTop();
     void applyDialogSettings(const SettingsRecord& chosen);
+    void placeFromSettings(const RegistrySettings::Loaded& loaded);
+    WindowPosition savedPosition();
     void keepWholeOnDesktop(QSize outer);
     QPoint wholeOnDesktop(QSize outer) const;
     bool fitsOnDesktop(QSize outer) const;
 
     Platform P;
     Settings& settings_;
+    StoredSettings& stored_;
     VoiceCatalog& voices_;
     Announcer& announcer_;
     LanguageMenus& languages_;
@@ -209,7 +211,6 @@ class TMainForm : public QWidget {
     // Set once a close has waited long enough for the speech to end.
     bool FCloseWaitOver = false;
     QTimer FCloseDeadline;
-    bool FSettingsLoaded = false;
     QPoint FPlacedAt; // outer position from the settings
     bool FPlacementPending = false;
 };

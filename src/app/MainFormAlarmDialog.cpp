@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "settings/StoredSettings.h"
 
 #include "alarm/AlarmController.h"
 #include "alarm/AlarmDialog.h"
@@ -23,7 +24,7 @@ void TMainForm::AlarmButtonClick() {
         FormPaint();
     }
     tray_.followTaskbarSetting();
-    if (confirmed) SaveSettings();
+    if (confirmed) stored_.SaveSettings();
 }
 
 } // namespace ql

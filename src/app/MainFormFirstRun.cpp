@@ -1,8 +1,7 @@
 #include "app/MainForm.h"
 
 #include "info/InfoDesk.h"
-#include "platform/SettingsStore.h"
-#include "settings/RegistrySettings.h"
+#include "settings/StoredSettings.h"
 #include "tray/TrayController.h"
 
 namespace ql {
@@ -15,8 +14,7 @@ void TMainForm::FirstRunExecute() {
         FUpgraded = false;
         FStartupPending = false;
         info_.showUpgradeNews();
-        // Failures here only leave the old key behind; the store reports its own on stderr.
-        if (P.store.keyExists(kLegacyKey)) P.store.deleteKey(kLegacyKey);
+        stored_.forgetEarlierVersion();
         if (FClosed) return;
     }
     if (FFirstRun) {

@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "settings/StoredSettings.h"
 
 #include "face/FaceView.h"
 #include "face/RoundRectRegion.h"
@@ -49,7 +50,7 @@ void TMainForm::createFace() {
     connect(BackPanel, &FaceView::shown, this, &TMainForm::FormPaint);
     connect(BackPanel, &FaceView::mousePressed, this, &TMainForm::BackPanelMouseDown);
     Dragger = new WindowDragger(this);
-    connect(Dragger, &WindowDragger::settled, this, &TMainForm::SaveSettings);
+    connect(Dragger, &WindowDragger::settled, this, [this] { stored_.SaveSettings(); });
 }
 
 void TMainForm::ChangeMode() {
@@ -122,7 +123,7 @@ void TMainForm::MI_smallClick() {
     MI_big->setChecked(false);
     MI_small->setChecked(true);
     ChangeMode();
-    SaveSettings();
+    stored_.SaveSettings();
 }
 
 void TMainForm::MI_bigClick() {
@@ -131,7 +132,7 @@ void TMainForm::MI_bigClick() {
     MI_big->setChecked(true);
     MI_small->setChecked(false);
     ChangeMode();
-    SaveSettings();
+    stored_.SaveSettings();
 }
 
 // The right button is left to the context menu.

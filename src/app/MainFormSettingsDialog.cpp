@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "settings/StoredSettings.h"
 
 #include "common/Modal.h"
 #include "info/HelpPages.h"
@@ -58,7 +59,7 @@ void TMainForm::SetupButtonClick() {
     form.reset();
     tray_.followTaskbarSetting();
     // A crash or power cut later must not lose what the user just confirmed.
-    if (confirmed) SaveSettings();
+    if (confirmed) stored_.SaveSettings();
 }
 
 } // namespace ql

@@ -488,7 +488,6 @@ TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
     form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 6; });
     runDialog([](Controls& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, true);
     EXPECT_EQ(form->cfg().FAlarmSound, -1);
-    form->SaveSettings();
     destroy();
     const auto stored = fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SNumSettings");
     ASSERT_TRUE(stored);

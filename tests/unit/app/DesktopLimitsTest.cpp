@@ -44,7 +44,6 @@ class DesktopLimitsTest : public MainFormFixture {
 TEST_F(DesktopLimitsTest, TheStoredPositionSurvivesWhereTheDesktopPlacesTheWindow) {
     create();
     form->move(0, 0); // where the compositor put it, as Qt reports it
-    form->SaveSettings();
     EXPECT_TRUE(form->Close());
     EXPECT_EQ(stored("LNumSettings"), "02003000010000000128");
     EXPECT_EQ(linesContaining("place its window"), 1);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "settings/RegistrySettings.h"
+
+#include <functional>
+#include <string>
+
+namespace ql {
+
+class AutostartList;
+class Settings;
+class SettingsStore;
+struct DesktopSize;
+
+// Keeps the settings in step with the per-user store: read once at start, written after each
+// confirmed change and at the end.
+class StoredSettings {
+  public:
+    StoredSettings(Settings& settings, SettingsStore& store, AutostartList& autostart,
+                   std::string programPath, std::string installDir);
+
+    // The window knows where it is; the store only keeps it.
+    void setWindowPosition(std::function<WindowPosition()> where);
+
+    void CheckRegistry();
+    // Replaces the settings with the stored ones; says where the window goes.
+    RegistrySettings::Loaded OpenRegistry(DesktopSize desktop);
+    void SaveSettings();
+    // The earlier version's key, once the user has seen what changed.
+    void forgetEarlierVersion();
+
+    bool firstRun() const { return firstRun_; }
+    bool upgraded() const { return upgraded_; }
+    // Before this nothing was read, so nothing can be saved or lost.
+    bool loaded() const { return loaded_; }
+
+  private:
+    Settings& settings_;
+    SettingsStore& store_;
+    RegistrySettings registry_;
+    std::string programPath_;
+    std::string installDir_;
+    std::function<WindowPosition()> windowPosition_;
+    WindowPosition readPosition_; // as stored, for a save before the window is there
+    bool firstRun_ = false;
+    bool upgraded_ = false;
+    bool loaded_ = false;
+};
+
+} // namespace ql
