@@ -12,6 +12,7 @@
 #include "platform/linux/PortalGlobalHotKey.h"
 #include "platform/linux/QtDesktopGeometry.h"
 #include "platform/linux/SignalCloseBridge.h"
+#include "platform/linux/StartupPages.h"
 #include "platform/linux/SystemLocalClock.h"
 #include "platform/linux/X11TaskbarButton.h"
 #include "platform/linux/X11TrayHost.h"
@@ -21,6 +22,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +33,18 @@ namespace {
 int speakCommand(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     return ql::DBusRemoteControl::askRunningClockToSpeak();
+}
+
+// Once start-up has settled, the idle clock gives back the library pages only start-up used.
+// Not while a voice speaks or an alarm sounds: their threads may be loading libraries.
+void releaseStartupPages(const ql::ClockApp& clockApp) {
+    constexpr int kSettleMs = 2000;
+    QTimer::singleShot(kSettleMs, qApp, [&clockApp] {
+        if (clockApp.announcer().speaking() || clockApp.alarm().showing())
+            releaseStartupPages(clockApp);
+        else
+            ql::StartupPages::release();
+    });
 }
 
 } // namespace
@@ -77,6 +91,7 @@ int main(int argc, char** argv) {
     clockApp.setClockData(&clockData);
     ql::DBusRemoteControl remote;
     remote.serve([&clockApp] { clockApp.speechCommands().Speak1Click(); });
+    releaseStartupPages(clockApp);
     const int status = QApplication::exec();
     // The close gave up waiting for a voice that is still speaking: unloading it, or running
     // destructors under its thread, could crash; the settings are saved, so end here.

@@ -9,6 +9,8 @@ Announcer::Announcer(WaveMixer& mixer, QObject* parent) : QObject(parent), mixer
 
 void Announcer::readStartVolume() {
     FSavedVolumeRead = GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
+    // The idle clock keeps no connection to the sound server; the first announcement opens it.
+    mixer_.release();
 }
 
 void Announcer::setVoice(SpeakProc speak) {

@@ -83,6 +83,10 @@ struct FakeWaveMixer : WaveMixer {
         sets.push_back(l | (static_cast<std::uint32_t>(r) << 16));
         return true;
     }
+    void release() override {
+        if (journal) journal->add("mixer.release");
+        if (real) real->release();
+    }
 };
 
 // Libraries are named by path; each may or may not export Speak. With `real` set, every call

@@ -66,10 +66,10 @@ bool holds(snd_mixer_elem_t* e, long left, long right) {
 } // namespace
 
 AlsaWaveMixer::~AlsaWaveMixer() {
-    close();
+    release();
 }
 
-void AlsaWaveMixer::close() {
+void AlsaWaveMixer::release() {
     if (mixer_) snd_mixer_close(mixer_);
     mixer_ = nullptr;
     element_ = nullptr;
@@ -94,7 +94,7 @@ template <typename Action> bool AlsaWaveMixer::withElement(Action action) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         snd_mixer_elem_t* e = element();
         if (e && action(e)) return true;
-        close();
+        release();
     }
     return false;
 }

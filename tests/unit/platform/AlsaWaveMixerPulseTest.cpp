@@ -23,6 +23,13 @@ class AlsaWaveMixerPulseTest : public test::PulseServerTest {
         };
         return {after("front-left:"), after("front-right:")};
     }
+    // Connections to the sound server, pactl's own included.
+    static int clientCount() {
+        QProcess p;
+        p.start("pactl", {"list", "short", "clients"});
+        p.waitForFinished(5000);
+        return static_cast<int>(QString(p.readAllStandardOutput()).trimmed().split('\n').size());
+    }
     static void setSinkVolume(int raw) {
         QProcess::execute("pactl", {"set-sink-volume", "test_sink", QString::number(raw)});
     }
@@ -70,6 +77,20 @@ TEST_F(AlsaWaveMixerPulseTest, ChangesByOthersAreSeenByTheOpenMixer) {
     QThread::msleep(100);
     ASSERT_TRUE(mixer.setVolume(0x8000, 0x8000));
     EXPECT_THAT(sinkVolume().first, Near(32768));
+}
+
+// The idle clock holds no connection after its start-up reading, and the next call reconnects.
+TEST_F(AlsaWaveMixerPulseTest, AReleasedMixerHoldsNoConnectionAndReopensOnUse) {
+    const int alone = clientCount();
+    AlsaWaveMixer mixer;
+    std::uint16_t l = 0, r = 0;
+    ASSERT_TRUE(mixer.getVolume(l, r));
+    EXPECT_EQ(clientCount(), alone + 1);
+    mixer.release();
+    QThread::msleep(100);
+    EXPECT_EQ(clientCount(), alone);
+    ASSERT_TRUE(mixer.setVolume(0x4000, 0x4000));
+    EXPECT_THAT(sinkVolume().first, Near(16384));
 }
 
 } // namespace

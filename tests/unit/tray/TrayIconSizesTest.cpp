@@ -5,6 +5,9 @@
 #include <QPixmap>
 #include <gtest/gtest.h>
 
+#include <QDir>
+
+#include <cstdio>
 #include <cstdlib>
 
 // Golden pictures: tests/golden/tray-icon-<size>-<hhmm>.png, written on purpose (see
@@ -86,6 +89,27 @@ TEST(TrayIconSizes, TheIconOffersEverySizeAndKeepsTheBitmapAtSixteen) {
     EXPECT_EQ(icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32), bitmap);
     EXPECT_EQ(icon.pixmap(48, 48).toImage().convertToFormat(QImage::Format_ARGB32),
               TrayIconDrawing::paint(48, 10, 10));
+}
+
+int threadCount() {
+    return static_cast<int>(
+        QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+// The icon is redrawn every minute: a worker thread started for it is a wake-up of the idle
+// clock. Run in a fresh process, where no earlier test has left idle pool threads to reuse.
+TEST(TrayIconSizesDeathTest, DrawingTheIconStartsNoThread) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const int before = threadCount();
+            const QImage bitmap = TrayIconPainter::paint(ClockData::clockFaceIcon(), 10, 10);
+            for (const Time t : kTimes)
+                (void)TrayIconDrawing::icon(bitmap, t.hour, t.minute);
+            std::fprintf(stderr, "threads: %d before, %d after", before, threadCount());
+            std::exit(threadCount() == before ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "threads: ");
 }
 
 } // namespace
