@@ -2,6 +2,7 @@
 
 #include "alarm/AlarmAlertHost.h"
 #include "alarm/FormPlacement.h"
+#include "common/DialogLayout.h"
 
 #include <QEvent>
 #include <QFrame>

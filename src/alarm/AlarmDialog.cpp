@@ -4,6 +4,7 @@
 #include "alarm/FormPlacement.h"
 #include "alarm/NumberField.h"
 #include "alarm/UpDownButtons.h"
+#include "common/DialogLayout.h"
 #include "common/Modal.h"
 
 #include <QCheckBox>
@@ -23,12 +24,6 @@ namespace ql {
 AlarmDialog::FileDialogHook AlarmDialog::FileDialog;
 
 namespace {
-
-template <class W> W* place(W* widget, const char* name, QRect geometry) {
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
     auto* l = new QLabel(text, parent);
@@ -65,13 +60,6 @@ void plainContents(QGroupBox* box) {
         plain.setBold(false);
         child->setFont(plain);
     }
-}
-
-QPushButton* dialogButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                          QStyle::StandardPixmap icon) {
-    auto* b = place(new QPushButton(text, parent), name, geometry);
-    b->setIcon(parent->style()->standardIcon(icon));
-    return b;
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "settings/SettingsDialog.h"
 
+#include "common/DialogLayout.h"
+
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QStyle>
 #include <QTabBar>
@@ -14,12 +14,6 @@
 
 namespace ql {
 namespace {
-
-template <class W> W* place(W* widget, const char* name, QRect geometry) {
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 // The desktop's fonts run wider than the ones the layout was made for: a caption never clips.
 QCheckBox* check(QWidget* page, const char* name, const QString& caption, QRect geometry) {
@@ -51,13 +45,6 @@ QSlider* trackBar(QWidget* page, const char* name, QRect geometry, int min, int 
     return s;
 }
 
-QPushButton* dialogButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                          QStyle::StandardPixmap icon) {
-    auto* b = place(new QPushButton(text, parent), name, geometry);
-    b->setIcon(parent->style()->standardIcon(icon));
-    return b;
-}
-
 QFont dialogFont() {
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -77,8 +64,7 @@ SettingsDialog::SettingsDialog(QWidget* parent, const SettingsRecord& settings, 
     createButtons();
     connectHandlers();
     orderTabs();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     fill();
 }
 
