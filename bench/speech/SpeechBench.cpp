@@ -6,7 +6,7 @@
 //    against starting a bare thread.
 // Usage: bench_speech [repeats]
 #include "app/ClockApp.h"
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "common/Modal.h"
 #include "fakes/FakePlatform.h"
 #include "platform/linux/AlsaWaveMixer.h"
@@ -108,10 +108,10 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
     fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
                             {{"BinSettings", "00000000001"}, {"CurrentVer", "2.6"}});
     ql::ClockApp clockApp(fakes.platform(), programDir + "/quorlan-lite");
-    ql::TMainForm& form = clockApp.mainWindow();
     {
         const int timed = static_cast<int>(clockApp.voices().languages().indexOf("Timed"));
-        form.editSettings([timed](ql::SettingsRecord& rec) { rec.SelectedLanguage = timed; });
+        clockApp.settings().edit(
+            [timed](ql::SettingsRecord& rec) { rec.SelectedLanguage = timed; });
     }
     clockApp.languageMenus().LoadLanguage();
     const auto thread = stats(repeat(n, [&] {

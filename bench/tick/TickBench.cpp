@@ -2,7 +2,7 @@
 // nanoseconds and heap allocations per tick. Run under callgrind (tick_instructions.sh) for
 // instruction counts that do not depend on the machine's load.
 #include "app/ClockApp.h"
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "common/Modal.h"
 #include "fakes/FakePlatform.h"
 

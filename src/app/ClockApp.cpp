@@ -1,6 +1,6 @@
 #include "app/ClockApp.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "face/ClockData.h"
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
@@ -19,7 +19,7 @@ QString folderOf(const QString& programPath) {
 
 } // namespace
 
-ClockApp::ClockApp(Platform platform, QString programPath)
+ClockApp::ClockApp(Platform platform, const QString& programPath)
     : P(platform), stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
                            folderOf(programPath).toStdString()),
       voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
@@ -27,9 +27,9 @@ ClockApp::ClockApp(Platform platform, QString programPath)
       languages_(settings_, voices_, announcer_), speech_(settings_, announcer_, platform.hotKey),
       help_(folderOf(programPath) + "help/"), info_(help_, folderOf(programPath)),
       tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop}),
-      mainForm_(std::make_unique<TMainForm>(platform, settings_, stored_, voices_, announcer_,
-                                            languages_, speech_, help_, info_, alarm_, ticker_,
-                                            tray_, std::move(programPath))) {
+      mainForm_(std::make_unique<MainWindow>(MainWindow::Services{platform.desktop}, settings_,
+                                             stored_, voices_, announcer_, languages_, speech_,
+                                             help_, info_, alarm_, tray_)) {
     // Set once the window exists: start-up opens none of them before.
     help_.setWindow(mainForm_.get());
     info_.setWindow(mainForm_.get());
@@ -40,7 +40,7 @@ ClockApp::ClockApp(Platform platform, QString programPath)
 }
 
 void ClockApp::connectWindow() {
-    TMainForm* view = mainForm_.get();
+    MainWindow* view = mainForm_.get();
     closeDeadline_.setSingleShot(true);
     closeDeadline_.setInterval(5000);
     QObject::connect(&closeDeadline_, &QTimer::timeout, [this] {
@@ -49,12 +49,12 @@ void ClockApp::connectWindow() {
     });
     QObject::connect(&announcer_, &Announcer::speakingChanged, &closeDeadline_,
                      [this](bool busy) { closeWhenSilent(busy); });
-    QObject::connect(view, &TMainForm::closeAsked, &closeDeadline_, [this] { Close(); });
+    QObject::connect(view, &MainWindow::closeAsked, &closeDeadline_, [this] { Close(); });
     QObject::connect(&languages_, &LanguageMenus::languageChosen, &languages_,
                      [this] { stored_.SaveSettings(); });
-    QObject::connect(view, &TMainForm::minimizeClicked, &tray_,
+    QObject::connect(view, &MainWindow::minimizeClicked, &tray_,
                      &TrayController::MinimizeButtonClick);
-    QObject::connect(view, &TMainForm::minimizeToTrayChosen, &tray_,
+    QObject::connect(view, &MainWindow::minimizeToTrayChosen, &tray_,
                      &TrayController::Minimizetotray1Click);
     QObject::connect(&tray_, &TrayController::windowShown, view,
                      [view] { view->settlePlacement(); });
@@ -72,6 +72,9 @@ void ClockApp::FormCreate() {
     ticker_.readClock();
     stored_.CheckRegistry();
     const auto placement = stored_.OpenRegistry(P.desktop.virtualSize());
+    firstRun_ = stored_.firstRun();
+    upgraded_ = stored_.upgraded();
+    startupPending_ = true;
     mainForm_->startUp(ticker_.now(), placement);
     ticker_.start();
 }
@@ -128,12 +131,12 @@ void ClockApp::setClockData(ClockData* data) {
 
 // The start-up windows open from here; a close deferred for the speech is retried.
 bool ClockApp::pendingWork() {
-    mainForm_->pendingWork();
+    if (startupPending_) startupWork();
     return !(closePending_ && Close());
 }
 
 void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
-    TMainForm& view = *mainForm_;
+    MainWindow& view = *mainForm_;
     view.setTime(now);
     if (changed.second) {
         view.secondChanged();

@@ -21,13 +21,13 @@
 namespace ql {
 
 class ClockData;
-class TMainForm;
+class MainWindow;
 
 // The composition root: owns the settings and every object built on them, runs start-up (in
 // the constructor) and shutdown, and hands each tick's changes to the objects that show them.
 class ClockApp : private TickHandler {
   public:
-    ClockApp(Platform platform, QString programPath);
+    ClockApp(Platform platform, const QString& programPath);
     ~ClockApp() override;
     ClockApp(const ClockApp&) = delete;
     ClockApp& operator=(const ClockApp&) = delete;
@@ -39,15 +39,17 @@ class ClockApp : private TickHandler {
     bool closed() const { return closed_; }
     void setClockData(ClockData* data);
 
+    // The model: a change made here reaches every view, as one made by a dialog does.
+    Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
     const Announcer& announcer() const { return announcer_; }
     const VoiceCatalog& voices() const { return voices_; }
+    AlarmController& alarm() { return alarm_; }
     const AlarmController& alarm() const { return alarm_; }
     Ticker& ticker() { return ticker_; }
     SpeechCommands& speechCommands() { return speech_; }
     LanguageMenus& languageMenus() { return languages_; }
     TrayController& tray() { return tray_; }
-    TMainForm& mainWindow() { return *mainForm_; }
 
   private:
     void FormCreate();
@@ -60,6 +62,8 @@ class ClockApp : private TickHandler {
     void tickDone(const LocalTime& now) override;
     void announceIfDue(int minute);
     void connectWindow();
+    void startupWork();
+    void FirstRunExecute();
 
     Platform P;
     Settings settings_;
@@ -73,8 +77,12 @@ class ClockApp : private TickHandler {
     HelpPages help_;
     InfoDesk info_;
     TrayController tray_; // before the window, which uses it while it starts
-    std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<MainWindow> mainForm_;
     bool closed_ = false;
+    // The welcome or the upgrade news is still to be shown, from the first tick on.
+    bool startupPending_ = true;
+    bool firstRun_ = false;
+    bool upgraded_ = false;
     bool closePending_ = false;
     // Set once a close has waited long enough for the speech to end.
     bool closeWaitOver_ = false;

@@ -38,12 +38,12 @@ class AlarmAlertTest : public AlarmFixture {
     static void recordingSpeak() {
         auto& f = *current;
         const auto& sets = f.fakes.mixer.sets;
-        spoken.push_back({f.sounds(), f.form->MI_Speak->isEnabled(), f.app->announcer().speaking(),
-                          sets.empty() ? 0u : sets.back()});
+        spoken.push_back({f.sounds(), f.action("MI_Speak")->isEnabled(),
+                          f.app->announcer().speaking(), sets.empty() ? 0u : sets.back()});
     }
     void announceBeforeAlarm(int volume) {
-        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = true; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = volume; });
+        editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = true; });
+        editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = volume; });
         speakHook = recordingSpeak;
     }
 };
@@ -61,7 +61,7 @@ TEST_F(AlarmAlertTest, AWindowOfItsOwnWithoutTitleBarButtons) {
         okButton(a)->click();
         return a.result();
     };
-    form->Alarm();
+    app->alarm().Alarm();
     EXPECT_EQ(alerts, 1);
 }
 
@@ -77,7 +77,7 @@ TEST_F(AlarmAlertTest, ShownForRealItSoundsAndReturnConfirms) {
         EXPECT_FALSE(a.isVisible());
         return a.result();
     };
-    form->Alarm();
+    app->alarm().Alarm();
     EXPECT_EQ(fakes.sound.count(Kind::Memory), 1u);
     EXPECT_FALSE(app->alarm().showing());
     EXPECT_TRUE(app->alarm().done());
@@ -97,13 +97,13 @@ TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeak
         if (!r.voice) fakes.libraries.libraries.clear();
         createWithAlarm();
         announceBeforeAlarm(40);
-        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = r.before; });
+        editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = r.before; });
         if (r.speaking) startSpeaking();
         onAlert = [](AlarmAlert& a) {
             a.FormActivate();
             return 1;
         };
-        form->Alarm();
+        app->alarm().Alarm();
         EXPECT_EQ(spoken.size(), r.spoken ? 1u : 0u) << r.before << r.speaking << r.voice;
         EXPECT_EQ(sounds(), 1u) << "the sound starts either way";
         EXPECT_EQ(app->announcer().speaking(), r.speaking)
@@ -122,13 +122,13 @@ TEST_F(AlarmAlertTest, SpokenFirstThenTheSoundAtTheSpeechVolumeWhichStays) {
         a.FormActivate();
         return 1;
     };
-    form->Alarm();
+    app->alarm().Alarm();
     ASSERT_EQ(spoken.size(), 1u);
     EXPECT_EQ(spoken[0].soundsBefore, 0u);
     EXPECT_FALSE(spoken[0].speechControlsEnabled);
     EXPECT_FALSE(spoken[0].speaking);
     EXPECT_EQ(spoken[0].volume, 0xC350C350u);
-    EXPECT_TRUE(form->MI_Speak->isEnabled());
+    EXPECT_TRUE(action("MI_Speak")->isEnabled());
     EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{0xC350C350u}));
     ASSERT_EQ(sounds(), 1u);
     ensureSoundResources();
@@ -146,8 +146,8 @@ TEST_F(AlarmAlertTest, AVoiceThatThrowsStillLeavesTheSoundAndTheControls) {
         a.FormActivate();
         return 1;
     };
-    EXPECT_NO_THROW(form->Alarm());
-    EXPECT_TRUE(form->MI_Speak->isEnabled());
+    EXPECT_NO_THROW(app->alarm().Alarm());
+    EXPECT_TRUE(action("MI_Speak")->isEnabled());
     EXPECT_EQ(sounds(), 1u);
 }
 
@@ -155,14 +155,14 @@ TEST_F(AlarmAlertTest, RepeatsUntilConfirmedAndTheLastSoundIsNotCutOff) {
     for (unsigned repeat : {0u, 1u}) { // 0: once per activation, never repeated
         createWithAlarm(5, repeat);
         fakes.sound.calls.clear();
-        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/gong.wav"; });
+        editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/gong.wav"; });
         onAlert = [&](AlarmAlert& a) {
             a.FormActivate();
             processUntil([&] { return sounds() >= (repeat ? 3u : 2u); }, repeat ? 5000 : 1500);
             EXPECT_EQ(alarmTimer(a)->isActive(), repeat > 0);
             return 1;
         };
-        form->Alarm();
+        app->alarm().Alarm();
         const std::size_t played = sounds();
         EXPECT_TRUE(repeat ? played >= 3 : played == 1) << repeat << ": " << played;
         EXPECT_EQ(fakes.sound.count(Kind::File), played);
@@ -187,7 +187,7 @@ TEST_F(AlarmAlertTest, ReactivationSpeaksAndSoundsAgainButKeepsTheRhythm) {
         EXPECT_LE(alarmTimer(a)->remainingTime(), remaining - 250) << "the timer was restarted";
         return 1;
     };
-    form->Alarm();
+    app->alarm().Alarm();
     EXPECT_EQ(alerts, 1);
 }
 

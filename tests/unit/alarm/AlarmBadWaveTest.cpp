@@ -105,7 +105,7 @@ TEST_F(AlarmBadWaveTest, AnUnplayableFileSoundsTheDefaultAtEveryRepetition) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
         createWithAlarm(5, 1);
-        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = r.path; });
+        editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = r.path; });
         onAlert = [&](AlarmAlert& a) {
             a.FormActivate(); // returns at once whatever the file is
             EXPECT_EQ(log.wait(decided++), r.expected);
@@ -114,7 +114,7 @@ TEST_F(AlarmBadWaveTest, AnUnplayableFileSoundsTheDefaultAtEveryRepetition) {
             okButton(a)->click(); // still answers
             return a.result();
         };
-        form->Alarm();
+        app->alarm().Alarm();
         EXPECT_TRUE(app->alarm().done());
     }
 }

@@ -73,13 +73,13 @@ class AlarmDialogTest : public AlarmFixture {
             d.hide();
             return ok ? int(QDialog::Accepted) : int(QDialog::Rejected);
         };
-        form->AlarmButton->click();
+        button("AlarmButton")->click();
     }
     void createAt(bool h24, int hour, int minute) {
         createWithAlarm();
-        form->editSettings([&](SettingsRecord& rec) { rec.F24HourFormat = h24; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmHour = hour; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmMinute = minute; });
+        editSettings([&](SettingsRecord& rec) { rec.F24HourFormat = h24; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmHour = hour; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmMinute = minute; });
     }
     std::vector<QString> messageTexts() const {
         std::vector<QString> texts;
@@ -119,8 +119,8 @@ TEST_F(AlarmDialogTest, TheHourAndMinuteAsTheDialogShowsThem) {
                 EXPECT_EQ(d.HourUpDown->max(), r.h24 ? 23 : 12);
             },
             true);
-        EXPECT_EQ(form->cfg().FAlarmHour, r.hour) << "confirming unchanged keeps the time";
-        EXPECT_EQ(form->cfg().FAlarmMinute, r.minute);
+        EXPECT_EQ(cfg().FAlarmHour, r.hour) << "confirming unchanged keeps the time";
+        EXPECT_EQ(cfg().FAlarmMinute, r.minute);
         EXPECT_TRUE(boxes.empty());
     }
 }
@@ -145,7 +145,7 @@ TEST_F(AlarmDialogTest, TheHourEnteredBecomesTheTwentyFourHourAlarmHour) {
                 (r.pm ? d.PMRadio : d.AMRadio)->setChecked(true);
             },
             true);
-        EXPECT_EQ(form->cfg().FAlarmHour, r.hour) << r.typed << (r.pm ? " PM" : " AM");
+        EXPECT_EQ(cfg().FAlarmHour, r.hour) << r.typed << (r.pm ? " PM" : " AM");
         EXPECT_TRUE(boxes.empty()) << r.typed;
     }
 }
@@ -240,29 +240,29 @@ TEST_F(AlarmDialogTest, OkTakesTheNumbersOnlyWithinTheirRanges) {
     };
     for (const Row& r : rows) {
         createAt(true, 9, 20);
-        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 15; });
+        editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 15; });
         runDialog(
             [&](Controls& d) {
                 d.AnnEdit->setText(r.ann);
                 d.MinEdit->setText(r.minute);
             },
             true);
-        EXPECT_EQ(form->cfg().FAnnounceInterval, r.interval) << r.ann;
-        EXPECT_EQ(form->cfg().FAlarmMinute, r.alarmMinute) << r.minute;
+        EXPECT_EQ(cfg().FAnnounceInterval, r.interval) << r.ann;
+        EXPECT_EQ(cfg().FAlarmMinute, r.alarmMinute) << r.minute;
     }
 }
 
 TEST_F(AlarmDialogTest, OkStoresEveryControlAndCancelKeepsEverything) {
     for (bool ok : {true, false}) {
         createAt(false, 6, 45);
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = false; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = true; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = false; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 15; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 2; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmRepeat = 10; });
-        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/old.wav"; });
-        const SettingsRecord before = form->cfg();
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = false; });
+        editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = true; });
+        editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = false; });
+        editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 15; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 2; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmRepeat = 10; });
+        editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/old.wav"; });
+        const SettingsRecord before = cfg();
         runDialog(
             [](Controls& d) {
                 d.AlarmCheck->setChecked(true);
@@ -277,7 +277,7 @@ TEST_F(AlarmDialogTest, OkStoresEveryControlAndCancelKeepsEverything) {
                 d.AlmIntUpDown->step(+1);
             },
             ok);
-        const SettingsRecord& now = form->cfg();
+        const SettingsRecord& now = cfg();
         if (ok) {
             EXPECT_TRUE(now.FAlarmOn && !now.FAnnounceOn && now.FAnnounceBeforeAlarm);
             EXPECT_EQ(now.FAlarmHour, 21);
@@ -311,7 +311,7 @@ TEST_F(AlarmDialogTest, TheTaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
                 {false, false, "taskbar.hide"}};
     for (const Row& r : rows) {
         createAt(true, 9, 0);
-        form->editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = r.showInTaskbar; });
+        editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = r.showInTaskbar; });
         fakes.journal.entries.clear();
         runDialog([](Controls&) {}, r.ok);
         std::vector<std::string> taskbar;
@@ -328,9 +328,9 @@ TEST_F(AlarmDialogTest, ControlsAreEnabledByTheirSwitches) {
     } rows[] = {{false, false, 0}, {true, false, 5}, {false, true, 3}, {true, true, 5}};
     for (const Row& r : rows) {
         createAt(false, 9, 0);
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = r.alarmOn; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = r.announceOn; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = r.sound; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = r.alarmOn; });
+        editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = r.announceOn; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = r.sound; });
         runDialog(
             [&](Controls& d) {
                 auto alarmControls = [&](bool on) {
@@ -403,14 +403,14 @@ TEST_F(AlarmDialogTest, ArrowKeysInTheFieldStepLikeTheButtons) {
             EXPECT_EQ(d.AlarmIntEdit->text(), "4");
         },
         true);
-    EXPECT_EQ(form->cfg().FAlarmHour, 0);
-    EXPECT_EQ(form->cfg().FAlarmMinute, 0);
-    EXPECT_EQ(form->cfg().FAlarmRepeat, 4u);
+    EXPECT_EQ(cfg().FAlarmHour, 0);
+    EXPECT_EQ(cfg().FAlarmMinute, 0);
+    EXPECT_EQ(cfg().FAlarmRepeat, 4u);
 }
 
 TEST_F(AlarmDialogTest, MinutesArePaddedWhenShownAndWhenLeftButOtherFieldsNever) {
     createAt(true, 5, 7);
-    form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 5; });
+    editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 5; });
     runDialog(
         [](Controls& d) {
             EXPECT_EQ(d.MinEdit->text(), "07");
@@ -425,7 +425,7 @@ TEST_F(AlarmDialogTest, MinutesArePaddedWhenShownAndWhenLeftButOtherFieldsNever)
             EXPECT_EQ(d.MinEdit->text(), "");
         },
         true);
-    EXPECT_EQ(form->cfg().FAlarmMinute, 0);
+    EXPECT_EQ(cfg().FAlarmMinute, 0);
 }
 
 TEST_F(AlarmDialogTest, BrowsePresetsTheFieldAndACancelKeepsIt) {
@@ -436,8 +436,8 @@ TEST_F(AlarmDialogTest, BrowsePresetsTheFieldAndACancelKeepsIt) {
                 {"", "/home/ann/old.wav"}};
     for (const Row& r : rows) {
         createAt(true, 9, 0);
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 5; });
-        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/old.wav"; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 5; });
+        editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/old.wav"; });
         QString preset;
         AlarmDialog::FileDialog = [&](QWidget*, const QString& p) {
             preset = p;
@@ -450,7 +450,7 @@ TEST_F(AlarmDialogTest, BrowsePresetsTheFieldAndACancelKeepsIt) {
             },
             true);
         EXPECT_EQ(preset, "/home/ann/old.wav");
-        EXPECT_EQ(form->cfg().AlarmWaveFile, r.field);
+        EXPECT_EQ(cfg().AlarmWaveFile, r.field);
     }
 }
 
@@ -461,8 +461,8 @@ TEST_F(AlarmDialogTest, PreviewPlaysWhatTheDialogShows) {
     } rows[] = {{5, {Kind::File}}, {0, {Kind::Beep}}, {4, {Kind::Memory}}, {-1, {}}};
     for (const Row& r : rows) {
         createAt(true, 9, 0);
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 1; });
-        form->editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/stored.wav"; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 1; });
+        editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/stored.wav"; });
         runDialog(
             [&](Controls& d) {
                 d.AlarmSoundCombo->setCurrentIndex(r.index);
@@ -485,21 +485,21 @@ TEST_F(AlarmDialogTest, PreviewPlaysWhatTheDialogShows) {
 // nothing at all (it used to come back as the beep).
 TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
     createAt(true, 9, 0);
-    form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 6; });
+    editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 6; });
     runDialog([](Controls& d) { EXPECT_EQ(d.AlarmSoundCombo->currentIndex(), -1); }, true);
-    EXPECT_EQ(form->cfg().FAlarmSound, -1);
+    EXPECT_EQ(cfg().FAlarmSound, -1);
     destroy();
     const auto stored = fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SNumSettings");
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->substr(8, 2), "06");
     create();
     app->setClockData(&clockData());
-    EXPECT_EQ(form->cfg().FAlarmSound, 6);
+    EXPECT_EQ(cfg().FAlarmSound, 6);
     onAlert = [](AlarmAlert& a) {
         a.AlarmTimerTimer();
         return 1;
     };
-    form->Alarm();
+    app->alarm().Alarm();
     EXPECT_EQ(alerts, 1);
     EXPECT_EQ(fakes.sound.count(Kind::Beep), 0u);
     EXPECT_EQ(fakes.sound.count(Kind::Memory) + fakes.sound.count(Kind::File), 0u);
@@ -531,7 +531,7 @@ TEST_F(AlarmDialogTest, TheMenuItemOpensTheDialogToo) {
     createAt(true, 9, 0);
     int opened = 0;
     onDialog = [&](AlarmDialog&) { return ++opened, 0; };
-    form->MainPopupMenu->findChild<QAction*>("MenuItem3")->trigger();
+    menu("MainPopupMenu")->findChild<QAction*>("MenuItem3")->trigger();
     EXPECT_EQ(opened, 1);
 }
 

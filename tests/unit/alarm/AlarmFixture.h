@@ -1,6 +1,6 @@
 #pragma once
 
-#include "unit/app/MainFormFixture.h"
+#include "unit/app/MainWindowFixture.h"
 
 #include "alarm/AlarmAlert.h"
 #include "alarm/AlarmDialog.h"
@@ -18,7 +18,7 @@ namespace ql {
 
 // A main window on fakes with the built-in sounds loaded; alerts and the alarm dialog are
 // handed to the test instead of being run.
-class AlarmFixture : public MainFormFixture {
+class AlarmFixture : public MainWindowFixture {
   protected:
     using Kind = FakeSoundPlayer::Kind;
     struct Message {
@@ -37,7 +37,7 @@ class AlarmFixture : public MainFormFixture {
     }
 
     void SetUp() override {
-        MainFormFixture::SetUp();
+        MainWindowFixture::SetUp();
         ModalHooks::message = [this](MessageKind kind, const QString& title, const QString& text) {
             boxes.push_back({kind, title, text});
         };
@@ -54,7 +54,7 @@ class AlarmFixture : public MainFormFixture {
     void TearDown() override {
         UrlOpener::hook = nullptr;
         AlarmDialog::FileDialog = nullptr;
-        MainFormFixture::TearDown();
+        MainWindowFixture::TearDown();
     }
 
     // A window at 09:00 with the alarm set for 07:30, sound `sound`, repeated every `repeat` s.
@@ -64,11 +64,11 @@ class AlarmFixture : public MainFormFixture {
         fakes.clock.set(9, 0, 0);
         create();
         app->setClockData(&clockData());
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = true; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmHour = 7; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmMinute = 30; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = sound; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FAlarmRepeat = repeat; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = true; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmHour = 7; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmMinute = 30; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = sound; });
+        editSettings([&](SettingsRecord& rec) { rec.FAlarmRepeat = repeat; });
     }
 
     static QPushButton* okButton(AlarmAlert& alert) {

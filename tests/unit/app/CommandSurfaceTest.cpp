@@ -1,4 +1,4 @@
-#include "MainFormFixture.h"
+#include "MainWindowFixture.h"
 
 #include "face/FaceView.h"
 
@@ -24,13 +24,13 @@ void heldSpeak() {
         QThread::msleep(1);
 }
 
-class CommandSurfaceTest : public MainFormFixture {
+class CommandSurfaceTest : public MainWindowFixture {
   protected:
     std::vector<std::string> opened; // object names of the modal dialogs, in order
     std::vector<std::string> pages;  // help pages handed to the browser
 
     void SetUp() override {
-        MainFormFixture::SetUp();
+        MainWindowFixture::SetUp();
         opened.clear();
         pages.clear();
         QDir(dir.path()).mkdir("help");
@@ -49,20 +49,19 @@ class CommandSurfaceTest : public MainFormFixture {
     }
     void TearDown() override {
         if (form) {
-            form->MainPopupMenu->hide();
-            form->LangMenu->hide();
+            menu("MainPopupMenu")->hide();
+            menu("LangMenu")->hide();
         }
         ModalHooks::dialog = nullptr;
         UrlOpener::hook = nullptr;
-        MainFormFixture::TearDown();
+        MainWindowFixture::TearDown();
     }
     // A key press as the window system delivers it: to one control, through the application.
     static void press(QWidget* target, int key, Qt::KeyboardModifiers held) {
         QKeyEvent event(QEvent::KeyPress, key, held);
         QApplication::sendEvent(target, &event);
     }
-    QAction* item(const char* name) { return form->MainPopupMenu->findChild<QAction*>(name); }
-    QToolButton* button(const char* name) { return form->findChild<QToolButton*>(name); }
+    QAction* item(const char* name) { return menu("MainPopupMenu")->findChild<QAction*>(name); }
 
     // What a command did, in words a table can hold.
     std::string outcome() {
@@ -75,13 +74,13 @@ class CommandSurfaceTest : public MainFormFixture {
         for (const auto& p : pages)
             what += "help " + p + ";";
         if (speakCalls) what += "spoke;";
-        if (form->cfg().FSmallMode) what += "small;";
+        if (cfg().FSmallMode) what += "small;";
         if (app->closed())
             what += "closed;";
         else if (!form->isVisible() || form->isMinimized())
             what += "hidden;";
-        if (form->MainPopupMenu->isVisible()) what += "menu;";
-        if (form->LangMenu->isVisible()) what += "languages;";
+        if (menu("MainPopupMenu")->isVisible()) what += "menu;";
+        if (menu("LangMenu")->isVisible()) what += "languages;";
         return what;
     }
 };
@@ -108,7 +107,7 @@ TEST_F(CommandSurfaceTest, EveryMenuItemAndButtonReachesItsOperation) {
         {"MinimizeButton", "hidden;"},
     };
     for (const auto& r : rows) {
-        if (QToolButton* b = button(r.control))
+        if (auto* b = form->findChild<QToolButton*>(r.control))
             b->click();
         else if (QAction* a = item(r.control))
             a->trigger();
@@ -144,7 +143,7 @@ TEST_F(CommandSurfaceTest, CaptionsShortcutsAndHintsAreTheDocumentedOnes) {
         {"N6", "-", ""},
         {"Exit2", "Close application", ""},
     };
-    const QList<QAction*> actions = form->MainPopupMenu->actions();
+    const QList<QAction*> actions = menu("MainPopupMenu")->actions();
     ASSERT_EQ(actions.size(), qsizetype(std::size(items)));
     for (qsizetype i = 0; i < actions.size(); ++i) {
         const Item& it = items[i];
@@ -157,9 +156,8 @@ TEST_F(CommandSurfaceTest, CaptionsShortcutsAndHintsAreTheDocumentedOnes) {
         }
         EXPECT_EQ(a->shortcut().toString().toStdString(), it.shortcut) << it.name;
     }
-    form->editSettings([](SettingsRecord& r) { r.FGlobalShortcut = true; });
-    form->applyGlobalShortcut();
-    EXPECT_EQ(form->MI_Speak->shortcut().toString().toStdString(), "Ctrl+Alt+S");
+    editSettings([](SettingsRecord& r) { r.FGlobalShortcut = true; });
+    EXPECT_EQ(action("MI_Speak")->shortcut().toString().toStdString(), "Ctrl+Alt+S");
 
     struct Hint {
         const char* name;
@@ -184,11 +182,10 @@ TEST_F(CommandSurfaceTest, CaptionsShortcutsAndHintsAreTheDocumentedOnes) {
 
 TEST_F(CommandSurfaceTest, OptionsMenuOpensBesideTheButton) {
     form->move(200, 150);
-    const QPoint expected = form->pos() + form->OptionsButton->pos() + QPoint(43, 21);
-    EXPECT_EQ(form->OptionsMenuPoint(), expected);
-    form->OptionsButton->click();
-    EXPECT_TRUE(form->MainPopupMenu->isVisible());
-    EXPECT_EQ(form->MainPopupMenu->pos(), expected);
+    const QPoint expected(200 + 110 + 43, 150 + 102 + 21); // the button sits at 110,102
+    button("OptionsButton")->click();
+    EXPECT_TRUE(menu("MainPopupMenu")->isVisible());
+    EXPECT_EQ(menu("MainPopupMenu")->pos(), expected);
 }
 
 TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
@@ -213,7 +210,7 @@ TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
     };
     for (const auto& r : rows) {
         // Sent to a control: the window must see it first.
-        press(form->AnnounceButton, r.key, r.held);
+        press(button("AnnounceButton"), r.key, r.held);
         EXPECT_EQ(outcome(), r.outcome) << r.key << " " << r.held.toInt();
         opened.clear();
         pages.clear();
@@ -225,8 +222,8 @@ TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
 TEST_F(CommandSurfaceTest, AWindowAlreadyOpenIsNotOpenedTwice) {
     // Commands as closures: UBSan's type check misreads calls through member pointers here.
     const std::pair<std::string, std::function<void()>> rows[] = {
-        {"SettingsForm", [this] { form->SetupButtonClick(); }},
-        {"AlarmForm", [this] { form->AlarmButtonClick(); }},
+        {"SettingsForm", [this] { button("SetupButton")->click(); }},
+        {"AlarmForm", [this] { button("AlarmButton")->click(); }},
         {"AboutForm", [this] { form->findChild<QAction*>("About1")->trigger(); }}};
     for (const auto& [name, command] : rows) {
         opened.clear();
@@ -247,13 +244,13 @@ TEST_F(CommandSurfaceTest, KeyHandlerLeavesOtherWindowsAlone) {
 }
 
 TEST_F(CommandSurfaceTest, RightClickAnywhereShowsTheMenu) {
-    for (QWidget* target : {static_cast<QWidget*>(form), static_cast<QWidget*>(form->BackPanel),
-                            static_cast<QWidget*>(form->SetupButton)}) {
+    for (QWidget* target : {static_cast<QWidget*>(form), static_cast<QWidget*>(face()),
+                            static_cast<QWidget*>(button("SetupButton"))}) {
         const QPoint at(5, 5);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
         QApplication::sendEvent(target, &event);
-        EXPECT_TRUE(form->MainPopupMenu->isVisible()) << target->objectName().toStdString();
-        form->MainPopupMenu->hide();
+        EXPECT_TRUE(menu("MainPopupMenu")->isVisible()) << target->objectName().toStdString();
+        menu("MainPopupMenu")->hide();
     }
 }
 
@@ -269,15 +266,15 @@ TEST_F(CommandSurfaceTest, OnlySpeechControlsWaitForAnAnnouncement) {
     for (QToolButton* b : form->findChildren<QToolButton*>())
         EXPECT_EQ(b->isEnabled(), !speech.contains(b->objectName().toStdString()))
             << b->objectName().toStdString();
-    for (QAction* a : form->MainPopupMenu->actions()) {
+    for (QAction* a : menu("MainPopupMenu")->actions()) {
         if (a->isSeparator()) continue;
         EXPECT_EQ(a->isEnabled(), !speech.contains(a->objectName().toStdString()))
             << a->objectName().toStdString();
     }
     releaseSpeech = true;
     settle();
-    EXPECT_TRUE(form->AnnounceButton->isEnabled());
-    EXPECT_TRUE(form->MI_Selectlanguage->isEnabled());
+    EXPECT_TRUE(button("AnnounceButton")->isEnabled());
+    EXPECT_TRUE(action("MI_Selectlanguage")->isEnabled());
 }
 
 } // namespace

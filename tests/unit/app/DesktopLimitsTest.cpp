@@ -1,4 +1,4 @@
-#include "MainFormFixture.h"
+#include "MainWindowFixture.h"
 
 #include <iostream>
 #include <sstream>
@@ -8,13 +8,13 @@ namespace {
 
 // A desktop that decides window position, stacking, opacity and the taskbar itself (a Wayland
 // compositor): the clock asks for none of them and loses none of the stored settings.
-class DesktopLimitsTest : public MainFormFixture {
+class DesktopLimitsTest : public MainWindowFixture {
   protected:
     std::ostringstream err;
     std::streambuf* savedErr = nullptr;
 
     void SetUp() override {
-        MainFormFixture::SetUp();
+        MainWindowFixture::SetUp();
         savedErr = std::cerr.rdbuf(err.rdbuf());
         fakes.desktop.denied = {WindowFeature::Position, WindowFeature::StayOnTop,
                                 WindowFeature::TaskbarButton, WindowFeature::Opacity};
@@ -27,7 +27,7 @@ class DesktopLimitsTest : public MainFormFixture {
     }
     void TearDown() override {
         std::cerr.rdbuf(savedErr);
-        MainFormFixture::TearDown();
+        MainWindowFixture::TearDown();
     }
     std::string stored(const char* name) {
         return fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", name).value_or("");

@@ -1,4 +1,4 @@
-#include "MainFormFixture.h"
+#include "MainWindowFixture.h"
 
 #include "face/WindowDragger.h"
 
@@ -13,7 +13,7 @@
 namespace ql {
 namespace {
 
-class SaveOnChangeTest : public MainFormFixture {
+class SaveOnChangeTest : public MainWindowFixture {
   protected:
     std::string stored(const char* name) {
         return fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", name).value_or("");
@@ -32,7 +32,7 @@ class SaveOnChangeTest : public MainFormFixture {
 TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
     struct Row {
         const char* what;
-        std::function<void(TMainForm&)> act;
+        std::function<void()> act;
         const char* value;
         std::size_t from, length;
         const char* expected; // nullptr: nothing written
@@ -42,41 +42,41 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
     };
     const Row rows[] = {
         {"settings OK",
-         [&](TMainForm& m) {
+         [&] {
              answer([](QDialog& d) {
                  d.findChild<QCheckBox*>("EuroCheck")->setChecked(true);
                  return int(QDialog::Accepted);
              });
-             m.SetupButtonClick();
+             button("SetupButton")->click();
          },
          "BinSettings", 2, 1, "1"},
         {"settings Cancel",
-         [&](TMainForm& m) {
+         [&] {
              answer([](QDialog& d) {
                  d.findChild<QCheckBox*>("EuroCheck")->setChecked(true);
                  return int(QDialog::Rejected);
              });
-             m.SetupButtonClick();
+             button("SetupButton")->click();
          },
          "BinSettings", 2, 1, nullptr},
         {"alarm OK",
-         [&](TMainForm& m) {
+         [&] {
              answer([](QDialog& d) {
                  d.findChild<QCheckBox*>("AlarmCheck")->setChecked(true);
                  return int(QDialog::Accepted);
              });
-             m.AlarmButtonClick();
+             button("AlarmButton")->click();
          },
          "BinSettings", 4, 1, "1"},
-        {"language chosen", [](TMainForm& m) { m.LangMenu->actions().at(1)->trigger(); }, "SelLang",
-         0, 1, "1"},
-        {"small layout", [](TMainForm& m) { m.MI_small->trigger(); }, "SNumSettings", 6, 2, "01"},
+        {"language chosen", [&] { menu("LangMenu")->actions().at(1)->trigger(); }, "SelLang", 0, 1,
+         "1"},
+        {"small layout", [&] { action("MI_small")->trigger(); }, "SNumSettings", 6, 2, "01"},
         {"drag ended",
-         [&](TMainForm& m) {
+         [&] {
              app->ticker().Timer1Timer(); // the first tick shows the window where it was stored
              wait(100);
-             m.Dragger->start(m.pos() + QPoint(5, 5));
-             m.move(321, 234);
+             form->findChild<WindowDragger*>()->start(form->pos() + QPoint(5, 5));
+             form->move(321, 234);
              wait(800);
          },
          "LNumSettings", 0, 8, "02340321"},
@@ -87,7 +87,7 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
         storeCurrentSettings("000000000000");
         create();
         const int writesBefore = fakes.store.writes;
-        r.act(*form);
+        r.act();
         ModalHooks::dialog = nullptr;
         if (r.expected) {
             EXPECT_GT(fakes.store.writes, writesBefore);

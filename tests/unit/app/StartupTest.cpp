@@ -1,4 +1,4 @@
-#include "MainFormFixture.h"
+#include "MainWindowFixture.h"
 
 #include <QMenu>
 #include <algorithm>
@@ -6,7 +6,7 @@
 namespace ql {
 namespace {
 
-using StartupTest = MainFormFixture;
+using StartupTest = MainWindowFixture;
 
 std::vector<std::string> platformSteps(const FakeJournal& j) {
     std::vector<std::string> steps;
@@ -46,7 +46,6 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     fakes.clock.set(14, 5, 9);
     storeCurrentSettings("0", "15");
     create();
-    EXPECT_TRUE(form->FStartupPending);
     EXPECT_TRUE(app->tray().showPending());
     EXPECT_FALSE(app->announcer().speaking() || app->alarm().showing() || app->alarm().done());
     EXPECT_EQ(app->ticker().now().hour, 14);
@@ -55,7 +54,7 @@ TEST_F(StartupTest, RuntimeFlagsAndTimeStartAsDocumented) {
     EXPECT_EQ(app->ticker().last().hour + app->ticker().last().minute +
                   app->ticker().last().second + app->ticker().last().day,
               0);
-    EXPECT_EQ(form->cfg().FAnnounceInterval, 15);
+    EXPECT_EQ(cfg().FAnnounceInterval, 15);
 }
 
 TEST_F(StartupTest, StartInTrayLeavesTheWindowToBeShownByNobody) {
@@ -71,9 +70,9 @@ TEST_F(StartupTest, SelectedLanguageOutOfRangeFallsBackToTheFirst) {
     for (const char* stored : {"5", "-1", "2"}) {
         fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"SelLang", stored}});
         create();
-        EXPECT_EQ(form->cfg().SelectedLanguage, 0) << stored;
+        EXPECT_EQ(cfg().SelectedLanguage, 0) << stored;
         EXPECT_EQ(app->voices().languages(), (QStringList{"Deutsch (Test)", "English (Test)"}));
-        EXPECT_TRUE(form->LangMenu->actions().at(0)->isChecked()) << stored;
+        EXPECT_TRUE(menu("LangMenu")->actions().at(0)->isChecked()) << stored;
         EXPECT_TRUE(app->announcer().hasVoice());
         destroy();
     }
@@ -89,23 +88,22 @@ TEST_F(StartupTest, MissingVoiceFolderIsCreatedAndLegacyListRemoved) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Error|Could not load [No language].so - time announcements will not "
                            "be available.");
-    EXPECT_FALSE(form->MI_Speak->isEnabled());
+    EXPECT_FALSE(action("MI_Speak")->isEnabled());
 }
 
 TEST_F(StartupTest, GlobalShortcutSettingDecidesTheSpeakShortcut) {
     storeCurrentSettings("00000000001");
     create();
-    EXPECT_EQ(form->MI_Speak->shortcut(), QKeySequence("Ctrl+Alt+S"));
+    EXPECT_EQ(action("MI_Speak")->shortcut(), QKeySequence("Ctrl+Alt+S"));
     destroy();
     storeCurrentSettings("00000000000");
     create();
-    EXPECT_TRUE(form->MI_Speak->shortcut().isEmpty());
+    EXPECT_TRUE(action("MI_Speak")->shortcut().isEmpty());
 }
 
 TEST_F(StartupTest, FirstRunPlacesTheWindowAndClosingWritesItBack) {
     fakes.desktop.size = {1280, 1024};
     create();
-    EXPECT_TRUE(form->FFirstRun);
     EXPECT_EQ(form->pos(), QPoint(640 - 170, 512 - 72));
     EXPECT_TRUE(app->Close());
     const auto stored = [&](const char* n) {

@@ -1,4 +1,4 @@
-#include "MainFormFixture.h"
+#include "MainWindowFixture.h"
 
 #include "face/FaceView.h"
 
@@ -9,12 +9,12 @@
 namespace ql {
 namespace {
 
-class TickTest : public MainFormFixture {
+class TickTest : public MainWindowFixture {
   protected:
     int alertsShown = 0;
 
     void SetUp() override {
-        MainFormFixture::SetUp();
+        MainWindowFixture::SetUp();
         ModalHooks::dialog = [this](QDialog& d) {
             alertsShown += qobject_cast<AlarmAlert*>(&d) != nullptr;
             return int(QDialog::Accepted);
@@ -70,10 +70,10 @@ TEST_F(TickTest, AnnouncementUsesTheSpeechVolumeAndRestoresTheStartUpVolume) {
     fakes.mixer.left = fakes.mixer.right = 0x7777; // the user changes the volume meanwhile
     tickAt(10, 31, 0);
     EXPECT_TRUE(app->announcer().speaking());
-    EXPECT_FALSE(form->MI_Speak->isEnabled());
+    EXPECT_FALSE(action("MI_Speak")->isEnabled());
     settle();
     EXPECT_FALSE(app->announcer().speaking());
-    EXPECT_TRUE(form->MI_Speak->isEnabled());
+    EXPECT_TRUE(action("MI_Speak")->isEnabled());
     ASSERT_EQ(fakes.mixer.sets.size(), 2u);
     EXPECT_EQ(fakes.mixer.sets[0], 0xFDE8FDE8u);
     EXPECT_EQ(fakes.mixer.sets[1], 0x22221111u);
@@ -199,7 +199,6 @@ TEST_F(TickTest, TheFirstTickShowsTheWindowOnceAndLaterTicksDoNotRepeatIt) {
     tickAt(10, 0, 0);
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(app->tray().showPending());
-    EXPECT_TRUE(form->FStartupPending); // nothing to welcome: the flag stays, calls do nothing
     form->hide();
     tickAt(10, 0, 1);
     EXPECT_FALSE(form->isVisible());
@@ -210,7 +209,7 @@ TEST_F(TickTest, SmallLayoutBlinksTheColonEverySecond) {
     create();
     // MiscList 20 is the lit colon, 21 the dark one; the last item of the small time.
     const auto colon = [&] {
-        const FaceCell& time = form->BackPanel->state().cell(CellId::MT);
+        const FaceCell& time = face()->state().cell(CellId::MT);
         return int(time[time.count() - 1].index);
     };
     std::vector<int> shown;

@@ -1,4 +1,4 @@
-#include "MainFormFixture.h"
+#include "MainWindowFixture.h"
 
 #include <QDeadlineTimer>
 
@@ -7,7 +7,7 @@ namespace {
 
 // The tick as the running program gets it: from its own timer on the real event loop, with the
 // fake clock's phase set so that a boundary comes every 2 ms.
-class TickTimerTest : public MainFormFixture {
+class TickTimerTest : public MainWindowFixture {
   protected:
     struct Moment {
         int h, m, s, day, dayOfWeek;

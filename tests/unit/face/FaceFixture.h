@@ -1,6 +1,6 @@
 #pragma once
 
-#include "unit/app/MainFormFixture.h"
+#include "unit/app/MainWindowFixture.h"
 
 #include "face/ClockData.h"
 #include "face/FaceView.h"
@@ -13,7 +13,7 @@
 namespace ql::testing {
 
 // A main window on fakes with the face images loaded, driven tick by tick.
-class FaceFixture : public MainFormFixture {
+class FaceFixture : public MainWindowFixture {
   protected:
     static ClockData& images() {
         static ClockData instance;
@@ -36,7 +36,6 @@ class FaceFixture : public MainFormFixture {
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
     }
-    FaceView* face() const { return form->BackPanel; }
     // The face as the panel paints it, without the buttons, cut to the window's client area.
     QImage facePicture() const {
         QImage image(face()->size(), QImage::Format_RGB32);

@@ -127,11 +127,10 @@ TEST_F(FaceGoldenTest, AFaceWithAHistoryLooksLikeAFreshOne) {
     createShown(false, true, true);
     setDate(5, kSaturday);
     tickAt(9, 0, 0);
-    form->MI_smallClick();
+    action("MI_small")->trigger();
     tickAt(10, 0, 1);
-    form->MI_bigClick();
-    form->editSettings([](SettingsRecord& rec) { rec.F24HourFormat = false; });
-    form->FormPaint();
+    action("MI_big")->trigger();
+    editSettings([](SettingsRecord& rec) { rec.F24HourFormat = false; });
     setDate(7, kMonday);
     tickAt(22, 0, 5);
     settlePaint();

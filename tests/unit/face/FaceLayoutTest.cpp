@@ -31,7 +31,6 @@ class FaceLayoutTest : public FaceFixture {
         face()->installEventFilter(&counter);
         counter.painted = QRegion();
     }
-    QWidget* control(const char* name) const { return form->findChild<QWidget*>(name); }
     int backgroundItem() const { return face()->state().background(); }
 };
 
@@ -105,13 +104,11 @@ TEST_F(FaceLayoutTest, FramedLayoutLeavesNoShapeBehindAndKeepsItsPlace) {
     createShown(false, true, false);
     form->move(200, 150);
     const QPoint at = form->pos();
-    form->editSettings([&](SettingsRecord& rec) { rec.FWindowless = false; });
-    form->ChangeMode();
+    editSettings([&](SettingsRecord& rec) { rec.FWindowless = false; });
     EXPECT_TRUE(form->mask().isEmpty());
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->pos(), at);
-    form->editSettings([&](SettingsRecord& rec) { rec.FWindowless = true; });
-    form->ChangeMode();
+    editSettings([&](SettingsRecord& rec) { rec.FWindowless = true; });
     EXPECT_FALSE(form->mask().isEmpty());
     EXPECT_FALSE(control("MinimizeButton")->isHidden());
     EXPECT_EQ(form->pos(), at);
@@ -120,12 +117,13 @@ TEST_F(FaceLayoutTest, FramedLayoutLeavesNoShapeBehindAndKeepsItsPlace) {
 // A new layout re-creates the native window; what other settings gave it must survive.
 TEST_F(FaceLayoutTest, LayoutChangeKeepsStayOnTopAndTransparency) {
     createShown(false, true, false);
-    form->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    form->show();
-    form->setWindowOpacity(0.5);
+    editSettings([](SettingsRecord& rec) {
+        rec.FOnTop = true;
+        rec.FBlendOn = true;
+        rec.FBlendValue = 128; // 0.5 of 255
+    });
     for (bool windowless : {false, true}) {
-        form->editSettings([&](SettingsRecord& rec) { rec.FWindowless = windowless; });
-        form->ChangeMode();
+        editSettings([&](SettingsRecord& rec) { rec.FWindowless = windowless; });
         EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint) << windowless;
         ASSERT_NE(form->windowHandle(), nullptr);
         EXPECT_NEAR(form->windowHandle()->opacity(), 0.5, 0.01) << windowless;
@@ -138,37 +136,36 @@ TEST_F(FaceLayoutTest, ChoosingTheActiveLayoutAgainChangesNothing) {
         const WId native = form->winId();
         countPaints();
         if (small)
-            form->MI_smallClick();
+            action("MI_small")->trigger();
         else
-            form->MI_bigClick();
+            action("MI_big")->trigger();
         settlePaint();
         EXPECT_EQ(form->winId(), native) << small;
         EXPECT_TRUE(counter.painted.isEmpty()) << small;
-        EXPECT_EQ(form->cfg().FSmallMode, small);
-        EXPECT_EQ(form->MI_small->isChecked(), small);
-        EXPECT_EQ(form->MI_big->isChecked(), !small);
+        EXPECT_EQ(cfg().FSmallMode, small);
+        EXPECT_EQ(action("MI_small")->isChecked(), small);
+        EXPECT_EQ(action("MI_big")->isChecked(), !small);
         destroy();
     }
 }
 
 TEST_F(FaceLayoutTest, MenuCommandsSwitchLayoutAndRadioItems) {
     createShown(false, false, false);
-    form->MI_smallClick();
-    EXPECT_TRUE(form->cfg().FSmallMode);
-    EXPECT_TRUE(form->MI_small->isChecked());
-    EXPECT_FALSE(form->MI_big->isChecked());
+    action("MI_small")->trigger();
+    EXPECT_TRUE(cfg().FSmallMode);
+    EXPECT_TRUE(action("MI_small")->isChecked());
+    EXPECT_FALSE(action("MI_big")->isChecked());
     EXPECT_EQ(form->size(), QSize(150, 32));
-    form->MI_bigClick();
-    EXPECT_FALSE(form->cfg().FSmallMode);
-    EXPECT_TRUE(form->MI_big->isChecked());
+    action("MI_big")->trigger();
+    EXPECT_FALSE(cfg().FSmallMode);
+    EXPECT_TRUE(action("MI_big")->isChecked());
     EXPECT_EQ(form->size(), QSize(292, 130));
 }
 
 TEST_F(FaceLayoutTest, FlatButtonsFollowTheSettingButMinimizeStaysRaised) {
     createShown(false, true, false);
     for (bool flat : {true, false}) {
-        form->editSettings([&](SettingsRecord& rec) { rec.FTransparentButtons = flat; });
-        form->ChangeButtonMode();
+        editSettings([&](SettingsRecord& rec) { rec.FTransparentButtons = flat; });
         for (const char* name : {"AnnounceButton", "LangSelButton", "AlarmButton", "SetupButton",
                                  "HelpButton", "OptionsButton"})
             EXPECT_EQ(form->findChild<QToolButton*>(name)->autoRaise(), flat) << name;

@@ -1,4 +1,4 @@
-#include "unit/app/MainFormFixture.h"
+#include "unit/app/MainWindowFixture.h"
 
 #include "info/HelpPages.h"
 #include "info/InfoDesk.h"
@@ -14,13 +14,13 @@
 namespace ql {
 namespace {
 
-class HelpTest : public MainFormFixture {
+class HelpTest : public MainWindowFixture {
   protected:
     std::vector<QUrl> urls;
     bool browserStarts = true;
 
     void SetUp() override {
-        MainFormFixture::SetUp();
+        MainWindowFixture::SetUp();
         UrlOpener::hook = [this](const QUrl& url) {
             urls.push_back(url);
             return browserStarts;
@@ -34,7 +34,7 @@ class HelpTest : public MainFormFixture {
     void TearDown() override {
         UrlOpener::hook = nullptr;
         ModalHooks::dialog = nullptr;
-        MainFormFixture::TearDown();
+        MainWindowFixture::TearDown();
     }
     QString page(const char* name, const char* fragment = nullptr) {
         QUrl url = QUrl::fromLocalFile(dir.path() + "/help/" + name);

@@ -1,4 +1,4 @@
-#include "unit/app/MainFormFixture.h"
+#include "unit/app/MainWindowFixture.h"
 
 #include "face/ClockData.h"
 #include "face/FaceView.h"
@@ -25,19 +25,19 @@ template <class W> W* named(SettingsDialog& dialog, const char* name) {
     return w;
 }
 
-class SettingsDialogTest : public MainFormFixture {
+class SettingsDialogTest : public MainWindowFixture {
   protected:
     int dialogs = 0;
     double opacityInside = -1; // the main window's opacity when the user closed the dialog
 
     void SetUp() override {
-        MainFormFixture::SetUp();
+        MainWindowFixture::SetUp();
         storeCurrentSettings();
         create();
     }
     void TearDown() override {
         ModalHooks::dialog = nullptr;
-        MainFormFixture::TearDown();
+        MainWindowFixture::TearDown();
     }
     // Opens the dialog through the main window; the user does `act` and presses OK or Cancel.
     void open(const std::function<void(SettingsDialog&)>& act, bool ok) {
@@ -49,7 +49,7 @@ class SettingsDialogTest : public MainFormFixture {
             opacityInside = form->windowOpacity();
             return ok ? QDialog::Accepted : QDialog::Rejected;
         };
-        form->SetupButtonClick();
+        button("SetupButton")->click();
         ModalHooks::dialog = nullptr;
     }
     std::string lastTaskbarStep() const {
@@ -130,7 +130,7 @@ TEST_F(SettingsDialogTest, TheDialogShowsItsDocumentedTexts) {
 TEST_F(SettingsDialogTest, EachCheckBoxShowsItsSettingAndOkStoresTheChange) {
     for (const auto& row : checkRows) {
         for (bool stored : {false, true}) {
-            form->editSettings([&](SettingsRecord& rec) { rec.*row.setting = stored; });
+            editSettings([&](SettingsRecord& rec) { rec.*row.setting = stored; });
             open(
                 [&](SettingsDialog& f) {
                     auto* box = f.findChild<QCheckBox*>(row.control);
@@ -139,7 +139,7 @@ TEST_F(SettingsDialogTest, EachCheckBoxShowsItsSettingAndOkStoresTheChange) {
                     box->setChecked(!stored);
                 },
                 true);
-            EXPECT_EQ(form->cfg().*row.setting, !stored) << row.control;
+            EXPECT_EQ(cfg().*row.setting, !stored) << row.control;
         }
     }
 }
@@ -159,7 +159,7 @@ TEST_F(SettingsDialogTest, TrackBarsShowTheirSettingWithinRangeAndOkStoresThePos
         {"VolumeTrackbar", &SettingsRecord::FSpeechVolume, 30, 30, -1, 30},
     };
     for (const auto& r : rows) {
-        form->editSettings([&](SettingsRecord& rec) { rec.*r.setting = r.stored; });
+        editSettings([&](SettingsRecord& rec) { rec.*r.setting = r.stored; });
         int shown = -1;
         open(
             [&](SettingsDialog& f) {
@@ -170,7 +170,7 @@ TEST_F(SettingsDialogTest, TrackBarsShowTheirSettingWithinRangeAndOkStoresThePos
             },
             true);
         EXPECT_EQ(shown, r.shown) << r.control << " " << r.stored;
-        EXPECT_EQ(form->cfg().*r.setting, r.result) << r.control << " " << r.stored;
+        EXPECT_EQ(cfg().*r.setting, r.result) << r.control << " " << r.stored;
     }
 }
 
@@ -185,10 +185,10 @@ TEST_F(SettingsDialogTest, CancelKeepsTheRecordAndUndoesThePreview) {
         {true, 120, 1.0, 120 / 255.0},  // clearing it shows the window solid
     };
     for (const auto& r : rows) {
-        form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = r.blendOn; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = r.blendValue; });
+        editSettings([&](SettingsRecord& rec) { rec.FBlendOn = r.blendOn; });
+        editSettings([&](SettingsRecord& rec) { rec.FBlendValue = r.blendValue; });
         form->setWindowOpacity(r.blendOn ? r.blendValue / 255.0 : 1.0);
-        const SettingsRecord before = form->cfg();
+        const SettingsRecord before = cfg();
         open(
             [&](SettingsDialog& f) {
                 EXPECT_EQ(named<QSlider>(f, "BlendTrackbar")->isEnabled(), r.blendOn);
@@ -203,15 +203,15 @@ TEST_F(SettingsDialogTest, CancelKeepsTheRecordAndUndoesThePreview) {
         EXPECT_NEAR(opacityInside, r.during, 0.01) << r.blendOn;
         EXPECT_NEAR(form->windowOpacity(), r.after, 0.01) << r.blendOn;
         for (const auto& row : checkRows)
-            EXPECT_EQ(form->cfg().*row.setting, before.*row.setting) << row.control;
-        EXPECT_EQ(form->cfg().FBlendValue, before.FBlendValue);
-        EXPECT_EQ(form->cfg().FSpeechVolume, before.FSpeechVolume);
+            EXPECT_EQ(cfg().*row.setting, before.*row.setting) << row.control;
+        EXPECT_EQ(cfg().FBlendValue, before.FBlendValue);
+        EXPECT_EQ(cfg().FSpeechVolume, before.FSpeechVolume);
     }
 }
 
 TEST_F(SettingsDialogTest, TrackBarPreviewsTheLevelOnlyWhileBlendingIsOn) {
-    form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
-    form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 120; });
+    editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
+    editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 120; });
     form->setWindowOpacity(120 / 255.0);
     std::vector<double> seen;
     open(
@@ -235,17 +235,16 @@ TEST_F(SettingsDialogTest, TrackBarPreviewsTheLevelOnlyWhileBlendingIsOn) {
 TEST_F(SettingsDialogTest, OkWithoutChangesStillAppliesTimerHotKeyShortcutAndBlending) {
     for (bool shortcut : {false, true}) {
         // The live state disagrees with the record everywhere OK must bring it back.
-        form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = !shortcut; });
-        form->applyGlobalShortcut();
-        form->editSettings([&](SettingsRecord& rec) { rec.FTimerInterval = 250; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = shortcut; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
-        form->editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 100; });
+        editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = !shortcut; });
+        editSettings([&](SettingsRecord& rec) { rec.FTimerInterval = 250; });
+        editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = shortcut; });
+        editSettings([&](SettingsRecord& rec) { rec.FBlendOn = true; });
+        editSettings([&](SettingsRecord& rec) { rec.FBlendValue = 100; });
         form->setWindowOpacity(1.0);
         open([](SettingsDialog&) {}, true);
-        EXPECT_EQ(form->cfg().FTimerInterval, 250u); // kept, though the tick follows the second
+        EXPECT_EQ(cfg().FTimerInterval, 250u); // kept, though the tick follows the second
         EXPECT_EQ(fakes.hotKey.grabbed, shortcut);
-        EXPECT_EQ(form->MI_Speak->shortcut(),
+        EXPECT_EQ(action("MI_Speak")->shortcut(),
                   shortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
         EXPECT_NEAR(form->windowOpacity(), 100 / 255.0, 0.01);
     }
@@ -262,17 +261,17 @@ TEST_F(SettingsDialogTest, OkRelaysTheWindowOnlyForTheSettingsThatNeedIt) {
     };
     for (const auto& r : rows) {
         // Out of step with the record: only a call of the layout operation puts them right.
-        form->AlarmButton->setAutoRaise(!form->cfg().FTransparentButtons);
-        form->MinimizeButton->setVisible(!form->cfg().FWindowless);
+        button("AlarmButton")->setAutoRaise(!cfg().FTransparentButtons);
+        button("MinimizeButton")->setVisible(!cfg().FWindowless);
         open(
             [&](SettingsDialog& f) {
                 auto* box = f.findChild<QCheckBox*>(r.control);
                 box->setChecked(!box->isChecked());
             },
             true);
-        EXPECT_EQ(form->MinimizeButton->isVisibleTo(form) == form->cfg().FWindowless, r.changeMode)
+        EXPECT_EQ(button("MinimizeButton")->isVisibleTo(form) == cfg().FWindowless, r.changeMode)
             << r.control;
-        EXPECT_EQ(form->AlarmButton->autoRaise() == form->cfg().FTransparentButtons,
+        EXPECT_EQ(button("AlarmButton")->autoRaise() == cfg().FTransparentButtons,
                   r.changeButtonMode)
             << r.control;
     }
@@ -284,10 +283,7 @@ TEST_F(SettingsDialogTest, HoursShowTheNewFormatAtOnce) {
     fakes.clock.set(14, 5, 0);
     tickAt(14, 5, 0);
     form->show();
-    const auto hourDigit = [&] {
-        return int(form->BackPanel->state().cell(CellId::Hour2)[0].index);
-    };
-    form->FormPaint();
+    const auto hourDigit = [&] { return int(face()->state().cell(CellId::Hour2)[0].index); };
     EXPECT_EQ(hourDigit(), 2);
     open([](SettingsDialog& f) { named<QCheckBox>(f, "EuroCheck")->setChecked(true); }, true);
     EXPECT_EQ(hourDigit(), 4); // no tick in between
@@ -302,7 +298,7 @@ TEST_F(SettingsDialogTest, GlobalShortcutBoxSwitchesTheSystemWideKey) {
         fakes.hotKey.press();
         settle();
         EXPECT_EQ(speakCalls, on ? 1 : 0) << on;
-        EXPECT_EQ(form->MI_Speak->shortcut().isEmpty(), !on);
+        EXPECT_EQ(action("MI_Speak")->shortcut().isEmpty(), !on);
     }
 }
 
@@ -322,7 +318,7 @@ TEST_F(SettingsDialogTest, TaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
         {false, true, false, "taskbar.hide", "taskbar.hide"},
     };
     for (const Row& r : rows) {
-        form->editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = r.stored; });
+        editSettings([&](SettingsRecord& rec) { rec.FShowInTaskbar = r.stored; });
         std::string whileOpen;
         open(
             [&](SettingsDialog& f) {
@@ -332,7 +328,7 @@ TEST_F(SettingsDialogTest, TaskbarButtonFollowsTheSettingWhileOpenAndAfter) {
             r.ok);
         EXPECT_EQ(whileOpen, r.whileOpen) << r.stored << r.ticked << r.ok;
         EXPECT_EQ(lastTaskbarStep(), r.after) << r.stored << r.ticked << r.ok;
-        EXPECT_EQ(form->cfg().FShowInTaskbar, r.ok ? r.ticked : r.stored);
+        EXPECT_EQ(cfg().FShowInTaskbar, r.ok ? r.ticked : r.stored);
     }
 }
 
@@ -347,23 +343,23 @@ TEST_F(SettingsDialogTest, StayOnTopChangesTheWindowAndKeepsItVisible) {
 }
 
 TEST_F(SettingsDialogTest, TestButtonSpeaksAtTheBarsVolumeAndKeepsTheStoredVolume) {
-    form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = 40; });
+    editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = 40; });
     open(
         [&](SettingsDialog& f) {
             named<QSlider>(f, "VolumeTrackbar")->setValue(25);
             named<QPushButton>(f, "SpeechVolPreviewButton")->click();
-            EXPECT_EQ(form->cfg().FSpeechVolume, 40); // back at once, while it still speaks
+            EXPECT_EQ(cfg().FSpeechVolume, 40); // back at once, while it still speaks
         },
         false);
     settle();
     EXPECT_EQ(speakCalls, 1);
     ASSERT_FALSE(fakes.mixer.sets.empty());
     EXPECT_EQ(fakes.mixer.sets.front(), 25000u + 25000u * 65536u);
-    EXPECT_EQ(form->cfg().FSpeechVolume, 40);
+    EXPECT_EQ(cfg().FSpeechVolume, 40);
 }
 
 TEST_F(SettingsDialogTest, TestButtonDoesNothingWhileTheClockSpeaks) {
-    form->editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = 40; });
+    editSettings([&](SettingsRecord& rec) { rec.FSpeechVolume = 40; });
     startSpeaking();
     open(
         [&](SettingsDialog& f) {
@@ -375,11 +371,11 @@ TEST_F(SettingsDialogTest, TestButtonDoesNothingWhileTheClockSpeaks) {
     EXPECT_EQ(speakCalls, 1) << "only the announcement already speaking";
     ASSERT_EQ(fakes.mixer.sets.size(), 2u) << "its speech volume and the restore";
     EXPECT_EQ(fakes.mixer.sets.front(), 40000u + 40000u * 65536u);
-    EXPECT_EQ(form->cfg().FSpeechVolume, 25); // OK keeps the bar's volume
+    EXPECT_EQ(cfg().FSpeechVolume, 25); // OK keeps the bar's volume
 }
 
 TEST_F(SettingsDialogTest, OnlyOneDialogAtATime) {
-    open([&](SettingsDialog&) { form->SetupButtonClick(); }, false);
+    open([&](SettingsDialog&) { button("SetupButton")->click(); }, false);
     EXPECT_EQ(dialogs, 1);
     open([](SettingsDialog&) {}, false);
     EXPECT_EQ(dialogs, 2);

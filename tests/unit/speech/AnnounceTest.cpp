@@ -57,7 +57,7 @@ TEST_F(AnnounceTest, OnlyOneAnnouncementAtATimeAndRequestsMeanwhileAreDropped) {
     app->speechCommands().Speak1Click();            // menu, or the remote "--speak"
     fakes.hotKey.press();                           // hot key (not grabbed: the setting is off)
     app->speechCommands().GlobalSpeechKeyKeyDown(); // hot key event
-    form->editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = true; });
+    editSettings([&](SettingsRecord& rec) { rec.FAnnounceOn = true; });
     tickAt(10, 45, 0); // periodic
     settle();
     EXPECT_FALSE(app->announcer().speaking());

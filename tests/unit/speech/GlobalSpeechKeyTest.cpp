@@ -15,7 +15,7 @@ TEST_F(GlobalSpeechKeyTest, TheKeySpeaksOnlyWhileTheSettingIsOn) {
     fakes.hotKey.press();
     settle();
     EXPECT_EQ(speakCalls, 1);
-    form->editSettings([&](SettingsRecord& rec) {
+    editSettings([&](SettingsRecord& rec) {
         rec.FGlobalShortcut = false;
     }); // as the settings dialog leaves it
     app->speechCommands().applyGlobalShortcut();
@@ -23,7 +23,7 @@ TEST_F(GlobalSpeechKeyTest, TheKeySpeaksOnlyWhileTheSettingIsOn) {
     fakes.hotKey.press();
     settle();
     EXPECT_EQ(speakCalls, 1);
-    form->editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = true; });
+    editSettings([&](SettingsRecord& rec) { rec.FGlobalShortcut = true; });
     app->speechCommands().applyGlobalShortcut();
     fakes.hotKey.press();
     settle();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "unit/app/MainFormFixture.h"
+#include "unit/app/MainWindowFixture.h"
 
 #include "platform/linux/DlLibraryLoader.h"
 
@@ -16,13 +16,13 @@ namespace ql {
 
 // A main window on fakes whose voice folder is filled per test, with real plug-in files where
 // the loading itself matters.
-class SpeechFixture : public MainFormFixture {
+class SpeechFixture : public MainWindowFixture {
   protected:
     DlLibraryLoader dl;
     QString voiceLog;
 
     void SetUp() override {
-        MainFormFixture::SetUp();
+        MainWindowFixture::SetUp();
         removeVoices();
         voiceLog = dir.path() + "/voice-calls.log";
         setenv("QL_TEST_VOICE_LOG", voiceLog.toLocal8Bit().constData(), 1);
@@ -30,7 +30,7 @@ class SpeechFixture : public MainFormFixture {
         unsetenv("QL_TEST_VOICE_THROW");
     }
     void TearDown() override {
-        MainFormFixture::TearDown();
+        MainWindowFixture::TearDown();
         unsetenv("QL_TEST_VOICE_LOG");
     }
     QString voicePath(const QString& name) const { return dir.path() + "/voice/" + name; }
@@ -67,15 +67,6 @@ class SpeechFixture : public MainFormFixture {
         const auto two = [](int n) { return QByteArray::number(n).rightJustified(2, '0'); };
         return two(interval) + "00000000" + two(speechVolume) + "40";
     }
-    // A control of the main window by its objectName; fails the test when there is none.
-    template <typename T> T* control(const char* name) const {
-        T* found = form->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QToolButton* button(const char* name) const { return control<QToolButton>(name); }
-    QAction* action(const char* name) const { return control<QAction>(name); }
-    QMenu* menu(const char* name) const { return control<QMenu>(name); }
     // The enabled state of the announce and language buttons and their two menu items.
     std::vector<bool> speechControls() const {
         return {button("AnnounceButton")->isEnabled(), button("LangSelButton")->isEnabled(),

@@ -1,4 +1,4 @@
-#include "unit/app/MainFormFixture.h"
+#include "unit/app/MainWindowFixture.h"
 
 #include <QAction>
 #include <QMenu>
@@ -10,7 +10,7 @@
 namespace ql {
 namespace {
 
-class TrayWindowTest : public MainFormFixture {
+class TrayWindowTest : public MainWindowFixture {
   protected:
     // Started and shown by the first tick, with the taskbar button as stored.
     void startShown(bool showInTaskbar) {

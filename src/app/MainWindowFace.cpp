@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include "face/ClockData.h"
 #include "face/FaceView.h"
@@ -8,16 +8,16 @@ namespace ql {
 // The face operations of the window hand the decoded time and the settings to the face view,
 // which repaints only what they change.
 
-FaceOptions TMainForm::faceOptions() const {
+FaceOptions MainWindow::faceOptions() const {
     return {cfg().F24HourFormat, cfg().FAlarmOn, cfg().FAnnounceOn};
 }
 
-void TMainForm::setClockData(ClockData* data) {
+void MainWindow::setClockData(ClockData* data) {
     BackPanel->setImages(data);
     if (data) FormPaint();
 }
 
-void TMainForm::FormPaint() {
+void MainWindow::FormPaint() {
     if (cfg().FSmallMode) {
         UpdateMiniTime();
         return;
@@ -28,27 +28,27 @@ void TMainForm::FormPaint() {
     UpdateDate();
 }
 
-void TMainForm::UpdateHours() {
+void MainWindow::UpdateHours() {
     BackPanel->UpdateHours(CurHour, faceOptions());
 }
 
-void TMainForm::UpdateMinutes() {
+void MainWindow::UpdateMinutes() {
     BackPanel->UpdateMinutes(CurMin);
 }
 
-void TMainForm::UpdateSeconds() {
+void MainWindow::UpdateSeconds() {
     BackPanel->UpdateSeconds(CurSec);
 }
 
-void TMainForm::UpdateDate() {
+void MainWindow::UpdateDate() {
     BackPanel->UpdateDate(CurDay, CurDayOfWeek);
 }
 
-void TMainForm::UpdateMiniTime() {
+void MainWindow::UpdateMiniTime() {
     BackPanel->UpdateMiniTime(CurHour, CurMin, cfg().F24HourFormat);
 }
 
-void TMainForm::BlinkMiniColon() {
+void MainWindow::BlinkMiniColon() {
     BackPanel->BlinkMiniColon();
 }
 

@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "settings/StoredSettings.h"
 
 #include "face/FaceView.h"
@@ -45,15 +45,15 @@ const Frame& frameFor(bool small) {
 
 } // namespace
 
-void TMainForm::createFace() {
+void MainWindow::createFace() {
     BackPanel = new FaceView(this);
-    connect(BackPanel, &FaceView::shown, this, &TMainForm::FormPaint);
-    connect(BackPanel, &FaceView::mousePressed, this, &TMainForm::BackPanelMouseDown);
+    connect(BackPanel, &FaceView::shown, this, &MainWindow::FormPaint);
+    connect(BackPanel, &FaceView::mousePressed, this, &MainWindow::BackPanelMouseDown);
     Dragger = new WindowDragger(this);
     connect(Dragger, &WindowDragger::settled, this, [this] { stored_.SaveSettings(); });
 }
 
-void TMainForm::ChangeMode() {
+void MainWindow::ChangeMode() {
     BackPanel->setSmall(cfg().FSmallMode);
     applyFrame();
     applyControls();
@@ -73,7 +73,7 @@ static void setFlagsKeepingWindow(QWidget& w, Qt::WindowFlags flags) {
 
 // Setting the window flags re-creates the native window, which drops any earlier shape and
 // hides the window; it is shown again where it was.
-void TMainForm::applyFrame() {
+void MainWindow::applyFrame() {
     const Frame& frame = frameFor(cfg().FSmallMode);
     const bool wasVisible = isVisible();
     const QPoint at = pos();
@@ -97,7 +97,7 @@ void TMainForm::applyFrame() {
     tray_.followTaskbarSetting();
 }
 
-void TMainForm::applyControls() {
+void MainWindow::applyControls() {
     const bool big = !cfg().FSmallMode;
     for (QToolButton* b : {LangSelButton, AlarmButton, SetupButton, OptionsButton})
         b->setVisible(big);
@@ -106,7 +106,7 @@ void TMainForm::applyControls() {
                                     : QRect(103, 9, 24, AnnounceButton->height()));
 }
 
-void TMainForm::ChangeButtonMode() {
+void MainWindow::ChangeButtonMode() {
     for (QToolButton* b :
          {AnnounceButton, LangSelButton, AlarmButton, SetupButton, HelpButton, OptionsButton}) {
         b->setAutoRaise(cfg().FTransparentButtons);
@@ -117,26 +117,20 @@ void TMainForm::ChangeButtonMode() {
     MinimizeButton->setAutoRaise(false);
 }
 
-void TMainForm::MI_smallClick() {
+void MainWindow::MI_smallClick() {
     if (cfg().FSmallMode) return;
     editSettings([](SettingsRecord& r) { r.FSmallMode = true; });
-    MI_big->setChecked(false);
-    MI_small->setChecked(true);
-    ChangeMode();
     stored_.SaveSettings();
 }
 
-void TMainForm::MI_bigClick() {
+void MainWindow::MI_bigClick() {
     if (!cfg().FSmallMode) return;
     editSettings([](SettingsRecord& r) { r.FSmallMode = false; });
-    MI_big->setChecked(true);
-    MI_small->setChecked(false);
-    ChangeMode();
     stored_.SaveSettings();
 }
 
 // The right button is left to the context menu.
-void TMainForm::BackPanelMouseDown(Qt::MouseButton Button) {
+void MainWindow::BackPanelMouseDown(Qt::MouseButton Button) {
     if (Button != Qt::LeftButton) return;
     Dragger->start(QCursor::pos());
 }

@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include "app/KeyCommandFilter.h"
 #include "info/HelpPages.h"
@@ -25,7 +25,7 @@ void addSeparator(QMenu* menu, const char* name) {
 
 } // namespace
 
-void TMainForm::createPopupMenu() {
+void MainWindow::createPopupMenu() {
     MainPopupMenu = new QMenu(this);
     MainPopupMenu->setObjectName("MainPopupMenu");
     MI_Speak = addItem(MainPopupMenu, "MI_Speak", "Speak!", QKeySequence("Ctrl+Alt+S"));
@@ -37,9 +37,9 @@ void TMainForm::createPopupMenu() {
     addSeparator(MainPopupMenu, "N8");
     QAction* alarmSetup =
         addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
-    connect(alarmSetup, &QAction::triggered, this, &TMainForm::AlarmButtonClick);
+    connect(alarmSetup, &QAction::triggered, this, &MainWindow::AlarmButtonClick);
     QAction* settings = addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
-    connect(settings, &QAction::triggered, this, &TMainForm::Settings1Click);
+    connect(settings, &QAction::triggered, this, &MainWindow::Settings1Click);
     QAction* help = addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
     connect(help, &QAction::triggered, this, [this] { help_.HelpButtonClick(); });
     addSeparator(MainPopupMenu, "MenuItem6");
@@ -51,17 +51,17 @@ void TMainForm::createPopupMenu() {
         layouts->addAction(a);
     }
     MI_big->setChecked(true);
-    connect(MI_big, &QAction::triggered, this, &TMainForm::MI_bigClick);
-    connect(MI_small, &QAction::triggered, this, &TMainForm::MI_smallClick);
+    connect(MI_big, &QAction::triggered, this, &MainWindow::MI_bigClick);
+    connect(MI_small, &QAction::triggered, this, &MainWindow::MI_smallClick);
     addSeparator(MainPopupMenu, "N3");
     QAction* about = addItem(MainPopupMenu, "About1", "A&bout...");
     connect(about, &QAction::triggered, this, [this] { info_.About1Click(); });
     addSeparator(MainPopupMenu, "N5");
     QAction* toTray = addItem(MainPopupMenu, "Minimizetotray1", "&Minimize to tray");
-    connect(toTray, &QAction::triggered, this, &TMainForm::minimizeToTrayChosen);
+    connect(toTray, &QAction::triggered, this, &MainWindow::minimizeToTrayChosen);
     addSeparator(MainPopupMenu, "N6");
     Exit2 = addItem(MainPopupMenu, "Exit2", "Close application");
-    connect(Exit2, &QAction::triggered, this, &TMainForm::closeAsked);
+    connect(Exit2, &QAction::triggered, this, &MainWindow::closeAsked);
     // The keys act through the window's key handler, not as menu shortcuts.
     for (QAction* a : MainPopupMenu->actions())
         a->setShortcutContext(Qt::WidgetShortcut);

@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "settings/StoredSettings.h"
 
 #include "alarm/AlarmController.h"
@@ -10,7 +10,7 @@
 namespace ql {
 
 // The dialog edits a copy: only OK hands the changes back, Cancel leaves every setting alone.
-void TMainForm::AlarmButtonClick() {
+void MainWindow::AlarmButtonClick() {
     if (raiseIfOpen<AlarmDialog>()) return;
     AlarmDialog form(
         this, cfg(),
@@ -19,10 +19,7 @@ void TMainForm::AlarmButtonClick() {
     tray_.followTaskbarSetting();
     const bool confirmed = runModal(form) == QDialog::Accepted;
     if (FClosed) return;
-    if (confirmed) {
-        settings_.assign(form.result());
-        FormPaint();
-    }
+    if (confirmed) settings_.assign(form.result());
     tray_.followTaskbarSetting();
     if (confirmed) stored_.SaveSettings();
 }

@@ -1,15 +1,9 @@
-#include "app/MainForm.h"
-
-#include "alarm/AlarmController.h"
+#include "app/MainWindow.h"
 
 namespace ql {
 
-void TMainForm::Alarm() {
-    alarm_.Alarm();
-}
-
 // The alert comes up with the clock, when the clock is on screen.
-void TMainForm::raiseForAlarm() {
+void MainWindow::raiseForAlarm() {
     if (!isVisible()) return;
     raise();
     activateWindow();

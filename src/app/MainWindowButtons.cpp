@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include "app/ButtonIcons.h"
 #include "face/FaceView.h"
@@ -27,7 +27,7 @@ void setIcon(QToolButton* b, const QIcon& icon, QSize size = {16, 16}) {
 } // namespace
 
 // The picture buttons along the lower edge of the big face, at their big-layout places.
-void TMainForm::createButtons() {
+void MainWindow::createButtons() {
     AlarmButton =
         makeButton(BackPanel, "AlarmButton", {10, 102, 40, 22}, "Alarm and announce settings");
     SetupButton = makeButton(BackPanel, "SetupButton", {60, 102, 40, 22}, "Settings");
@@ -43,15 +43,15 @@ void TMainForm::createButtons() {
     MinimizeButton->setFont(bold);
     LangSelButton->raise(); // drawn over the announce button's right edge
     setButtonIcons();
-    connect(SetupButton, &QToolButton::clicked, this, &TMainForm::SetupButtonClick);
-    connect(OptionsButton, &QToolButton::clicked, this, &TMainForm::OptionsButtonClick);
-    connect(AlarmButton, &QToolButton::clicked, this, &TMainForm::AlarmButtonClick);
+    connect(SetupButton, &QToolButton::clicked, this, &MainWindow::SetupButtonClick);
+    connect(OptionsButton, &QToolButton::clicked, this, &MainWindow::OptionsButtonClick);
+    connect(AlarmButton, &QToolButton::clicked, this, &MainWindow::AlarmButtonClick);
     connect(AnnounceButton, &QToolButton::clicked, this, [this] { speech_.AnnounceButtonClick(); });
-    connect(MinimizeButton, &QToolButton::clicked, this, &TMainForm::minimizeClicked);
+    connect(MinimizeButton, &QToolButton::clicked, this, &MainWindow::minimizeClicked);
     connect(HelpButton, &QToolButton::clicked, this, [this] { help_.HelpButtonClick(); });
 }
 
-void TMainForm::setButtonIcons() {
+void MainWindow::setButtonIcons() {
     setIcon(AlarmButton, ButtonIcons::alarmClock());
     setIcon(SetupButton, ButtonIcons::gear());
     setIcon(OptionsButton, ButtonIcons::list());

@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include "info/HelpPages.h"
 
@@ -7,16 +7,16 @@
 
 namespace ql {
 
-void TMainForm::OptionsButtonClick() {
+void MainWindow::OptionsButtonClick() {
     MainPopupMenu->popup(OptionsMenuPoint());
 }
 
-QPoint TMainForm::OptionsMenuPoint() const {
+QPoint MainWindow::OptionsMenuPoint() const {
     return pos() + OptionsButton->pos() + QPoint(43, 21);
 }
 
 // Only Ctrl exactly: Ctrl+Shift+S or Ctrl+Alt+A are somebody else's keys.
-bool TMainForm::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
+bool MainWindow::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
     const auto held =
         Shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (held != Qt::ControlModifier) return false;

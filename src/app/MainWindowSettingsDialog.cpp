@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "settings/StoredSettings.h"
 
 #include "common/Modal.h"
@@ -10,12 +10,13 @@
 #include <QWindow>
 
 #include <memory>
+#include <utility>
 
 namespace ql {
 
 // Through the native window when there is one: setting the widget's flags would hide the
 // window and show it again somewhere else, without its shape or its taskbar state.
-void TMainForm::applyOnTop() {
+void MainWindow::applyOnTop() {
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == cfg().FOnTop) return;
     if (cfg().FOnTop && !windowAllows(WindowFeature::StayOnTop)) return;
     const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, cfg().FOnTop);
@@ -27,22 +28,27 @@ void TMainForm::applyOnTop() {
     }
 }
 
-// The order matters: the layout is settled before the hot key, stay-on-top and blending are
-// applied to the window it leaves behind.
-void TMainForm::applyDialogSettings(const SettingsRecord& chosen) {
-    const SettingsRecord before = cfg();
-    settings_.assign(chosen);
-    if (chosen.FTransparentButtons != before.FTransparentButtons) ChangeButtonMode();
-    tray_.followTaskbarSetting();
+// Whoever changed the settings (a dialog, a menu, start-up), the window shows them. The order
+// matters: the layout is settled before the hot key, stay-on-top and blending are applied to the
+// window it leaves behind.
+void MainWindow::showSettings() {
+    if (!FStarted || FClosed) return;
+    const SettingsRecord before = std::exchange(shown_, cfg());
+    const SettingsRecord& now = shown_;
+    if (now.FTransparentButtons != before.FTransparentButtons) ChangeButtonMode();
+    if (now.FShowInTaskbar != before.FShowInTaskbar) tray_.followTaskbarSetting();
     // The stored tick interval is kept for older versions; the tick itself follows the second.
-    if (chosen.FWindowless != before.FWindowless) ChangeMode();
-    applyGlobalShortcut();
+    if (now.FWindowless != before.FWindowless || now.FSmallMode != before.FSmallMode) {
+        (now.FSmallMode ? MI_small : MI_big)->setChecked(true);
+        ChangeMode();
+    }
+    applyGlobalShortcut(); // also retries a key another program held before
     applyOnTop();
-    applyBlending();
+    if (now.FBlendOn != before.FBlendOn || now.FBlendValue != before.FBlendValue) applyBlending();
     FormPaint();
 }
 
-void TMainForm::SetupButtonClick() {
+void MainWindow::SetupButtonClick() {
     if (raiseIfOpen<SettingsDialog>()) return;
     auto form = std::make_unique<SettingsDialog>(
         this, cfg(),
@@ -52,10 +58,8 @@ void TMainForm::SetupButtonClick() {
     tray_.followTaskbarSetting();
     const bool confirmed = runModal(*form) == QDialog::Accepted;
     if (FClosed) return;
-    if (confirmed)
-        applyDialogSettings(form->result());
-    else
-        applyBlending(); // undoes the preview
+    if (confirmed) settings_.assign(form->result());
+    applyBlending(); // the chosen level, or the one before the preview
     form.reset();
     tray_.followTaskbarSetting();
     // A crash or power cut later must not lose what the user just confirmed.

@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include "alarm/AlarmController.h"
 #include "platform/DesktopGeometry.h"
@@ -14,28 +14,27 @@
 #include <algorithm>
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace ql {
 
-TMainForm::TMainForm(Platform platform, Settings& settings, StoredSettings& stored,
-                     VoiceCatalog& voices, Announcer& announcer, LanguageMenus& languages,
-                     SpeechCommands& speech, HelpPages& help, InfoDesk& info,
-                     AlarmController& alarm, Ticker& ticker, TrayController& tray,
-                     QString programPath, QWidget* parent)
-    : QWidget(parent), P(platform), settings_(settings), stored_(stored), voices_(voices),
-      announcer_(announcer), languages_(languages), speech_(speech), help_(help), info_(info),
-      alarm_(alarm), ticker_(ticker), tray_(tray), ProgramPath(std::move(programPath)) {
+MainWindow::MainWindow(Services services, Settings& settings, StoredSettings& stored,
+                       VoiceCatalog& voices, Announcer& announcer, LanguageMenus& languages,
+                       SpeechCommands& speech, HelpPages& help, InfoDesk& info,
+                       AlarmController& alarm, TrayController& tray, QWidget* parent)
+    : QWidget(parent), desktop_(services.desktop), settings_(settings), stored_(stored),
+      voices_(voices), announcer_(announcer), languages_(languages), speech_(speech), help_(help),
+      info_(info), alarm_(alarm), tray_(tray) {
     createComponents();
     stored_.setWindowPosition([this] { return savedPosition(); });
-    connect(&announcer_, &Announcer::speakingChanged, this, &TMainForm::showSpeechState);
-    connect(&alarm_, &AlarmController::alerting, this, &TMainForm::raiseForAlarm);
+    connect(&announcer_, &Announcer::speakingChanged, this, &MainWindow::showSpeechState);
+    connect(&alarm_, &AlarmController::alerting, this, &MainWindow::raiseForAlarm);
+    connect(&settings_, &Settings::changed, this, &MainWindow::showSettings);
 }
 
-TMainForm::~TMainForm() = default;
+MainWindow::~MainWindow() = default;
 
-void TMainForm::createComponents() {
+void MainWindow::createComponents() {
     setObjectName("MainForm");
     setWindowTitle("Multilingual Quorlan");
     createFace();
@@ -47,11 +46,7 @@ void TMainForm::createComponents() {
 }
 
 // The window's part of the start-up, once the settings are read.
-void TMainForm::startUp(const LocalTime& now, const RegistrySettings::Loaded& placement) {
-    FFirstRun = stored_.firstRun();
-    FUpgraded = stored_.upgraded();
-    FStartupPending = true;
-    ProgramDir = QFileInfo(ProgramPath).absolutePath() + '/';
+void MainWindow::startUp(const LocalTime& now, const RegistrySettings::Loaded& placement) {
     setTime(now);
     placeFromSettings(placement);
     applyGlobalShortcut();
@@ -70,9 +65,11 @@ void TMainForm::startUp(const LocalTime& now, const RegistrySettings::Loaded& pl
     applyBlending();
     if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    shown_ = cfg();
+    FStarted = true;
 }
 
-void TMainForm::setTime(const LocalTime& t) {
+void MainWindow::setTime(const LocalTime& t) {
     CurHour = t.hour;
     CurMin = t.minute;
     CurSec = t.second;
@@ -81,17 +78,17 @@ void TMainForm::setTime(const LocalTime& t) {
 }
 
 // The program is ending: the window goes, and windows still open know not to act.
-void TMainForm::shutDown() {
+void MainWindow::shutDown() {
     FClosed = true;
     hide();
 }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     emit closeAsked();
 }
 
-void TMainForm::placeFromSettings(const RegistrySettings::Loaded& loaded) {
+void MainWindow::placeFromSettings(const RegistrySettings::Loaded& loaded) {
     if (windowAllows(WindowFeature::Position)) {
         FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
         FPlacementPending = true;
@@ -105,7 +102,7 @@ void TMainForm::placeFromSettings(const RegistrySettings::Loaded& loaded) {
 // Before the first show the window manager's frame is unknown, so X11 puts the client area where
 // the frame belongs and the window would creep by the frame size at every start. Once the frame
 // is known, the frame goes where the settings say.
-void TMainForm::settlePlacement(int triesLeft) {
+void MainWindow::settlePlacement(int triesLeft) {
     if (!FPlacementPending || !isVisible()) return;
     const bool frameKnown = frameGeometry() != geometry();
     // Near the desktop's edge the frame's size matters: wait for it before the last move.
@@ -121,18 +118,18 @@ void TMainForm::settlePlacement(int triesLeft) {
     QTimer::singleShot(50, this, [this, triesLeft] { settlePlacement(triesLeft - 1); });
 }
 
-QPoint TMainForm::wholeOnDesktop(QSize outer) const {
+QPoint MainWindow::wholeOnDesktop(QSize outer) const {
     const WindowPosition at = SettingsCodec::wholeOnDesktop(
-        {FPlacedAt.y(), FPlacedAt.x()}, {outer.width(), outer.height()}, P.desktop.virtualSize());
+        {FPlacedAt.y(), FPlacedAt.x()}, {outer.width(), outer.height()}, desktop_.virtualSize());
     return {at.left, at.top};
 }
 
-bool TMainForm::fitsOnDesktop(QSize outer) const {
+bool MainWindow::fitsOnDesktop(QSize outer) const {
     return wholeOnDesktop(outer) == FPlacedAt;
 }
 
 // A stored position near or beyond the desktop's edge would leave the window out of reach.
-void TMainForm::keepWholeOnDesktop(QSize outer) {
+void MainWindow::keepWholeOnDesktop(QSize outer) {
     if (!windowAllows(WindowFeature::Position)) return; // the stored position stays as it is
     const QPoint at = wholeOnDesktop(outer);
     if (at == FPlacedAt) return;
@@ -142,24 +139,24 @@ void TMainForm::keepWholeOnDesktop(QSize outer) {
 
 // A stored level below the dialog's minimum (a hand-edited or partial store) would make the
 // window invisible; it is shown at 50 and kept as stored.
-void TMainForm::applyBlending() {
+void MainWindow::applyBlending() {
     constexpr int lowest = 50;
     setBlending(cfg().FBlendOn ? std::clamp(cfg().FBlendValue, lowest, 255) / 255.0 : 1.0);
 }
 
-void TMainForm::setBlending(double level) {
+void MainWindow::setBlending(double level) {
     const bool change = level < 1.0 || windowOpacity() < 1.0;
     if (change && windowAllows(WindowFeature::Opacity)) setWindowOpacity(level);
 }
 
-void TMainForm::applyGlobalShortcut() {
+void MainWindow::applyGlobalShortcut() {
     speech_.applyGlobalShortcut();
     MI_Speak->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 
 // Where the desktop places the window, Qt reports a position the clock never chose: the stored
 // one stays, for the next session that can use it.
-WindowPosition TMainForm::savedPosition() {
+WindowPosition MainWindow::savedPosition() {
     const QPoint at = windowAllows(WindowFeature::Position) ? pos() : FPlacedAt;
     return {at.y(), at.x()};
 }

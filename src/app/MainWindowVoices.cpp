@@ -1,12 +1,13 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include "common/Modal.h"
+#include "settings/StoredSettings.h"
 #include "speech/VoiceCatalog.h"
 
 namespace ql {
 
-void TMainForm::PrepareVoiceFolder() {
-    if (!voices_.PrepareVoiceFolder(FUpgraded))
+void MainWindow::PrepareVoiceFolder() {
+    if (!voices_.PrepareVoiceFolder(stored_.upgraded()))
         showMessage(this, MessageKind::Error, "Error",
                     "Fatal error: Could not create \"voice\" folder");
 }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "app/ClockApp.h"
-#include "app/MainForm.h"
 #include "common/Modal.h"
+#include "face/FaceView.h"
 #include "fakes/FakePlatform.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QToolButton>
@@ -35,13 +38,13 @@ inline void countingSpeak() {
 }
 
 // A main window on fakes, in a private program folder with one installed voice.
-class MainFormFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     FakePlatform fakes;
     std::vector<QString> messages; // "title|text" of every message box
     std::unique_ptr<ClockApp> app;
-    TMainForm* form = nullptr;
+    QWidget* form = nullptr; // the main window, seen as the user sees it
 
     void SetUp() override {
         ModalHooks::message = [this](MessageKind, const QString& title, const QString& text) {
@@ -71,8 +74,27 @@ class MainFormFixture : public ::testing::Test {
     }
     void create() {
         app = std::make_unique<ClockApp>(fakes.platform(), dir.path() + "/quorlan-lite");
-        form = &app->mainWindow();
+        form = mainWindow();
+        ASSERT_NE(form, nullptr);
     }
+    static QWidget* mainWindow() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "MainForm") return w;
+        return nullptr;
+    }
+    const SettingsRecord& cfg() const { return app->settings().values(); }
+    // A change of the settings from outside the window, which then shows it.
+    template <typename Edit> void editSettings(Edit change) { app->settings().edit(change); }
+    // The window's controls by their names.
+    template <typename Control = QWidget> Control* control(const char* name) const {
+        auto* found = form->findChild<Control*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QToolButton* button(const char* name) const { return control<QToolButton>(name); }
+    QAction* action(const char* name) const { return control<QAction>(name); }
+    QMenu* menu(const char* name) const { return control<QMenu>(name); }
+    FaceView* face() const { return control<FaceView>("BackPanel"); }
     void destroy() {
         form = nullptr;
         app.reset();
@@ -90,7 +112,7 @@ class MainFormFixture : public ::testing::Test {
     // An announcement through the button that goes on until stopSpeaking().
     void startSpeaking() {
         speechHeld = true;
-        form->AnnounceButton->click();
+        button("AnnounceButton")->click();
         ASSERT_TRUE(app->announcer().speaking());
     }
     void stopSpeaking() {

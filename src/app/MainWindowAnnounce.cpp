@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include "speech/Announcer.h"
 
@@ -8,7 +8,7 @@
 namespace ql {
 
 // The speech controls work only while a voice is loaded and silent.
-void TMainForm::showSpeechState(bool busy) {
+void MainWindow::showSpeechState(bool busy) {
     const bool on = announcer_.hasVoice() && !busy;
     for (QToolButton* b : {AnnounceButton, LangSelButton})
         b->setEnabled(on);

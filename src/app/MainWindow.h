@@ -1,0 +1,193 @@
+#pragma once
+
+#include "face/FaceState.h"
+#include "face/WindowLimits.h"
+#include "platform/LibraryLoader.h"
+#include "settings/RegistrySettings.h"
+#include "settings/Settings.h"
+#include "settings/SettingsCodec.h"
+
+#include <QHash>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+
+class QAction;
+class QMenu;
+class QToolButton;
+
+namespace ql {
+
+class AlarmController;
+class DesktopGeometry;
+class Announcer;
+struct LocalTime;
+class HelpPages;
+class InfoDesk;
+class LanguageMenus;
+class SpeechCommands;
+class StoredSettings;
+class VoiceCatalog;
+class AlarmDialog;
+class ClockData;
+class FaceView;
+class TrayController;
+class WindowDragger;
+
+// The main window: the face, its buttons, menus and keys. It shows the settings and the time it
+// is given and hands the user's gestures to the objects that act on them. ClockApp runs start-up
+// and shutdown; the window does its own part of each.
+class MainWindow : public QWidget {
+    Q_OBJECT
+  public:
+    struct Services {
+        DesktopGeometry& desktop;
+    };
+    // programPath is the running program file.
+    MainWindow(Services services, Settings& settings, StoredSettings& stored, VoiceCatalog& voices,
+               Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
+               HelpPages& help, InfoDesk& info, AlarmController& alarm, TrayController& tray,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // ---- Start-up and shutdown
+    void startUp(const LocalTime& now, const RegistrySettings::Loaded& placement);
+    // The program is ending.
+    void shutDown();
+
+    // ---- Clock tick: each step runs when its unit of the time changed
+    void setTime(const LocalTime& t);
+    void secondChanged();
+    void minuteChanged();
+    void hourChanged();
+    void dayChanged();
+
+    void setClockData(ClockData* data);
+    // Puts the frame where the settings say, once the window manager has framed the window.
+    void settlePlacement(int triesLeft = 20);
+
+  signals:
+    // The window's close button or "Close application".
+    void closeAsked();
+    // The "_" button and "&Minimize to tray": the window goes to the notification area.
+    void minimizeClicked();
+    void minimizeToTrayChosen();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    const SettingsRecord& cfg() const { return settings_.values(); }
+    template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
+
+    // ---- Settings
+    void showSettings();
+    void applyGlobalShortcut();
+    void applyBlending();
+    void applyOnTop();
+    // Opacity 0..1 where the desktop allows it (blending and its preview).
+    void setBlending(double level);
+    // False, said once, where the desktop keeps that decision to itself.
+    bool windowAllows(WindowFeature feature) { return FWindowLimits.allows(feature); }
+
+    // ---- Dialogs
+    void SetupButtonClick();
+    void Settings1Click() { SetupButtonClick(); }
+    void AlarmButtonClick();
+    // One dialog of a kind at a time: the notification-area menu works while one is open.
+    template <typename Dialog> bool raiseIfOpen() {
+        auto* open = findChild<Dialog*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!open) return false;
+        open->raise();
+        open->activateWindow();
+        return true;
+    }
+
+    // ---- Commands of the buttons, the popup menu and the keyboard
+    void OptionsButtonClick();
+    QPoint OptionsMenuPoint() const; // where OptionsButtonClick pops the menu up
+    // True when the key was one of the window's commands.
+    bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    void createComponents();
+    void createPopupMenu();
+    void createButtons();
+    void setButtonIcons();
+
+    // ---- Clock face and layouts
+    void createFace();
+    FaceOptions faceOptions() const;
+    void FormPaint();
+    void UpdateHours();
+    void UpdateMinutes();
+    void UpdateSeconds();
+    void UpdateDate();
+    void UpdateMiniTime();
+    void BlinkMiniColon();
+    void ChangeMode();
+    void ChangeButtonMode();
+    void MI_smallClick();
+    void MI_bigClick();
+    void applyFrame();
+    void applyControls();
+    // Only the button matters: the left one drags the window.
+    void BackPanelMouseDown(Qt::MouseButton Button);
+
+    // ---- Placement
+    void placeFromSettings(const RegistrySettings::Loaded& loaded);
+    WindowPosition savedPosition();
+    void keepWholeOnDesktop(QSize outer);
+    QPoint wholeOnDesktop(QSize outer) const;
+    bool fitsOnDesktop(QSize outer) const;
+
+    // ---- Speech and alarm
+    void PrepareVoiceFolder();
+    void showSpeechState(bool busy);
+    void raiseForAlarm();
+
+    DesktopGeometry& desktop_;
+    Settings& settings_;
+    StoredSettings& stored_;
+    VoiceCatalog& voices_;
+    Announcer& announcer_;
+    LanguageMenus& languages_;
+    SpeechCommands& speech_;
+    HelpPages& help_;
+    InfoDesk& info_;
+    AlarmController& alarm_;
+    TrayController& tray_;
+    WindowLimits FWindowLimits{desktop_};
+    // What the window shows; a change of the settings is compared with it.
+    SettingsRecord shown_;
+    bool FStarted = false;
+    bool FClosed = false;
+    QPoint FPlacedAt; // outer position from the settings
+    bool FPlacementPending = false;
+
+    // ---- Decoded time (written only by start-up and the tick)
+    std::uint16_t CurHour = 0, CurMin = 0, CurSec = 0, CurDay = 0, CurDayOfWeek = 0;
+
+    // ---- Components
+    FaceView* BackPanel = nullptr; // the back panel and the clock face
+    WindowDragger* Dragger = nullptr;
+    QToolButton* AlarmButton = nullptr;
+    QToolButton* SetupButton = nullptr;
+    QToolButton* OptionsButton = nullptr;
+    QToolButton* HelpButton = nullptr;
+    QToolButton* AnnounceButton = nullptr;
+    QToolButton* LangSelButton = nullptr;
+    QToolButton* MinimizeButton = nullptr;
+    QMenu* MainPopupMenu = nullptr;
+    QMenu* LangMenu = nullptr;
+    QAction* MI_Speak = nullptr;
+    QAction* MI_Selectlanguage = nullptr;
+    QMenu* SelectLanguageMenu = nullptr;
+    QAction* MI_big = nullptr;
+    QAction* MI_small = nullptr;
+    QAction* Exit2 = nullptr;
+};
+
+} // namespace ql

@@ -1,0 +1,30 @@
+#include "app/MainWindow.h"
+
+namespace ql {
+
+void MainWindow::secondChanged() {
+    if (cfg().FSmallMode)
+        BlinkMiniColon();
+    else
+        UpdateSeconds();
+}
+
+void MainWindow::minuteChanged() {
+    if (cfg().FSmallMode)
+        UpdateMiniTime();
+    else
+        UpdateMinutes();
+}
+
+void MainWindow::hourChanged() {
+    if (cfg().FSmallMode)
+        UpdateMiniTime();
+    else
+        UpdateHours();
+}
+
+void MainWindow::dayChanged() {
+    if (!cfg().FSmallMode) UpdateDate();
+}
+
+} // namespace ql
