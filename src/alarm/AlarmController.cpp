@@ -5,17 +5,18 @@
 #include "alarm/WaveList.h"
 #include "common/Modal.h"
 #include "settings/Settings.h"
-#include "speech/Announcer.h"
 
 #include <QTimer>
+
+#include <utility>
 
 namespace ql {
 
 AlarmController::~AlarmController() = default;
 
-AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound, Announcer& announcer,
+AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
                                  QObject* parent)
-    : QObject(parent), settings_(settings), sound_(sound), announcer_(announcer) {}
+    : QObject(parent), settings_(settings), sound_(sound), speakTime_(std::move(speakTime)) {}
 
 void AlarmController::check(int hour, int minute) {
     const SettingsRecord& s = settings_.values();
@@ -50,8 +51,7 @@ int AlarmController::repeatSeconds() const {
 }
 
 void AlarmController::preAnnounce() {
-    if (settings_.values().FAnnounceBeforeAlarm)
-        announcer_.SpeakBeforeAlarm(settings_.values().FSpeechVolume);
+    if (settings_.values().FAnnounceBeforeAlarm) speakTime_(settings_.values().FSpeechVolume);
 }
 
 void AlarmController::ring() {

@@ -5,11 +5,11 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace ql {
 
-class Announcer;
 class Settings;
 class SoundPlayer;
 class WaveList;
@@ -19,7 +19,9 @@ class WaveList;
 class AlarmController : public QObject, public AlarmAlertHost {
     Q_OBJECT
   public:
-    AlarmController(const Settings& settings, SoundPlayer& sound, Announcer& announcer,
+    // Speaks the time at the given speech volume, from the alert, before the first ring.
+    using SpeakTime = std::function<void(int volume)>;
+    AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
                     QObject* parent = nullptr);
     ~AlarmController() override;
 
@@ -47,7 +49,7 @@ class AlarmController : public QObject, public AlarmAlertHost {
   private:
     const Settings& settings_;
     SoundPlayer& sound_;
-    Announcer& announcer_;
+    SpeakTime speakTime_;
     const WaveList& builtInSounds();
 
     // Read at the first ring: most days nothing rings.

@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QMenu>
+#include <QTimer>
 
 namespace ql {
 

@@ -1,17 +1,12 @@
 #pragma once
 
 #include "face/FaceState.h"
-#include "face/WindowLimits.h"
-#include "platform/LibraryLoader.h"
 #include "settings/RegistrySettings.h"
 #include "settings/Settings.h"
 #include "settings/SettingsCodec.h"
+#include "tray/WindowLimits.h"
 
-#include <QHash>
 #include <QPoint>
-#include <QString>
-#include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>

@@ -15,8 +15,8 @@ class TaskbarButton;
 class TrayHost;
 class WaveMixer;
 
-// The operating-system services the main window uses; the program passes the real ones, tests
-// pass fakes.
+// Every operating-system service, for the composition root alone: it hands each object only the
+// ones that object uses. The program passes the real ones, tests pass fakes.
 struct Platform {
     LocalClock& clock;
     SettingsStore& store;

@@ -1,6 +1,5 @@
 #include "tray/TrayController.h"
 
-#include "face/ClockData.h"
 #include "platform/LocalClock.h"
 #include "platform/TaskbarButton.h"
 #include "platform/TrayHost.h"
@@ -14,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace ql {
 namespace {
@@ -31,9 +31,10 @@ void reportNoTray() {
 
 } // namespace
 
-TrayController::TrayController(const Settings& settings, Services services, QObject* parent)
+TrayController::TrayController(const Settings& settings, Services services, QImage clockFace,
+                               QObject* parent)
     : QObject(parent), settings_(settings), services_(services), limits_(services.desktop),
-      icon_(new QSystemTrayIcon(this)) {
+      clockFace_(std::move(clockFace)), icon_(new QSystemTrayIcon(this)) {
     icon_->setObjectName("SysTrayIcon");
     connect(icon_, &QSystemTrayIcon::activated, this, &TrayController::activated);
 }
@@ -98,8 +99,7 @@ void TrayController::hostChanged(bool available) {
 }
 
 void TrayController::DrawTrayIcon(int hour, int minute) {
-    static const QImage face = ClockData::clockFaceIcon();
-    const QImage bitmap = TrayIconPainter::paint(face, hour, minute);
+    const QImage bitmap = TrayIconPainter::paint(clockFace_, hour, minute);
     icon_->setIcon(TrayIconDrawing::icon(bitmap, hour, minute));
 }
 

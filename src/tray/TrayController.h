@@ -1,7 +1,8 @@
 #pragma once
 
-#include "face/WindowLimits.h"
+#include "tray/WindowLimits.h"
 
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -30,7 +31,9 @@ class TrayController : public QObject {
         const DesktopGeometry& desktop;
     };
 
-    TrayController(const Settings& settings, Services services, QObject* parent = nullptr);
+    // clockFace is the icon's dial, without hands.
+    TrayController(const Settings& settings, Services services, QImage clockFace,
+                   QObject* parent = nullptr);
 
     // The window it hides and shows, and the menu the icon opens. Until then (or once the window
     // is gone) hiding and showing do nothing.
@@ -74,6 +77,7 @@ class TrayController : public QObject {
     const Settings& settings_;
     Services services_;
     WindowLimits limits_;
+    const QImage clockFace_;
     QSystemTrayIcon* icon_;
     QPointer<QWidget> window_;
     bool available_ = true;

@@ -4,6 +4,7 @@
 #include "settings/Settings.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -33,6 +34,12 @@ class TrayControllerTest : public ::testing::Test {
     void TearDown() override { window.reset(); }
 
     // Built and started as the program does; the window is still hidden.
+    // A plain white dial: these tests look at where the icon is, not at its picture.
+    static QImage dial() {
+        QImage white(16, 16, QImage::Format_ARGB32);
+        white.fill(Qt::white);
+        return white;
+    }
     void start(bool startInTray, bool showInTaskbar) {
         settings.edit([&](SettingsRecord& r) {
             r.FStartInTray = startInTray;
@@ -40,7 +47,7 @@ class TrayControllerTest : public ::testing::Test {
         });
         window.reset();
         tray = std::make_unique<TrayController>(
-            settings, TrayController::Services{host, taskbar, clock, desktop});
+            settings, TrayController::Services{host, taskbar, clock, desktop}, dial());
         window = std::make_unique<QWidget>();
         tray->attach(*window, &menu);
         tray->DrawTrayIcon(10, 29);
@@ -222,7 +229,7 @@ TEST_F(TrayControllerTest, ADesktopThatKeepsTheTaskbarToItselfIsNotAskedToHideIt
 TEST_F(TrayControllerTest, WithoutAWindowShowingAndHidingDoNothing) {
     taskbar.journal = &journal;
     tray = std::make_unique<TrayController>(
-        settings, TrayController::Services{host, taskbar, clock, desktop});
+        settings, TrayController::Services{host, taskbar, clock, desktop}, dial());
     tray->start();
     tray->SysTrayDblClick();
     tray->HideMainWindow();

@@ -1,4 +1,4 @@
-#include "face/WindowLimits.h"
+#include "tray/WindowLimits.h"
 #include "fakes/FakePlatform.h"
 
 #include <gtest/gtest.h>
