@@ -42,7 +42,6 @@ class MainWindow : public QWidget {
     struct Services {
         DesktopGeometry& desktop;
     };
-    // programPath is the running program file.
     MainWindow(Services services, Settings& settings, StoredSettings& stored, VoiceCatalog& voices,
                Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
                HelpPages& help, InfoDesk& info, AlarmController& alarm, TrayController& tray,

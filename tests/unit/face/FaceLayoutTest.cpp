@@ -6,6 +6,8 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include <tuple>
+
 namespace ql {
 namespace {
 
@@ -133,80 +135,48 @@ TEST_F(FaceLayoutTest, LayoutChangeKeepsStayOnTopAndTransparency) {
 // The window shows the settings whoever changes them, in place: its native window stays. A
 // change it does not show (a volume, a language) leaves the face unpainted.
 TEST_F(FaceLayoutTest, TheWindowFollowsSettingsChangedElsewhere) {
-    struct Row {
-        const char* what;
-        void (*change)(SettingsRecord&);
+    struct Shown {
         QSize client;
-        bool smallChecked, onTop, sameNativeWindow, repainted;
+        bool smallChecked, onTop, repainted;
         double opacity;
-    } rows[] = {
+    };
+    const auto blend102 = [](SettingsRecord& r) {
+        r.FBlendOn = true;
+        r.FBlendValue = 102;
+    };
+    const std::tuple<const char*, void (*)(SettingsRecord&), Shown> rows[] = {
         {"speech volume",
          [](SettingsRecord& r) { r.FSpeechVolume = 30; },
-         {292, 130},
-         false,
-         false,
-         true,
-         false,
-         1.0},
+         {{292, 130}, false, false, false, 1.0}},
         {"language",
          [](SettingsRecord& r) { r.SelectedLanguage = 1; },
-         {292, 130},
-         false,
-         false,
-         true,
-         false,
-         1.0},
+         {{292, 130}, false, false, false, 1.0}},
         {"small layout",
          [](SettingsRecord& r) { r.FSmallMode = true; },
-         {150, 32},
-         true,
-         false,
-         true,
-         true,
-         1.0},
+         {{150, 32}, true, false, true, 1.0}},
         {"on top",
          [](SettingsRecord& r) { r.FOnTop = true; },
-         {292, 130},
-         false,
-         true,
-         true,
-         false,
-         1.0},
-        {"blending 102",
-         [](SettingsRecord& r) {
-             r.FBlendOn = true;
-             r.FBlendValue = 102;
-         },
-         {292, 130},
-         false,
-         false,
-         true,
-         false,
-         0.4},
+         {{292, 130}, false, true, false, 1.0}},
+        {"blending 102", blend102, {{292, 130}, false, false, false, 0.4}},
         {"24-hour",
          [](SettingsRecord& r) { r.F24HourFormat = true; },
-         {292, 130},
-         false,
-         false,
-         true,
-         true,
-         1.0},
+         {{292, 130}, false, false, true, 1.0}},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
+    for (const auto& [what, change, expected] : rows) {
+        SCOPED_TRACE(what);
         fakes.clock.set(21, 15, 0); // 9 in 12-hour mode, 21 in 24-hour mode
         createShown(false, false, false);
         const WId native = form->winId();
         countPaints();
-        editSettings(r.change);
+        editSettings(change);
         settlePaint();
-        EXPECT_EQ(form->size(), r.client);
-        EXPECT_EQ(action("MI_small")->isChecked(), r.smallChecked);
-        EXPECT_EQ(action("MI_big")->isChecked(), !r.smallChecked);
-        EXPECT_EQ(bool(form->windowFlags() & Qt::WindowStaysOnTopHint), r.onTop);
-        EXPECT_EQ(form->winId() == native, r.sameNativeWindow);
-        EXPECT_EQ(!counter.painted.isEmpty(), r.repainted);
-        EXPECT_NEAR(form->windowOpacity(), r.opacity, 0.01);
+        EXPECT_EQ(form->size(), expected.client);
+        EXPECT_EQ(action("MI_small")->isChecked(), expected.smallChecked);
+        EXPECT_EQ(action("MI_big")->isChecked(), !expected.smallChecked);
+        EXPECT_EQ(bool(form->windowFlags() & Qt::WindowStaysOnTopHint), expected.onTop);
+        EXPECT_EQ(form->winId(), native);
+        EXPECT_EQ(!counter.painted.isEmpty(), expected.repainted);
+        EXPECT_NEAR(form->windowOpacity(), expected.opacity, 0.01);
         destroy();
     }
 }
