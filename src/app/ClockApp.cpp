@@ -1,6 +1,7 @@
 #include "app/ClockApp.h"
 
 #include "app/MainWindow.h"
+#include "common/Modal.h"
 #include "face/ClockData.h"
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
@@ -31,8 +32,8 @@ ClockApp::ClockApp(Platform platform, const QString& programPath)
       tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop},
             ClockData::clockFaceIcon()),
       mainForm_(std::make_unique<MainWindow>(MainWindow::Services{platform.desktop}, settings_,
-                                             stored_, voices_, announcer_, languages_, speech_,
-                                             help_, info_, alarm_, tray_)) {
+                                             stored_, announcer_, languages_, speech_, help_, info_,
+                                             alarm_, tray_)) {
     // Set once the window exists: start-up opens none of them before.
     help_.setWindow(mainForm_.get());
     info_.setWindow(mainForm_.get());
@@ -78,8 +79,23 @@ void ClockApp::FormCreate() {
     firstRun_ = stored_.firstRun();
     upgraded_ = stored_.upgraded();
     startupPending_ = true;
-    mainForm_->startUp(ticker_.now(), placement);
+    const LocalTime& now = ticker_.now();
+    tray_.DrawTrayIcon(now.hour, now.minute);
+    tray_.UpdateTrayHint();
+    tray_.start();
+    PrepareVoiceFolder();
+    voices_.ScanVoiceFolder();
+    mainForm_->startUp(now, placement);
+    languages_.LoadLanguage();
+    tray_.HideTaskbarButton();
+    mainForm_->showStoredSettings();
     ticker_.start();
+}
+
+void ClockApp::PrepareVoiceFolder() {
+    if (!voices_.PrepareVoiceFolder(upgraded_))
+        showMessage(mainForm_.get(), MessageKind::Error, "Error",
+                    "Fatal error: Could not create \"voice\" folder");
 }
 
 bool ClockApp::closeRequested() {

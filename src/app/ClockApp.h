@@ -53,6 +53,7 @@ class ClockApp : private TickHandler {
 
   private:
     void FormCreate();
+    void PrepareVoiceFolder();
     void FormCloseQuery(bool& CanClose);
     void FormDestroy();
     bool closeRequested();

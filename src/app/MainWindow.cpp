@@ -8,7 +8,6 @@
 #include "speech/Announcer.h"
 #include "speech/LanguageMenus.h"
 #include "speech/SpeechCommands.h"
-#include "speech/VoiceCatalog.h"
 #include "tray/TrayController.h"
 
 #include <algorithm>
@@ -20,12 +19,12 @@
 namespace ql {
 
 MainWindow::MainWindow(Services services, Settings& settings, StoredSettings& stored,
-                       VoiceCatalog& voices, Announcer& announcer, LanguageMenus& languages,
-                       SpeechCommands& speech, HelpPages& help, InfoDesk& info,
-                       AlarmController& alarm, TrayController& tray, QWidget* parent)
+                       Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
+                       HelpPages& help, InfoDesk& info, AlarmController& alarm,
+                       TrayController& tray, QWidget* parent)
     : QWidget(parent), desktop_(services.desktop), settings_(settings), stored_(stored),
-      voices_(voices), announcer_(announcer), languages_(languages), speech_(speech), help_(help),
-      info_(info), alarm_(alarm), tray_(tray) {
+      announcer_(announcer), languages_(languages), speech_(speech), help_(help), info_(info),
+      alarm_(alarm), tray_(tray) {
     createComponents();
     stored_.setWindowPosition([this] { return savedPosition(); });
     connect(&announcer_, &Announcer::speakingChanged, this, &MainWindow::showSpeechState);
@@ -46,19 +45,16 @@ void MainWindow::createComponents() {
     tray_.attach(*this, MainPopupMenu);
 }
 
-// The window's part of the start-up, once the settings are read.
+// The window's part of the start-up, once the settings are read and the voices found.
 void MainWindow::startUp(const LocalTime& now, const RegistrySettings::Loaded& placement) {
     setTime(now);
     placeFromSettings(placement);
     applyGlobalShortcut();
-    tray_.DrawTrayIcon(CurHour, CurMin);
-    tray_.UpdateTrayHint();
-    tray_.start();
-    PrepareVoiceFolder();
-    voices_.ScanVoiceFolder();
     languages_.BuildLanguageMenus(LangSelButton, LangMenu, SelectLanguageMenu);
-    languages_.LoadLanguage();
-    tray_.HideTaskbarButton();
+}
+
+// The last step of the start-up: from here on the window follows every change of the settings.
+void MainWindow::showStoredSettings() {
     (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
     ChangeMode();
     ChangeButtonMode();

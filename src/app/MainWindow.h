@@ -26,7 +26,6 @@ class InfoDesk;
 class LanguageMenus;
 class SpeechCommands;
 class StoredSettings;
-class VoiceCatalog;
 class AlarmDialog;
 class ClockData;
 class FaceView;
@@ -42,14 +41,14 @@ class MainWindow : public QWidget {
     struct Services {
         DesktopGeometry& desktop;
     };
-    MainWindow(Services services, Settings& settings, StoredSettings& stored, VoiceCatalog& voices,
-               Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
-               HelpPages& help, InfoDesk& info, AlarmController& alarm, TrayController& tray,
-               QWidget* parent = nullptr);
+    MainWindow(Services services, Settings& settings, StoredSettings& stored, Announcer& announcer,
+               LanguageMenus& languages, SpeechCommands& speech, HelpPages& help, InfoDesk& info,
+               AlarmController& alarm, TrayController& tray, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // ---- Start-up and shutdown
     void startUp(const LocalTime& now, const RegistrySettings::Loaded& placement);
+    void showStoredSettings();
     // The program is ending.
     void shutDown();
 
@@ -138,14 +137,12 @@ class MainWindow : public QWidget {
     bool fitsOnDesktop(QSize outer) const;
 
     // ---- Speech and alarm
-    void PrepareVoiceFolder();
     void showSpeechState(bool busy);
     void raiseForAlarm();
 
     DesktopGeometry& desktop_;
     Settings& settings_;
     StoredSettings& stored_;
-    VoiceCatalog& voices_;
     Announcer& announcer_;
     LanguageMenus& languages_;
     SpeechCommands& speech_;
