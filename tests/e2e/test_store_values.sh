@@ -43,3 +43,17 @@ CurrentVer|2.6
 EXPECTED
     ql_assert_store_value 'Software\Other Program' Keep me
 done
+
+# A store the user made read-only stays exactly as it is, and the clock says so once.
+ql_prepare_store - <<'STORE'
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="01x"
+"CurrentVer"="2.6"
+STORE
+chmod 444 "$(ql_store_file)"
+cp -p "$(ql_store_file)" "$QL_TMP/read-only.reg"
+ql_run_program_once
+cmp -s "$QL_TMP/read-only.reg" "$(ql_store_file)" || ql_fail "the read-only store was changed"
+ql_assert_eq 444 "$(stat -c %a "$(ql_store_file)")" "mode of the read-only store"
+ql_assert_eq 1 "$(grep -c 'settings cannot be saved: .*read-only' "$QL_PROGRAM_ERR")" \
+    "messages about the read-only store"
