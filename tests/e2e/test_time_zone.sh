@@ -5,6 +5,7 @@
 # does). Runs in a private mount namespace, so the machine's own zone is never touched. The
 # clock is set to Monday 2026-12-07 10:00 UTC; each expected face follows from the zone's
 # offset: UTC 10 AM, Asia/Tokyo (+9) 7 PM, Pacific/Kiritimati (+14) 12 AM on Tuesday the 8th.
+# The tray icon's hands follow at once too.
 if [[ -z ${QL_ZONE_NAMESPACE:-} ]]; then
     if ! unshare --mount true 2>/dev/null; then
         echo "SKIP: test_time_zone needs a private mount namespace (unshare --mount, as root)"
@@ -50,8 +51,13 @@ cp "$zones/Etc/UTC" "$QL_TMP/zone"
 mount --bind "$QL_TMP/zone" /etc/localtime || ql_fail "cannot bind a zone file over /etc/localtime"
 start_at_ten_utc
 expect_face 10 AM " 7" 2 "in UTC"
+tray_icon_picture "$QL_TMP/icon-utc.png"
 cat "$zones/Asia/Tokyo" >"$QL_TMP/zone"
 expect_face " 7" PM " 7" 2 "after the zone file became Tokyo's"
+tray_icon_picture "$QL_TMP/icon-tokyo.png" # the hour hand moved, the minute did not
+[[ $(ql_differing_pixels "$QL_TMP/icon-utc.png" "$QL_TMP/icon-tokyo.png" \
+    "$(identify -format '%wx%h+0+0' "$QL_TMP/icon-utc.png")") != 0 ]] ||
+    ql_fail "the tray icon still shows the old zone's hour"
 ql_stop_program
 ql_assert_clean_exit
 umount /etc/localtime
