@@ -18,27 +18,28 @@ namespace {
 // same second.
 constexpr int kSettleMs = 1100;
 
-constexpr std::uint32_t kFolderEvents = IN_CREATE | IN_MOVED_TO | IN_DELETE | IN_MOVED_FROM;
-// Following the link: its target's content, and its target being replaced (link count).
+// The link itself: replaced (its link count drops), moved or deleted.
+constexpr std::uint32_t kLinkEvents = IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF | IN_DONT_FOLLOW;
+// The zone file it leads to: rewritten, or replaced in its turn.
 constexpr std::uint32_t kFileEvents =
-    IN_CLOSE_WRITE | IN_MODIFY | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF;
+    IN_CLOSE_WRITE | IN_MODIFY | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF | IN_MASK_ADD;
+constexpr std::uint32_t kFolderEvents = IN_CREATE | IN_MOVED_TO | IN_ONLYDIR;
 
 } // namespace
 
 TimeZoneWatcher::TimeZoneWatcher(std::string link, QObject* parent)
     : QObject(parent), link_(std::move(link)),
+      folder_(std::filesystem::path(link_).parent_path().string()),
       linkName_(std::filesystem::path(link_).filename().string()) {
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
     connect(&settle_, &QTimer::timeout, this, [this] {
-        watchZoneFile(); // a re-link points at another file
+        watch(); // a new link leads to another file
         emit changed();
     });
     fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (fd_ < 0) return; // the zone read at start stays: no polling instead
-    const std::string folder = std::filesystem::path(link_).parent_path().string();
-    folderWatch_ = ::inotify_add_watch(fd_, folder.c_str(), kFolderEvents | IN_ONLYDIR);
-    watchZoneFile();
+    watch();
     notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TimeZoneWatcher::readEvents);
 }
@@ -48,11 +49,17 @@ TimeZoneWatcher::~TimeZoneWatcher() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-void TimeZoneWatcher::watchZoneFile() {
+void TimeZoneWatcher::watch() {
     if (fd_ < 0) return;
-    if (fileWatch_ >= 0) ::inotify_rm_watch(fd_, fileWatch_);
-    // A missing link is no error: the folder's watch sees it created.
+    for (int* wd : {&linkWatch_, &fileWatch_, &folderWatch_}) {
+        if (*wd >= 0) ::inotify_rm_watch(fd_, *wd);
+        *wd = -1;
+    }
+    // Where the link is a plain file, both watches are one, with both sets of events.
+    linkWatch_ = ::inotify_add_watch(fd_, link_.c_str(), kLinkEvents);
     fileWatch_ = ::inotify_add_watch(fd_, link_.c_str(), kFileEvents);
+    // The folder only while there is no link to watch: a busy /etc would wake the clock often.
+    if (linkWatch_ < 0) folderWatch_ = ::inotify_add_watch(fd_, folder_.c_str(), kFolderEvents);
 }
 
 void TimeZoneWatcher::readEvents() {
@@ -64,18 +71,18 @@ void TimeZoneWatcher::readEvents() {
         if (n <= 0) break;
         for (ssize_t at = 0; at < n;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            if (!(event->mask & IN_IGNORED) &&
-                concernsZone(event->wd, event->len ? event->name : nullptr))
-                relevant = true;
+            relevant = relevant || concernsZone(*event);
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
     if (relevant) settle_.start();
 }
 
-bool TimeZoneWatcher::concernsZone(int wd, const char* name) const {
-    if (wd == fileWatch_) return true;
-    return wd == folderWatch_ && name && linkName_ == name;
+bool TimeZoneWatcher::concernsZone(const inotify_event& event) const {
+    if (event.mask & IN_Q_OVERFLOW) return true; // events were lost: look again to be sure
+    if (event.mask & IN_IGNORED) return false;   // a watch we removed
+    if (event.wd == linkWatch_ || event.wd == fileWatch_) return true;
+    return event.wd == folderWatch_ && event.len && linkName_ == event.name;
 }
 
 } // namespace ql

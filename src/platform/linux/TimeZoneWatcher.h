@@ -7,6 +7,7 @@
 #include <string>
 
 class QSocketNotifier;
+struct inotify_event;
 
 namespace ql {
 
@@ -26,15 +27,17 @@ class TimeZoneWatcher : public QObject {
     void changed();
 
   private:
-    void watchZoneFile();
+    void watch();
     void readEvents();
-    bool concernsZone(int wd, const char* name) const;
+    bool concernsZone(const inotify_event& event) const;
 
     std::string link_;
+    std::string folder_;
     std::string linkName_;
     int fd_ = -1;
-    int folderWatch_ = -1;
+    int linkWatch_ = -1;
     int fileWatch_ = -1;
+    int folderWatch_ = -1;
     QSocketNotifier* notifier_ = nullptr;
     QTimer settle_;
 };

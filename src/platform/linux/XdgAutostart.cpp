@@ -1,16 +1,10 @@
 #include "platform/linux/XdgAutostart.h"
 
 #include "common/UserFolders.h"
+#include "store/AtomicFile.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <string_view>
 #include <system_error>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace ql {
 namespace {
@@ -18,23 +12,6 @@ namespace {
 std::filesystem::path entryIn(const std::filesystem::path& configFolder) {
     return configFolder.empty() ? configFolder
                                 : configFolder / "autostart" / "quorlan-lite.desktop";
-}
-
-std::string describe(const std::string& what, int err) {
-    return what + ": " + std::strerror(err);
-}
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 } // namespace
@@ -84,30 +61,10 @@ bool XdgAutostart::add(const std::string& programPath) {
                              "Comment=Talking desktop clock\nTryExec=" +
                              escapeString(programPath) + "\nExec=" + quoteExec(programPath) +
                              "\nTerminal=false\nX-GNOME-Autostart-enabled=true\n";
-    return writeEntry(text, error) || failed("saved", error);
-}
-
-// A fresh file of a random name, never an existing one or a link someone put in its place,
-// then one rename: a crash leaves the old entry or the new one.
-bool XdgAutostart::writeEntry(const std::string& text, std::string& error) const {
-    std::string temp = file_.string() + ".tmp-XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) {
-        error = describe("cannot create a file beside " + file_.string(), errno);
-        return false;
-    }
-    bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, text) && ::fsync(fd) == 0;
-    if (!ok) error = describe("cannot write " + temp, errno);
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = describe("cannot write " + temp, errno);
-    }
-    if (ok && ::rename(temp.c_str(), file_.c_str()) != 0) {
-        ok = false;
-        error = describe("cannot replace " + file_.string(), errno);
-    }
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    // A fresh file of a random name, never one someone put in its place, then one rename.
+    AtomicFile out(file_);
+    if (!out.write(text) || !out.commit()) return failed("saved", out.error());
+    return true;
 }
 
 bool XdgAutostart::remove() {

@@ -22,7 +22,6 @@ class XdgAutostart : public AutostartList {
     static std::string escapeString(const std::string& text);
 
   private:
-    bool writeEntry(const std::string& text, std::string& error) const;
     bool failed(const std::string& what, const std::string& reason);
 
     std::filesystem::path file_;
