@@ -61,7 +61,7 @@ void ClockApp::connectWindow() {
     QObject::connect(view, &MainWindow::minimizeToTrayChosen, &tray_,
                      &TrayController::Minimizetotray1Click);
     QObject::connect(&tray_, &TrayController::windowShown, view,
-                     [view] { view->settlePlacement(); });
+                     [view] { view->windowShown(); });
 }
 
 ClockApp::~ClockApp() {

@@ -50,7 +50,10 @@ void MainWindow::createFace() {
     connect(BackPanel, &FaceView::shown, this, &MainWindow::FormPaint);
     connect(BackPanel, &FaceView::mousePressed, this, &MainWindow::BackPanelMouseDown);
     Dragger = new WindowDragger(this);
-    connect(Dragger, &WindowDragger::settled, this, [this] { stored_.SaveSettings(); });
+    connect(Dragger, &WindowDragger::settled, this, [this] {
+        userMoved();
+        stored_.SaveSettings();
+    });
 }
 
 void MainWindow::ChangeMode() {
@@ -72,11 +75,11 @@ static void setFlagsKeepingWindow(QWidget& w, Qt::WindowFlags flags) {
 }
 
 // Setting the window flags re-creates the native window, which drops any earlier shape and
-// hides the window; it is shown again where it was.
+// hides the window; it is shown again where it was. The frame's top-left corner stays put.
 void MainWindow::applyFrame() {
     const Frame& frame = frameFor(cfg().FSmallMode);
     const bool wasVisible = isVisible();
-    const QPoint at = pos();
+    const QPoint at = wasVisible && !FPlacementPending ? pos() : FPlacedAt;
     const Qt::WindowFlags keep = windowFlags() & Qt::WindowStaysOnTopHint;
     if (cfg().FWindowless) {
         setFixedSize(frame.frameless);
@@ -90,11 +93,16 @@ void MainWindow::applyFrame() {
         setFixedSize(frame.framedClient);
         MinimizeButton->setVisible(false);
     }
-    move(at);
-    if (!wasVisible) return;
+    FPlacedAt = at;
+    if (!wasVisible) {
+        move(at);
+        return;
+    }
+    placeAt(at);
     show();
     // The new native window has forgotten whether it keeps a taskbar button.
     tray_.followTaskbarSetting();
+    startPlacing(false);
 }
 
 void MainWindow::applyControls() {
