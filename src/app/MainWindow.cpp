@@ -16,6 +16,7 @@
 #include <QMoveEvent>
 #include <QMenu>
 #include <QTimer>
+#include <QWindow>
 
 namespace ql {
 
@@ -100,6 +101,7 @@ void MainWindow::placeFromSettings(const RegistrySettings::Loaded& loaded) {
 }
 
 void MainWindow::windowShown() {
+    FEverShown = true;
     startPlacing(true);
 }
 
@@ -114,19 +116,22 @@ void MainWindow::startPlacing(bool fit) {
 
 // Before the first show the window manager's frame is unknown, so X11 puts the client area where
 // the frame belongs and the window would creep by the frame size at every start. Once the frame
-// is known, the frame goes where it belongs, and is checked there: a frame that changed with
-// the window's flags is known to Qt only later.
+// is known, the frame goes where it belongs, and is checked there. A frame changed with the
+// window's flags is known once its size differs from the old one (or after a while).
 void MainWindow::settlePlacement(int triesLeft) {
     if (!FPlacementPending || !isVisible()) return;
-    const bool frameKnown = frameGeometry() != geometry();
+    const QRect frame = nativeFrame();
+    const QPoint frameOffset = geometry().topLeft() - frame.topLeft();
+    const bool frameKnown = FOldFrameOffset ? frameOffset != *FOldFrameOffset : frame != geometry();
     // Near the desktop's edge the frame's size matters: wait for it before the last move.
     constexpr int frameAllowance = 64;
     const bool roomForAnyFrame = fitsOnDesktop(size() + QSize(frameAllowance, frameAllowance));
-    const bool there = frameGeometry().topLeft() == FPlacedAt;
-    if ((there && roomForAnyFrame) || frameKnown || triesLeft <= 0) {
-        if (FFitPending) keepWholeOnDesktop(frameGeometry().size());
+    const bool there = frame.topLeft() == FPlacedAt;
+    if ((there && roomForAnyFrame && !FOldFrameOffset) || frameKnown || triesLeft <= 0) {
+        FOldFrameOffset.reset();
+        if (FFitPending) keepWholeOnDesktop(frame.size());
         FFitPending = false;
-        if (frameGeometry().topLeft() == FPlacedAt || triesLeft <= 0) {
+        if (nativeFrame().topLeft() == FPlacedAt || triesLeft <= 0) {
             FPlacementPending = false;
             FPlacing->start(); // the window manager's answer to the last move is still to come
             return;
@@ -136,9 +141,19 @@ void MainWindow::settlePlacement(int triesLeft) {
     QTimer::singleShot(50, this, [this, triesLeft] { settlePlacement(triesLeft - 1); });
 }
 
+// The widget's idea of its frame lags behind a frame the window manager changed while the
+// window was hidden; the native window asks afresh.
+QRect MainWindow::nativeFrame() const {
+    const QWindow* native = windowHandle();
+    return native ? native->frameGeometry() : frameGeometry();
+}
+
 void MainWindow::placeAt(QPoint at) {
     FPlacing->start();
-    move(at);
+    if (QWindow* native = windowHandle(); native && isVisible())
+        native->setFramePosition(at);
+    else
+        move(at);
 }
 
 // Any move of the shown window that the clock did not ask for is the user's: a drag by the face
@@ -155,7 +170,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::userMoved() {
     if (!desktop_.allows(WindowFeature::Position)) return;
-    FPlacedAt = FChosenAt = pos();
+    FPlacedAt = FChosenAt = nativeFrame().topLeft();
 }
 
 QPoint MainWindow::wholeOnDesktop(QSize outer) const {

@@ -7,9 +7,11 @@
 #include "tray/WindowLimits.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -131,6 +133,7 @@ class MainWindow : public QWidget {
     void startPlacing(bool fit);
     void settlePlacement(int triesLeft);
     void placeAt(QPoint at);
+    QRect nativeFrame() const;
     void userMoved();
     void keepWholeOnDesktop(QSize outer);
     QPoint wholeOnDesktop(QSize outer) const;
@@ -159,6 +162,8 @@ class MainWindow : public QWidget {
     QPoint FPlacedAt; // outer position shown, FChosenAt kept on the monitors
     bool FPlacementPending = false;
     bool FFitPending = false;
+    bool FEverShown = false;
+    std::optional<QPoint> FOldFrameOffset; // client's offset in the frame before the frame changed
     QTimer* FPlacing = nullptr; // runs while moves are the window manager's answer to ours
 
     // ---- Decoded time (written only by start-up and the tick)
