@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include <QCloseEvent>
-#include <QMoveEvent>
 #include <QMenu>
+#include <QMoveEvent>
 #include <QTimer>
 #include <QWindow>
 
@@ -175,8 +175,8 @@ void MainWindow::userMoved() {
 
 QPoint MainWindow::wholeOnDesktop(QSize outer) const {
     const DesktopSize desktop = desktop_.virtualSize();
-    const WindowPosition placed =
-        SettingsCodec::placeOnDesktop({FChosenAt.y(), FChosenAt.x()}, desktop.width, desktop.height);
+    const WindowPosition placed = SettingsCodec::placeOnDesktop({FChosenAt.y(), FChosenAt.x()},
+                                                                desktop.width, desktop.height);
     const DesktopSize window{outer.width(), outer.height()};
     const WindowPosition at = SettingsCodec::wholeOnMonitor(
         SettingsCodec::wholeOnDesktop(placed, window, desktop), window, desktop_.monitors());
