@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# "Start clock with Windows": on writes an XDG autostart entry that starts this very program
+# "Start clock when I log in": on writes an XDG autostart entry that starts this very program
 # file (also from a folder whose name needs quoting), off removes it and nothing else.
 source "$(dirname "$0")/env.sh"
 ql_env_start --no-wm --no-sound
