@@ -21,10 +21,14 @@ AboutWindow::AboutWindow(QWidget* parent, const QString& homePage)
     bold.setBold(true);
     name->setFont(bold);
     text("StaticText2", "Version 2.6", {52, 30, 270, 16}, left);
-    text("StaticText3", "\u00A9 2026 Vessantry. All rights reserved.", {52, 48, 270, 16}, left);
+    text("StaticText3", "\u00A9 2026 Vessantry. License: GNU GPL 3 or later", {52, 48, 270, 16},
+         left);
+    // A file on this machine is no web site: say what it is instead.
     text("StaticText5",
-         "Support and the latest version of the clock are available\n"
-         "on the web, at the address below:",
+         isInstalledHelp(homePage) ? "Help and support for the clock are in the help installed\n"
+                                     "with the program, at the address below:"
+                                   : "Support and the latest version of the clock are available\n"
+                                     "on the web, at the address below:",
          {10, 76, 314, 34}, left);
     homePageLink_ = link("Label1", homePage, {10, 118, 314, 18});
     QPushButton* ok = button("BitBtn1", "OK", {137, 172, 75, 25});

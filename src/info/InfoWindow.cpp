@@ -20,6 +20,10 @@ QString InfoWindow::homePage(const QString& programDir) {
     return QUrl::fromLocalFile(programDir + "help/about.html").toString();
 }
 
+bool InfoWindow::isInstalledHelp(const QString& url) {
+    return QUrl(url).isLocalFile();
+}
+
 InfoWindow::InfoWindow(QWidget* parent, const char* name, const QString& caption, QSize clientSize,
                        bool titleButtons)
     : QDialog(parent) {

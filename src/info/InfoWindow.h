@@ -19,6 +19,8 @@ class InfoWindow : public QDialog {
     // The address behind the links of the welcome, upgrade and about windows: the build's home
     // page, else the about page of the help beside the program. programDir ends in '/'.
     static QString homePage(const QString& programDir);
+    // Whether that address is the help on this machine rather than a web site.
+    static bool isInstalledHelp(const QString& url);
 
   protected:
     InfoWindow(QWidget* parent, const char* name, const QString& caption, QSize clientSize,

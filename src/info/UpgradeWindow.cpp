@@ -19,11 +19,15 @@ UpgradeWindow::UpgradeWindow(QWidget* parent, const QString& homePage, std::func
     text("StaticText2",
          "Thank you for upgrading to version 2.6. This is a minor release with a few new features "
          "(speech volume, transparent display). The documentation has been updated and the "
-         "compatibility with Windows XP and Vista has been improved.",
+         "clock now works on more Linux desktops: Wayland, D-Bus trays and scaled screens.",
          {8, 32, 330, 70});
+    // A file on this machine is no web site: say what it is instead.
     text("StaticText3",
-         "Don't forget to check the website on a regular basis, there you will always find the "
-         "latest version, additional languages etc.",
+         isInstalledHelp(homePage)
+             ? "The help installed with the program, at the address below, tells you what is "
+               "new, how to add languages and more."
+             : "Don't forget to check the website on a regular basis, there you will always find "
+               "the latest version, additional languages etc.",
          {8, 106, 330, 42});
     homePageLink_ = link("Label1", homePage, {8, 152, 330, 18});
     QPushButton* ok = button("BitBtn1", "&OK", {100, 194, 75, 25});

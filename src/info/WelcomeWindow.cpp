@@ -15,14 +15,23 @@ WelcomeWindow::WelcomeWindow(QWidget* parent, const QString& homePage, std::func
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
+    // A file on this machine is no web site: say what it is instead.
+    const bool local = isInstalledHelp(homePage);
     text("StaticText2",
-         "This seems to be the first time you run the clock, and we would like to inform you "
-         "that the latest version of the program is always available at the Quorlan website at",
+         local ? "This seems to be the first time you run the clock, and we would like to inform "
+                 "you that the help installed with the program is at"
+               : "This seems to be the first time you run the clock, and we would like to inform "
+                 "you that the latest version of the program is always available at the Quorlan "
+                 "website at",
          {8, 32, 330, 52});
     homePageLink_ = link("Label1", homePage, {8, 86, 330, 18});
     text("StaticText3",
-         "On the website you can also download additional languages, read the FAQ and find out "
-         "the latest news. Please also read the help file by clicking the help button below.",
+         local ? "There you can also find out how to add languages, where the clock keeps your "
+                 "settings and what is new. Please also read the help file by clicking the help "
+                 "button below."
+               : "On the website you can also download additional languages, read the FAQ and "
+                 "find out the latest news. Please also read the help file by clicking the help "
+                 "button below.",
          {8, 108, 330, 56});
     QPushButton* ok = button("BitBtn1", "OK", {100, 188, 75, 25});
     QPushButton* helpButton = button("BitBtn2", "&Help", {187, 188, 75, 25});

@@ -100,7 +100,7 @@ void SettingsDialog::createProgramPage() {
     page->setObjectName("TabSheet2");
     pages_->addTab(page, "Program options");
     startInTrayCheck_ = check(page, "TrayCheck", "Start minimized in tray", {16, 15, 149, 17});
-    autoStartCheck_ = check(page, "AutoStartCheck", "Start clock with Windows", {16, 40, 149, 17});
+    autoStartCheck_ = check(page, "AutoStartCheck", "Start clock when I log in", {16, 40, 149, 17});
     taskbarCheck_ = check(page, "TaskBarCheck", "Show program in taskbar", {16, 65, 149, 17});
     hotKeyCheck_ = check(page, "GlobalShortcutCheck", "Enable global shortcut", {16, 90, 149, 17});
     label(page, "Label1", "for speech (Ctrl-Alt-S)", {35, 106});

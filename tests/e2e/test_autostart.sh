@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# "Start clock with Windows": on writes an XDG autostart entry that starts this very program
+# "Start clock when I log in": on writes an XDG autostart entry that starts this very program
 # file (also from a folder whose name needs quoting), off removes it and nothing else. The entry
 # is written safely whatever the umask and whatever lies in the folder, and a failure is said.
 source "$(dirname "$0")/env.sh"

@@ -6,7 +6,7 @@ source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/installed.sh"
 
 build=${QL_BUILD_DIR:?}
-libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+libdir=lib # the program's private folder is /usr/lib/quorlan-lite, as README says
 # Bounded, so a stale build tree (cpack builds it first) fails here rather than at CTest's limit.
 timeout 200 cpack -G DEB -B "$QL_TMP/pkg" --config "$build/CPackConfig.cmake" >"$QL_TMP/cpack.log" 2>&1 ||
     ql_fail "cpack failed: $(tail -n 5 "$QL_TMP/cpack.log")"
@@ -38,9 +38,13 @@ ql_assert_eq "../$libdir/quorlan-lite/quorlan-lite" "${link#* -> }" "/usr/bin/qu
 out=$(flock /tmp/apt.lock apt-get install -s "$deb" 2>&1) || ql_fail "apt-get install -s: $out"
 grep -q '^Inst quorlan-lite ' <<<"$out" || ql_fail "apt would not install the package: $out"
 
-timeout 120 lintian --fail-on error "$deb" >"$QL_TMP/lintian.log" 2>&1 ||
-    ql_fail "lintian: $(grep -E '^E: ' "$QL_TMP/lintian.log" || tail -n 5 "$QL_TMP/lintian.log")"
-ql_log "lintian: $(grep -c '^W: ' "$QL_TMP/lintian.log") warnings"
+# Clean, info tags included (hardening, unneeded sections), but for the note every first upload
+# gets and the help that lives beside the program on purpose.
+timeout 120 lintian -I --fail-on none "$deb" >"$QL_TMP/lintian.log" 2>&1 ||
+    ql_fail "lintian could not check the package: $(tail -n 5 "$QL_TMP/lintian.log")"
+tags=$(grep -E '^[EWI]: ' "$QL_TMP/lintian.log" |
+    grep -vE ': (initial-upload-closes-no-bugs|package-contains-documentation-outside-usr-share-doc) ')
+[[ -z $tags ]] || ql_fail "lintian: $tags"
 
 root=$QL_TMP/root
 dpkg-deb -x "$deb" "$root" || ql_fail "dpkg-deb -x failed"

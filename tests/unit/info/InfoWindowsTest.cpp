@@ -20,6 +20,8 @@ namespace {
 
 // The caption of each link is the address it opens.
 const QString kHome = "https://clock.vessantry.test/quorlan/";
+// A build without a home page links to its installed help.
+const QString kHelp = "file:///usr/lib/quorlan-lite/help/about.html";
 
 struct WindowCase {
     const char* name;
@@ -59,7 +61,7 @@ const WindowCase kWindows[] = {
       {"StaticText2",
        "Thank you for upgrading to version 2.6. This is a minor release with a few new features "
        "(speech volume, transparent display). The documentation has been updated and the "
-       "compatibility with Windows XP and Vista has been improved."},
+       "clock now works on more Linux desktops: Wayland, D-Bus trays and scaled screens."},
       {"StaticText3", "Don't forget to check the website on a regular basis, there you will "
                       "always find the latest version, additional languages etc."},
       {"Label1", kHome},
@@ -72,8 +74,43 @@ const WindowCase kWindows[] = {
      true,
      {{"StaticText1", "Multilingual Quorlan"},
       {"StaticText2", "Version 2.6"},
+      {"StaticText3", "\u00A9 2026 Vessantry. License: GNU GPL 3 or later"},
+      {"StaticText5", "Support and the latest version of the clock are available\non the web, at "
+                      "the address below:"},
       {"Label1", kHome},
       {"BitBtn1", "OK"}}},
+    // The same windows linking to the installed help call it that, not a web site.
+    {"welcome, installed help",
+     [](int& calls) {
+         return std::make_unique<WelcomeWindow>(nullptr, kHelp, [&calls] { ++calls; });
+     },
+     "Welcome!",
+     {362, 219},
+     false,
+     {{"StaticText2", "This seems to be the first time you run the clock, and we would like to "
+                      "inform you that the help installed with the program is at"},
+      {"Label1", kHelp},
+      {"StaticText3", "There you can also find out how to add languages, where the clock keeps "
+                      "your settings and what is new. Please also read the help file by clicking "
+                      "the help button below."}}},
+    {"upgrade, installed help",
+     [](int& calls) {
+         return std::make_unique<UpgradeWindow>(nullptr, kHelp, [&calls] { ++calls; });
+     },
+     "Thank you for upgrading",
+     {362, 225},
+     false,
+     {{"StaticText3", "The help installed with the program, at the address below, tells you "
+                      "what is new, how to add languages and more."},
+      {"Label1", kHelp}}},
+    {"about, installed help",
+     [](int&) { return std::make_unique<AboutWindow>(nullptr, kHelp); },
+     "About Multilingual Quorlan",
+     {350, 203},
+     true,
+     {{"StaticText5", "Help and support for the clock are in the help installed\nwith the "
+                      "program, at the address below:"},
+      {"Label1", kHelp}}},
 };
 
 QString captionOf(const QWidget* w) {
@@ -107,6 +144,10 @@ TEST(InfoWindows, CaptionsSizesAndTextsAreThoseOfTheirForms) {
             EXPECT_EQ(captionOf(w), text) << c.name << " " << name.toStdString();
             EXPECT_TRUE(window->rect().contains(w->mapTo(window.get(), w->rect().bottomRight())))
                 << c.name << " " << name.toStdString() << " lies outside the window";
+            if (auto* label = qobject_cast<const QLabel*>(w); label && label->wordWrap()) {
+                EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                    << c.name << " " << name.toStdString() << " is cut off";
+            }
         }
         EXPECT_TRUE(insideScreen(*window)) << c.name;
     }

@@ -92,7 +92,7 @@ TEST_F(SettingsDialogTest, TheDialogShowsItsDocumentedTexts) {
         {"BlendLabel1", "Transp.", nullptr},
         {"BlendLabel2", "Solid", nullptr},
         {"TrayCheck", "Start minimized in tray", nullptr},
-        {"AutoStartCheck", "Start clock with Windows", nullptr},
+        {"AutoStartCheck", "Start clock when I log in", nullptr},
         {"TaskBarCheck", "Show program in taskbar", nullptr},
         {"GlobalShortcutCheck", "Enable global shortcut", nullptr},
         {"Label1", "for speech (Ctrl-Alt-S)", nullptr},
