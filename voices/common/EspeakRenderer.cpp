@@ -75,7 +75,7 @@ std::vector<std::int16_t> EspeakRenderer::render(const std::string& voice,
     try {
         samples.reserve(sampleRate * 3);
         if (!synthesise(voice, text, samples, nullptr)) return {};
-        normalisePeak(samples);
+        normaliseLoudness(samples, sampleRate);
     } catch (...) {
         return {};
     }

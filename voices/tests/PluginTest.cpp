@@ -22,7 +22,7 @@ TEST(Plugin, EveryVoiceLoadsAndExportsOnlySpeak) {
         EXPECT_EQ(library.resolve("speak"), nullptr);
         // The shared player and renderer stay private to each plug-in.
         EXPECT_EQ(library.resolve("_ZN2ql13AlsaPcmOutput4playERKNS0_7RequestE"), nullptr);
-        EXPECT_EQ(library.resolve("_ZN2ql5voice8speakNowERKNS0_10VoiceSetupE"), nullptr);
+        EXPECT_EQ(library.resolve("_ZN2ql5voice8speakNowERKNS0_10VoiceSetupEd"), nullptr);
         library.unload();
     }
 }
