@@ -76,7 +76,16 @@ bool writeFrames(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r, const std::int
     return true;
 }
 
+// The sound server drops the first 7-20 ms of a new stream: a click of 5 ms went unheard, and
+// every sound lost its attack. That much silence goes first.
+bool writeLead(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
+    const std::vector<std::int16_t> silence(r.rate * 30 / 1000 * r.channels, 0);
+    bool announced = true; // silence is not yet the sound
+    return writeFrames(pcm, r, silence.data(), silence.size() / r.channels, announced);
+}
+
 bool writeAll(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
+    if (!writeLead(pcm, r)) return false;
     bool announced = false;
     if (!r.pull) return writeFrames(pcm, r, r.samples, r.frames, announced);
     std::vector<std::int16_t> chunk(ChunkFrames * r.channels);
