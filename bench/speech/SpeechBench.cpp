@@ -8,8 +8,8 @@
 #include "app/MainWindow.h"
 #include "common/Modal.h"
 #include "fakes/FakePlatform.h"
-#include "platform/linux/ExportedOutputGain.h"
 #include "platform/linux/DlLibraryLoader.h"
+#include "platform/linux/ExportedOutputGain.h"
 
 #include <QApplication>
 #include <QDir>

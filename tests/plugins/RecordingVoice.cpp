@@ -1,5 +1,6 @@
 // A voice for tests: says nothing, but leaves a trace of every call.
-//   QL_TEST_VOICE_LOG       file that gets "begin <µs> <gain>" and "end <µs>" lines (CLOCK_REALTIME;
+//   QL_TEST_VOICE_LOG       file that gets "begin <µs> <gain>" and "end <µs>" lines
+//   (CLOCK_REALTIME;
 //                           the gain the program's ql_output_gain gave, "-" without one)
 //   QL_TEST_VOICE_SLEEP_MS  how long a call lasts
 //   QL_TEST_VOICE_THROW     when set to 1, the call throws after the "begin" line

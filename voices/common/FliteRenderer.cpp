@@ -41,8 +41,9 @@ constexpr std::size_t keptLead = FliteRenderer::sampleRate / 100;
 
 // Drops what comes before the first word, but its last keptLead samples.
 void skipLeadingQuiet(Rendering& r) {
-    const auto loud = std::find_if(r.chunk.begin(), r.chunk.end(),
-                                   [](std::int16_t s) { return s >= quietBelow || -s >= quietBelow; });
+    const auto loud = std::find_if(r.chunk.begin(), r.chunk.end(), [](std::int16_t s) {
+        return s >= quietBelow || -s >= quietBelow;
+    });
     r.lead.insert(r.lead.end(), r.chunk.begin(), loud);
     if (r.lead.size() > keptLead)
         r.lead.erase(r.lead.begin(), r.lead.end() - static_cast<std::ptrdiff_t>(keptLead));

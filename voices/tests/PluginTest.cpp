@@ -87,7 +87,8 @@ TEST(Plugin, SwitchingVoicesBackAndForthDoesNotGrow) {
     ASSERT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
     const QStringList kb = QString(child.readAllStandardOutput()).split(' ');
     ASSERT_EQ(kb.size(), 2);
-    EXPECT_LT(kb[1].toLong() - kb[0].toLong(), 1024) << "kB after 20 switches, at 200: " << kb[0].toStdString() << ", " << kb[1].toStdString();
+    EXPECT_LT(kb[1].toLong() - kb[0].toLong(), 1024)
+        << "kB after 20 switches, at 200: " << kb[0].toStdString() << ", " << kb[1].toStdString();
 }
 
 } // namespace

@@ -104,9 +104,7 @@ TEST_F(AlsaSoundPlayerPulseTest, MissingUserFileIsHeardAsTheDefaultSound) {
 TEST_F(AlsaSoundPlayerPulseTest, SoundsPlayAtTheClocksOwnVolume) {
     const std::string tone = test::writeSine(dir.filePath("tone.wav"), WaveEncoding::Pcm16, 1, 0.4);
     ASSERT_FALSE(tone.empty());
-    const struct {
-        double gain, db;
-    } rows[] = {{0.9918, -6.1}, {0.6104, -10.3}, {0.1526, -22.3}};
+    const struct { double gain, db; } rows[] = {{0.9918, -6.1}, {0.6104, -10.3}, {0.1526, -22.3}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.gain);
         testGain = r.gain;
