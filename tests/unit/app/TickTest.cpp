@@ -65,9 +65,11 @@ TEST_F(TickTest, AnnouncementsFallOnMultiplesOfTheInterval) {
 TEST_F(TickTest, AnnouncementUsesTheSpeechVolumeAndRestoresTheStartUpVolume) {
     storeCurrentSettings("0001", "01000000006540");
     create();
+    speechHeld = true; // the voice goes on until the checks below are done
     tickAt(10, 31, 0);
     EXPECT_TRUE(app->announcer().speaking());
     EXPECT_FALSE(action("MI_Speak")->isEnabled());
+    speechHeld = false;
     settle();
     EXPECT_FALSE(app->announcer().speaking());
     EXPECT_TRUE(action("MI_Speak")->isEnabled());
