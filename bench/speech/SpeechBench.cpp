@@ -2,15 +2,14 @@
 //  - LoadLanguage: one release + load + lookup of a voice, against a bare dlopen/dlsym/dlclose of
 //    the same file;
 //  - hot key -> Speak: from the key's handler to the first instruction of Speak on the worker,
-//    through the real volume control (ALSA "default", i.e. the sound server if one runs),
-//    against starting a bare thread.
+//    through the program's own output level, against starting a bare thread.
 // Usage: bench_speech [repeats]
 #include "app/ClockApp.h"
 #include "app/MainWindow.h"
 #include "common/Modal.h"
 #include "fakes/FakePlatform.h"
-#include "platform/linux/AlsaWaveMixer.h"
 #include "platform/linux/DlLibraryLoader.h"
+#include "platform/linux/ExportedOutputGain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,11 +99,9 @@ void benchLoadLanguage(ql::FakePlatform& fakes, const QString& programDir, int n
 void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
     QFile(programDir + "/voice/Timed.so").open(QIODevice::WriteOnly);
     fakes.libraries.libraries[(programDir + "/voice/Timed.so").toStdString()] = timedSpeak;
-    ql::AlsaWaveMixer alsa;
-    std::uint16_t l = 0, r = 0;
-    const bool mixer = alsa.getVolume(l, r);
-    if (mixer) fakes.mixer.real = &alsa;
-    fakes.mixer.journal = nullptr;
+    ql::ExportedOutputGain gain;
+    fakes.gain.real = &gain;
+    fakes.gain.journal = nullptr;
     fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
                             {{"BinSettings", "00000000001"}, {"CurrentVer", "2.6"}});
     ql::ClockApp clockApp(fakes.platform(), programDir + "/quorlan-lite");
@@ -132,19 +129,7 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
         waitIdle(clockApp);
         return micros(Clock::duration(spokeAt.load()) - t.time_since_epoch());
     }));
-    std::printf("volume control: %s\n",
-                mixer ? "ALSA default (used)" : "none (fake mixer, no cost)");
     print("hot key -> Speak", key, thread, "bare thread start");
-    if (mixer) {
-        std::uint16_t step = 0;
-        const auto set = stats(repeat(n, [&] {
-            const auto t = Clock::now();
-            const auto v = static_cast<std::uint16_t>(++step % 2 ? 40000 : 19661);
-            alsa.setVolume(v, v); // speech volume, then back, as an announcement does
-            return micros(Clock::now() - t);
-        }));
-        print("SetWaveVolume alone", set, thread, "bare thread start");
-    }
 }
 
 } // namespace

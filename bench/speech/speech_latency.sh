@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Speech figures on a real desktop (Xvfb + icewm + PulseAudio of tests/e2e/env.sh):
-#  1. bench_speech in process, with the sound server's volume control in the path;
+#  1. bench_speech in process;
 #  2. Ctrl+Alt+S -> Speak through X: the key is injected by one long-running xdotool (commands on
 #     its stdin) and the test voice stamps the wall clock when Speak starts. Reference: a round
 #     trip through the same xdotool and X server (getmouselocation).
@@ -12,7 +12,7 @@ source "$root/tests/e2e/env.sh" "$build/quorlan-lite"
 ql_env_start
 presses=${QL_PRESSES:-40}
 
-echo "== in process (bench_speech, PulseAudio volume control)"
+echo "== in process (bench_speech)"
 "$build/bench/speech/bench_speech" 200 2>/dev/null
 
 ql_private_install "$build/tests/plugins/RecordingVoice.so":"Test (Recorder).so"

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 namespace ql {
@@ -14,6 +15,8 @@ namespace {
 
 // A window manager that never activates the window must not leave the alarm silent.
 constexpr int activationGraceMs = 500;
+// Nor may a voice that never returns.
+constexpr int spokenTimeLimitMs = 8000;
 
 QLabel* panelLabel(QFrame* panel, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, panel);
@@ -37,6 +40,9 @@ AlarmAlert::AlarmAlert(AlarmAlertHost& host)
     alarmTimer_.setObjectName("AlarmTimer");
     alarmTimer_.setTimerType(Qt::PreciseTimer); // a steady rhythm, not one drifting by 5 %
     connect(&alarmTimer_, &QTimer::timeout, this, &AlarmAlert::AlarmTimerTimer);
+    voiceDeadline_.setSingleShot(true);
+    voiceDeadline_.setInterval(spokenTimeLimitMs);
+    connect(&voiceDeadline_, &QTimer::timeout, this, &AlarmAlert::voiceEnded);
     centreOnScreen(*this);
 }
 
@@ -82,10 +88,30 @@ void AlarmAlert::FormActivate() {
     const int interval = host_.repeatSeconds() * 1000;
     // Setting the interval restarts a running timer; a re-activation keeps its rhythm.
     if (alarmTimer_.interval() != interval) alarmTimer_.setInterval(interval);
+    // The sound already waits for a spoken time: it comes when that ends.
+    if (awaitingVoice_) return;
     repaint();
-    host_.preAnnounce();
+    QPointer<AlarmAlert> self(this); // the user may confirm before the voice returns
+    awaitingVoice_ = host_.preAnnounce([self] {
+        if (self) self->voiceEnded();
+    });
+    if (awaitingVoice_)
+        voiceDeadline_.start();
+    else
+        startRinging();
+}
+
+// The voice returned, or took too long: whichever comes first starts the sound.
+void AlarmAlert::voiceEnded() {
+    if (!awaitingVoice_) return;
+    awaitingVoice_ = false;
+    voiceDeadline_.stop();
+    startRinging();
+}
+
+void AlarmAlert::startRinging() {
     // An interval of 0 never fires (a zero-interval QTimer would fire continuously).
-    if (interval > 0 && !alarmTimer_.isActive()) alarmTimer_.start();
+    if (alarmTimer_.interval() > 0 && !alarmTimer_.isActive()) alarmTimer_.start();
     AlarmTimerTimer();
 }
 

@@ -15,11 +15,14 @@ class AlarmAlert : public QDialog {
     explicit AlarmAlert(AlarmAlertHost& host);
 
     // Runs each time the window becomes active: spoken time first when asked for, then the
-    // sound at once, and the repetition timer keeps its rhythm.
+    // sound once the voice has returned (8 s at most), and the repetition timer keeps its rhythm.
     void FormActivate();
     void AlarmTimerTimer();
     // No further repetition; a sound already playing plays to its end.
-    void stopRepeating() { alarmTimer_.stop(); }
+    void stopRepeating() {
+        alarmTimer_.stop();
+        voiceDeadline_.stop();
+    }
 
   protected:
     bool event(QEvent* event) override;
@@ -27,10 +30,14 @@ class AlarmAlert : public QDialog {
 
   private:
     void createControls();
+    void voiceEnded();
+    void startRinging();
 
     AlarmAlertHost& host_;
     QTimer alarmTimer_{this}; // a child, so that it can be found by its name
+    QTimer voiceDeadline_;
     bool activated_ = false;
+    bool awaitingVoice_ = false; // the first sound waits for the spoken time
 };
 
 } // namespace ql

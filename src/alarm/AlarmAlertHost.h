@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace ql {
 
 // What the alarm alert asks of the clock while it is open.
@@ -7,8 +9,9 @@ class AlarmAlertHost {
   public:
     virtual ~AlarmAlertHost() = default;
     virtual int repeatSeconds() const = 0; // 0: the sound plays once
-    // The spoken time before the first sound, when the user asked for it and a voice is free.
-    virtual void preAnnounce() = 0;
+    // Starts the spoken time before the first sound, when the user asked for it and a voice is
+    // free; spoken runs once the voice has returned. False when nothing was started.
+    virtual bool preAnnounce(std::function<void()> spoken) = 0;
     virtual void ring() = 0; // one alarm sound, returning at once
 };
 

@@ -50,8 +50,9 @@ int AlarmController::repeatSeconds() const {
     return static_cast<int>(settings_.values().FAlarmRepeat);
 }
 
-void AlarmController::preAnnounce() {
-    if (settings_.values().FAnnounceBeforeAlarm) speakTime_(settings_.values().FSpeechVolume);
+bool AlarmController::preAnnounce(std::function<void()> spoken) {
+    const SettingsRecord& s = settings_.values();
+    return s.FAnnounceBeforeAlarm && speakTime_(s.FSpeechVolume, std::move(spoken));
 }
 
 void AlarmController::ring() {

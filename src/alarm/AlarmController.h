@@ -19,8 +19,9 @@ class WaveList;
 class AlarmController : public QObject, public AlarmAlertHost {
     Q_OBJECT
   public:
-    // Speaks the time at the given speech volume, from the alert, before the first ring.
-    using SpeakTime = std::function<void(int volume)>;
+    // Starts speaking the time at the given speech volume, from the alert, before the first
+    // ring; spoken runs when the voice has returned. False when no voice could start.
+    using SpeakTime = std::function<bool(int volume, std::function<void()> spoken)>;
     AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
                     QObject* parent = nullptr);
     ~AlarmController() override;
@@ -39,7 +40,7 @@ class AlarmController : public QObject, public AlarmAlertHost {
     bool done() const { return FAlarmDone; }
 
     int repeatSeconds() const override;
-    void preAnnounce() override;
+    bool preAnnounce(std::function<void()> spoken) override;
     void ring() override;
 
   signals:

@@ -23,9 +23,11 @@ QString folderOf(const QString& programPath) {
 ClockApp::ClockApp(Platform platform, const QString& programPath)
     : P(platform), stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
                            folderOf(programPath).toStdString()),
-      voices_(platform.libraries, folderOf(programPath)), announcer_(platform.mixer),
+      voices_(platform.libraries, folderOf(programPath)), announcer_(platform.gain),
       alarm_(settings_, platform.sound,
-             [this](int volume) { announcer_.SpeakBeforeAlarm(volume); }),
+             [this](int volume, std::function<void()> spoken) {
+                 return announcer_.SpeakBeforeAlarm(volume, std::move(spoken));
+             }),
       ticker_(platform.clock, *this), languages_(settings_, voices_, announcer_),
       speech_(settings_, announcer_, platform.hotKey), help_(folderOf(programPath) + "help/"),
       info_(help_, folderOf(programPath)),

@@ -3,11 +3,11 @@
 #include "app/CommandLine.h"
 #include "face/ClockData.h"
 #include "platform/linux/AlsaSoundPlayer.h"
-#include "platform/linux/AlsaWaveMixer.h"
 #include "platform/linux/DBusRemoteControl.h"
 #include "platform/linux/DesktopHotKey.h"
 #include "platform/linux/DisplayCheck.h"
 #include "platform/linux/DlLibraryLoader.h"
+#include "platform/linux/ExportedOutputGain.h"
 #include "platform/linux/FlockNamedLock.h"
 #include "platform/linux/PortalGlobalHotKey.h"
 #include "platform/linux/QtDesktopGeometry.h"
@@ -86,10 +86,12 @@ int main(int argc, char** argv) {
     ql::FlockNamedLock lock;
     ql::QtDesktopGeometry desktop;
     ql::SignalCloseBridge closeBridge;
-    ql::AlsaWaveMixer mixer;
+    ql::ExportedOutputGain gain;
     ql::DlLibraryLoader libraries;
     ql::X11TaskbarButton taskbar;
-    ql::AlsaSoundPlayer sound;
+    ql::AlsaSoundPlayer::Options soundOptions;
+    soundOptions.gain = &ql::ExportedOutputGain::gain; // alarm sounds at the clock's own volume
+    ql::AlsaSoundPlayer sound(soundOptions);
     ql::X11TrayHost trayHost;
     ql::XcbGlobalHotKey x11HotKey;
     ql::PortalGlobalHotKey portalHotKey;
@@ -97,7 +99,7 @@ int main(int argc, char** argv) {
                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
                              QGuiApplication::platformName() == QLatin1String("xcb"));
     const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
-                                mixer, libraries, taskbar,   sound, trayHost, hotKey};
+                                gain,  libraries, taskbar,   sound, trayHost, hotKey};
 
     ql::ClockApp* running = nullptr;
     ql::DBusRemoteControl remote;

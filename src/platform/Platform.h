@@ -9,11 +9,11 @@ class GlobalHotKey;
 class LibraryLoader;
 class LocalClock;
 class NamedLock;
+class OutputGain;
 class SettingsStore;
 class SoundPlayer;
 class TaskbarButton;
 class TrayHost;
-class WaveMixer;
 
 // Every operating-system service, for the composition root alone: it hands each object only the
 // ones that object uses. The program passes the real ones, tests pass fakes.
@@ -24,7 +24,7 @@ struct Platform {
     NamedLock& namedLock;
     DesktopGeometry& desktop;
     CloseRequestBridge& closeBridge;
-    WaveMixer& mixer;
+    OutputGain& gain;
     LibraryLoader& libraries;
     TaskbarButton& taskbar;
     SoundPlayer& sound;

@@ -1,16 +1,14 @@
 #include "speech/Announcer.h"
 
-#include "platform/WaveMixer.h"
+#include "platform/OutputGain.h"
 #include "speech/SpeechThread.h"
 
 namespace ql {
 
-Announcer::Announcer(WaveMixer& mixer, QObject* parent) : QObject(parent), mixer_(mixer) {}
+Announcer::Announcer(OutputGain& gain, QObject* parent) : QObject(parent), gain_(gain) {}
 
 void Announcer::readStartVolume() {
-    FSavedVolumeRead = GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
-    // The idle clock keeps no connection to the sound server; the first announcement opens it.
-    mixer_.release();
+    FSavedVolume = GetWaveVolume();
 }
 
 void Announcer::setVoice(SpeakProc speak) {
@@ -20,38 +18,32 @@ void Announcer::setVoice(SpeakProc speak) {
 
 bool Announcer::announce(int volume) {
     if (speaking_ || !speak_) return false;
-    setSpeaking(true);
-    // Without a start-up reading there is nothing to go back to; take the volume as it is now.
-    if (!FSavedVolumeRead) FSavedVolumeRead = GetWaveVolume(FSavedVolumeLeft, FSavedVolumeRight);
-    setSpeechVolume(volume);
-    auto* thread = new SpeechThread(speak_);
-    connect(thread, &SpeechThread::done, this, &Announcer::ThreadDone);
-    thread->start();
+    startWorker(volume, [this] { ThreadDone(); });
+    return true;
+}
+
+bool Announcer::SpeakBeforeAlarm(int volume, std::function<void()> spoken) {
+    if (speaking_ || !speak_) return false;
+    startWorker(volume, [this, spoken = std::move(spoken)] {
+        setSpeaking(false);
+        if (spoken) spoken();
+    });
     return true;
 }
 
 void Announcer::ThreadDone() {
     setSpeaking(false);
-    // Restoring a pair never read would silence the device.
-    if (FSavedVolumeRead) SetWaveVolume(FSavedVolumeLeft + FSavedVolumeRight * 65536u);
+    SetWaveVolume(FSavedVolume);
 }
 
-void Announcer::SpeakBeforeAlarm(int volume) {
-    if (speaking_ || !speak_) return;
-    // The controls go grey, but no announcement is running: the flag stays clear.
-    emit speakingChanged(true);
-    setSpeechVolume(volume);
-    try {
-        speak_();
-    } catch (...) {
-        // A failing voice must not take the alarm down with it: the sound still plays.
-    }
-    emit speakingChanged(false);
-}
-
-void Announcer::setSpeechVolume(int volume) {
-    const std::uint32_t v = static_cast<std::uint16_t>(volume * 1000);
-    SetWaveVolume(v + v * 65536u);
+// The level is set before this returns, so a caller may put back a volume it changed for this
+// one announcement at once (the settings dialog's test does).
+void Announcer::startWorker(int volume, std::function<void()> done) {
+    setSpeaking(true);
+    SetWaveVolume(static_cast<std::uint16_t>(volume * 1000));
+    auto* thread = new SpeechThread(speak_);
+    connect(thread, &SpeechThread::done, this, std::move(done));
+    thread->start();
 }
 
 void Announcer::setSpeaking(bool on) {
@@ -59,13 +51,12 @@ void Announcer::setSpeaking(bool on) {
     emit speakingChanged(on);
 }
 
-bool Announcer::GetWaveVolume(std::uint16_t& Left, std::uint16_t& Right) {
-    return mixer_.getVolume(Left, Right);
+std::uint16_t Announcer::GetWaveVolume() const {
+    return gain_.level();
 }
 
-bool Announcer::SetWaveVolume(std::uint32_t Volume) {
-    return mixer_.setVolume(static_cast<std::uint16_t>(Volume & 0xFFFF),
-                            static_cast<std::uint16_t>(Volume >> 16));
+void Announcer::SetWaveVolume(std::uint16_t Volume) {
+    gain_.setLevel(Volume);
 }
 
 } // namespace ql

@@ -5,28 +5,32 @@
 #include <QObject>
 
 #include <cstdint>
+#include <functional>
 
 namespace ql {
 
-class WaveMixer;
+class OutputGain;
 
 // Speaks the time through the loaded voice, one announcement at a time, on a worker thread at
-// the speech volume, and puts the wave-out volume back afterwards.
+// the speech volume (the clock's own output level), and puts the level back afterwards.
 class Announcer : public QObject {
     Q_OBJECT
   public:
-    explicit Announcer(WaveMixer& mixer, QObject* parent = nullptr);
+    explicit Announcer(OutputGain& gain, QObject* parent = nullptr);
 
-    // The volume to go back to, read at start-up before anything speaks.
+    // The level to go back to, read at start-up before anything speaks.
     void readStartVolume();
     void setVoice(SpeakProc speak);
     bool hasVoice() const { return speak_ != nullptr; }
+    // A voice is at work: an announcement or the alarm's spoken time.
     bool speaking() const { return speaking_; }
-    // Starts an announcement at volume (0..65, in steps of 1000 of the mixer's range); false
-    // when one is already running or no voice is loaded: the request is dropped, not queued.
+    // Starts an announcement at volume (10..65: 1000 steps of 65535 each); false when one is
+    // already running or no voice is loaded: the request is dropped, not queued.
     bool announce(int volume);
-    // The alarm's spoken time: on this thread, and the volume stays set afterwards.
-    void SpeakBeforeAlarm(int volume);
+    // The alarm's spoken time, on the worker too, so that a voice that never returns cannot
+    // freeze the clock. The level stays set afterwards, for the alarm sound that follows;
+    // spoken runs once the voice has returned. False (spoken never runs) when nothing started.
+    bool SpeakBeforeAlarm(int volume, std::function<void()> spoken);
     void ThreadDone();
 
   signals:
@@ -35,17 +39,15 @@ class Announcer : public QObject {
     void speakingChanged(bool busy);
 
   private:
-    bool GetWaveVolume(std::uint16_t& Left, std::uint16_t& Right);
-    bool SetWaveVolume(std::uint32_t Volume);
-    void setSpeechVolume(int volume);
+    std::uint16_t GetWaveVolume() const;
+    void SetWaveVolume(std::uint16_t Volume);
+    void startWorker(int volume, std::function<void()> done);
     void setSpeaking(bool on);
 
-    WaveMixer& mixer_;
+    OutputGain& gain_;
     SpeakProc speak_ = nullptr;
     bool speaking_ = false;
-    bool FSavedVolumeRead = false; // the saved pair holds a real reading
-    std::uint16_t FSavedVolumeLeft = 0;
-    std::uint16_t FSavedVolumeRight = 0;
+    std::uint16_t FSavedVolume = 0xFFFF;
 };
 
 } // namespace ql

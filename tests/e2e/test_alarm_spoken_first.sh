@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Alarm with the time spoken first: the voice plug-in speaks before the first sound (Lazer), the
-# sound then repeats every 3 s, and the output stays at the speech volume (40 -> 40000 of 65535).
+# sound then repeats every 3 s, and the desktop's volume is left as it was. A voice that never
+# returns delays the sound by 8 s at most, freezes nothing, and a log-off still ends the clock.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/sound_bursts.sh"
+source "$QL_E2E_DIR/lib/face.sh"
+source "$QL_E2E_DIR/lib/modal.sh"
+source "$QL_E2E_DIR/lib/speech_volume.sh"
 
 REPEAT=3
 ql_env_start
@@ -17,7 +21,7 @@ ql_prepare_store - <<'STORE'
 "SNumSettings"="60073000024040"
 "CurrentVer"="2.6"
 STORE
-pactl set-sink-volume test_sink 100%
+pactl set-sink-volume test_sink 65536
 
 ql_record_start "$QL_TMP/alarm.wav"
 recording_began=$(ql_now_us)
@@ -31,7 +35,7 @@ confirmed=$(ql_now_us)
 ql_window_key "$alert" Return
 ql_wait_until 10 ql_not ql_find_window "Alarm!" || ql_fail "Return did not confirm the alert"
 ql_record_stop
-volume=$(pactl get-sink-volume test_sink | grep -o '[0-9]*%' | head -n 1)
+volume=$(ql_sink_volume)
 ql_stop_program
 ql_assert_clean_exit
 
@@ -61,4 +65,30 @@ done
 [[ -n $speech_end ]] || ql_fail "nothing was spoken before the first sound"
 ((count >= 2)) || ql_fail "expected the sound at least twice after the speech, heard $count"
 awk -v e="$speech_end" -v f="$first" 'BEGIN { exit !(f >= e) }' || ql_fail "the sound began before the speech ended"
-ql_assert_eq "61%" "$volume" "output volume left at the speech volume"
+ql_assert_eq "65536 65536" "$volume" "the desktop's volume after the alarm"
+ql_assert_eq "65536 65536" "$(ql_sink_volume)" "the desktop's volume after the clock ended"
+
+# The voice never returns: the first sound still comes within 9 s of the alert, the face and
+# OK go on working, and SIGTERM ends the clock within the 5 s it waits for a voice, saved.
+modal_install_voice 600000
+modal_store 2.6 001010000100 60073000024040
+ql_record_start "$QL_TMP/hang.wav"
+recording_began=$(ql_now_us)
+ql_start_program -f '@2026-12-07 07:29:58'
+ql_wait_program_ready
+alert=$(ql_wait_window "Alarm!" 15) || ql_fail "the alert did not appear at 07:30 with a hanging voice"
+alert_at=$(ql_now_us)
+ql_wait_until 3 modal_calls_reach begin 1 || ql_fail "the time was not spoken before the alarm"
+modal_assert_face_ticks "while the voice hangs"
+ql_sleep 8
+ql_window_key "$alert" Return
+ql_wait_until 5 ql_not ql_find_window "Alarm!" || ql_fail "OK did not work while the voice hangs"
+ql_record_stop
+ql_stop_program 8
+ql_assert_clean_exit
+modal_assert_saved "after SIGTERM with a hanging voice"
+read -r start _ < <(ql_sound_bursts "$QL_TMP/hang.wav")
+[[ -n $start ]] || ql_fail "no alarm sound while the voice hangs"
+late=$(awk -v s="$start" -v a="$alert_at" -v r="$recording_began" 'BEGIN { printf "%.2f", s - (a - r) / 1e6 }')
+ql_log "first sound $late s after the alert appeared"
+awk -v l="$late" 'BEGIN { exit !(l <= 9) }' || ql_fail "the first sound came $late s after the alert"

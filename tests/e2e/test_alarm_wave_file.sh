@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Alarm sound 5, the user's wave file: a file whose name has spaces, quotes and non-ASCII
-# characters plays itself at every repetition; a missing file plays the desktop's default sound.
+# characters plays itself at every repetition, and so does a click of 5 ms; a missing file plays
+# the desktop's default sound.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/sound_bursts.sh"
 
@@ -67,3 +68,5 @@ odd="$odd_dir/it's a \"Wecker\" \$(true) \\ back.wav"
 cp "$QL_SOURCE_DIR/assets/sounds/Lazer.wav" "$odd" || ql_fail "cannot copy the test sound"
 alarm_run "$odd" "$QL_SOURCE_DIR/assets/sounds/Lazer.wav"
 alarm_run "$HOME/no such file.wav" "$DEFAULT_SOUND"
+sox -n -r 44100 -c 1 -b 16 "$HOME/click.wav" synth 0.005 sine 1000 vol 0.9 || ql_fail "no click made"
+alarm_run "$HOME/click.wav" "$HOME/click.wav"

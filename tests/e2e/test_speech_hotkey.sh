@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Ctrl+Alt+S pressed twice in quick succession speaks the time once. While the voice speaks the
-# default sink is at the speech volume; afterwards it is back at the volume found at start-up.
+# Ctrl+Alt+S pressed twice in quick succession speaks the time once, the voice given the speech
+# volume as its gain (40 -> 40000 of 65535). The desktop's volume is never touched: not while
+# speaking, not when the user changes it meanwhile, not after the clock has gone.
 source "$(dirname "$0")/env.sh"
 ql_env_start
 
@@ -11,7 +12,7 @@ ql_private_install "$plugins/RecordingVoice.so":"Test (Recorder).so"
 export QL_TEST_VOICE_LOG=$QL_TMP/voice.log QL_TEST_VOICE_SLEEP_MS=3000
 : >"$QL_TEST_VOICE_LOG"
 
-# Global shortcut on, announcements off, speech volume 40 (40000 of 65535 on both channels).
+# Global shortcut on, announcements off, speech volume 40.
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]
 "BinSettings"="000000000010"
@@ -20,18 +21,7 @@ ql_prepare_store - <<'STORE'
 STORE
 pactl set-sink-volume test_sink 19661 || ql_fail "cannot set the sink volume" # 30 %
 
-# "left right" raw volumes of the null sink (PulseAudio's scale: 65536 = 100 %).
-sink_volume() {
-    pactl get-sink-volume test_sink | awk '
-        { for (i = 1; i < NF; i++) { if ($i == "front-left:") l = $(i + 1); if ($i == "front-right:") r = $(i + 1) } }
-        END { print l, r }'
-}
-# True when both channels are within 2 of the raw value (the mixer rounds between scales).
-sink_volume_is() {
-    local l r
-    read -r l r <<<"$(sink_volume)"
-    ((l >= $1 - 2 && l <= $1 + 2 && r >= $1 - 2 && r <= $1 + 2))
-}
+source "$QL_E2E_DIR/lib/speech_volume.sh"
 calls() { grep -c "^$1 " "$QL_TEST_VOICE_LOG"; }
 calls_are() { [[ $(calls "$1") == "$2" ]]; }
 
@@ -42,12 +32,15 @@ grep -q "hot key" "$QL_PROGRAM_ERR" && ql_fail "the hot key was not grabbed: $(c
 xdotool key ctrl+alt+s
 xdotool key ctrl+alt+s
 ql_wait_until 5 calls_are begin 1 || ql_fail "Ctrl+Alt+S did not reach the voice"
-speech=$((40000 * 65536 / 65535))
-ql_wait_until 1 sink_volume_is "$speech" || ql_fail "volume while speaking: $(sink_volume), want $speech"
+[[ $(ql_sink_volume) == "19661 19661" ]] || ql_fail "volume while speaking: $(ql_sink_volume)"
+grep -q '^begin [0-9]* 0.6104$' "$QL_TEST_VOICE_LOG" ||
+    ql_fail "the voice was not given the gain 0.6104: $(cat "$QL_TEST_VOICE_LOG")"
 calls_are end 0 || ql_fail "the voice had already finished while the volume was checked"
+pactl set-sink-volume test_sink 52429 # the user turns the desktop up to 80 % meanwhile
 
 ql_wait_until 6 calls_are end 1 || ql_fail "the announcement did not end"
-ql_wait_until 2 sink_volume_is 19661 || ql_fail "volume after speaking: $(sink_volume), want 19661"
+ql_sleep 0.5
+[[ $(ql_sink_volume) == "52429 52429" ]] || ql_fail "volume after speaking: $(ql_sink_volume), want the user's 52429"
 ql_sleep 1 # a queued second request would start now
 ql_assert_eq 1 "$(calls begin)" "announcements for two presses during one"
 
@@ -57,3 +50,4 @@ ql_wait_until 5 calls_are begin 2 || ql_fail "a press after the announcement did
 ql_wait_until 6 calls_are end 2 || ql_fail "the second announcement did not end"
 ql_stop_program
 ql_assert_clean_exit
+[[ $(ql_sink_volume) == "52429 52429" ]] || ql_fail "volume after the clock ended: $(ql_sink_volume)"

@@ -11,10 +11,10 @@
 #include "platform/DesktopGeometry.h"
 #include "platform/LibraryLoader.h"
 #include "platform/NamedLock.h"
+#include "platform/OutputGain.h"
 #include "platform/Platform.h"
 #include "platform/TaskbarButton.h"
 #include "platform/TrayHost.h"
-#include "platform/WaveMixer.h"
 
 #include <map>
 #include <optional>
@@ -60,33 +60,21 @@ struct FakeCloseBridge : CloseRequestBridge {
     bool request() { return handler ? handler() : false; }
 };
 
-// With `real` set, reads and writes go to that mixer (still journaled), for benchmarks.
-struct FakeWaveMixer : WaveMixer {
+// The clock's own output level; every level set is kept. With `real` set, it is passed on too.
+struct FakeOutputGain : OutputGain {
     FakeJournal* journal = nullptr;
-    WaveMixer* real = nullptr;
-    bool capable = true;
-    std::uint16_t left = 0x8000, right = 0x8000;
-    std::vector<std::uint32_t> sets; // every word set, right channel in the high half
-    bool getVolume(std::uint16_t& l, std::uint16_t& r) override {
-        if (journal) journal->add("mixer.get");
-        if (real) return real->getVolume(l, r);
-        if (!capable) return false;
-        l = left;
-        r = right;
-        return true;
+    OutputGain* real = nullptr;
+    std::uint16_t current = 0xFFFF;
+    std::vector<std::uint16_t> sets;
+    std::uint16_t level() const override {
+        if (journal) journal->add("gain.get");
+        return current;
     }
-    bool setVolume(std::uint16_t l, std::uint16_t r) override {
-        if (journal) journal->add("mixer.set");
-        if (real) return real->setVolume(l, r);
-        if (!capable) return false;
-        left = l;
-        right = r;
-        sets.push_back(l | (static_cast<std::uint32_t>(r) << 16));
-        return true;
-    }
-    void release() override {
-        if (journal) journal->add("mixer.release");
-        if (real) real->release();
+    void setLevel(std::uint16_t l) override {
+        if (journal) journal->add("gain.set");
+        if (real) real->setLevel(l);
+        current = l;
+        sets.push_back(l);
     }
 };
 
@@ -154,7 +142,7 @@ struct FakePlatform {
     FakeNamedLock lock;
     FakeDesktop desktop;
     FakeCloseBridge closeBridge;
-    FakeWaveMixer mixer;
+    FakeOutputGain gain;
     FakeLibraryLoader libraries;
     FakeTaskbar taskbar;
     FakeSoundPlayer sound;
@@ -165,14 +153,14 @@ struct FakePlatform {
     FakePlatform() {
         autostart.journal = &journal;
         lock.journal = &journal;
-        mixer.journal = &journal;
+        gain.journal = &journal;
         libraries.journal = &journal;
         taskbar.journal = &journal;
         clock.journal = &journal;
     }
     Platform platform() {
         return Platform{clock, journaledStore, autostart, lock,         desktop,  closeBridge,
-                        mixer, libraries,      taskbar,   *soundPlayer, trayHost, hotKey};
+                        gain,  libraries,      taskbar,   *soundPlayer, trayHost, hotKey};
     }
 };
 

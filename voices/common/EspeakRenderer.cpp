@@ -24,11 +24,23 @@ int collect(short* wav, int count, espeak_EVENT* events) {
     return 0;
 }
 
-// espeak-ng keeps global state and hangs when set up twice, so this happens once per process.
+// espeak-ng's data (some 400 KB) lives on the heap, and outlives the library when the voice is
+// unloaded: without this, every switch of language to an espeak voice and back left it behind.
+struct Teardown {
+    bool armed = false;
+    ~Teardown() {
+        if (armed) espeak_Terminate();
+    }
+};
+
+// espeak-ng keeps global state and hangs when set up twice, so this happens once per load of
+// the voice, and is undone when the voice is unloaded.
 bool initialised() {
+    static Teardown teardown;
     static const bool ok = [] {
         const int rate =
             espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        teardown.armed = rate > 0;
         if (rate != static_cast<int>(EspeakRenderer::sampleRate)) return false;
         espeak_SetSynthCallback(collect);
         return true;
@@ -75,7 +87,7 @@ std::vector<std::int16_t> EspeakRenderer::render(const std::string& voice,
     try {
         samples.reserve(sampleRate * 3);
         if (!synthesise(voice, text, samples, nullptr)) return {};
-        normalisePeak(samples);
+        normaliseLoudness(samples, sampleRate);
     } catch (...) {
         return {};
     }

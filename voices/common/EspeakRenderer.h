@@ -6,8 +6,9 @@
 
 namespace ql::voice {
 
-// Renders text to 22050 Hz mono 16-bit samples in memory with libespeak-ng. espeak-ng is set up
-// once per process and kept; calls from different threads are serialised.
+// Renders text to 22050 Hz mono 16-bit samples in memory with libespeak-ng, brought to one
+// loudness. espeak-ng is set up on first use and released when the voice is unloaded; calls from
+// different threads are serialised.
 class EspeakRenderer {
   public:
     static constexpr unsigned sampleRate = 22050;

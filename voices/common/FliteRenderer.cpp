@@ -23,14 +23,38 @@ std::mutex& fliteMutex() {
 struct Rendering {
     const FliteRenderer::Sink* sink = nullptr;
     std::vector<std::int16_t> chunk;
+    std::vector<std::int16_t> lead; // the quiet just before the first word, while none is heard
+    bool spoke = false;
     bool stopped = false;
 };
 
 // slt's level is the same from sentence to sentence (it is recorded speech), so a fixed gain
-// levels it while the first samples are already playing. Over all 1,440 sentences its speech
-// sits at 72-78.5 dB (frame RMS, median 75.5) with peaks of 16,000-26,600; this brings it to the
-// espeak-ng voices' 70-75 dB with its peaks well clear of clipping.
-constexpr double sltGain = 0.66;
+// levels it while the first samples are already playing: it brings a few sentences to about
+// -21.5 LUFS, where the espeak-ng voices' loudness normalisation puts theirs, peaks well clear
+// of clipping.
+constexpr double sltGain = 0.54;
+
+// slt starts each sentence with about 230 ms of near-silence, which only delays the first word;
+// 10 ms of it are kept so that the word does not begin with a click.
+constexpr std::int16_t quietBelow = 328; // -40 dBFS
+constexpr std::size_t keptLead = FliteRenderer::sampleRate / 100;
+
+// Drops what comes before the first word, but its last keptLead samples.
+void skipLeadingQuiet(Rendering& r) {
+    const auto loud = std::find_if(r.chunk.begin(), r.chunk.end(), [](std::int16_t s) {
+        return s >= quietBelow || -s >= quietBelow;
+    });
+    r.lead.insert(r.lead.end(), r.chunk.begin(), loud);
+    if (r.lead.size() > keptLead)
+        r.lead.erase(r.lead.begin(), r.lead.end() - static_cast<std::ptrdiff_t>(keptLead));
+    if (loud == r.chunk.end()) {
+        r.chunk.clear();
+        return;
+    }
+    r.spoke = true;
+    r.lead.insert(r.lead.end(), loud, r.chunk.end());
+    r.chunk.swap(r.lead);
+}
 
 int deliver(const cst_wave* w, int start, int size, int /*last*/, cst_audio_streaming_info* asi) {
     auto* r = static_cast<Rendering*>(asi->userdata);
@@ -41,7 +65,9 @@ int deliver(const cst_wave* w, int start, int size, int /*last*/, cst_audio_stre
             const long s = std::lround(w->samples[start + i] * sltGain);
             r->chunk[i] = static_cast<std::int16_t>(std::clamp(s, -32768L, 32767L));
         }
-        if ((*r->sink)(r->chunk.data(), r->chunk.size())) return CST_AUDIO_STREAM_CONT;
+        if (!r->spoke) skipLeadingQuiet(*r);
+        if (r->chunk.empty() || (*r->sink)(r->chunk.data(), r->chunk.size()))
+            return CST_AUDIO_STREAM_CONT;
     } catch (...) {
         // Exceptions must not cross flite's C frames.
     }

@@ -53,6 +53,7 @@ AlsaPcmOutput::Request requestFor(const VoiceSetup& voice, const SpeakHooks& hoo
     AlsaPcmOutput::Request request;
     request.rate = voice.sampleRate;
     request.channels = 1;
+    request.gain = hooks.gain;
     request.onFirstWrite = hooks.onFirstWrite;
     request.stop = hooks.stop;
     return request;
@@ -96,11 +97,13 @@ void speakTime(const VoiceSetup& voice, int hour, int minute, const SpeakHooks& 
     }
 }
 
-void speakNow(const VoiceSetup& voice) noexcept {
+void speakNow(const VoiceSetup& voice, double gain) noexcept {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (!localtime_r(&now, &local)) return;
-    speakTime(voice, local.tm_hour, local.tm_min);
+    SpeakHooks hooks;
+    hooks.gain = gain;
+    speakTime(voice, local.tm_hour, local.tm_min, hooks);
 }
 
 } // namespace ql::voice

@@ -29,8 +29,9 @@ struct VoiceSetup {
     StreamFn stream = nullptr; // when set, playback starts with the first piece rendered
 };
 
-// Optional observers, used by the benchmark.
+// How to play: the level, and optional observers used by the benchmark.
 struct SpeakHooks {
+    double gain = 1.0;                       // on every sample: the program's speech volume
     std::function<void()> onFirstWrite;      // the first samples reached the sound server
     const std::atomic<bool>* stop = nullptr; // cut playback short
 };
@@ -40,7 +41,7 @@ struct SpeakHooks {
 void speakTime(const VoiceSetup& voice, int hour, int minute,
                const SpeakHooks& hooks = {}) noexcept;
 
-// The body of every plug-in's Speak: the current local time, spoken.
-void speakNow(const VoiceSetup& voice) noexcept;
+// The body of every plug-in's Speak: the current local time, spoken at the given gain.
+void speakNow(const VoiceSetup& voice, double gain) noexcept;
 
 } // namespace ql::voice

@@ -5,6 +5,10 @@
 
 #include QL_VOICE_RENDERER_HEADER
 
+#include <dlfcn.h>
+
+#include <algorithm>
+
 namespace {
 
 using Renderer = ql::voice::QL_VOICE_RENDERER;
@@ -17,11 +21,20 @@ template <typename R> constexpr ql::voice::StreamFn streamOf() {
         return nullptr;
 }
 
+// The speech volume of the program that loaded this voice, looked up once as it loads. A program
+// that offers none (a test, another clock) hears the voice at its own level.
+using GainFn = double (*)();
+const GainFn programGain = reinterpret_cast<GainFn>(dlsym(RTLD_DEFAULT, "ql_output_gain"));
+
+double gainNow() {
+    return programGain ? std::clamp(programGain(), 0.0, 1.0) : 1.0;
+}
+
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) void Speak(void) {
     static const ql::voice::VoiceSetup voice{QL_VOICE_NAME, &ql::voice::QL_VOICE_PHRASE,
                                              &Renderer::render, Renderer::sampleRate,
                                              streamOf<Renderer>()};
-    ql::voice::speakNow(voice);
+    ql::voice::speakNow(voice, gainNow());
 }

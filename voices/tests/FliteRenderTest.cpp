@@ -1,5 +1,4 @@
 #include "VoiceCatalog.h"
-#include "common/EspeakRenderer.h"
 #include "common/FliteRenderer.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 namespace ql::voice {
@@ -43,15 +41,6 @@ double voicedShare(const std::vector<std::int16_t>& s) {
     return levels.empty() ? 0 : double(voiced) / levels.size();
 }
 
-// How loud the speech sounds: RMS over the frames above silence, in dB.
-double speechLevelDb(const std::vector<std::int16_t>& s, unsigned rate) {
-    double sum = 0;
-    std::size_t n = 0;
-    for (const double l : frameLevels(s, rate))
-        if (l > silence) sum += l * l, ++n;
-    return n ? 10 * std::log10(sum / n) : -100;
-}
-
 // One sentence of each shape the English rules make, read as a whole and at the level every
 // other voice has.
 TEST(FliteRender, EverySentenceShapeIsSpoken) {
@@ -74,28 +63,10 @@ TEST(FliteRender, EverySentenceShapeIsSpoken) {
             EXPECT_GT(seconds(samples), c.minSeconds);
             EXPECT_LT(seconds(samples), c.maxSeconds);
             EXPECT_GT(voicedShare(samples), 0.4);
-        }
-    }
-}
-
-// The volume the clock sets must mean the same whichever English voice speaks; the espeak-ng
-// voices themselves differ by up to about 4 dB.
-TEST(FliteRender, AsLoudAsTheEspeakVoices) {
-    const std::pair<int, int> times[] = {{23, 59}, {12, 0}, {7, 7}, {15, 45}};
-    for (const FliteCatalogEntry& v : fliteCatalog) {
-        for (const CatalogEntry& e : voiceCatalog) {
-            if (e.phrase != v.phrase) continue; // the same sentences
-            for (const auto& [hour, minute] : times) {
-                SCOPED_TRACE(std::string(v.display) + " against " + e.display + ": " +
-                             v.phrase(hour, minute));
-                const double flite =
-                    speechLevelDb(FliteRenderer::render(v.fliteVoice, v.phrase(hour, minute)),
-                                  FliteRenderer::sampleRate);
-                const double espeak =
-                    speechLevelDb(EspeakRenderer::render(e.espeakVoice, e.phrase(hour, minute)),
-                                  EspeakRenderer::sampleRate);
-                EXPECT_NEAR(flite, espeak, 4.0);
-            }
+            // No more than 30 ms below -40 dBFS before the first word: it is heard at once.
+            const auto firstWord = std::find_if(samples.begin(), samples.end(),
+                                                [](std::int16_t x) { return std::abs(x) >= 328; });
+            EXPECT_LE(firstWord - samples.begin(), 480);
         }
     }
 }
@@ -115,8 +86,10 @@ TEST(FliteRender, StreamsTheSentenceInPieces) {
             }));
         ASSERT_GT(pieces.size(), 4u);
         EXPECT_LT(pieces.front() * 4, streamed.size());
-        // flite's noise excitation differs from run to run, its length does not
-        EXPECT_EQ(streamed.size(), FliteRenderer::render(v.fliteVoice, text).size());
+        // flite's noise excitation differs from run to run, and with it where the first word
+        // is found to start: within 10 ms
+        EXPECT_NEAR(double(streamed.size()),
+                    double(FliteRenderer::render(v.fliteVoice, text).size()), 160);
     }
 }
 
@@ -159,7 +132,7 @@ TEST(FliteRender, RendersFromSeveralThreadsAlike) {
     for (std::thread& t : threads)
         t.join();
     for (const std::size_t n : lengths)
-        EXPECT_EQ(n, alone);
+        EXPECT_NEAR(double(n), double(alone), 160); // where the first word starts: noise
 }
 
 TEST(FliteRender, UnknownVoiceGivesNothing) {

@@ -59,14 +59,15 @@ TEST(Render, ShortSentenceIsShorterThanLongOne) {
     }
 }
 
-TEST(Render, EveryVoiceHasTheSamePeakLevel) {
+// Brought to one loudness, no voice may clip on its way there.
+TEST(Render, EveryVoiceStaysClearOfClipping) {
     for (const CatalogEntry& v : voiceCatalog) {
         SCOPED_TRACE(v.display);
         int peak = 0;
         for (const std::int16_t s : EspeakRenderer::render(v.espeakVoice, v.phrase(15, 45)))
             peak = std::max(peak, std::abs(int(s)));
-        EXPECT_GT(peak, 24000);
-        EXPECT_LT(peak, 28000);
+        EXPECT_GT(peak, 8000);
+        EXPECT_LT(peak, 32700);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <thread>
 #include <vector>
@@ -44,13 +45,26 @@ snd_pcm_t* openDefault() {
 
 constexpr std::size_t ChunkFrames = 1024;
 
+// The samples as they are to be heard: at the request's gain. Returns samples itself at full gain.
+const std::int16_t* scaled(const AlsaPcmOutput::Request& r, const std::int16_t* samples,
+                           std::size_t count, std::vector<std::int16_t>& buffer) {
+    if (r.gain >= 1.0) return samples;
+    const double gain = std::max(r.gain, 0.0);
+    buffer.resize(count);
+    for (std::size_t i = 0; i < count; ++i)
+        buffer[i] = static_cast<std::int16_t>(std::lround(samples[i] * gain));
+    return buffer.data();
+}
+
 // Writes frames [0, frames) of samples; false when the device failed.
 bool writeFrames(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r, const std::int16_t* samples,
                  std::size_t frames, bool& announced) {
+    std::vector<std::int16_t> buffer;
     std::size_t done = 0;
     while (done < frames && !stopped(r)) {
         const auto n = std::min<std::size_t>(ChunkFrames, frames - done);
-        const snd_pcm_sframes_t w = snd_pcm_writei(pcm, samples + done * r.channels, n);
+        const std::int16_t* chunk = scaled(r, samples + done * r.channels, n * r.channels, buffer);
+        const snd_pcm_sframes_t w = snd_pcm_writei(pcm, chunk, n);
         if (w < 0) {
             if (snd_pcm_recover(pcm, static_cast<int>(w), 1) < 0) return false;
             continue;
@@ -62,7 +76,16 @@ bool writeFrames(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r, const std::int
     return true;
 }
 
+// The sound server drops the first 7-20 ms of a new stream: a click of 5 ms went unheard, and
+// every sound lost its attack. That much silence goes first.
+bool writeLead(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
+    const std::vector<std::int16_t> silence(r.rate * 30 / 1000 * r.channels, 0);
+    bool announced = true; // silence is not yet the sound
+    return writeFrames(pcm, r, silence.data(), silence.size() / r.channels, announced);
+}
+
 bool writeAll(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
+    if (!writeLead(pcm, r)) return false;
     bool announced = false;
     if (!r.pull) return writeFrames(pcm, r, r.samples, r.frames, announced);
     std::vector<std::int16_t> chunk(ChunkFrames * r.channels);

@@ -16,6 +16,7 @@ class AlsaPcmOutput {
         std::size_t frames = 0;
         unsigned rate = 44100;
         unsigned channels = 1;
+        double gain = 1.0; // on every sample: the clock's own volume, 0.0 to 1.0
         const std::atomic<bool>* stop = nullptr; // raised by another thread to cut playback short
         std::function<void()>
             onFirstWrite; // called once, right after the first samples were handed over

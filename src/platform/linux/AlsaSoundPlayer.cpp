@@ -120,6 +120,7 @@ void AlsaSoundPlayer::play(Source source, const Pcm& pcm) {
     request.frames = pcm.frames();
     request.rate = pcm.rate;
     request.channels = pcm.channels;
+    request.gain = gainNow();
     request.stop = &stop_;
     options_.output(request); // no device: nothing sounds, as on a machine without sound
 }
@@ -137,6 +138,7 @@ bool AlsaSoundPlayer::playStream(std::unique_ptr<WaveStream> stream) {
     AlsaPcmOutput::Request request;
     request.rate = stream->rate();
     request.channels = stream->channels();
+    request.gain = gainNow();
     request.stop = &stop_;
     request.pull = [&](std::int16_t* into, std::size_t frames) -> std::size_t {
         if (given == primed) return stream->read(into, frames);
@@ -147,6 +149,10 @@ bool AlsaSoundPlayer::playStream(std::unique_ptr<WaveStream> stream) {
     };
     options_.output(request);
     return true;
+}
+
+double AlsaSoundPlayer::gainNow() const {
+    return options_.gain ? options_.gain() : 1.0;
 }
 
 void AlsaSoundPlayer::report(Source source) {

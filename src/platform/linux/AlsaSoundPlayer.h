@@ -25,6 +25,7 @@ class AlsaSoundPlayer : public SoundPlayer {
         std::string defaultSoundPath = "/usr/share/sounds/freedesktop/stereo/bell.oga";
         std::function<void()> systemBell;     // empty: the X bell on the GUI thread
         std::function<void(Source)> observer; // called on the playback thread
+        double (*gain)() = nullptr;           // the clock's own volume now; none: full level
     };
 
     AlsaSoundPlayer();
@@ -53,6 +54,7 @@ class AlsaSoundPlayer : public SoundPlayer {
     void playDefaultSound();
     void play(Source source, const Pcm& pcm);
     void report(Source source);
+    double gainNow() const;
 
     Options options_;
     std::mutex mutex_;

@@ -22,7 +22,7 @@ TEST_F(StartupTest, StepsRunInTheirFixedOrder) {
     create();
     // lock, start-up volume, clock, settings, tray hint (reads the clock), voice library,
     // taskbar button.
-    const std::vector<std::string> expected = {"lock",  "mixer",   "clock",  "store",
+    const std::vector<std::string> expected = {"lock",  "gain",    "clock",  "store",
                                                "clock", "library", "taskbar"};
     EXPECT_EQ(platformSteps(fakes.journal), expected);
     EXPECT_EQ(fakes.lock.name, "QuorlanLite");

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <thread>
 
@@ -13,6 +15,9 @@ namespace ql {
 namespace {
 
 using Source = AlsaSoundPlayer::Source;
+
+// The clock's own volume the player is given, as the program gives it ExportedOutputGain.
+double testGain = 1.0;
 
 // Plays through the real ALSA output into a private PulseAudio null sink and records its monitor.
 class AlsaSoundPlayerPulseTest : public test::PulseServerTest {
@@ -32,6 +37,7 @@ class AlsaSoundPlayerPulseTest : public test::PulseServerTest {
             return ok;
         };
         o.observer = [&](Source s) { decision = s; };
+        o.gain = [] { return testGain; };
         {
             AlsaSoundPlayer player(o);
             request(player);
@@ -51,6 +57,15 @@ class AlsaSoundPlayerPulseTest : public test::PulseServerTest {
             loud += std::abs(pcm.samples[i * pcm.channels]) > 1000;
         return static_cast<double>(loud) / pcm.rate;
     }
+
+    static double peakDb(const Pcm& pcm) {
+        int peak = 1;
+        for (const std::int16_t s : pcm.samples)
+            peak = std::max(peak, std::abs(int(s)));
+        return 20 * std::log10(peak / 32768.0);
+    }
+
+    void TearDown() override { testGain = 1.0; }
 
     QTemporaryDir dir;
     std::atomic<Source> decision{Source::Nothing};
@@ -82,6 +97,36 @@ TEST_F(AlsaSoundPlayerPulseTest, MissingUserFileIsHeardAsTheDefaultSound) {
     ASSERT_TRUE(heard);
     EXPECT_EQ(decision, Source::DefaultSound);
     EXPECT_GT(audibleSeconds(*heard), 0.02);
+}
+
+// Volumes 65, 40 and 10 as gains on the sound itself: a tone of -6 dBFS is heard 0, 4.3 and
+// 16.3 dB below that.
+TEST_F(AlsaSoundPlayerPulseTest, SoundsPlayAtTheClocksOwnVolume) {
+    const std::string tone = test::writeSine(dir.filePath("tone.wav"), WaveEncoding::Pcm16, 1, 0.4);
+    ASSERT_FALSE(tone.empty());
+    const struct { double gain, db; } rows[] = {{0.9918, -6.1}, {0.6104, -10.3}, {0.1526, -22.3}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.gain);
+        testGain = r.gain;
+        const auto heard = record([&](SoundPlayer& p) { p.playFile(tone); });
+        ASSERT_TRUE(heard);
+        EXPECT_NEAR(peakDb(*heard), r.db, 1.0);
+    }
+}
+
+// A new stream loses its first milliseconds on the way: clicks of 5 and 10 ms went unheard.
+TEST_F(AlsaSoundPlayerPulseTest, ClicksOfAFewMillisecondsAreHeardEveryTime) {
+    for (const double seconds : {0.005, 0.010}) {
+        const std::string click =
+            test::writeSine(dir.filePath("click.wav"), WaveEncoding::Pcm16, 1, seconds);
+        for (int i = 0; i < 5; ++i) {
+            SCOPED_TRACE(testing::Message() << seconds << " s, play " << i);
+            const auto heard = record([&](SoundPlayer& p) { p.playFile(click); });
+            ASSERT_TRUE(heard);
+            EXPECT_EQ(decision, Source::File);
+            EXPECT_GT(peakDb(*heard), -12.0);
+        }
+    }
 }
 
 } // namespace

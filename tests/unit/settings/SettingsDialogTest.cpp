@@ -353,8 +353,8 @@ TEST_F(SettingsDialogTest, TestButtonSpeaksAtTheBarsVolumeAndKeepsTheStoredVolum
         false);
     settle();
     EXPECT_EQ(speakCalls, 1);
-    ASSERT_FALSE(fakes.mixer.sets.empty());
-    EXPECT_EQ(fakes.mixer.sets.front(), 25000u + 25000u * 65536u);
+    ASSERT_FALSE(fakes.gain.sets.empty());
+    EXPECT_EQ(fakes.gain.sets.front(), 25000u);
     EXPECT_EQ(cfg().FSpeechVolume, 40);
 }
 
@@ -369,8 +369,8 @@ TEST_F(SettingsDialogTest, TestButtonDoesNothingWhileTheClockSpeaks) {
         true);
     stopSpeaking();
     EXPECT_EQ(speakCalls, 1) << "only the announcement already speaking";
-    ASSERT_EQ(fakes.mixer.sets.size(), 2u) << "its speech volume and the restore";
-    EXPECT_EQ(fakes.mixer.sets.front(), 40000u + 40000u * 65536u);
+    ASSERT_EQ(fakes.gain.sets.size(), 2u) << "its speech volume and the restore";
+    EXPECT_EQ(fakes.gain.sets.front(), 40000u);
     EXPECT_EQ(cfg().FSpeechVolume, 25); // OK keeps the bar's volume
 }
 

@@ -70,35 +70,22 @@ TEST_F(AnnounceTest, OnlyOneAnnouncementAtATimeAndRequestsMeanwhileAreDropped) {
     EXPECT_EQ(voiceCalls("begin"), 2);
 }
 
-TEST_F(AnnounceTest, SpeechVolumeOnBothChannelsThenTheStartUpVolume) {
+TEST_F(AnnounceTest, SpeechVolumeWhileSpeakingThenTheStartUpLevel) {
     struct Row {
         int volume;
-        std::uint32_t word;
-    } rows[] = {{40, 0x9C409C40u}, {65, 0xFDE8FDE8u}, {10, 0x27102710u}};
+        std::uint16_t startLevel, level;
+    } rows[] = {{40, 0xFFFF, 40000}, {65, 0xFFFF, 65000}, {10, 0x1234, 10000}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.volume);
-        fakes.mixer.sets.clear();
-        fakes.mixer.left = 0x1234;
-        fakes.mixer.right = 0x4321;
+        fakes.gain.sets.clear();
+        fakes.gain.current = r.startLevel;
         createWithVoice(r.volume, 50);
-        fakes.mixer.left = fakes.mixer.right = 0x7777; // the user turns the volume meanwhile
         button("AnnounceButton")->click();
-        EXPECT_EQ(fakes.mixer.left | (std::uint32_t{fakes.mixer.right} << 16), r.word);
+        EXPECT_EQ(fakes.gain.current, r.level);
         settle();
-        EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{r.word, 0x43211234u}));
+        EXPECT_EQ(fakes.gain.sets, (std::vector<std::uint16_t>{r.level, r.startLevel}));
         destroy();
     }
-}
-
-TEST_F(AnnounceTest, WithoutVolumeControlNothingIsSetOrRestored) {
-    fakes.mixer.capable = false;
-    createWithVoice(40, 0);
-    fakes.mixer.capable = true; // the sound server appears later
-    fakes.mixer.left = fakes.mixer.right = 0x5000;
-    button("AnnounceButton")->click();
-    settle();
-    // The pair read when the first announcement starts is what comes back, never silence.
-    EXPECT_EQ(fakes.mixer.sets, (std::vector<std::uint32_t>{0x9C409C40u, 0x50005000u}));
 }
 
 TEST_F(AnnounceTest, AFailingVoiceStillEndsTheAnnouncement) {
@@ -110,7 +97,7 @@ TEST_F(AnnounceTest, AFailingVoiceStillEndsTheAnnouncement) {
     EXPECT_TRUE(speechControlsEnabled());
     EXPECT_EQ(voiceCalls("begin"), 1);
     EXPECT_EQ(voiceCalls("end"), 0);
-    EXPECT_EQ(fakes.mixer.sets.back(), 0x80008000u);
+    EXPECT_EQ(fakes.gain.sets.back(), 0xFFFF);
     button("AnnounceButton")->click(); // and the next one runs
     settle();
     EXPECT_EQ(voiceCalls("begin"), 2);
@@ -134,7 +121,7 @@ TEST_F(AnnounceTest, NoVoiceBoundMeansRequestsDoNothing) {
     button("AnnounceButton")->click();
     app->speechCommands().Speak1Click();
     EXPECT_FALSE(app->announcer().speaking());
-    EXPECT_TRUE(fakes.mixer.sets.empty());
+    EXPECT_TRUE(fakes.gain.sets.empty());
 }
 
 } // namespace
