@@ -103,6 +103,8 @@ class MainWindow : public QWidget {
     QPoint OptionsMenuPoint() const; // where OptionsButtonClick pops the menu up
     // True when the key was one of the window's commands.
     bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    void openMenuFromKeyboard();
+    bool pressFocusedButton();
     void createComponents();
     void createPopupMenu();
     void createButtons();
@@ -117,6 +119,7 @@ class MainWindow : public QWidget {
     void UpdateSeconds();
     void UpdateDate();
     void UpdateMiniTime();
+    void showFaceText();
     void BlinkMiniColon();
     void ChangeMode();
     void ChangeButtonMode();

@@ -1,6 +1,7 @@
 #include "app/AppIdentity.h"
 #include "app/ClockApp.h"
 #include "app/CommandLine.h"
+#include "common/AccessibleRoles.h"
 #include "face/ClockData.h"
 #include "platform/linux/AlsaSoundPlayer.h"
 #include "platform/linux/AlsaWaveMixer.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the clock lives on in the tray
     ql::applyAppIdentity(QL_VERSION);
+    ql::installAccessibleRoles();
 
     ql::SystemLocalClock clock;
     ql::FileSettingsStore store;
