@@ -1,6 +1,7 @@
 #include "app/AppIdentity.h"
 #include "app/ClockApp.h"
 #include "app/CommandLine.h"
+#include "common/Modal.h"
 #include "common/AccessibleRoles.h"
 #include "face/ClockData.h"
 #include "platform/linux/AlsaSoundPlayer.h"
@@ -48,6 +49,13 @@ void releaseStartupPages(const ql::ClockApp& clockApp) {
     });
 }
 
+// What a double click on the tray icon does, and a dialog still open comes to the front with it,
+// so that the keyboard lands where the user can act.
+void showClock(ql::ClockApp& clockApp) {
+    clockApp.tray().SysTrayDblClick();
+    ql::raiseOpenModal();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,6 +65,10 @@ int main(int argc, char** argv) {
                                 "the time in the voice you choose.");
     commandLine.addAction("speak", "ask the running clock to speak the time, then exit",
                           [&] { return speakCommand(argc, argv); });
+    commandLine.addAction("show", "bring the running clock's window to the front, then exit", [&] {
+        QCoreApplication app(argc, argv);
+        return ql::DBusRemoteControl::askRunningClockToShow();
+    });
     if (const auto status = commandLine.parse(argc, argv)) return *status;
     if (const std::string problem = ql::displayProblem(); !problem.empty()) {
         std::fprintf(stderr, "quorlan-lite: %s.\n", problem.c_str());
@@ -92,6 +104,7 @@ int main(int argc, char** argv) {
     ql::ClockData clockData;
     clockApp.setClockData(&clockData);
     ql::DBusRemoteControl remote;
+    remote.onShow([&clockApp] { showClock(clockApp); });
     remote.serve([&clockApp] { clockApp.speechCommands().Speak1Click(); });
     releaseStartupPages(clockApp);
     const int status = QApplication::exec();

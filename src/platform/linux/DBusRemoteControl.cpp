@@ -42,3 +42,25 @@ int DBusRemoteControl::askRunningClockToSpeak() {
 }
 
 } // namespace ql
+
+namespace ql {
+
+void DBusRemoteControl::Show() {
+    if (onShow_) onShow_();
+}
+
+int DBusRemoteControl::askRunningClockToShow() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::fputs("quorlan-lite: no session bus, so no running clock can be shown\n", stderr);
+        return 1;
+    }
+    const QDBusMessage reply =
+        bus.call(QDBusMessage::createMethodCall(kName, kPath, kName, QStringLiteral("Show")),
+                 QDBus::Block, 5000);
+    if (reply.type() == QDBusMessage::ReplyMessage) return 0;
+    std::fputs("quorlan-lite: no clock is running to show\n", stderr);
+    return 1;
+}
+
+} // namespace ql
