@@ -14,6 +14,7 @@ namespace {
 QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow) {
     auto* b = new QToolButton(parent);
     b->setArrowType(arrow);
+    b->setAccessibleName(arrow == Qt::UpArrow ? "Up" : "Down");
     b->setAutoRepeat(true);
     b->setFocusPolicy(Qt::NoFocus);
     return b;

@@ -77,6 +77,7 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
   private:
@@ -104,6 +105,7 @@ class MainWindow : public QWidget {
     // True when the key was one of the window's commands.
     bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
     void openMenuFromKeyboard();
+    void retellFocus();
     bool pressFocusedButton();
     void createComponents();
     void createPopupMenu();

@@ -37,7 +37,8 @@ bool MainWindow::pressFocusedButton() {
 bool MainWindow::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
     const auto held =
         Shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (Key == Qt::Key_Menu || (Key == Qt::Key_F10 && held == Qt::ShiftModifier)) {
+    // The Menu key reaches the window as a context-menu request; Shift+F10 only as a key.
+    if (Key == Qt::Key_F10 && held == Qt::ShiftModifier) {
         openMenuFromKeyboard();
         return true;
     }
