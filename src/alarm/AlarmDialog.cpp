@@ -119,7 +119,7 @@ void AlarmDialog::createAnnounceGroup() {
 
 void AlarmDialog::createOptionsGroup() {
     optionsGroup_ = groupBox(this, "GroupBox3", "Alarm options", {8, 112, 317, 129});
-    label(optionsGroup_, "Label6", "Sound", {9, 18});
+    QLabel* soundLabel = label(optionsGroup_, "Label6", "Sound", {9, 18});
     soundCombo_ = place(new QComboBox(optionsGroup_), "AlarmSoundCombo", {8, 34, 145, 21});
     soundCombo_->addItems({"System beep", "Yipe", "Lazer", "Whistle", "Fanfare", "Wave file..."});
     previewButton_ = place(new QToolButton(optionsGroup_), "PreviewButton", {153, 34, 21, 20});
@@ -127,7 +127,8 @@ void AlarmDialog::createOptionsGroup() {
     previewButton_->setAutoRaise(true);
     previewButton_->setToolTip("Play current sound");
     previewButton_->setAccessibleName("Play current sound");
-    soundCombo_->setAccessibleName("Sound");
+    // A combo box's name is its choice; a screen reader finds the label through the buddy.
+    soundLabel->setBuddy(soundCombo_);
     label(optionsGroup_, "Label4", "Sound interval", {185, 18});
     repeatEdit_ = numberEdit(optionsGroup_, "AlarmIntEdit", {184, 34, 33, 22}, "1");
     repeatEdit_->setReadOnly(true);

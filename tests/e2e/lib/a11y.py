@@ -3,7 +3,7 @@
 """What a screen reader finds of a running program over AT-SPI.
 
 a11y.py PID tree TITLE         the window's objects that are showing, one a line, indented by depth:
-                               role 'name' [description] (focusable, focused)
+                               role 'name' [description] (focusable, focused, checked)
 a11y.py PID keys KEY...        presses each key (xdotool) and prints where the focus went, as a
                                screen reader hears of it: role 'name', or "-" when it stayed
 a11y.py PID names-changed TITLE ROLE SECONDS
@@ -32,7 +32,8 @@ def line(obj):
         text += f" [{obj.description}]"
     states = obj.getState()
     marks = [n for n, s in (("focusable", pyatspi.STATE_FOCUSABLE),
-                            ("focused", pyatspi.STATE_FOCUSED)) if states.contains(s)]
+                            ("focused", pyatspi.STATE_FOCUSED),
+                            ("checked", pyatspi.STATE_CHECKED)) if states.contains(s)]
     return text + (f" ({', '.join(marks)})" if marks else "")
 
 
