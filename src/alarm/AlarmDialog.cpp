@@ -109,8 +109,8 @@ void AlarmDialog::createAnnounceGroup() {
     announceCheck_ =
         place(new QCheckBox("Announce time every", announceGroup_), "AnnCheck", {8, 20, 133, 17});
     announceEdit_ = numberEdit(announceGroup_, "AnnEdit", {8, 60, 33, 22}, "1");
-    announceUpDown_ =
-        upDown(announceGroup_, "AnnUpDown", {41, 60, 15, 22}, announceEdit_, "Announce time every (minutes)");
+    announceUpDown_ = upDown(announceGroup_, "AnnUpDown", {41, 60, 15, 22}, announceEdit_,
+                             "Announce time every (minutes)");
     announceUpDown_->setMin(1);
     announceUpDown_->setMax(60);
     announceUpDown_->setPosition(1);
@@ -132,8 +132,8 @@ void AlarmDialog::createOptionsGroup() {
     label(optionsGroup_, "Label4", "Sound interval", {185, 18});
     repeatEdit_ = numberEdit(optionsGroup_, "AlarmIntEdit", {184, 34, 33, 22}, "1");
     repeatEdit_->setReadOnly(true);
-    repeatUpDown_ =
-        upDown(optionsGroup_, "AlmIntUpDown", {217, 34, 15, 22}, repeatEdit_, "Sound interval (seconds)");
+    repeatUpDown_ = upDown(optionsGroup_, "AlmIntUpDown", {217, 34, 15, 22}, repeatEdit_,
+                           "Sound interval (seconds)");
     repeatUpDown_->setMin(0);
     repeatUpDown_->setMax(60);
     repeatUpDown_->setPosition(1);

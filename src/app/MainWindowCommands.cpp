@@ -19,8 +19,7 @@ QPoint MainWindow::OptionsMenuPoint() const {
 // Opened from the keyboard, the menu starts on its first item so that the arrows and a screen
 // reader have somewhere to begin. The small face has no options button to open it beside.
 void MainWindow::openMenuFromKeyboard() {
-    const QPoint at =
-        cfg().FSmallMode ? mapToGlobal(QPoint(0, height())) : OptionsMenuPoint();
+    const QPoint at = cfg().FSmallMode ? mapToGlobal(QPoint(0, height())) : OptionsMenuPoint();
     MainPopupMenu->popup(at);
     MainPopupMenu->setActiveAction(MainPopupMenu->actions().value(0));
 }

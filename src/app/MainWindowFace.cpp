@@ -55,8 +55,8 @@ void MainWindow::UpdateMiniTime() {
 
 // A screen reader hears of a change only when the text differs: once a minute, not each second.
 void MainWindow::showFaceText() {
-    const QString time = FaceText::time(CurHour, CurMin, CurDay, CurDayOfWeek,
-                                        cfg().F24HourFormat, cfg().FSmallMode);
+    const QString time = FaceText::time(CurHour, CurMin, CurDay, CurDayOfWeek, cfg().F24HourFormat,
+                                        cfg().FSmallMode);
     if (BackPanel->accessibleName() != time) BackPanel->setAccessibleName(time);
     const QString lit = FaceText::indicators(cfg().FAlarmOn, cfg().FAnnounceOn);
     if (BackPanel->accessibleDescription() != lit) BackPanel->setAccessibleDescription(lit);

@@ -1,6 +1,6 @@
 #include "face/FaceState.h"
-#include "face/FaceText.h"
 #include "face/FaceRules.h"
+#include "face/FaceText.h"
 
 #include <gtest/gtest.h>
 
@@ -140,9 +140,9 @@ TEST(FaceText, TimeAsShown) {
         {10, 15, 3, 0, true, false, "10:15"},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(FaceText::time(r.hour, r.minute, r.day, r.dayOfWeek, r.hours24, r.small)
-                      .toStdString(),
-                  r.text);
+        EXPECT_EQ(
+            FaceText::time(r.hour, r.minute, r.day, r.dayOfWeek, r.hours24, r.small).toStdString(),
+            r.text);
     EXPECT_EQ(FaceText::indicators(true, false).toStdString(), "Alarm on, announcements off");
 }
 
