@@ -2,6 +2,7 @@
 
 #include "alarm/NumberField.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -43,6 +44,8 @@ int UpDownButtons::clamped(int value) const {
 void UpDownButtons::setPosition(int position) {
     position_ = clamped(position);
     if (associate_) associate_->setText(QString::number(position_));
+    QAccessibleValueChangeEvent event(this, position_);
+    QAccessible::updateAccessibility(&event);
 }
 
 void UpDownButtons::step(int delta) {

@@ -7,6 +7,24 @@
 namespace ql {
 namespace {
 
+// Up/down arrows bound to a field: a spin button whose value a screen reader reads as it steps.
+class SpinAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit SpinAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::SpinBox) {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return widget()->property("position"); }
+    void setCurrentValue(const QVariant& value) override {
+        widget()->setProperty("position", value);
+    }
+    QVariant maximumValue() const override { return widget()->property("maximum"); }
+    QVariant minimumValue() const override { return widget()->property("minimum"); }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
 // By class name, so that this layer needs none of the classes it describes.
 QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -15,6 +33,7 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("ql::FaceView"))
         return new QAccessibleWidget(widget, QAccessible::StaticText);
+    if (className == QLatin1String("ql::UpDownButtons")) return new SpinAccessible(widget);
     if (className == QLatin1String("ql::AlarmAlert"))
         return new QAccessibleWidget(widget, QAccessible::AlertMessage);
     return nullptr;

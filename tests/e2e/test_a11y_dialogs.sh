@@ -41,7 +41,7 @@ dialog 'Settings'
         check box 'Always on top' (focusable)
         check box 'Transparent buttons' (focusable)
         check box 'Transparent main window' (focusable)
-        slider 'Transparency level' [Transparency level] (focusable)
+        slider 'Transparency level' [Transparency level] = 255 (focusable)
         label 'Transp.'
         label 'Solid'
     page tab list 'Display options' (focusable)
@@ -71,12 +71,12 @@ dialog 'Alarm and announce settings'
     check box 'Alarm on' (focusable, focused, checked)
     label 'Hour'
     text 'Hour' (focusable)
-    filler 'Hour' (focusable)
+    spin button 'Hour' = 2 (focusable)
       push button 'Up'
       push button 'Down'
     label 'Minute'
     text 'Minute' (focusable)
-    filler 'Minute' (focusable)
+    spin button 'Minute' = 26 (focusable)
       push button 'Up'
       push button 'Down'
     radio button 'AM' (focusable)
@@ -84,7 +84,7 @@ dialog 'Alarm and announce settings'
   panel 'Announce'
     check box 'Announce time every' (focusable)
     text 'Announce time every (minutes)' (focusable)
-    filler 'Announce time every (minutes)' (focusable)
+    spin button 'Announce time every (minutes)' = 15 (focusable)
       push button 'Up'
       push button 'Down'
     label 'minutes'
@@ -94,7 +94,7 @@ dialog 'Alarm and announce settings'
     push button 'Play current sound' [Play current sound] (focusable)
     label 'Sound interval'
     text 'Sound interval (seconds)' (focusable)
-    filler 'Sound interval (seconds)' (focusable)
+    spin button 'Sound interval (seconds)' = 0 (focusable)
       push button 'Up'
       push button 'Down'
     label 'seconds'
@@ -108,23 +108,31 @@ dialog 'Alarm and announce settings'
 TREE
 ql_assert_a11y_keys "Tab through the alarm dialog" Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab <<'KEYS'
 text 'Hour'
-filler 'Hour'
+spin button 'Hour'
 text 'Minute'
-filler 'Minute'
+spin button 'Minute'
 radio button 'AM'
 check box 'Announce time every'
-filler 'Announce time every (minutes)'
+spin button 'Announce time every (minutes)'
 push button 'OK'
 push button 'Cancel'
 combo box 'System beep'
 push button 'Play current sound'
 text 'Sound interval (seconds)'
-filler 'Sound interval (seconds)'
+spin button 'Sound interval (seconds)'
 check box 'Announce the time before playing the sound'
 push button 'Help'
 check box 'Alarm on'
 text 'Hour'
 KEYS
+
+# The arrows step the hour, and a screen reader reads the new value.
+ql_assert_a11y_keys "to the hour's arrows" Tab Up <<'KEYS'
+spin button 'Hour'
+-
+KEYS
+ql_assert_match "^    spin button 'Hour' = 3 \(focusable, focused\)$" \
+    "$(ql_a11y tree 'Alarm and announce settings' | grep "spin button 'Hour'")" "the hour after Up"
 
 # The alarm minute comes while the dialog is open: the alert is read as an alert, Enter confirms
 # it, and the keyboard is back in the dialog where it was; Escape then returns to the main window.
@@ -138,7 +146,7 @@ alert 'Alarm!'
   push button 'OK' (focusable, focused)
 TREE
 ql_assert_a11y_keys "confirming the alert, closing the dialog" Return Escape <<'KEYS'
-text 'Hour'
+spin button 'Hour'
 push button 'Settings'
 KEYS
 ql_stop_program

@@ -3,7 +3,7 @@
 """What a screen reader finds of a running program over AT-SPI.
 
 a11y.py PID tree TITLE         the window's objects that are showing, one a line, indented by depth:
-                               role 'name' [description] (focusable, focused, checked)
+                               role 'name' [description] = value (focusable, focused, checked)
 a11y.py PID keys KEY...        presses each key (xdotool) and prints where the focus went, as a
                                screen reader hears of it: role 'name', or "-" when it stayed
 a11y.py PID names-changed TITLE ROLE SECONDS
@@ -30,6 +30,10 @@ def line(obj):
     text = f"{obj.getRoleName()} '{obj.name}'"
     if obj.description:
         text += f" [{obj.description}]"
+    try:
+        text += f" = {obj.queryValue().currentValue:g}"
+    except NotImplementedError:
+        pass
     states = obj.getState()
     marks = [n for n, s in (("focusable", pyatspi.STATE_FOCUSABLE),
                             ("focused", pyatspi.STATE_FOCUSED),
