@@ -39,9 +39,13 @@ QLineEdit* numberEdit(QWidget* parent, const char* name, QRect geometry, const Q
     return edit;
 }
 
-UpDownButtons* upDown(QWidget* parent, const char* name, QRect geometry, QLineEdit* edit) {
+// A screen reader names the edit and its arrows by the field's label, not by the group around them.
+UpDownButtons* upDown(QWidget* parent, const char* name, QRect geometry, QLineEdit* edit,
+                      const QString& spoken) {
     auto* ud = place(new UpDownButtons(parent), name, geometry);
     ud->setAssociate(edit);
+    edit->setAccessibleName(spoken);
+    ud->setAccessibleName(spoken);
     return ud;
 }
 
@@ -87,11 +91,11 @@ void AlarmDialog::createAlarmGroup() {
     alarmCheck_ = place(new QCheckBox("Alarm on", alarmGroup_), "AlarmCheck", {8, 20, 97, 17});
     label(alarmGroup_, "Label1", "Hour", {8, 44});
     hourEdit_ = numberEdit(alarmGroup_, "HourEdit", {8, 60, 29, 22}, "0");
-    hourUpDown_ = upDown(alarmGroup_, "HourUpDown", {37, 60, 16, 22}, hourEdit_);
+    hourUpDown_ = upDown(alarmGroup_, "HourUpDown", {37, 60, 16, 22}, hourEdit_, "Hour");
     hourUpDown_->setWrap(true);
     label(alarmGroup_, "Label2", "Minute", {60, 44});
     minuteEdit_ = numberEdit(alarmGroup_, "MinEdit", {60, 60, 29, 22}, "0");
-    minuteUpDown_ = upDown(alarmGroup_, "MinUpDown", {89, 60, 16, 22}, minuteEdit_);
+    minuteUpDown_ = upDown(alarmGroup_, "MinUpDown", {89, 60, 16, 22}, minuteEdit_, "Minute");
     minuteUpDown_->setMin(0);
     minuteUpDown_->setMax(59);
     minuteUpDown_->setWrap(true);
@@ -105,7 +109,8 @@ void AlarmDialog::createAnnounceGroup() {
     announceCheck_ =
         place(new QCheckBox("Announce time every", announceGroup_), "AnnCheck", {8, 20, 133, 17});
     announceEdit_ = numberEdit(announceGroup_, "AnnEdit", {8, 60, 33, 22}, "1");
-    announceUpDown_ = upDown(announceGroup_, "AnnUpDown", {41, 60, 15, 22}, announceEdit_);
+    announceUpDown_ = upDown(announceGroup_, "AnnUpDown", {41, 60, 15, 22}, announceEdit_,
+                             "Announce time every (minutes)");
     announceUpDown_->setMin(1);
     announceUpDown_->setMax(60);
     announceUpDown_->setPosition(1);
@@ -114,23 +119,28 @@ void AlarmDialog::createAnnounceGroup() {
 
 void AlarmDialog::createOptionsGroup() {
     optionsGroup_ = groupBox(this, "GroupBox3", "Alarm options", {8, 112, 317, 129});
-    label(optionsGroup_, "Label6", "Sound", {9, 18});
+    QLabel* soundLabel = label(optionsGroup_, "Label6", "Sound", {9, 18});
     soundCombo_ = place(new QComboBox(optionsGroup_), "AlarmSoundCombo", {8, 34, 145, 21});
     soundCombo_->addItems({"System beep", "Yipe", "Lazer", "Whistle", "Fanfare", "Wave file..."});
     previewButton_ = place(new QToolButton(optionsGroup_), "PreviewButton", {153, 34, 21, 20});
     previewButton_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     previewButton_->setAutoRaise(true);
     previewButton_->setToolTip("Play current sound");
+    previewButton_->setAccessibleName("Play current sound");
+    // A combo box's name is its choice; a screen reader finds the label through the buddy.
+    soundLabel->setBuddy(soundCombo_);
     label(optionsGroup_, "Label4", "Sound interval", {185, 18});
     repeatEdit_ = numberEdit(optionsGroup_, "AlarmIntEdit", {184, 34, 33, 22}, "1");
     repeatEdit_->setReadOnly(true);
-    repeatUpDown_ = upDown(optionsGroup_, "AlmIntUpDown", {217, 34, 15, 22}, repeatEdit_);
+    repeatUpDown_ = upDown(optionsGroup_, "AlmIntUpDown", {217, 34, 15, 22}, repeatEdit_,
+                           "Sound interval (seconds)");
     repeatUpDown_->setMin(0);
     repeatUpDown_->setMax(60);
     repeatUpDown_->setPosition(1);
     label(optionsGroup_, "Label5", "seconds", {240, 37});
     label(optionsGroup_, "Label7", "Wave file", {9, 60});
     waveFileEdit_ = place(new QLineEdit(optionsGroup_), "WaveFileEdit", {8, 76, 217, 22});
+    waveFileEdit_->setAccessibleName("Wave file");
     browseButton_ =
         place(new QPushButton("Browse...", optionsGroup_), "BrButton", {237, 76, 63, 21});
     announceFirstCheck_ =

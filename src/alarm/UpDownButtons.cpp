@@ -2,6 +2,7 @@
 
 #include "alarm/NumberField.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -14,6 +15,7 @@ namespace {
 QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow) {
     auto* b = new QToolButton(parent);
     b->setArrowType(arrow);
+    b->setAccessibleName(arrow == Qt::UpArrow ? "Up" : "Down");
     b->setAutoRepeat(true);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
@@ -42,6 +44,8 @@ int UpDownButtons::clamped(int value) const {
 void UpDownButtons::setPosition(int position) {
     position_ = clamped(position);
     if (associate_) associate_->setText(QString::number(position_));
+    QAccessibleValueChangeEvent event(this, position_);
+    QAccessible::updateAccessibility(&event);
 }
 
 void UpDownButtons::step(int delta) {

@@ -12,6 +12,10 @@ namespace ql {
 // arrow keys in the edit step as well.
 class UpDownButtons : public QWidget {
     Q_OBJECT
+    // Read by a screen reader as a spin button's value and range.
+    Q_PROPERTY(int position READ position WRITE setPosition)
+    Q_PROPERTY(int minimum READ min)
+    Q_PROPERTY(int maximum READ max)
   public:
     explicit UpDownButtons(QWidget* parent = nullptr);
 

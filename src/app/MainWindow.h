@@ -77,6 +77,7 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
   private:
@@ -103,6 +104,9 @@ class MainWindow : public QWidget {
     QPoint OptionsMenuPoint() const; // where OptionsButtonClick pops the menu up
     // True when the key was one of the window's commands.
     bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    void openMenuFromKeyboard();
+    void retellFocus();
+    bool pressFocusedButton();
     void createComponents();
     void createPopupMenu();
     void createButtons();
@@ -117,6 +121,7 @@ class MainWindow : public QWidget {
     void UpdateSeconds();
     void UpdateDate();
     void UpdateMiniTime();
+    void showFaceText();
     void BlinkMiniColon();
     void ChangeMode();
     void ChangeButtonMode();

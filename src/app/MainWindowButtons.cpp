@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ButtonIcons.h"
+#include "common/KeyboardFocusMark.h"
 #include "face/FaceView.h"
 #include "info/HelpPages.h"
 #include "speech/SpeechCommands.h"
@@ -15,7 +16,9 @@ QToolButton* makeButton(QWidget* parent, const char* name, QRect geometry, const
     b->setObjectName(name);
     b->setGeometry(geometry);
     b->setToolTip(hint);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setAccessibleName(hint);
+    // Tab reaches it, a click does not take the focus: the mouse leaves the face as it was.
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 
@@ -43,6 +46,9 @@ void MainWindow::createButtons() {
     MinimizeButton->setFont(bold);
     LangSelButton->raise(); // drawn over the announce button's right edge
     setButtonIcons();
+    // Tab follows the order of creation: the row from left to right, then the corner button.
+    new KeyboardFocusMark(*this, {BackPanel, AlarmButton, SetupButton, OptionsButton, HelpButton,
+                                  AnnounceButton, LangSelButton, MinimizeButton});
     connect(SetupButton, &QToolButton::clicked, this, &MainWindow::SetupButtonClick);
     connect(OptionsButton, &QToolButton::clicked, this, &MainWindow::OptionsButtonClick);
     connect(AlarmButton, &QToolButton::clicked, this, &MainWindow::AlarmButtonClick);

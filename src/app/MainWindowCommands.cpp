@@ -2,6 +2,7 @@
 
 #include "info/HelpPages.h"
 
+#include <QAbstractButton>
 #include <QMenu>
 #include <QToolButton>
 
@@ -15,10 +16,33 @@ QPoint MainWindow::OptionsMenuPoint() const {
     return pos() + OptionsButton->pos() + QPoint(43, 21);
 }
 
+// Opened from the keyboard, the menu starts on its first item so that the arrows and a screen
+// reader have somewhere to begin. The small face has no options button to open it beside.
+void MainWindow::openMenuFromKeyboard() {
+    const QPoint at = cfg().FSmallMode ? mapToGlobal(QPoint(0, height())) : OptionsMenuPoint();
+    MainPopupMenu->popup(at);
+    MainPopupMenu->setActiveAction(MainPopupMenu->actions().value(0));
+}
+
+// Space is the buttons' own key; Enter is added since keyboard users expect either.
+bool MainWindow::pressFocusedButton() {
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    if (!button || !button->isVisible() || !button->isEnabled()) return false;
+    button->click();
+    return true;
+}
+
 // Only Ctrl exactly: Ctrl+Shift+S or Ctrl+Alt+A are somebody else's keys.
 bool MainWindow::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
     const auto held =
         Shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    // The Menu key reaches the window as a context-menu request; Shift+F10 only as a key.
+    if (Key == Qt::Key_F10 && held == Qt::ShiftModifier) {
+        openMenuFromKeyboard();
+        return true;
+    }
+    if ((Key == Qt::Key_Return || Key == Qt::Key_Enter) && held == Qt::NoModifier)
+        return pressFocusedButton();
     if (held != Qt::ControlModifier) return false;
     switch (Key) {
     case Qt::Key_A:

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "face/ClockData.h"
+#include "face/FaceText.h"
 #include "face/FaceView.h"
 
 namespace ql {
@@ -30,10 +31,12 @@ void MainWindow::FormPaint() {
 
 void MainWindow::UpdateHours() {
     BackPanel->UpdateHours(CurHour, faceOptions());
+    showFaceText();
 }
 
 void MainWindow::UpdateMinutes() {
     BackPanel->UpdateMinutes(CurMin);
+    showFaceText();
 }
 
 void MainWindow::UpdateSeconds() {
@@ -42,10 +45,21 @@ void MainWindow::UpdateSeconds() {
 
 void MainWindow::UpdateDate() {
     BackPanel->UpdateDate(CurDay, CurDayOfWeek);
+    showFaceText();
 }
 
 void MainWindow::UpdateMiniTime() {
     BackPanel->UpdateMiniTime(CurHour, CurMin, cfg().F24HourFormat);
+    showFaceText();
+}
+
+// A screen reader hears of a change only when the text differs: once a minute, not each second.
+void MainWindow::showFaceText() {
+    const QString time = FaceText::time(CurHour, CurMin, CurDay, CurDayOfWeek, cfg().F24HourFormat,
+                                        cfg().FSmallMode);
+    if (BackPanel->accessibleName() != time) BackPanel->setAccessibleName(time);
+    const QString lit = FaceText::indicators(cfg().FAlarmOn, cfg().FAnnounceOn);
+    if (BackPanel->accessibleDescription() != lit) BackPanel->setAccessibleDescription(lit);
 }
 
 void MainWindow::BlinkMiniColon() {

@@ -119,6 +119,8 @@ void MainWindow::applyControls() {
     const bool big = !cfg().FSmallMode;
     for (QToolButton* b : {LangSelButton, AlarmButton, SetupButton, OptionsButton})
         b->setVisible(big);
+    // The small window cuts the help button off: Tab must not land on a button no one can see.
+    HelpButton->setFocusPolicy(big ? Qt::TabFocus : Qt::NoFocus);
     MinimizeButton->move(frameFor(cfg().FSmallMode).minimizeButton);
     AnnounceButton->setGeometry(big ? QRect(210, 102, 58, AnnounceButton->height())
                                     : QRect(103, 9, 24, AnnounceButton->height()));

@@ -5,8 +5,11 @@
 #include "info/InfoDesk.h"
 #include "speech/SpeechCommands.h"
 
+#include <QAccessible>
 #include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QTimer>
 
 namespace ql {
 namespace {
@@ -62,14 +65,30 @@ void MainWindow::createPopupMenu() {
     addSeparator(MainPopupMenu, "N6");
     Exit2 = addItem(MainPopupMenu, "Exit2", "Close application");
     connect(Exit2, &QAction::triggered, this, &MainWindow::closeAsked);
+    // The focus never left the button under the menu, so a screen reader is told it is back there.
+    connect(MainPopupMenu, &QMenu::aboutToHide, this,
+            [this] { QTimer::singleShot(0, this, &MainWindow::retellFocus); });
     // The keys act through the window's key handler, not as menu shortcuts.
     for (QAction* a : MainPopupMenu->actions())
         a->setShortcutContext(Qt::WidgetShortcut);
     new KeyCommandFilter(
         *this, [this](int key, Qt::KeyboardModifiers held) { return FormKeyDown(key, held); });
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { MainPopupMenu->popup(mapToGlobal(at)); });
+}
+
+void MainWindow::retellFocus() {
+    QWidget* focus = focusWidget();
+    if (!isActiveWindow() || !focus) return;
+    QAccessibleEvent event(focus, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+// A right click anywhere on the window, or the Menu key wherever the focus is: the event comes up
+// from the control under the pointer or with the focus.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        openMenuFromKeyboard();
+    else
+        MainPopupMenu->popup(event->globalPos());
 }
 
 } // namespace ql

@@ -1,6 +1,8 @@
 #include "app/AppIdentity.h"
 #include "app/ClockApp.h"
 #include "app/CommandLine.h"
+#include "common/AccessibleRoles.h"
+#include "common/Modal.h"
 #include "face/ClockData.h"
 #include "platform/linux/AlsaSoundPlayer.h"
 #include "platform/linux/DBusRemoteControl.h"
@@ -40,6 +42,14 @@ int speakCommand(int argc, char** argv) {
     std::_Exit(status);
 }
 
+// "--show", for a key bound by the user: a tray icon cannot take the keyboard focus.
+int showCommand(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int status = ql::DBusRemoteControl::askRunningClockToShow();
+    std::fflush(nullptr);
+    std::_Exit(status); // as "--speak": Qt's bus thread must not warn during exit()
+}
+
 // "--speak" from another program: speaks, or says why it cannot. Start-up can wait in a
 // message box, and calls arrive in its event loop before the clock exists.
 std::string speakOnRequest(ql::ClockApp* clockApp) {
@@ -61,6 +71,13 @@ void releaseStartupPages(const ql::ClockApp& clockApp) {
     });
 }
 
+// What a double click on the tray icon does, and a dialog still open comes to the front with it,
+// so that the keyboard lands where the user can act.
+void showClock(ql::ClockApp& clockApp) {
+    clockApp.tray().SysTrayDblClick();
+    ql::raiseOpenModal();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +87,8 @@ int main(int argc, char** argv) {
                                 "the time in the voice you choose.");
     commandLine.addAction("speak", "ask the running clock to speak the time, then exit",
                           [&] { return speakCommand(argc, argv); });
+    commandLine.addAction("show", "bring the running clock's window to the front, then exit",
+                          [&] { return showCommand(argc, argv); });
     if (const auto status = commandLine.parse(argc, argv)) return *status;
     if (const std::string problem = ql::displayProblem(); !problem.empty()) {
         std::fprintf(stderr, "quorlan-lite: %s.\n", problem.c_str());
@@ -79,6 +98,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the clock lives on in the tray
     ql::applyAppIdentity(QL_VERSION);
+    ql::installAccessibleRoles();
 
     ql::SystemLocalClock clock;
     ql::FileSettingsStore store;
@@ -104,6 +124,9 @@ int main(int argc, char** argv) {
     ql::ClockApp* running = nullptr;
     ql::DBusRemoteControl remote;
     remote.serve([&running] { return speakOnRequest(running); });
+    remote.onShow([&running] {
+        if (running) showClock(*running);
+    });
     ql::ClockApp clockApp(platform, QCoreApplication::applicationFilePath());
     if (clockApp.closed()) return 0; // asked to end while start-up still had a message open
     ql::ClockData clockData;

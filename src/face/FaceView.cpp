@@ -12,7 +12,8 @@ namespace ql {
 namespace {
 
 // The command buttons are made of the same brushed metal as the panel: raised ones a bevelled
-// key with a light top edge, flat ones bare metal until the pointer is over them.
+// key with a light top edge, flat ones bare metal until the pointer is over them. The button the
+// keyboard reached wears a frame in the colour of the digits.
 const char* const kButtonStyle = R"(
 QToolButton {
     border: 1px solid rgb(118, 122, 128);
@@ -41,6 +42,9 @@ QToolButton[autoRaise="true"]:pressed {
     background: rgba(0, 0, 0, 28);
 }
 QToolButton::menu-indicator { image: none; }
+QToolButton[keyboardFocus="true"], QToolButton[autoRaise="true"][keyboardFocus="true"] {
+    border: 2px solid rgb(49, 49, 49);
+}
 )";
 
 } // namespace

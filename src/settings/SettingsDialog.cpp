@@ -42,6 +42,7 @@ QSlider* trackBar(QWidget* page, const char* name, QRect geometry, int min, int 
     s->setTickInterval(tick);
     s->setTickPosition(QSlider::TicksBelow);
     s->setToolTip(hint);
+    s->setAccessibleName(hint);
     return s;
 }
 
@@ -104,6 +105,7 @@ void SettingsDialog::createProgramPage() {
     taskbarCheck_ = check(page, "TaskBarCheck", "Show program in taskbar", {16, 65, 149, 17});
     hotKeyCheck_ = check(page, "GlobalShortcutCheck", "Enable global shortcut", {16, 90, 149, 17});
     label(page, "Label1", "for speech (Ctrl-Alt-S)", {35, 106});
+    hotKeyCheck_->setAccessibleDescription("for speech (Ctrl-Alt-S)");
 }
 
 void SettingsDialog::createSoundPage() {
@@ -112,6 +114,7 @@ void SettingsDialog::createSoundPage() {
     pages_->addTab(page, "Sound options");
     label(page, "Label3", "Speech volume", {18, 18});
     volumeSlider_ = trackBar(page, "VolumeTrackbar", {13, 34, 156, 27}, 10, 65, 5, "Sound volume");
+    volumeSlider_->setAccessibleName("Speech volume"); // its label's text, for a screen reader
     label(page, "Label4", "Low", {21, 59}, true);
     label(page, "Label5", "High", {146, 59}, true);
     volumeTryButton_ = place(new QPushButton("Test speech volume", page), "SpeechVolPreviewButton",

@@ -63,3 +63,29 @@ int DBusRemoteControl::askRunningClockToSpeak() {
 }
 
 } // namespace ql
+
+namespace ql {
+
+void DBusRemoteControl::Show() {
+    if (onShow_) onShow_();
+}
+
+int DBusRemoteControl::askRunningClockToShow() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::fputs("quorlan-lite: no session bus, so no running clock can be shown\n", stderr);
+        return 1;
+    }
+    const QDBusMessage reply =
+        bus.call(QDBusMessage::createMethodCall(kName, kPath, kName, QStringLiteral("Show")),
+                 QDBus::Block, 5000);
+    if (reply.type() == QDBusMessage::ReplyMessage) return 0;
+    if (QDBusError(reply).type() == QDBusError::ServiceUnknown)
+        std::fputs("quorlan-lite: no clock is running to show\n", stderr);
+    else
+        std::fprintf(stderr, "quorlan-lite: the running clock could not be shown: %s\n",
+                     reply.errorMessage().toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace ql

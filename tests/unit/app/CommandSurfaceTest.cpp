@@ -207,6 +207,9 @@ TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
         {Qt::Key_S, Qt::AltModifier, ""},
         {Qt::Key_X, Qt::ControlModifier, ""},
         {Qt::Key_M, Qt::ControlModifier, ""},
+        {Qt::Key_F10, Qt::ShiftModifier, "menu;"},
+        {Qt::Key_F10, Qt::NoModifier, ""},
+        {Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier, ""},
     };
     for (const auto& r : rows) {
         // Sent to a control: the window must see it first.
@@ -214,6 +217,7 @@ TEST_F(CommandSurfaceTest, KeysNeedExactlyCtrl) {
         EXPECT_EQ(outcome(), r.outcome) << r.key << " " << r.held.toInt();
         opened.clear();
         pages.clear();
+        menu("MainPopupMenu")->hide();
     }
 }
 

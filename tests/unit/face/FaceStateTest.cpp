@@ -1,5 +1,6 @@
 #include "face/FaceState.h"
 #include "face/FaceRules.h"
+#include "face/FaceText.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,30 @@ TEST(FaceRules, SmallTimeInBothFormats) {
 
 // The tens digit is drawn over the blank AM/PM area in 24-hour mode, under the marks in
 // 12-hour mode; the weekday strip is painted last, over the digits' bottom row.
+// What a screen reader reads for the face: the hour as the digits show it, midnight and noon
+// included, and a damaged weekday without a crash.
+TEST(FaceText, TimeAsShown) {
+    struct Row {
+        int hour, minute, day, dayOfWeek;
+        bool hours24, small;
+        const char* text;
+    } rows[] = {
+        {14, 25, 7, 2, true, false, "14:25, Monday 7"},
+        {14, 25, 7, 2, false, false, "2:25 PM, Monday 7"},
+        {0, 5, 31, 1, false, false, "12:05 AM, Sunday 31"},
+        {0, 5, 31, 1, true, false, "0:05, Sunday 31"},
+        {12, 0, 1, 7, false, false, "12:00 PM, Saturday 1"},
+        {9, 59, 1, 7, true, true, "9:59"},
+        {23, 59, 1, 7, false, true, "11:59 PM"},
+        {10, 15, 3, 0, true, false, "10:15"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(
+            FaceText::time(r.hour, r.minute, r.day, r.dayOfWeek, r.hours24, r.small).toStdString(),
+            r.text);
+    EXPECT_EQ(FaceText::indicators(true, false).toStdString(), "Alarm on, announcements off");
+}
+
 TEST(FaceState, PaintOrderFollowsTheHourFormat) {
     const FaceState::Order twelve{C::Hour1, C::Hour2,   C::AP,   C::Misc, C::Col,
                                   C::Min1,  C::Min2,    C::Sec1, C::Sec2, C::Date1,

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The settings dialog, the alarm dialog and the alarm alert over AT-SPI, worked by the keyboard
+# alone: every control named as a person would say it, Tab in the dialogs' order, the alert an
+# alert, and the focus back where it was when each window closes. The face in 12-hour mode.
+source "$(dirname "$0")/env.sh"
+source "$QL_E2E_DIR/lib/dbus.sh"
+source "$QL_E2E_DIR/lib/a11y.sh"
+ql_env_start
+ql_start_a11y_bus
+
+ql_private_install "${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice/English (Mike).so:English (Mike).so"
+# 12-hour face, alarm on at 14:26 with the system beep, announcements off.
+ql_prepare_store - <<'STORE'
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="000010000000"
+"LNumSettings"="02000300010000000255"
+"SNumSettings"="15142600004040"
+"CurrentVer"="2.6"
+STORE
+clock=$QL_TMP/clock
+echo "2026-12-07 14:25:40" >"$clock"
+ql_start_program --clock-file "$clock"
+main=$(ql_wait_window 'Multilingual Quorlan' 20) || ql_fail "no main window"
+ql_wait_until 10 ql_a11y windows >/dev/null || ql_fail "the program never appeared on the accessibility bus"
+ql_assert_match "^  label '2:25 PM, Monday 7' \[Alarm on, announcements off\]$" \
+    "$(ql_a11y tree 'Multilingual Quorlan' | sed -n 2p)" "the 12-hour face"
+
+xdotool windowactivate --sync "$main"
+ql_assert_a11y_keys "into the settings dialog" Tab ctrl+s <<'KEYS'
+push button 'Settings'
+push button 'OK'
+KEYS
+ql_assert_a11y_tree 'Settings' <<'TREE'
+dialog 'Settings'
+  filler '' (focusable)
+    layered pane ''
+      filler ''
+        check box 'Windowless (no title bar)' (focusable)
+        check box '24 hr format' (focusable)
+        check box 'Always on top' (focusable)
+        check box 'Transparent buttons' (focusable)
+        check box 'Transparent main window' (focusable)
+        slider 'Transparency level' [Transparency level] = 255 (focusable)
+        label 'Transp.'
+        label 'Solid'
+    page tab list 'Display options' (focusable)
+      page tab 'Display options' (focusable, focused)
+      page tab 'Program options' (focusable)
+      page tab 'Sound options' (focusable)
+  push button 'OK' (focusable, focused)
+  push button 'Help' [Help] (focusable)
+  push button 'Cancel' (focusable)
+TREE
+ql_assert_a11y_keys "Tab through the settings, to the volume" Tab Tab Tab Right Right Tab Escape <<'KEYS'
+push button 'Cancel'
+push button 'Help'
+page tab list 'Display options'
+page tab 'Program options'
+page tab 'Sound options'
+slider 'Speech volume'
+push button 'Settings'
+KEYS
+
+ql_assert_a11y_keys "into the alarm dialog" ctrl+a <<'KEYS'
+check box 'Alarm on'
+KEYS
+ql_assert_a11y_tree 'Alarm and announce settings' <<'TREE'
+dialog 'Alarm and announce settings'
+  panel 'Alarm'
+    check box 'Alarm on' (focusable, focused, checked)
+    label 'Hour'
+    text 'Hour' (focusable)
+    spin button 'Hour' = 2 (focusable)
+      push button 'Up'
+      push button 'Down'
+    label 'Minute'
+    text 'Minute' (focusable)
+    spin button 'Minute' = 26 (focusable)
+      push button 'Up'
+      push button 'Down'
+    radio button 'AM' (focusable)
+    radio button 'PM' (focusable, checked)
+  panel 'Announce'
+    check box 'Announce time every' (focusable)
+    text 'Announce time every (minutes)' (focusable)
+    spin button 'Announce time every (minutes)' = 15 (focusable)
+      push button 'Up'
+      push button 'Down'
+    label 'minutes'
+  panel 'Alarm options'
+    label 'Sound'
+    combo box 'System beep' (focusable)
+    push button 'Play current sound' [Play current sound] (focusable)
+    label 'Sound interval'
+    text 'Sound interval (seconds)' (focusable)
+    spin button 'Sound interval (seconds)' = 0 (focusable)
+      push button 'Up'
+      push button 'Down'
+    label 'seconds'
+    label 'Wave file'
+    text 'Wave file' (focusable)
+    push button 'Browse...' (focusable)
+    check box 'Announce the time before playing the sound' (focusable)
+  push button 'OK' (focusable)
+  push button 'Help' (focusable)
+  push button 'Cancel' (focusable)
+TREE
+
+# Tab reaches the hour's arrows; they step the hour, and a screen reader reads the new value.
+ql_assert_a11y_keys "to the hour's arrows" Tab Tab Up <<'KEYS'
+text 'Hour'
+spin button 'Hour'
+-
+KEYS
+ql_assert_match "^    spin button 'Hour' = 3 \(focusable, focused\)$" \
+    "$(ql_a11y tree 'Alarm and announce settings' | grep "spin button 'Hour'")" "the hour after Up"
+
+# The alarm minute comes while the dialog is open: the alert is read as an alert, Enter confirms
+# it, and the keyboard is back in the dialog where it was; Escape then returns to the main window.
+echo "2026-12-07 14:26:00" >"$clock"
+ql_wait_window 'Alarm!' 15 >/dev/null || ql_fail "no alert at the alarm minute"
+ql_assert_a11y_tree 'Alarm!' <<'TREE'
+alert 'Alarm!'
+  frame ''
+    label 'Quorlan alarm alert!'
+    label 'Press OK to confirm the alarm.'
+  push button 'OK' (focusable, focused)
+TREE
+ql_assert_a11y_keys "confirming the alert, closing the dialog" Return Escape <<'KEYS'
+spin button 'Hour'
+push button 'Settings'
+KEYS
+ql_stop_program
+ql_assert_clean_exit
