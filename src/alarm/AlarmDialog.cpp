@@ -6,6 +6,7 @@
 #include "alarm/UpDownButtons.h"
 #include "common/DialogLayout.h"
 #include "common/Modal.h"
+#include "settings/SettingsTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,6 +25,15 @@ namespace ql {
 AlarmDialog::FileDialogHook AlarmDialog::FileDialog;
 
 namespace {
+
+ValueRange offered(SettingField field) {
+    return settingOf(field).offered();
+}
+
+void setRange(UpDownButtons* upDown, ValueRange range) {
+    upDown->setMin(static_cast<int>(range.min));
+    upDown->setMax(static_cast<int>(range.max));
+}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
     auto* l = new QLabel(text, parent);
@@ -96,8 +106,7 @@ void AlarmDialog::createAlarmGroup() {
     label(alarmGroup_, "Label2", "Minute", {60, 44});
     minuteEdit_ = numberEdit(alarmGroup_, "MinEdit", {60, 60, 29, 22}, "0");
     minuteUpDown_ = upDown(alarmGroup_, "MinUpDown", {89, 60, 16, 22}, minuteEdit_, "Minute");
-    minuteUpDown_->setMin(0);
-    minuteUpDown_->setMax(59);
+    setRange(minuteUpDown_, offered(&SettingsRecord::FAlarmMinute));
     minuteUpDown_->setWrap(true);
     amRadio_ = place(new QRadioButton("AM", alarmGroup_), "AMRadio", {112, 53, 37, 21});
     pmRadio_ = place(new QRadioButton("PM", alarmGroup_), "PMRadio", {112, 70, 37, 17});
@@ -111,8 +120,7 @@ void AlarmDialog::createAnnounceGroup() {
     announceEdit_ = numberEdit(announceGroup_, "AnnEdit", {8, 60, 33, 22}, "1");
     announceUpDown_ = upDown(announceGroup_, "AnnUpDown", {41, 60, 15, 22}, announceEdit_,
                              "Announce time every (minutes)");
-    announceUpDown_->setMin(1);
-    announceUpDown_->setMax(60);
+    setRange(announceUpDown_, offered(&SettingsRecord::FAnnounceInterval));
     announceUpDown_->setPosition(1);
     label(announceGroup_, "Label3", "minutes", {64, 64});
 }
@@ -134,8 +142,7 @@ void AlarmDialog::createOptionsGroup() {
     repeatEdit_->setReadOnly(true);
     repeatUpDown_ = upDown(optionsGroup_, "AlmIntUpDown", {217, 34, 15, 22}, repeatEdit_,
                            "Sound interval (seconds)");
-    repeatUpDown_->setMin(0);
-    repeatUpDown_->setMax(60);
+    setRange(repeatUpDown_, offered(&SettingsRecord::FAlarmRepeat));
     repeatUpDown_->setPosition(1);
     label(optionsGroup_, "Label5", "seconds", {240, 37});
     label(optionsGroup_, "Label7", "Wave file", {9, 60});
@@ -226,17 +233,17 @@ void AlarmDialog::AnnCheckClick() {
 }
 
 void AlarmDialog::HourEditChange() {
-    validate(hourEdit_, settings_.F24HourFormat ? 23 : 12);
+    validate(hourEdit_, hourEntryRange(settings_.F24HourFormat).max);
 }
 void AlarmDialog::MinEditChange() {
-    validate(minuteEdit_, 59);
+    validate(minuteEdit_, offered(&SettingsRecord::FAlarmMinute).max);
 }
 void AlarmDialog::AnnEditChange() {
-    validate(announceEdit_, 60);
+    validate(announceEdit_, offered(&SettingsRecord::FAnnounceInterval).max);
 }
 
 // Emptying the field runs this again; an empty field raises no message.
-void AlarmDialog::validate(QLineEdit* edit, int max) {
+void AlarmDialog::validate(QLineEdit* edit, long max) {
     const NumberField field = readNumberField(edit->text());
     if (!field.valid && !edit->text().isEmpty())
         refuse(edit, "Only numeric values allowed!");
@@ -288,10 +295,6 @@ int readField(const QLineEdit* edit) {
     return readNumberField(edit->text()).value;
 }
 
-bool within(int value, int min, int max) {
-    return value >= min && value <= max;
-}
-
 } // namespace
 
 void AlarmDialog::fill() {
@@ -302,13 +305,13 @@ void AlarmDialog::fill() {
     announceFirstCheck_->setChecked(s.FAnnounceBeforeAlarm);
     if (!s.FAnnounceOn) AnnCheckClick();
     const HourEntry hour = hourToEntry(s.FAlarmHour, s.F24HourFormat);
-    hourUpDown_->setMax(s.F24HourFormat ? 23 : 12);
-    hourUpDown_->setMin(s.F24HourFormat ? 0 : 1);
+    setRange(hourUpDown_, hourEntryRange(s.F24HourFormat));
     (hour.pm ? pmRadio_ : amRadio_)->setChecked(true);
     hourUpDown_->setPosition(hour.position);
     minuteUpDown_->setPosition(s.FAlarmMinute);
     announceUpDown_->setPosition(s.FAnnounceInterval);
-    soundCombo_->setCurrentIndex(within(s.FAlarmSound, 0, 5) ? s.FAlarmSound : -1);
+    const bool listed = offered(&SettingsRecord::FAlarmSound).holds(s.FAlarmSound);
+    soundCombo_->setCurrentIndex(listed ? s.FAlarmSound : -1);
     waveFileEdit_->setText(s.AlarmWaveFile);
     repeatUpDown_->setPosition(static_cast<int>(s.FAlarmRepeat));
     if (s.FAlarmSound != 5) {
@@ -326,11 +329,13 @@ SettingsRecord AlarmDialog::result() const {
     r.FAnnounceOn = announceCheck_->isChecked();
     r.FAnnounceBeforeAlarm = announceFirstCheck_->isChecked();
     r.FAlarmSound = soundCombo_->currentIndex();
-    if (const int v = readField(announceEdit_); within(v, 1, 60)) r.FAnnounceInterval = v;
+    const auto take = [&](auto field, const QLineEdit* edit) {
+        if (const int v = readField(edit); offered(field).holds(v)) setFieldValue(settingOf(field), r, v);
+    };
+    take(&SettingsRecord::FAnnounceInterval, announceEdit_);
     r.FAlarmHour = hourFromEntry(readField(hourEdit_), r.F24HourFormat, pmRadio_->isChecked());
-    if (const int v = readField(minuteEdit_); within(v, 0, 59)) r.FAlarmMinute = v;
-    if (const int v = readField(repeatEdit_); within(v, 0, 60))
-        r.FAlarmRepeat = static_cast<std::uint32_t>(v);
+    take(&SettingsRecord::FAlarmMinute, minuteEdit_);
+    take(&SettingsRecord::FAlarmRepeat, repeatEdit_);
     return r;
 }
 

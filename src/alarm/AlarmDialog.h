@@ -60,7 +60,7 @@ class AlarmDialog : public QDialog {
     void createButtons();
     void connectHandlers();
     void orderTabs();
-    void validate(QLineEdit* edit, int max);
+    void validate(QLineEdit* edit, long max);
     void refuse(QLineEdit* edit, const QString& message);
     QString chooseWaveFile(const QString& preset);
 

@@ -8,6 +8,10 @@ HourEntry hourToEntry(int alarmHour, bool twentyFourHour) {
     return {alarmHour == 12 ? 12 : alarmHour - 12, true};
 }
 
+ValueRange hourEntryRange(bool twentyFourHour) {
+    return twentyFourHour ? settingOf(&SettingsRecord::FAlarmHour).offered() : ValueRange{1, 12};
+}
+
 int hourFromEntry(int entered, bool twentyFourHour, bool pm) {
     if (twentyFourHour) return entered;
     if (pm) return entered == 12 ? 12 : entered + 12;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SettingsTable.h"
+
 namespace ql {
 
 // How the alarm hour (0-23) appears in the dialog's hour entry.
@@ -10,6 +12,9 @@ struct HourEntry {
 
 // 24-hour entry shows the hour itself; 12-hour entry shows 12 for midnight and noon.
 HourEntry hourToEntry(int alarmHour, bool twentyFourHour);
+
+// The hours the hour field offers: 0-23, or 1-12 beside AM and PM.
+ValueRange hourEntryRange(bool twentyFourHour);
 
 // The alarm hour for the number read from the hour field. 12 AM is midnight, 12 PM noon, and
 // 0 PM (an empty field with PM) also noon.

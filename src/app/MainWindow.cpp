@@ -4,6 +4,7 @@
 #include "platform/DesktopGeometry.h"
 #include "platform/LocalClock.h"
 #include "platform/TaskbarButton.h"
+#include "settings/SettingsTable.h"
 #include "settings/StoredSettings.h"
 #include "speech/Announcer.h"
 #include "speech/LanguageMenus.h"
@@ -199,10 +200,11 @@ void MainWindow::keepWholeOnDesktop(QSize outer) {
 }
 
 // A stored level below the dialog's minimum (a hand-edited or partial store) would make the
-// window invisible; it is shown at 50 and kept as stored.
+// window invisible; it is shown at that minimum and kept as stored.
 void MainWindow::applyBlending() {
-    constexpr int lowest = 50;
-    setBlending(cfg().FBlendOn ? std::clamp(cfg().FBlendValue, lowest, 255) / 255.0 : 1.0);
+    const Setting& blend = settingOf(&SettingsRecord::FBlendValue);
+    const double level = blend.offered().limit(cfg().FBlendValue) / double(blend.stored.max);
+    setBlending(cfg().FBlendOn ? level : 1.0);
 }
 
 void MainWindow::setBlending(double level) {

@@ -8,7 +8,7 @@ namespace ql {
 
 bool RegistrySettings::isFirstRun() {
     bool firstRun = true;
-    if (store_.keyExists(kSettingsKey) && store_.valueExists(kSettingsKey, "BinSettings"))
+    if (store_.keyExists(kSettingsKey) && store_.valueExists(kSettingsKey, kBinSettings.name))
         firstRun = false;
     if (store_.keyExists(kLegacyKey) && store_.valueExists(kLegacyKey, "WindowTop"))
         firstRun = false;
@@ -23,11 +23,11 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
                                                 DesktopSize desktop) {
     Loaded loaded;
     store_.createKey(kSettingsKey);
-    const std::string flags = read("BinSettings");
-    const std::string longNumbers = read("LNumSettings");
-    const std::string shortNumbers = read("SNumSettings");
-    r.AlarmWaveFile = QString::fromStdString(read("WaveFileName"));
-    r.SelectedLanguage = SettingsCodec::parseInteger(read("SelLang")).value_or(0);
+    const std::string flags = read(kBinSettings.name);
+    const std::string longNumbers = read(kLNumSettings.name);
+    const std::string shortNumbers = read(kSNumSettings.name);
+    for (const Setting& s : allSettings())
+        if (s.position == kOwnValue) SettingsCodec::decodeOwn(s, read(s.value), r);
     if (read("CurrentVer") != kCurrentVersion) {
         loaded.upgraded = !firstRun;
         store_.writeValues(kSettingsKey, {{"CurrentVer", kCurrentVersion}});
@@ -40,7 +40,8 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
     else if (stored)
         loaded.window = SettingsCodec::placeOnDesktop(*stored, desktop.width, desktop.height);
     else
-        loaded.window = {100, 100};
+        loaded.window = {static_cast<int>(settingAt(kLNumSettings, 0).otherwise),
+                         static_cast<int>(settingAt(kLNumSettings, 1).otherwise)};
     loaded.stored = stored && !firstRun ? *stored : loaded.window;
     SettingsCodec::decodeShort(shortNumbers, r);
     return loaded;
@@ -48,12 +49,14 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
 
 void RegistrySettings::save(const SettingsRecord& r, WindowPosition window,
                             const std::string& programPath, const std::string& installDir) {
-    store_.writeValues(kSettingsKey, {{"BinSettings", SettingsCodec::encodeFlags(r)},
-                                      {"LNumSettings", SettingsCodec::encodeLong(r, window)},
-                                      {"SNumSettings", SettingsCodec::encodeShort(r)},
-                                      {"WaveFileName", r.AlarmWaveFile.toStdString()},
-                                      {"SelLang", std::to_string(r.SelectedLanguage)},
-                                      {"InstallDir", installDir}});
+    SettingsStore::Values values{
+        {kBinSettings.name, SettingsCodec::encodeFlags(r)},
+        {kLNumSettings.name, SettingsCodec::encodeLong(r, window)},
+        {kSNumSettings.name, SettingsCodec::encodeShort(r)}};
+    for (const Setting& s : allSettings())
+        if (s.position == kOwnValue) values.emplace_back(s.value, SettingsCodec::encodeOwn(s, r));
+    values.emplace_back("InstallDir", installDir);
+    store_.writeValues(kSettingsKey, values);
     if (r.FAutoStart)
         autostart_.add(programPath);
     else

@@ -1,58 +1,65 @@
 #include "settings/SettingsCodec.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
+#include <initializer_list>
+#include <variant>
 
 #include <QRegion>
 
 namespace ql::SettingsCodec {
 namespace {
 
-std::array<bool SettingsRecord::*, 12> flagFields() {
-    return {&SettingsRecord::FStartInTray,
-            &SettingsRecord::FOnTop,
-            &SettingsRecord::F24HourFormat,
-            &SettingsRecord::FAnnounceOn,
-            &SettingsRecord::FAlarmOn,
-            &SettingsRecord::FAutoStart,
-            &SettingsRecord::FWindowless,
-            &SettingsRecord::FShowInTaskbar,
-            &SettingsRecord::FTransparentButtons,
-            &SettingsRecord::FAnnounceBeforeAlarm,
-            &SettingsRecord::FGlobalShortcut,
-            &SettingsRecord::FBlendOn};
-}
-
 void padTo(std::string& s, std::size_t n) {
     if (s.size() < n) s.append(n - s.size(), '0');
 }
 
-std::string_view field(const std::string& s, std::size_t index, std::size_t width) {
-    return std::string_view(s).substr(index * width, width);
+std::string_view field(const std::string& s, const PackedValue& packed, int position) {
+    const auto width = static_cast<std::size_t>(packed.width);
+    return std::string_view(s).substr(static_cast<std::size_t>(position) * width, width);
 }
 
 // A field's value, or its replacement when it is not a number or out of range.
-long ranged(std::string_view text, long min, long max, long otherwise) {
+long ranged(const Setting& s, std::string_view text) {
     const auto v = parseNumber(text);
-    return v && *v >= min && *v <= max ? *v : otherwise;
+    return v && s.stored.holds(*v) ? *v : s.otherwise;
+}
+
+long saved(const Setting& s, const PackedValue& packed, long v) {
+    if (s.stored.holds(v)) return v;
+    return s.savedOutside.value_or(packed.fits.limit(v));
+}
+
+// Fields holding no member (the window position) take `outside` in their order.
+std::string encodePacked(const PackedValue& packed, const SettingsRecord& r,
+                         std::initializer_list<long> outside = {}) {
+    std::string out;
+    auto next = outside.begin();
+    for (const Setting& s : allSettings()) {
+        if (!s.packedIn(packed)) continue;
+        const bool member = !std::holds_alternative<std::monostate>(s.field);
+        out += encodeNumber(saved(s, packed, member ? fieldValue(s, r) : *next++), packed.width);
+    }
+    return out;
+}
+
+void decodePacked(const PackedValue& packed, std::string text, SettingsRecord& r) {
+    padTo(text, packed.length());
+    for (const Setting& s : allSettings())
+        if (s.packedIn(packed)) setFieldValue(s, r, ranged(s, field(text, packed, s.position)));
 }
 
 } // namespace
 
 std::string encodeFlags(const SettingsRecord& r) {
-    std::string s(12, '0');
-    const auto fields = flagFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        if (r.*fields[i]) s[i] = '1';
-    return s;
+    return encodePacked(kBinSettings, r);
 }
 
+// Every character but '1' is false, a digit or not.
 void decodeFlags(std::string text, SettingsRecord& r) {
-    padTo(text, 12);
-    const auto fields = flagFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        r.*fields[i] = text[i] == '1';
+    for (char& c : text)
+        if (c != '1') c = '0';
+    decodePacked(kBinSettings, std::move(text), r);
 }
 
 std::string encodeNumber(long value, int width) {
@@ -83,51 +90,42 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     return v;
 }
 
+// A coordinate that does not fit its field is limited rather than corrupting its neighbour.
 std::string encodeLong(const SettingsRecord& r, WindowPosition window) {
-    // A coordinate that does not fit four characters is limited rather than corrupting its
-    // neighbour.
-    const auto coordinate = [](int v) { return encodeNumber(std::clamp(v, -999, 9999), 4); };
-    return coordinate(window.top) + coordinate(window.left) +
-           encodeNumber(std::clamp<long>(r.FTimerInterval, 0, 9999), 4) +
-           encodeNumber(std::clamp<long>(r.FAlarmRepeat, 0, 9999), 4) +
-           encodeNumber(std::clamp<long>(r.FBlendValue, -999, 9999), 4);
+    return encodePacked(kLNumSettings, r, {window.top, window.left});
 }
 
 std::optional<WindowPosition> decodeLong(std::string text, SettingsRecord& r) {
-    padTo(text, 20);
-    r.FTimerInterval = static_cast<std::uint32_t>(ranged(field(text, 2, 4), 100, 1000, 100));
-    r.FAlarmRepeat = static_cast<std::uint32_t>(ranged(field(text, 3, 4), 0, 999, 0));
-    r.FBlendValue = static_cast<std::int32_t>(ranged(field(text, 4, 4), 0, 255, 255));
-    const auto top = parseNumber(field(text, 0, 4));
-    const auto left = parseNumber(field(text, 1, 4));
-    if (!top || !left) return std::nullopt;
-    return WindowPosition{static_cast<int>(*top), static_cast<int>(*left)};
+    decodePacked(kLNumSettings, text, r);
+    padTo(text, kLNumSettings.length());
+    std::vector<std::optional<long>> at; // top, then left
+    for (const Setting& s : allSettings())
+        if (s.packedIn(kLNumSettings) && std::holds_alternative<std::monostate>(s.field))
+            at.push_back(parseNumber(field(text, kLNumSettings, s.position)));
+    if (!at[0] || !at[1]) return std::nullopt;
+    return WindowPosition{static_cast<int>(*at[0]), static_cast<int>(*at[1])};
 }
-
-// Every sound number outside 0-5 means silence (the dialog's "nothing selected" is -1); it is
-// stored as 6, the one silent number reading keeps, so it cannot come back as the beep (0).
-namespace {
-long storedSound(std::int32_t sound) {
-    return sound >= 0 && sound <= 5 ? sound : 6;
-}
-} // namespace
 
 std::string encodeShort(const SettingsRecord& r) {
-    const auto two = [](long v) { return encodeNumber(std::clamp<long>(v, 0, 99), 2); };
-    return two(r.FAnnounceInterval) + two(r.FAlarmHour) + two(r.FAlarmMinute) +
-           two(r.FSmallMode ? 1 : 0) + two(storedSound(r.FAlarmSound)) + two(r.FSpeechVolume) +
-           two(r.FReservedVolume);
+    return encodePacked(kSNumSettings, r);
 }
 
 void decodeShort(std::string text, SettingsRecord& r) {
-    padTo(text, 14);
-    r.FAnnounceInterval = static_cast<std::int32_t>(ranged(field(text, 0, 2), 1, 60, 60));
-    r.FAlarmHour = static_cast<std::int32_t>(ranged(field(text, 1, 2), 0, 23, 0));
-    r.FAlarmMinute = static_cast<std::int32_t>(ranged(field(text, 2, 2), 0, 59, 0));
-    r.FSmallMode = ranged(field(text, 3, 2), 1, 1, 0) == 1;
-    r.FAlarmSound = static_cast<std::int32_t>(ranged(field(text, 4, 2), 0, 6, 1));
-    r.FSpeechVolume = static_cast<std::int32_t>(ranged(field(text, 5, 2), 10, 65, 40));
-    r.FReservedVolume = static_cast<std::int32_t>(ranged(field(text, 6, 2), 10, 65, 40));
+    decodePacked(kSNumSettings, std::move(text), r);
+}
+
+std::string encodeOwn(const Setting& s, const SettingsRecord& r) {
+    if (s.isText()) return (r.*std::get<QString SettingsRecord::*>(s.field)).toStdString();
+    return std::to_string(fieldValue(s, r));
+}
+
+void decodeOwn(const Setting& s, const std::string& text, SettingsRecord& r) {
+    if (s.isText()) {
+        r.*std::get<QString SettingsRecord::*>(s.field) = QString::fromStdString(text);
+        return;
+    }
+    const auto v = parseInteger(text);
+    setFieldValue(s, r, v && s.stored.holds(*v) ? *v : s.otherwise);
 }
 
 WindowPosition placeOnDesktop(WindowPosition stored, int desktopWidth, int desktopHeight) {

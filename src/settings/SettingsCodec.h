@@ -2,6 +2,7 @@
 
 #include "platform/DesktopGeometry.h"
 #include "settings/SettingsRecord.h"
+#include "settings/SettingsTable.h"
 
 #include <optional>
 #include <string>
@@ -15,8 +16,9 @@ struct WindowPosition {
     int left = 0;
 };
 
-// The compact text forms of the record: "BinSettings" (12 flags), "LNumSettings" (five 4-character
-// numbers) and "SNumSettings" (seven 2-character numbers).
+// The text forms of the record in the store: the three packed values "BinSettings" (12 flags),
+// "LNumSettings" (five 4-character numbers) and "SNumSettings" (seven 2-character numbers), and
+// the settings with a value of their own. Each field follows its row in SettingsTable.
 namespace SettingsCodec {
 
 std::string encodeFlags(const SettingsRecord& r);
@@ -30,12 +32,16 @@ std::optional<long> parseNumber(std::string_view text);
 std::optional<std::int32_t> parseInteger(std::string_view text);
 
 std::string encodeLong(const SettingsRecord& r, WindowPosition window);
-// Fills the timer, repeat and blend fields; returns the window position as stored, or nullopt
-// when either coordinate is not a number.
+// Fills the record's fields; returns the window position as stored, or nullopt when either
+// coordinate is not a number.
 std::optional<WindowPosition> decodeLong(std::string text, SettingsRecord& r);
 
 std::string encodeShort(const SettingsRecord& r);
 void decodeShort(std::string text, SettingsRecord& r);
+
+// A setting with a value of its own: a text as it is, a number in decimal.
+std::string encodeOwn(const Setting& s, const SettingsRecord& r);
+void decodeOwn(const Setting& s, const std::string& text, SettingsRecord& r);
 
 // A stored position pulled inside a desktop of the given size.
 WindowPosition placeOnDesktop(WindowPosition stored, int desktopWidth, int desktopHeight);

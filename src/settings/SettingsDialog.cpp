@@ -1,6 +1,7 @@
 #include "settings/SettingsDialog.h"
 
 #include "common/DialogLayout.h"
+#include "settings/SettingsTable.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -35,10 +36,10 @@ QLabel* label(QWidget* page, const char* name, const QString& text, QPoint at, b
     return l;
 }
 
-QSlider* trackBar(QWidget* page, const char* name, QRect geometry, int min, int max, int tick,
+QSlider* trackBar(QWidget* page, const char* name, QRect geometry, ValueRange range, int tick,
                   const QString& hint) {
     auto* s = place(new QSlider(Qt::Horizontal, page), name, geometry);
-    s->setRange(min, max);
+    s->setRange(static_cast<int>(range.min), static_cast<int>(range.max));
     s->setTickInterval(tick);
     s->setTickPosition(QSlider::TicksBelow);
     s->setToolTip(hint);
@@ -90,8 +91,9 @@ void SettingsDialog::createDisplayPage() {
     onTopCheck_ = check(page, "OnTopCheck", "Always on top", {16, 65, 157, 17});
     flatButtonsCheck_ = check(page, "TransButtonsCheck", "Transparent buttons", {16, 90, 157, 17});
     blendCheck_ = check(page, "BlendCheck", "Transparent main window", {208, 15, 157, 17});
-    blendSlider_ =
-        trackBar(page, "BlendTrackbar", {224, 38, 125, 27}, 50, 255, 26, "Transparency level");
+    blendSlider_ = trackBar(page, "BlendTrackbar", {224, 38, 125, 27},
+                            settingOf(&SettingsRecord::FBlendValue).offered(), 26,
+                            "Transparency level");
     blendLowLabel_ = label(page, "BlendLabel1", "Transp.", {229, 63}, true);
     blendHighLabel_ = label(page, "BlendLabel2", "Solid", {321, 63}, true);
 }
@@ -113,7 +115,8 @@ void SettingsDialog::createSoundPage() {
     page->setObjectName("TabSheet3");
     pages_->addTab(page, "Sound options");
     label(page, "Label3", "Speech volume", {18, 18});
-    volumeSlider_ = trackBar(page, "VolumeTrackbar", {13, 34, 156, 27}, 10, 65, 5, "Sound volume");
+    volumeSlider_ = trackBar(page, "VolumeTrackbar", {13, 34, 156, 27},
+                             settingOf(&SettingsRecord::FSpeechVolume).offered(), 5, "Sound volume");
     volumeSlider_->setAccessibleName("Speech volume"); // its label's text, for a screen reader
     label(page, "Label4", "Low", {21, 59}, true);
     label(page, "Label5", "High", {146, 59}, true);
@@ -170,13 +173,17 @@ void SettingsDialog::BlendCheckClick() {
     blendSlider_->setEnabled(on);
     colourBlendLabels(on ? QPalette::WindowText : QPalette::Dark);
     if (actions_.previewBlending)
-        actions_.previewBlending(on ? blendSlider_->value() / 255.0 : 1.0);
+        actions_.previewBlending(on ? opacity() : 1.0);
 }
 
 // Without blending the level is only remembered; the window stays opaque.
 void SettingsDialog::BlendTrackbarChange() {
     if (blendCheck_->isChecked() && actions_.previewBlending)
-        actions_.previewBlending(blendSlider_->value() / 255.0);
+        actions_.previewBlending(opacity());
+}
+
+double SettingsDialog::opacity() const {
+    return blendSlider_->value() / double(settingOf(&SettingsRecord::FBlendValue).stored.max);
 }
 
 void SettingsDialog::colourBlendLabels(QPalette::ColorRole role) {

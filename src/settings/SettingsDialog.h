@@ -49,6 +49,7 @@ class SettingsDialog : public QDialog {
     void createButtons();
     void connectHandlers();
     void orderTabs();
+    double opacity() const;
     void colourBlendLabels(QPalette::ColorRole role);
 
     void fill();

@@ -24,7 +24,7 @@ class Announcer : public QObject {
     bool hasVoice() const { return speak_ != nullptr; }
     // A voice is at work: an announcement or the alarm's spoken time.
     bool speaking() const { return speaking_; }
-    // Starts an announcement at volume (10..65: 1000 steps of 65535 each); false when one is
+    // Starts an announcement at volume (a speech volume step of 1000 in 65535); false when one is
     // already running or no voice is loaded: the request is dropped, not queued.
     bool announce(int volume);
     // The alarm's spoken time, on the worker too, so that a voice that never returns cannot
