@@ -330,7 +330,8 @@ SettingsRecord AlarmDialog::result() const {
     r.FAnnounceBeforeAlarm = announceFirstCheck_->isChecked();
     r.FAlarmSound = soundCombo_->currentIndex();
     const auto take = [&](auto field, const QLineEdit* edit) {
-        if (const int v = readField(edit); offered(field).holds(v)) setFieldValue(settingOf(field), r, v);
+        if (const int v = readField(edit); offered(field).holds(v))
+            setFieldValue(settingOf(field), r, v);
     };
     take(&SettingsRecord::FAnnounceInterval, announceEdit_);
     r.FAlarmHour = hourFromEntry(readField(hourEdit_), r.F24HourFormat, pmRadio_->isChecked());

@@ -49,10 +49,9 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
 
 void RegistrySettings::save(const SettingsRecord& r, WindowPosition window,
                             const std::string& programPath, const std::string& installDir) {
-    SettingsStore::Values values{
-        {kBinSettings.name, SettingsCodec::encodeFlags(r)},
-        {kLNumSettings.name, SettingsCodec::encodeLong(r, window)},
-        {kSNumSettings.name, SettingsCodec::encodeShort(r)}};
+    SettingsStore::Values values{{kBinSettings.name, SettingsCodec::encodeFlags(r)},
+                                 {kLNumSettings.name, SettingsCodec::encodeLong(r, window)},
+                                 {kSNumSettings.name, SettingsCodec::encodeShort(r)}};
     for (const Setting& s : allSettings())
         if (s.position == kOwnValue) values.emplace_back(s.value, SettingsCodec::encodeOwn(s, r));
     values.emplace_back("InstallDir", installDir);

@@ -91,9 +91,9 @@ void SettingsDialog::createDisplayPage() {
     onTopCheck_ = check(page, "OnTopCheck", "Always on top", {16, 65, 157, 17});
     flatButtonsCheck_ = check(page, "TransButtonsCheck", "Transparent buttons", {16, 90, 157, 17});
     blendCheck_ = check(page, "BlendCheck", "Transparent main window", {208, 15, 157, 17});
-    blendSlider_ = trackBar(page, "BlendTrackbar", {224, 38, 125, 27},
-                            settingOf(&SettingsRecord::FBlendValue).offered(), 26,
-                            "Transparency level");
+    blendSlider_ =
+        trackBar(page, "BlendTrackbar", {224, 38, 125, 27},
+                 settingOf(&SettingsRecord::FBlendValue).offered(), 26, "Transparency level");
     blendLowLabel_ = label(page, "BlendLabel1", "Transp.", {229, 63}, true);
     blendHighLabel_ = label(page, "BlendLabel2", "Solid", {321, 63}, true);
 }
@@ -115,8 +115,9 @@ void SettingsDialog::createSoundPage() {
     page->setObjectName("TabSheet3");
     pages_->addTab(page, "Sound options");
     label(page, "Label3", "Speech volume", {18, 18});
-    volumeSlider_ = trackBar(page, "VolumeTrackbar", {13, 34, 156, 27},
-                             settingOf(&SettingsRecord::FSpeechVolume).offered(), 5, "Sound volume");
+    volumeSlider_ =
+        trackBar(page, "VolumeTrackbar", {13, 34, 156, 27},
+                 settingOf(&SettingsRecord::FSpeechVolume).offered(), 5, "Sound volume");
     volumeSlider_->setAccessibleName("Speech volume"); // its label's text, for a screen reader
     label(page, "Label4", "Low", {21, 59}, true);
     label(page, "Label5", "High", {146, 59}, true);
@@ -172,14 +173,12 @@ void SettingsDialog::BlendCheckClick() {
     const bool on = blendCheck_->isChecked();
     blendSlider_->setEnabled(on);
     colourBlendLabels(on ? QPalette::WindowText : QPalette::Dark);
-    if (actions_.previewBlending)
-        actions_.previewBlending(on ? opacity() : 1.0);
+    if (actions_.previewBlending) actions_.previewBlending(on ? opacity() : 1.0);
 }
 
 // Without blending the level is only remembered; the window stays opaque.
 void SettingsDialog::BlendTrackbarChange() {
-    if (blendCheck_->isChecked() && actions_.previewBlending)
-        actions_.previewBlending(opacity());
+    if (blendCheck_->isChecked() && actions_.previewBlending) actions_.previewBlending(opacity());
 }
 
 double SettingsDialog::opacity() const {

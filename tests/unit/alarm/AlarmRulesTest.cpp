@@ -60,12 +60,22 @@ TEST(NumberField, ReadsWhatTheFieldsAccept) {
     }
 }
 
-TEST(AlarmHour, EveryHourSurvivesTheRoundTrip) {
-    for (bool h24 : {false, true})
-        for (int hour = 0; hour < 24; ++hour) {
-            const HourEntry e = hourToEntry(hour, h24);
-            EXPECT_EQ(hourFromEntry(e.position, h24, e.pm), hour) << hour << " h24=" << h24;
-        }
+// 12 AM is midnight and 12 PM noon; 24-hour entry shows the hour itself.
+TEST(AlarmHour, HoursAsTheHourFieldShowsThem) {
+    struct Row {
+        int hour;
+        bool h24;
+        int position;
+        bool pm;
+    } rows[] = {{0, false, 12, false}, {1, false, 1, false},  {11, false, 11, false},
+                {12, false, 12, true}, {13, false, 1, true},  {23, false, 11, true},
+                {0, true, 0, false},   {12, true, 12, false}, {23, true, 23, false}};
+    for (const Row& r : rows) {
+        const HourEntry e = hourToEntry(r.hour, r.h24);
+        EXPECT_EQ(e.position, r.position) << r.hour << " h24=" << r.h24;
+        EXPECT_EQ(e.pm, r.pm) << r.hour << " h24=" << r.h24;
+        EXPECT_EQ(hourFromEntry(r.position, r.h24, r.pm), r.hour) << r.hour << " h24=" << r.h24;
+    }
 }
 
 const WaveList& builtInSounds() {

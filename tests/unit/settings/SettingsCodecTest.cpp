@@ -72,20 +72,100 @@ TEST(SettingsCodec, FlagsRoundTripInTheirPositions) {
     EXPECT_TRUE(back.FGlobalShortcut && back.FAnnounceOn && !back.FOnTop);
 }
 
-TEST(SettingsCodec, LongNumbersDecodeWithRanges) {
+// Each number at the edges of its range, as its field in the store holds it; the first value is
+// what a record starts with and what an empty store gives.
+TEST(SettingsCodec, EachNumberIsReadWithinItsRange) {
+    struct Row {
+        bool longNumbers; // else the short ones
+        int position;
+        long (*get)(const SettingsRecord&);
+        long absent;
+        std::vector<std::pair<const char*, long>> reads;
+    } rows[] = {
+        {true,
+         2,
+         [](const SettingsRecord& r) -> long { return r.FTimerInterval; },
+         100,
+         {{"0100", 100}, {"1000", 1000}, {"0099", 100}, {"1001", 100}, {"2000", 100}, {"1x", 100}}},
+        {true,
+         3,
+         [](const SettingsRecord& r) -> long { return r.FAlarmRepeat; },
+         0,
+         {{"0005", 5}, {"0999", 999}, {"1000", 0}, {"-001", 0}, {"abcd", 0}}},
+        {true,
+         4,
+         [](const SettingsRecord& r) -> long { return r.FBlendValue; },
+         0,
+         {{"0000", 0}, {"0255", 255}, {"0256", 255}, {"0300", 255}, {"-001", 255}, {"abc", 255}}},
+        {false,
+         0,
+         [](const SettingsRecord& r) -> long { return r.FAnnounceInterval; },
+         60,
+         {{"01", 1}, {"15", 15}, {"60", 60}, {"00", 60}, {"61", 60}, {"x1", 60}}},
+        {false,
+         1,
+         [](const SettingsRecord& r) -> long { return r.FAlarmHour; },
+         0,
+         {{"07", 7}, {"23", 23}, {"24", 0}, {"-1", 0}}},
+        {false,
+         2,
+         [](const SettingsRecord& r) -> long { return r.FAlarmMinute; },
+         0,
+         {{"30", 30}, {"59", 59}, {"60", 0}}},
+        {false,
+         3,
+         [](const SettingsRecord& r) -> long { return r.FSmallMode; },
+         0,
+         {{"01", 1}, {"00", 0}, {"02", 0}, {"1", 0}}},
+        {false,
+         4,
+         [](const SettingsRecord& r) -> long { return r.FAlarmSound; },
+         0,
+         {{"00", 0}, {"05", 5}, {"06", 6}, {"07", 1}, {"-1", 1}, {"ab", 1}}},
+        {false,
+         5,
+         [](const SettingsRecord& r) -> long { return r.FSpeechVolume; },
+         40,
+         {{"10", 10}, {"65", 65}, {"09", 40}, {"66", 40}}},
+        {false,
+         6,
+         [](const SettingsRecord& r) -> long { return r.FReservedVolume; },
+         40,
+         {{"10", 10}, {"65", 65}, {"09", 40}, {"99", 40}}},
+    };
+    for (const Row& r : rows) {
+        const std::size_t width = r.longNumbers ? 4 : 2;
+        const auto decode = [&](const std::string& text) {
+            SettingsRecord rec;
+            if (r.longNumbers)
+                decodeLong(text, rec);
+            else
+                decodeShort(text, rec);
+            return r.get(rec);
+        };
+        EXPECT_EQ(r.get(SettingsRecord{}), r.absent) << r.position;
+        EXPECT_EQ(decode(""), r.absent) << r.position;
+        for (const auto& [field, value] : r.reads) {
+            std::string text(r.longNumbers ? 20 : 14, '0');
+            std::string padded(field);
+            padded.resize(width, ' ');
+            text.replace(r.position * width, width, padded);
+            EXPECT_EQ(decode(text), value) << text;
+        }
+    }
+}
+
+// Either coordinate not a number: no position, and the other fields are still read.
+TEST(SettingsCodec, WindowPositionIsReadAsStored) {
     struct Row {
         const char* text;
         std::optional<WindowPosition> window;
-        unsigned timer, repeat;
-        int blend;
     } rows[] = {
-        {"0120-008010000050200", WindowPosition{120, -8}, 100, 5, 200},
-        {"12ab0000010000050200", std::nullopt, 100, 5, 200},
-        {"0000000000500000", WindowPosition{0, 0}, 100, 0, 0},
-        {"00000000200010000300", WindowPosition{0, 0}, 100, 0, 255},
-        {"00000000100009990255", WindowPosition{0, 0}, 1000, 999, 255},
-        {"0000000001000abc-001", WindowPosition{0, 0}, 100, 0, 255},
-        {"", WindowPosition{0, 0}, 100, 0, 0},
+        {"0120-008010000050200", WindowPosition{120, -8}},
+        {"-9999999010000050200", WindowPosition{-999, 9999}},
+        {"12ab0000010000050200", std::nullopt},
+        {"0000 12 010000050200", std::nullopt},
+        {"", WindowPosition{0, 0}},
     };
     for (const auto& r : rows) {
         SettingsRecord rec;
@@ -95,51 +175,71 @@ TEST(SettingsCodec, LongNumbersDecodeWithRanges) {
             EXPECT_EQ(window->top, r.window->top) << r.text;
             EXPECT_EQ(window->left, r.window->left) << r.text;
         }
-        EXPECT_EQ(rec.FTimerInterval, r.timer) << r.text;
-        EXPECT_EQ(rec.FAlarmRepeat, r.repeat) << r.text;
-        EXPECT_EQ(rec.FBlendValue, r.blend) << r.text;
+        if (*r.text) {
+            EXPECT_EQ(rec.FAlarmRepeat, 5u) << r.text;
+        }
     }
 }
 
-TEST(SettingsCodec, ShortNumbersDecodeWithRanges) {
+// The documented examples, and every number at the top of its range, both ways.
+TEST(SettingsCodec, RecordsAreEncodedAndReadBack) {
     struct Row {
-        const char* text;
-        int interval, hour, minute;
+        std::uint32_t timer, repeat;
+        int blend, interval, hour, minute;
         bool small;
         int sound, volume, reserved;
+        WindowPosition window;
+        const char *longText, *shortText;
     } rows[] = {
-        {"15073000014040", 15, 7, 30, false, 1, 40, 40},
-        {"", 60, 0, 0, false, 0, 40, 40},
-        {"00245901076599", 60, 0, 59, true, 1, 65, 40},
-        {"61", 60, 0, 0, false, 0, 40, 40},
-        {"0106", 1, 6, 0, false, 0, 40, 40},
-        {"60230002061009", 60, 23, 0, false, 6, 10, 40},
-        {"x1-1ab", 60, 0, 0, false, 0, 40, 40},
+        {100,
+         5,
+         200,
+         15,
+         7,
+         30,
+         false,
+         1,
+         40,
+         40,
+         {120, -8},
+         "0120-008010000050200",
+         "15073000014040"},
+        {1000,
+         999,
+         255,
+         60,
+         23,
+         59,
+         true,
+         6,
+         65,
+         10,
+         {-999, 9999},
+         "-9999999100009990255",
+         "60235901066510"},
     };
-    for (const auto& r : rows) {
+    for (const Row& r : rows) {
         SettingsRecord rec;
-        decodeShort(r.text, rec);
-        EXPECT_EQ(rec.FAnnounceInterval, r.interval) << r.text;
-        EXPECT_EQ(rec.FAlarmHour, r.hour) << r.text;
-        EXPECT_EQ(rec.FAlarmMinute, r.minute) << r.text;
-        EXPECT_EQ(rec.FSmallMode, r.small) << r.text;
-        EXPECT_EQ(rec.FAlarmSound, r.sound) << r.text;
-        EXPECT_EQ(rec.FSpeechVolume, r.volume) << r.text;
-        EXPECT_EQ(rec.FReservedVolume, r.reserved) << r.text;
+        rec.FTimerInterval = r.timer;
+        rec.FAlarmRepeat = r.repeat;
+        rec.FBlendValue = r.blend;
+        rec.FAnnounceInterval = r.interval;
+        rec.FAlarmHour = r.hour;
+        rec.FAlarmMinute = r.minute;
+        rec.FSmallMode = r.small;
+        rec.FAlarmSound = r.sound;
+        rec.FSpeechVolume = r.volume;
+        rec.FReservedVolume = r.reserved;
+        EXPECT_EQ(encodeLong(rec, r.window), r.longText);
+        EXPECT_EQ(encodeShort(rec), r.shortText);
+        SettingsRecord back;
+        const auto window = decodeLong(r.longText, back);
+        decodeShort(r.shortText, back);
+        EXPECT_EQ(back, rec) << r.longText << " " << r.shortText;
+        ASSERT_TRUE(window);
+        EXPECT_EQ(window->top, r.window.top);
+        EXPECT_EQ(window->left, r.window.left);
     }
-}
-
-TEST(SettingsCodec, EncodesTheDocumentedExamples) {
-    SettingsRecord rec;
-    rec.FTimerInterval = 100;
-    rec.FAlarmRepeat = 5;
-    rec.FBlendValue = 200;
-    EXPECT_EQ(encodeLong(rec, {120, -8}), "0120-008010000050200");
-    rec.FAnnounceInterval = 15;
-    rec.FAlarmHour = 7;
-    rec.FAlarmMinute = 30;
-    rec.FAlarmSound = 1;
-    EXPECT_EQ(encodeShort(rec), "15073000014040");
 }
 
 // Characters 9-10 hold the sound; any number outside 0-5 is silence and must read back as

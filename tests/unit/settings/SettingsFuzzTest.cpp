@@ -45,35 +45,5 @@ TEST(SettingsFuzz, AnyStoredTextDecodesIntoRange) {
     }
 }
 
-TEST(SettingsFuzz, EveryValidRecordSurvivesEncoding) {
-    std::mt19937 rng(7);
-    auto in = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    for (int i = 0; i < 20000; ++i) {
-        SettingsRecord r;
-        SettingsCodec::decodeFlags(randomText(rng, 12), r);
-        r.FTimerInterval = static_cast<std::uint32_t>(in(100, 1000));
-        r.FAlarmRepeat = static_cast<std::uint32_t>(in(0, 999));
-        r.FBlendValue = in(0, 255);
-        r.FAnnounceInterval = in(1, 60);
-        r.FAlarmHour = in(0, 23);
-        r.FAlarmMinute = in(0, 59);
-        r.FSmallMode = in(0, 1);
-        r.FAlarmSound = in(0, 6);
-        r.FSpeechVolume = in(10, 65);
-        r.FReservedVolume = in(10, 65);
-        const WindowPosition window{in(-999, 9999), in(-999, 9999)};
-        SettingsRecord back;
-        SettingsCodec::decodeFlags(SettingsCodec::encodeFlags(r), back);
-        const auto decoded = SettingsCodec::decodeLong(SettingsCodec::encodeLong(r, window), back);
-        SettingsCodec::decodeShort(SettingsCodec::encodeShort(r), back);
-        ASSERT_TRUE(decoded);
-        ASSERT_EQ(decoded->top, window.top);
-        ASSERT_EQ(decoded->left, window.left);
-        ASSERT_EQ(SettingsCodec::encodeFlags(back), SettingsCodec::encodeFlags(r));
-        ASSERT_EQ(SettingsCodec::encodeShort(back), SettingsCodec::encodeShort(r));
-        ASSERT_EQ(SettingsCodec::encodeLong(back, window), SettingsCodec::encodeLong(r, window));
-    }
-}
-
 } // namespace
 } // namespace ql
