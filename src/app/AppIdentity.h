@@ -4,6 +4,8 @@ namespace ql {
 
 // One id names the launcher, the AppStream entry, the icon and the windows' class.
 inline constexpr const char* kAppId = "org.vessantry.QuorlanLite";
+// What panels call the tray item.
+inline constexpr const char* kAppTitle = "Quorlan Lite";
 
 // Gives every window the class desktops match to the launcher (StartupWMClass) and the
 // application icon. Call once the QApplication exists, before the first window.
