@@ -3,7 +3,7 @@
 #include "common/AppIcon.h"
 
 #include <QApplication>
-#include <QWindow>
+#include <QWidget>
 
 namespace ql {
 
@@ -13,9 +13,12 @@ void applyAppIdentity(const char* version) {
     QApplication::setApplicationVersion(version);
     QGuiApplication::setDesktopFileName(kAppId); // the Wayland app id
     QApplication::setWindowIcon(AppIcon::icon());
-    // D-Bus panels list the tray item by the application name. X11 reads the class once, when
-    // the first window is made, so a window made now keeps the id for all that follow.
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) QWindow().create();
+}
+
+void nameTrayItem(QWidget& mainWindow) {
+    // X11 reads the class from the application name once, when the first window is made: made
+    // now, the main window keeps the id for every window that follows.
+    mainWindow.winId();
     QApplication::setApplicationName(kAppTitle);
 }
 

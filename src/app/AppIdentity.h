@@ -1,5 +1,7 @@
 #pragma once
 
+class QWidget;
+
 namespace ql {
 
 // One id names the launcher, the AppStream entry, the icon and the windows' class.
@@ -10,5 +12,7 @@ inline constexpr const char* kAppTitle = "Quorlan Lite";
 // Gives every window the class desktops match to the launcher (StartupWMClass) and the
 // application icon. Call once the QApplication exists, before the first window.
 void applyAppIdentity(const char* version);
+// D-Bus panels list the tray item by the application name: from now on it is kAppTitle.
+void nameTrayItem(QWidget& mainWindow);
 
 } // namespace ql

@@ -29,7 +29,8 @@ QString withoutSeconds(const QString& format) {
             out += c;
             continue;
         }
-        if (!out.isEmpty() && !out.back().isLetter() && !out.back().isSpace() && out.back() != u'\'')
+        if (!out.isEmpty() && !out.back().isLetter() && !out.back().isSpace() &&
+            out.back() != u'\'')
             out.chop(1);
     }
     return out.simplified();

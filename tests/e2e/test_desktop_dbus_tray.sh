@@ -6,7 +6,7 @@
 # icon's menu, bring the window back, and the menu speaks.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/dbus.sh"
-ql_env_start --no-sound
+ql_env_start --no-wm --no-sound # no X tray: as on sway, only the D-Bus panel can take the icon
 ql_start_session_bus
 
 plugins=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/tests/plugins

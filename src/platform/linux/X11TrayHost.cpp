@@ -119,8 +119,7 @@ void X11TrayHost::watch(ChangeHandler onChange) {
 void X11TrayHost::watchDBusPanel() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
-    dbusWatcher_ = new QDBusServiceWatcher(kWatcher, bus,
-                                           QDBusServiceWatcher::WatchForOwnerChange,
+    dbusWatcher_ = new QDBusServiceWatcher(kWatcher, bus, QDBusServiceWatcher::WatchForOwnerChange,
                                            QCoreApplication::instance());
     QObject::connect(dbusWatcher_, &QDBusServiceWatcher::serviceRegistered,
                      [this] { dbusPanelChanged(); });

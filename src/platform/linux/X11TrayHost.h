@@ -33,8 +33,8 @@ class X11TrayHost : public TrayHost, private QAbstractNativeEventFilter {
     void watchDBusPanel();
     void dbusPanelChanged();
 
-    QTimer grace_;      // single shot, armed only while the selection has no owner
-    QTimer dbusGrace_;  // single shot, armed only while the D-Bus panel is away
+    QTimer grace_;          // single shot, armed only while the selection has no owner
+    QTimer dbusGrace_;      // single shot, armed only while the D-Bus panel is away
     QTimer hostRegistered_; // the watcher's signal, taken on the next turn of the event loop
     ChangeHandler onChange_;
     QDBusServiceWatcher* dbusWatcher_ = nullptr;
