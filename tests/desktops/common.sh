@@ -102,7 +102,7 @@ desk_speech_level() {
     shift
     rec_start "$raw"
     "$@" >/dev/null 2>&1
-    sleep 4
+    sleep 5
     rec_stop
     level "$raw"
 }
@@ -113,3 +113,12 @@ desk_loud() { [[ $1 =~ loud_s=([0-9.]+) ]] && awk -v s="${BASH_REMATCH[1]}" 'BEG
 # desk_window: the clock's main window on the X server of the session, as the user sees it.
 desk_window() { as_user xdotool search --pid "$(desk_clock_pid)" --name '^Multilingual Quorlan' 2>/dev/null | tail -n 1; }
 desk_clock_pid() { awk '$1 == "clock" { print $2 }' "$PIDS_FILE" | tail -n 1; }
+
+# desk_outer_position ID: "left top" of the window with the frame the desktop drew round it.
+desk_outer_position() {
+    local x y l r t b
+    x=$(as_user xwininfo -id "$1" | awk '/Absolute upper-left X/ { print $4 }')
+    y=$(as_user xwininfo -id "$1" | awk '/Absolute upper-left Y/ { print $4 }')
+    read -r l r t b <<<"$(as_user xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ,)"
+    echo "$((${x:-0} - ${l:-0})) $((${y:-0} - ${t:-0}))"
+}
