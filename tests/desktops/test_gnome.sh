@@ -21,8 +21,8 @@ geval 'Main.overview.hide(); "desktop"' >/dev/null # the session opens on the ov
 # Framed, with a taskbar button and the hot key on, at top 150, left 250.
 desk_store 150 250 000000010010
 desk_clock
-viewable() { [[ $(mapstate "$(desk_window)") == IsViewable ]]; }
-hidden() { [[ $(mapstate "$(desk_window)") == IsUnMapped ]]; }
+viewable() { [[ $(desk_window_state) == IsViewable ]]; }
+hidden() { [[ $(desk_window_state) == IsUnMapped ]]; }
 
 if wait_for 20 gnome_item; then
     title=$(gnome_item_title)
