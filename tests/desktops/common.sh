@@ -4,7 +4,7 @@
 # Source, then call desk_begin NAME PROGRAM; the recipes' lib.sh is sourced by the desktop helper.
 #
 # The desktops run as a user of their own, which only root can create: elsewhere the scenario
-# skips with one line, unless QL_DESKTOPS=1 asks for it (scripts/test --desktops, through sudo).
+# skips with one line (scripts/test --desktops runs them through sudo).
 
 set -u
 QL_DESK_SKIP=77 # ctest's SKIP_RETURN_CODE
