@@ -1,5 +1,6 @@
 #include "app/ClockApp.h"
 
+#include "app/AppIdentity.h"
 #include "app/MainWindow.h"
 #include "common/Modal.h"
 #include "face/ClockData.h"
@@ -41,6 +42,7 @@ ClockApp::ClockApp(Platform platform, const QString& programPath)
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     P.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
+    nameTrayItem(*mainForm_);
 }
 
 void ClockApp::connectWindow() {
