@@ -62,8 +62,7 @@ void ClockApp::connectWindow() {
                      &TrayController::MinimizeButtonClick);
     QObject::connect(view, &MainWindow::minimizeToTrayChosen, &tray_,
                      &TrayController::Minimizetotray1Click);
-    QObject::connect(&tray_, &TrayController::windowShown, view,
-                     [view] { view->settlePlacement(); });
+    QObject::connect(&tray_, &TrayController::windowShown, view, [view] { view->windowShown(); });
 }
 
 ClockApp::~ClockApp() {

@@ -4,7 +4,7 @@
 # Source, then call desk_begin NAME PROGRAM; the recipes' lib.sh is sourced by the desktop helper.
 #
 # The desktops run as a user of their own, which only root can create: elsewhere the scenario
-# skips with one line, unless QL_DESKTOPS=1 asks for it (scripts/test --desktops, through sudo).
+# skips with one line (scripts/test --desktops runs them through sudo).
 
 set -u
 QL_DESK_SKIP=77 # ctest's SKIP_RETURN_CODE
@@ -29,6 +29,7 @@ desk_begin() {
     DESK=$(mktemp -d /tmp/ql-desk-XXXXXX)
     export DESK
     trap desk_cleanup EXIT
+    trap 'exit 143' TERM INT HUP # through the cleanup above
     chmod 755 "$DESK"
     cp -r "$DESK_RECIPES"/. "$DESK"/
     # The recipes name their user; this run has its own, so scenarios may run side by side.
@@ -117,8 +118,17 @@ desk_clock_pid() { awk '$1 == "clock" { print $2 }' "$PIDS_FILE" | tail -n 1; }
 # desk_outer_position ID: "left top" of the window with the frame the desktop drew round it.
 desk_outer_position() {
     local x y l r t b
+    [[ -n $1 ]] || { echo "no window"; return 1; }
     x=$(as_user xwininfo -id "$1" | awk '/Absolute upper-left X/ { print $4 }')
     y=$(as_user xwininfo -id "$1" | awk '/Absolute upper-left Y/ { print $4 }')
     read -r l r t b <<<"$(as_user xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ,)"
     echo "$((${x:-0} - ${l:-0})) $((${y:-0} - ${t:-0}))"
+}
+
+# desk_window_state: the main window's map state (IsViewable, IsUnMapped), nothing before it exists.
+# Never xwininfo without an id: it would wait for a click.
+desk_window_state() {
+    local w
+    w=$(desk_window)
+    [[ -n $w ]] && as_user xwininfo -id "$w" | awk -F': *' '/Map State/ { print $2 }'
 }

@@ -25,6 +25,7 @@ gnome_click_item() {
     read -r key x y <<<"$(gnome_item)"
     gnome_menu_open || gclick "$x" "$y" >/dev/null
     wait_for 5 gnome_menu_open || return 1
+    sleep 0.5 # the menu slides open: its items move until then
     read -r x y <<<"$(gnome_menu_js "const i = a.menu._getMenuItems().find(i => i.label && i.label.text == '$1'); const [x, y] = i.get_transformed_position(); const [w, h] = i.get_transformed_size(); Math.round(x + w / 2) + ' ' + Math.round(y + h / 2)")"
     [[ $x =~ ^[0-9]+$ ]] || return 1
     gclick "$x" "$y" >/dev/null

@@ -10,6 +10,7 @@ class QtDesktopGeometry : public DesktopGeometry {
   public:
     QtDesktopGeometry();
     DesktopSize virtualSize() const override;
+    std::vector<DesktopRect> monitors() const override;
     bool allows(WindowFeature feature) const override;
     // Whether the window manager blends an X11 window by its opacity property, for the desktop
     // named in XDG_CURRENT_DESKTOP (a colon-separated list) in a Wayland session or not.
