@@ -32,6 +32,13 @@ QDBusMessage call(const QString& method, const QVariantList& args) {
     return m;
 }
 
+// Plasma's compositor hosts the service and sees every key. Elsewhere a lone copy started by
+// some KDE program sees keys through X11 at best, so it is never used (nor started) there.
+bool onPlasma() {
+    const auto desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(':');
+    return desktops.contains(QStringLiteral("KDE"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 KGlobalAccelHotKey::KGlobalAccelHotKey(QDBusConnection bus) : bus_(std::move(bus)) {}
@@ -43,8 +50,8 @@ KGlobalAccelHotKey::~KGlobalAccelHotKey() {
 bool KGlobalAccelHotKey::grab(Handler onPress) {
     onPress_ = std::move(onPress);
     if (!componentPath_.isEmpty()) return true;
-    // Never started on demand: away from Plasma a lone key service could not see the keys.
-    if (!bus_.isConnected() || !bus_.interface()->isServiceRegistered(kService)) return false;
+    if (!onPlasma() || !bus_.isConnected() || !bus_.interface()->isServiceRegistered(kService))
+        return false;
     if (!registerShortcut()) return false;
     bus_.connect(kService, componentPath_, kComponentInterface,
                  QStringLiteral("globalShortcutPressed"), this,

@@ -12,7 +12,7 @@ namespace ql {
 
 // Ctrl+Alt+S through KDE's own global-shortcut service, as KDE programs register theirs: Plasma's
 // portal binds nothing for a program started outside a sandbox, but its key service hears every
-// key. Only where that service is already running; elsewhere grab() is false at once.
+// key. Only on Plasma, where that service already runs; elsewhere grab() is false at once.
 class KGlobalAccelHotKey : public QObject, public GlobalHotKey {
     Q_OBJECT
   public:
