@@ -6,6 +6,7 @@
 # kde_start: KWin, kded5 and plasmashell up, the panel's tray host registered.
 kde_start() {
     mkdir -p "$DESK/bin" "$DESK/xdg"
+    mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix # XWayland's socket goes there
     cp /usr/bin/kwin_wayland "$DESK/bin/" # without the file capability that setpriv cannot exec
     printf '[Daemon]\nAutolock=false\nLockOnResume=false\n' >"$DESK/xdg/kscreenlockerrc"
     gcc -O1 -o "$DESK/kfake/kfake" "$DESK/kfake/kfake.c" "$DESK/kfake/fake-input-protocol.c" \
