@@ -164,10 +164,11 @@ void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
     }
     if (changed.minute) {
         view.minuteChanged();
-        tray_.DrawTrayIcon(now.hour, now.minute);
         announceIfDue(now.minute);
         alarm_.minuteChanged();
     }
+    // A new time zone can move the hour alone.
+    if (changed.minute || changed.hour) tray_.DrawTrayIcon(now.hour, now.minute);
     if (changed.hour) view.hourChanged();
     if (changed.day) view.dayChanged();
 }

@@ -48,3 +48,12 @@ CurrentVer|2.6
 EXPECTED
     ql_assert_store_value 'Software\Other Program' Keep me
 done
+
+# A store the user made read-only stays exactly as it is, and the clock says so once.
+printf '[Software\\Vessantry\\Quorlan Lite]\n"BinSettings"="01x"\n' | ql_prepare_store -
+chmod 444 "$(ql_store_file)"
+store_state() { stat -c '%a %i' "$(ql_store_file)" && cat "$(ql_store_file)"; }
+before=$(store_state)
+ql_run_program_once
+ql_assert_eq "$before" "$(store_state)" "mode, inode and text of the read-only store"
+ql_assert_eq 1 "$(grep -c 'cannot be saved: .*read-only' "$QL_PROGRAM_ERR")" "read-only messages"
