@@ -81,8 +81,10 @@ TEST_F(TrayControllerTest, StartUpLeavesTheWindowToBeShownAsTheTrayAndTheSetting
         EXPECT_EQ(tray->showPending(), r.shown) << r.trayPresent << r.startInTray;
         // Without a tray no icon is made yet: a D-Bus panel that comes later must get it.
         EXPECT_EQ(icon() != nullptr, r.trayPresent);
-        if (icon()) EXPECT_TRUE(icon()->isVisible());
-        if (icon()) EXPECT_EQ(icon()->contextMenu(), &menu);
+        if (icon()) {
+            EXPECT_TRUE(icon()->isVisible());
+            EXPECT_EQ(icon()->contextMenu(), &menu);
+        }
         EXPECT_FALSE(window->isVisible());
         tray->showPendingWindow();
         EXPECT_EQ(window->isVisible(), r.shown) << r.trayPresent << r.startInTray;
