@@ -119,12 +119,12 @@ void X11TrayHost::watch(ChangeHandler onChange) {
 void X11TrayHost::watchDBusPanel() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
-    dbusWatcher_ = new QDBusServiceWatcher(kWatcher, bus, QDBusServiceWatcher::WatchForOwnerChange,
-                                           QCoreApplication::instance());
-    QObject::connect(dbusWatcher_, &QDBusServiceWatcher::serviceRegistered,
+    dbusWatcher_ = std::make_unique<QDBusServiceWatcher>(kWatcher, bus,
+                                                         QDBusServiceWatcher::WatchForOwnerChange);
+    QObject::connect(dbusWatcher_.get(), &QDBusServiceWatcher::serviceRegistered,
                      [this] { dbusPanelChanged(); });
     // A panel may drop its watcher for a moment while it restarts.
-    QObject::connect(dbusWatcher_, &QDBusServiceWatcher::serviceUnregistered,
+    QObject::connect(dbusWatcher_.get(), &QDBusServiceWatcher::serviceUnregistered,
                      [this] { dbusGrace_.start(); });
     // The watcher's name can come before the panel has registered itself as its host.
     bus.connect(QString(), QStringLiteral("/StatusNotifierWatcher"), kWatcher,

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QDBusServiceWatcher;
@@ -37,7 +38,7 @@ class X11TrayHost : public TrayHost, private QAbstractNativeEventFilter {
     QTimer dbusGrace_;      // single shot, armed only while the D-Bus panel is away
     QTimer hostRegistered_; // the watcher's signal, taken on the next turn of the event loop
     ChangeHandler onChange_;
-    QDBusServiceWatcher* dbusWatcher_ = nullptr;
+    std::unique_ptr<QDBusServiceWatcher> dbusWatcher_;
     std::uint32_t owner_ = 0;
     std::uint32_t selection_ = 0;  // the atom, 0 without X11
     std::uint8_t notifyEvent_ = 0; // XFixes' SelectionNotify event code, 0 without XFixes
