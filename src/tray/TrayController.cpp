@@ -166,8 +166,14 @@ void TrayController::ShowTaskbarButton() {
     if (window_) services_.taskbar.show(*window_);
 }
 
+// Start-up and hiding to the tray drop the button whatever the user chose; where the desktop
+// keeps it, only the user's own choice to have none is worth a line.
 void TrayController::HideTaskbarButton() {
-    if (window_ && limits_.allows(WindowFeature::TaskbarButton)) services_.taskbar.hide(*window_);
+    if (!window_) return;
+    const bool allowed = settings_.values().FShowInTaskbar
+                             ? services_.desktop.allows(WindowFeature::TaskbarButton)
+                             : limits_.allows(WindowFeature::TaskbarButton);
+    if (allowed) services_.taskbar.hide(*window_);
 }
 
 // After a dialog the button is what the user chose, not hidden regardless: hiding it undid

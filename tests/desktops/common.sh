@@ -102,6 +102,8 @@ desk_speech_level() {
     local raw=$S/out/$1.raw
     shift
     rec_start "$raw"
+    # parec may take over a second to connect on a busy machine: speech before that is lost.
+    wait_for 10 test -s "$raw"
     "$@" >/dev/null 2>&1
     sleep 5
     rec_stop

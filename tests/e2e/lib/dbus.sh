@@ -49,10 +49,11 @@ ql_sni_item() { [[ -s $QL_TMP/sni-items ]] && tail -n 1 "$QL_TMP/sni-items"; }
 # ql_sni ACTION [ARG]: acts on the program's item as the panel does (see peers/sni_item.py).
 ql_sni() { /usr/bin/python3 "$QL_PEERS/sni_item.py" "$(ql_sni_item)" "$@"; }
 
-# A GlobalShortcuts portal; its calls are logged in $QL_TMP/portal-calls.
+# ql_start_shortcuts_portal [MODE]: a GlobalShortcuts portal; its calls are logged in
+# $QL_TMP/portal-calls. MODE makes it refuse (see peers/shortcuts_portal.py).
 ql_start_shortcuts_portal() {
     : >"$QL_TMP/portal-calls"
-    /usr/bin/python3 "$QL_PEERS/shortcuts_portal.py" "$QL_TMP/portal-calls" >"$QL_TMP/portal.log" 2>&1 &
+    /usr/bin/python3 "$QL_PEERS/shortcuts_portal.py" "$QL_TMP/portal-calls" ${1:+"$1"} >"$QL_TMP/portal.log" 2>&1 &
     ql_track portal $!
     ql_wait_until 10 ql_bus_has org.freedesktop.portal.Desktop ||
         ql_fail "the test portal did not appear within 10 s"
