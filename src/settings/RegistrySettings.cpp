@@ -28,6 +28,8 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
     const std::string shortNumbers = read("SNumSettings");
     r.AlarmWaveFile = QString::fromStdString(read("WaveFileName"));
     r.SelectedLanguage = SettingsCodec::parseInteger(read("SelLang")).value_or(0);
+    loaded.languageInEarlierList =
+        store_.valueExists(kSettingsKey, "SelLang") && read("SelLangList") != kVoiceListVersion;
     if (read("CurrentVer") != kCurrentVersion) {
         loaded.upgraded = !firstRun;
         store_.writeValues(kSettingsKey, {{"CurrentVer", kCurrentVersion}});

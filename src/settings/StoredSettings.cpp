@@ -24,6 +24,7 @@ RegistrySettings::Loaded StoredSettings::OpenRegistry(DesktopSize desktop) {
     const auto loaded = registry_.load(record, firstRun_, desktop);
     settings_.assign(record);
     upgraded_ = loaded.upgraded;
+    languageInEarlierList_ = loaded.languageInEarlierList;
     readPosition_ = loaded.stored;
     loaded_ = true;
     return loaded;
@@ -32,6 +33,8 @@ RegistrySettings::Loaded StoredSettings::OpenRegistry(DesktopSize desktop) {
 void StoredSettings::SaveSettings() {
     const WindowPosition at = windowPosition_ ? windowPosition_() : readPosition_;
     registry_.save(settings_.values(), at, programPath_, installDir_);
+    if (!languageInEarlierList_)
+        store_.writeValues(kSettingsKey, {{"SelLangList", kVoiceListVersion}});
 }
 
 // Failures here only leave the old key behind; the store reports its own on stderr.
