@@ -70,10 +70,46 @@ TEST(Pronunciation, TurkishUIsNeverO) {
                  {turkishTime(2, 45), {"ytʃɛ"}, {"ø", "[["}}}); // üçe: a longer word, left alone
 }
 
+// Stress and vowels as the words are said, in the sentences the voices send.
+TEST(Pronunciation, StressAndVowelsOfTheEuropeanVoices) {
+    expectHeard("bg+boris",
+                {{bulgarianTime(20, 13), {"dvˈadeset", "trˈinɐdeset"}, {"dˈeset"}},
+                 {bulgarianTime(14, 50), {"tʃetirˈinɐdeset", "peddˈeset"}, {"nadˈeset"}},
+                 {bulgarianTime(11, 30), {"edinˈadeset", "trˈideset"}, {"dˈeset"}},
+                 {bulgarianTime(12, 19), {"dvˈanɐdeset", "devetnˈadeset"}, {"dˈeset"}}});
+    expectHeard("uk+Mike",
+                {{ukrainianTime(14, 45), {"tʃʲotirnˈɑdtsjata", "sˈorok", "xviɭˈin"}, {"ʌ", "xvˈi"}},
+                 {ukrainianTime(11, 21), {"odinˈɑdtsjata", "odnˈɑ", "xviɭˈina"}, {"ʌ"}},
+                 {ukrainianTime(12, 0), {"poɭˈuden"}, {"ʌ"}}});
+    expectHeard("sl+edward", {{slovenianTime(11, 7), {"enˈajst", "minˈuː"}, {"mˈiː", "ˈeːn"}},
+                              {slovenianTime(11, 50), {"dʋanˈajstix"}, {"ˈaːn"}},
+                              {"trinajst štirinajst sedemnajst devetnajst",
+                               {"tɹinˈajst", "ʃtiɹinˈajst", "sedemnˈaj", "deʋetnˈajst"},
+                               {"ˈeː", "ˈiː"}}});
+    expectHeard("lt+Denis", {{lithuanianTime(21, 13),
+                              {"dabˈar", "tʲrʲˈiːɭɪka", "dvʲˈidʲeɕimt", "val̩ˈanda"},
+                              {"ɭˈɪ", "dʲˈe"}},
+                             {lithuanianTime(2, 30), {"vˈal̩andoːs", "tʲrʲˈiʂdʲeɕimt"}, {"dʲˈe"}},
+                             {lithuanianTime(10, 0), {"val̩andˈuː"}, {}},
+                             {lithuanianTime(0, 0), {"vʲidˈurnaktʲis"}, {"nˈa"}}});
+    expectHeard("is+Gene", {{icelandicTime(3, 0), {"θrjˈuː"}, {"θə"}},
+                            {icelandicTime(2, 33), {"θrjˈaʊːr", "θrjˈaʊːdiy"}, {"θə"}},
+                            {icelandicTime(2, 13), {"θrˈɛhdaʊn"}, {"θə"}}});
+    expectHeard("ca+antonio", {{catalanTime(12, 0), {"midʒ"}, {"ɡ"}}});
+    expectHeard("et+Alex", {{estonianTime(0, 0), {"kˈeskøː"}, {"skˈø"}}});
+    expectHeard("en+Mike", {{englishTime(1, 0), {"wˈʌn"}, {"wˈɒn"}},
+                            {englishTime(2, 21), {"wˈʌn"}, {"wˈɒn"}}});
+    expectHeard("hi+Michael", {{hindiTime(2, 10), {"bˈʌɟkəɾ"}, {"ɟək"}}});
+}
+
 TEST(Pronunciation, FixesHoldInEverySentence) {
     expectNeverInADay("nb+max", norwegianTime, {"ɑlv", "ɔlv", "ˈɛlleː", "mˈiːn"});
     expectNeverInADay("sv+robert", swedishTime, {"tuːn", "mˈiːn", "atˈ"});
     expectNeverInADay("tr+rob", turkishTime, {"ø"});
+    expectNeverInADay("bg+boris", bulgarianTime, {"adˈeset"});
+    expectNeverInADay("uk+Mike", ukrainianTime, {"ʌ", "xvˈiɭin"});
+    expectNeverInADay("hi+Michael", hindiTime, {"ɟək"});
+    expectNeverInADay("is+Gene", icelandicTime, {"θə"});
 }
 
 // The sentence keeps its spelling; only what espeak-ng is given changes.
