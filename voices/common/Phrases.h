@@ -39,5 +39,13 @@ std::string indonesianTime(int hour, int minute);
 std::string icelandicTime(int hour, int minute);
 std::string hindiTime(int hour, int minute);
 std::string estonianTime(int hour, int minute);
+std::string mandarinTime(int hour, int minute);
+std::string cantoneseTime(int hour, int minute);
+std::string japaneseTime(int hour, int minute);
+std::string koreanTime(int hour, int minute);
+std::string swahiliTime(int hour, int minute);
+std::string malayTime(int hour, int minute);
+std::string latvianTime(int hour, int minute);
+std::string persianTime(int hour, int minute);
 
 } // namespace ql::voice

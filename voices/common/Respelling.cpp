@@ -19,7 +19,8 @@ std::span<const Respelling> respellingsForVoice(std::string_view voice) {
         {"nb", norwegianRespellings},  {"sv", swedishRespellings},   {"tr", turkishRespellings},
         {"bg", bulgarianRespellings},  {"uk", ukrainianRespellings}, {"sl", slovenianRespellings},
         {"lt", lithuanianRespellings}, {"hi", hindiRespellings},     {"is", icelandicRespellings},
-        {"ca", catalanRespellings},    {"et", estonianRespellings},  {"en", englishRespellings}};
+        {"ca", catalanRespellings},    {"et", estonianRespellings},  {"en", englishRespellings},
+        {"fa", persianRespellings}};
     const std::string_view language = voice.substr(0, voice.find('+'));
     for (const auto& [name, table] : tables)
         if (name == language) return table();

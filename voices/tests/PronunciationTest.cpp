@@ -102,6 +102,38 @@ TEST(Pronunciation, StressAndVowelsOfTheEuropeanVoices) {
     expectHeard("hi+Michael", {{hindiTime(2, 10), {"bˈʌɟkəɾ"}, {"ɟək"}}});
 }
 
+// The added voices read their script as their language: espeak-ng marks a switch to English,
+// which it makes for characters it cannot read, with "(en)".
+TEST(Pronunciation, AddedVoicesReadTheirOwnScript) {
+    const struct {
+        const char* voice;
+        std::vector<Heard> heard;
+    } voices[]{
+        {"cmn-latn-pinyin+Lee",
+         {{mandarinTime(14, 45), {"ɕˈiɑ5 wˈu", "fˈə5n"}, {"(en)"}},
+          {mandarinTime(23, 30), {"pˈa5n"}, {"(en)"}}}},
+        {"yue+Jacky",
+         {{cantoneseTime(14, 45), {"lˈoenɡ5 dˈi2m", "fˈa1n"}, {"(en)"}},
+          {cantoneseTime(0, 5), {"lˈinɡ4 ˈnɡ5"}, {"(en)"}}}},
+        {"ja+steph",
+         {{japaneseTime(16, 48), {"ɡˈo̞ɡo̞", "hˈäppɯᵝɴ"}, {"(en)"}},
+          {japaneseTime(1, 30), {"ɡˈo̞ze̞ɴ", "hˈäɴ"}, {"(en)"}}}},
+        {"ko+max",
+         {{koreanTime(14, 45), {"ˈohu", "sˈɐsipˌo"}, {"(en)"}},
+          {koreanTime(11, 30), {"pɐnˈipnidˌɐ"}, {"(en)"}}}},
+        {"sw+adam", {{swahiliTime(14, 45), {"kˌasorˈobo", "mtʃˈana"}, {"(en)"}}}},
+        {"ms+Alicia", {{malayTime(8, 9), {"lˈapan", "səmbˈilan"}, {"(en)"}}}},
+        {"lv+victor", {{latvianTime(14, 45), {"t͡ʃˈetrpadsmit", "mˈinuːtes"}, {}}}},
+        {"fa+david",
+         {{persianTime(9, 15), {"nˈoh", "rˈobʔ"}, {"nˈa "}},
+          {persianTime(22, 39), {"nˈoh daq"}, {"nˈa "}}}},
+    };
+    for (const auto& v : voices) {
+        SCOPED_TRACE(v.voice);
+        expectHeard(v.voice, v.heard);
+    }
+}
+
 TEST(Pronunciation, FixesHoldInEverySentence) {
     expectNeverInADay("nb+max", norwegianTime, {"ɑlv", "ɔlv", "ˈɛlleː", "mˈiːn"});
     expectNeverInADay("sv+robert", swedishTime, {"tuːn", "mˈiːn", "atˈ"});
