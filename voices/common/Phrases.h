@@ -47,5 +47,9 @@ std::string swahiliTime(int hour, int minute);
 std::string malayTime(int hour, int minute);
 std::string latvianTime(int hour, int minute);
 std::string persianTime(int hour, int minute);
+std::string urduTime(int hour, int minute);
+std::string marathiTime(int hour, int minute);
+std::string tamilTime(int hour, int minute);
+std::string teluguTime(int hour, int minute);
 
 } // namespace ql::voice

@@ -27,6 +27,7 @@ std::span<const Respelling> catalanRespellings();
 std::span<const Respelling> estonianRespellings();
 std::span<const Respelling> englishRespellings();
 std::span<const Respelling> persianRespellings();
+std::span<const Respelling> urduRespellings();
 
 // The table for an espeak-ng voice ("nb+max"): the fixes belong to espeak-ng's rules for a
 // language, so every variant of it shares them.

@@ -127,6 +127,12 @@ TEST(Pronunciation, AddedVoicesReadTheirOwnScript) {
         {"fa+david",
          {{persianTime(9, 15), {"nˈoh", "rˈobʔ"}, {"nˈa "}},
           {persianTime(22, 39), {"nˈoh daq"}, {"nˈa "}}}},
+        {"ur+Michael",
+         {{urduTime(21, 1), {"nˈaʊ bˈʌɟ", "hˈuːaː"}, {"nˈoː", "hˈaʋaː"}},
+          {urduTime(7, 20), {"bˈiːs"}, {"bˈeːs"}}}},
+        {"mr+Michael", {{marathiTime(9, 45), {"pˈaːvɳˌeː dˈʌhaː"}, {"(en)"}}}},
+        {"ta+anika", {{tamilTime(14, 21), {"ˈiɹʉbˌʌttʉ ˈoɹʉ nˈimiɖʌm"}, {"(en)"}}}},
+        {"te+paul", {{teluguTime(15, 21), {"ˈokka nˈimiʂˌaːlu"}, {"(en)"}}}},
     };
     for (const auto& v : voices) {
         SCOPED_TRACE(v.voice);
