@@ -51,5 +51,7 @@ std::string urduTime(int hour, int minute);
 std::string marathiTime(int hour, int minute);
 std::string tamilTime(int hour, int minute);
 std::string teluguTime(int hour, int minute);
+std::string georgianTime(int hour, int minute);
+std::string arabicTime(int hour, int minute);
 
 } // namespace ql::voice

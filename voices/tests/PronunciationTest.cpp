@@ -133,6 +133,11 @@ TEST(Pronunciation, AddedVoicesReadTheirOwnScript) {
         {"mr+Michael", {{marathiTime(9, 45), {"pˈaːvɳˌeː dˈʌhaː"}, {"(en)"}}}},
         {"ta+anika", {{tamilTime(14, 21), {"ˈiɹʉbˌʌttʉ ˈoɹʉ nˈimiɖʌm"}, {"(en)"}}}},
         {"te+paul", {{teluguTime(15, 21), {"ˈokka nˈimiʂˌaːlu"}, {"(en)"}}}},
+        {"ka+john", {{georgianTime(15, 50), {"tʰxˈutʰmeti", "ˈormotsʰdˌaatʰi"}, {"(en)"}}}},
+        // The article's sun letter is doubled once, not three times.
+        {"ar+sandro",
+         {{arabicTime(15, 30), {"ʔassaːʕ", "ʔaθθaːlˈiθat", "wanˈis̪f"}, {"sss", "θθθ", "(en)"}},
+          {arabicTime(9, 50), {"ʔˈillaː ʕˈaʃr"}, {"(en)"}}}},
     };
     for (const auto& v : voices) {
         SCOPED_TRACE(v.voice);
