@@ -53,5 +53,6 @@ std::string tamilTime(int hour, int minute);
 std::string teluguTime(int hour, int minute);
 std::string georgianTime(int hour, int minute);
 std::string arabicTime(int hour, int minute);
+std::string gujaratiTime(int hour, int minute);
 
 } // namespace ql::voice

@@ -133,6 +133,7 @@ TEST(Pronunciation, AddedVoicesReadTheirOwnScript) {
         {"mr+Michael", {{marathiTime(9, 45), {"pˈaːvɳˌeː dˈʌhaː"}, {"(en)"}}}},
         {"ta+anika", {{tamilTime(14, 21), {"ˈiɹʉbˌʌttʉ ˈoɹʉ nˈimiɖʌm"}, {"(en)"}}}},
         {"te+paul", {{teluguTime(15, 21), {"ˈokka nˈimiʂˌaːlu"}, {"(en)"}}}},
+        {"gu+anika", {{gujaratiTime(2, 10), {"waːɡˈiːneː"}, {"(en)"}}}},
         {"ka+john", {{georgianTime(15, 50), {"tʰxˈutʰmeti", "ˈormotsʰdˌaatʰi"}, {"(en)"}}}},
         // The article's sun letter is doubled once, not three times.
         {"ar+sandro",
