@@ -54,5 +54,6 @@ std::string teluguTime(int hour, int minute);
 std::string georgianTime(int hour, int minute);
 std::string arabicTime(int hour, int minute);
 std::string gujaratiTime(int hour, int minute);
+std::string punjabiTime(int hour, int minute);
 
 } // namespace ql::voice

@@ -134,6 +134,7 @@ TEST(Pronunciation, AddedVoicesReadTheirOwnScript) {
         {"ta+anika", {{tamilTime(14, 21), {"ˈiɹʉbˌʌttʉ ˈoɹʉ nˈimiɖʌm"}, {"(en)"}}}},
         {"te+paul", {{teluguTime(15, 21), {"ˈokka nˈimiʂˌaːlu"}, {"(en)"}}}},
         {"gu+anika", {{gujaratiTime(2, 10), {"waːɡˈiːneː"}, {"(en)"}}}},
+        {"pa+robert", {{punjabiTime(3, 10), {"vˈʌɟ kˈe dˈʌs mˈɪ̃ʈ"}, {"(en)"}}}},
         {"ka+john", {{georgianTime(15, 50), {"tʰxˈutʰmeti", "ˈormotsʰdˌaatʰi"}, {"(en)"}}}},
         // The article's sun letter is doubled once, not three times.
         {"ar+sandro",
