@@ -55,5 +55,6 @@ std::string georgianTime(int hour, int minute);
 std::string arabicTime(int hour, int minute);
 std::string gujaratiTime(int hour, int minute);
 std::string punjabiTime(int hour, int minute);
+std::string amharicTime(int hour, int minute);
 
 } // namespace ql::voice
