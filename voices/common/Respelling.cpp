@@ -20,7 +20,7 @@ std::span<const Respelling> respellingsForVoice(std::string_view voice) {
         {"bg", bulgarianRespellings},  {"uk", ukrainianRespellings}, {"sl", slovenianRespellings},
         {"lt", lithuanianRespellings}, {"hi", hindiRespellings},     {"is", icelandicRespellings},
         {"ca", catalanRespellings},    {"et", estonianRespellings},  {"en", englishRespellings},
-        {"fa", persianRespellings}, {"ur", urduRespellings}};
+        {"fa", persianRespellings},    {"ur", urduRespellings}};
     const std::string_view language = voice.substr(0, voice.find('+'));
     for (const auto& [name, table] : tables)
         if (name == language) return table();
