@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFont>
 #include <QHash>
 #include <QMenu>
 #include <QToolButton>
@@ -66,9 +67,17 @@ void LanguageMenus::fill(QMenu* menu, QObject* owner) {
         region->menuAction()->setVisible(!region->isEmpty());
 }
 
+// A region that holds the chosen voice is shown in bold, so the choice can be found unopened.
 void LanguageMenus::checkSelected(QMenu* menu) {
     const QList<QAction*> items = groupOf(menu)->actions();
-    if (selected() >= 0 && selected() < items.size()) items[selected()]->setChecked(true);
+    if (selected() < 0 || selected() >= items.size()) return;
+    items[selected()]->setChecked(true);
+    for (QAction* region : menu->actions()) {
+        if (!region->menu()) continue;
+        QFont font = region->font();
+        font.setBold(region->menu()->actions().contains(items[selected()]));
+        region->setFont(font);
+    }
 }
 
 int LanguageMenus::selected() const {

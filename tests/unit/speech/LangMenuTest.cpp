@@ -211,6 +211,10 @@ TEST_F(LangMenuTest, ALongListIsSplitByRegionAndAnEarlierChoiceKeepsItsVoice) {
                          "Vietnamese (Nguyen)",
                          "Other languages: Klingon (Worf)"}));
         EXPECT_EQ(checkedIndex(menu), 11);
+        QStringList bold;
+        for (QAction* a : menu->actions())
+            if (a->font().bold()) bold << a->text();
+        EXPECT_EQ(bold, QStringList{"East and Southeast Asia"}); // Japanese (Kei)
     }
     fakes.journal.entries.clear();
     QAction* tamil = items(menu("SelectLanguageMenu"))[18];
@@ -220,6 +224,8 @@ TEST_F(LangMenuTest, ALongListIsSplitByRegionAndAnEarlierChoiceKeepsItsVoice) {
               (std::vector<std::string>{"library.release", "library.load Tamil (Kavi).so"}));
     button("LangSelButton")->click();
     EXPECT_EQ(checkedIndex(menu("LangMenu")), 18);
+    EXPECT_TRUE(menu("LangMenu")->actions()[4]->font().bold()); // South Asia
+    EXPECT_FALSE(menu("LangMenu")->actions()[5]->font().bold());
     menu("LangMenu")->hide();
 }
 
