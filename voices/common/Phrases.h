@@ -56,5 +56,6 @@ std::string arabicTime(int hour, int minute);
 std::string gujaratiTime(int hour, int minute);
 std::string punjabiTime(int hour, int minute);
 std::string amharicTime(int hour, int minute);
+std::string kannadaTime(int hour, int minute);
 
 } // namespace ql::voice

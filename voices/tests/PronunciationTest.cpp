@@ -136,6 +136,7 @@ TEST(Pronunciation, AddedVoicesReadTheirOwnScript) {
         {"gu+anika", {{gujaratiTime(2, 10), {"waːɡˈiːneː"}, {"(en)"}}}},
         {"pa+robert", {{punjabiTime(3, 10), {"vˈʌɟ kˈe dˈʌs mˈɪ̃ʈ"}, {"(en)"}}}},
         {"am+Gene", {{amharicTime(9, 45), {"lˈəʔarat rˈub ɡˈudaj"}, {"(en)"}}}},
+        {"kn+paul", {{kannadaTime(21, 21), {"ˈippɐttˌondu nˈimiʂɐ"}, {"(en)"}}}},
         {"ka+john", {{georgianTime(15, 50), {"tʰxˈutʰmeti", "ˈormotsʰdˌaatʰi"}, {"(en)"}}}},
         // The article's sun letter is doubled once, not three times.
         {"ar+sandro",
