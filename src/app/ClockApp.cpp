@@ -61,8 +61,7 @@ void ClockApp::connectWindow() {
                      &TrayController::MinimizeButtonClick);
     QObject::connect(view, &MainWindow::minimizeToTrayChosen, &tray_,
                      &TrayController::Minimizetotray1Click);
-    QObject::connect(&tray_, &TrayController::windowShown, view,
-                     [view] { view->settlePlacement(); });
+    QObject::connect(&tray_, &TrayController::windowShown, view, [view] { view->windowShown(); });
 }
 
 ClockApp::~ClockApp() {
@@ -169,10 +168,11 @@ void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
     }
     if (changed.minute) {
         view.minuteChanged();
-        tray_.DrawTrayIcon(now.hour, now.minute);
         announceIfDue(now.minute);
         alarm_.minuteChanged();
     }
+    // A new time zone can move the hour alone.
+    if (changed.minute || changed.hour) tray_.DrawTrayIcon(now.hour, now.minute);
     if (changed.hour) view.hourChanged();
     if (changed.day) view.dayChanged();
 }

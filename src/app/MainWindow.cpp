@@ -14,7 +14,9 @@
 
 #include <QCloseEvent>
 #include <QMenu>
+#include <QMoveEvent>
 #include <QTimer>
+#include <QWindow>
 
 namespace ql {
 
@@ -26,6 +28,9 @@ MainWindow::MainWindow(Services services, Settings& settings, StoredSettings& st
       announcer_(announcer), languages_(languages), speech_(speech), help_(help), info_(info),
       alarm_(alarm), tray_(tray) {
     createComponents();
+    FPlacing = new QTimer(this);
+    FPlacing->setSingleShot(true);
+    FPlacing->setInterval(1000);
     stored_.setWindowPosition([this] { return savedPosition(); });
     connect(&announcer_, &Announcer::speakingChanged, this, &MainWindow::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &MainWindow::raiseForAlarm);
@@ -86,38 +91,95 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::placeFromSettings(const RegistrySettings::Loaded& loaded) {
-    if (windowAllows(WindowFeature::Position)) {
-        FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
-        FPlacementPending = true;
-        move(FPlacedAt);
-    } else {
-        // Kept as stored, not fitted to this desktop: it is meant for another session.
-        FPlacedAt = QPoint(loaded.stored.left, loaded.stored.top);
-    }
+    FChosenAt = QPoint(loaded.stored.left, loaded.stored.top);
+    FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
+    // Kept as stored, not fitted to this desktop: it is meant for another session.
+    if (!windowAllows(WindowFeature::Position)) return;
+    FPlacementPending = true;
+    FFitPending = true;
+    move(FPlacedAt);
+}
+
+void MainWindow::windowShown() {
+    FEverShown = true;
+    startPlacing(true);
+}
+
+// Until the window manager has framed the window, moves are its own (placing, framing, or a
+// desktop that centres new windows), and what the user chose stays as it was.
+void MainWindow::startPlacing(bool fit) {
+    if (!windowAllows(WindowFeature::Position)) return;
+    FPlacementPending = true;
+    FFitPending = FFitPending || fit;
+    settlePlacement(20);
 }
 
 // Before the first show the window manager's frame is unknown, so X11 puts the client area where
 // the frame belongs and the window would creep by the frame size at every start. Once the frame
-// is known, the frame goes where the settings say.
+// is known, the frame goes where it belongs, and is checked there. A frame changed with the
+// window's flags is known once its size differs from the old one (or after a while).
 void MainWindow::settlePlacement(int triesLeft) {
     if (!FPlacementPending || !isVisible()) return;
-    const bool frameKnown = frameGeometry() != geometry();
+    const QRect frame = nativeFrame();
+    const QPoint frameOffset = geometry().topLeft() - frame.topLeft();
+    const bool frameKnown = FOldFrameOffset ? frameOffset != *FOldFrameOffset : frame != geometry();
     // Near the desktop's edge the frame's size matters: wait for it before the last move.
     constexpr int frameAllowance = 64;
     const bool roomForAnyFrame = fitsOnDesktop(size() + QSize(frameAllowance, frameAllowance));
-    if ((frameGeometry().topLeft() == FPlacedAt && roomForAnyFrame) || frameKnown ||
-        triesLeft <= 0) {
-        keepWholeOnDesktop(frameGeometry().size());
-        if (frameGeometry().topLeft() != FPlacedAt) move(FPlacedAt);
-        FPlacementPending = false;
-        return;
+    const bool there = frame.topLeft() == FPlacedAt;
+    if ((there && roomForAnyFrame && !FOldFrameOffset) || frameKnown || triesLeft <= 0) {
+        FOldFrameOffset.reset();
+        if (FFitPending) keepWholeOnDesktop(frame.size());
+        FFitPending = false;
+        if (nativeFrame().topLeft() == FPlacedAt || triesLeft <= 0) {
+            FPlacementPending = false;
+            FPlacing->start(); // the window manager's answer to the last move is still to come
+            return;
+        }
+        placeAt(FPlacedAt);
     }
     QTimer::singleShot(50, this, [this, triesLeft] { settlePlacement(triesLeft - 1); });
 }
 
+// The widget's idea of its frame lags behind a frame the window manager changed while the
+// window was hidden; the native window asks afresh.
+QRect MainWindow::nativeFrame() const {
+    const QWindow* native = windowHandle();
+    return native ? native->frameGeometry() : frameGeometry();
+}
+
+void MainWindow::placeAt(QPoint at) {
+    FPlacing->start();
+    if (QWindow* native = windowHandle(); native && isVisible())
+        native->setFramePosition(at);
+    else
+        move(at);
+}
+
+// Any move of the shown window that the clock did not ask for is the user's: a drag by the face
+// or the title bar, or the window manager's keyboard move.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!isVisible() || FPlacementPending) return;
+    if (FPlacing->isActive()) {
+        FPlacing->start();
+        return;
+    }
+    userMoved();
+}
+
+void MainWindow::userMoved() {
+    if (!desktop_.allows(WindowFeature::Position)) return;
+    FPlacedAt = FChosenAt = nativeFrame().topLeft();
+}
+
 QPoint MainWindow::wholeOnDesktop(QSize outer) const {
-    const WindowPosition at = SettingsCodec::wholeOnDesktop(
-        {FPlacedAt.y(), FPlacedAt.x()}, {outer.width(), outer.height()}, desktop_.virtualSize());
+    const DesktopSize desktop = desktop_.virtualSize();
+    const WindowPosition placed = SettingsCodec::placeOnDesktop({FChosenAt.y(), FChosenAt.x()},
+                                                                desktop.width, desktop.height);
+    const DesktopSize window{outer.width(), outer.height()};
+    const WindowPosition at = SettingsCodec::wholeOnMonitor(
+        SettingsCodec::wholeOnDesktop(placed, window, desktop), window, desktop_.monitors());
     return {at.left, at.top};
 }
 
@@ -125,13 +187,15 @@ bool MainWindow::fitsOnDesktop(QSize outer) const {
     return wholeOnDesktop(outer) == FPlacedAt;
 }
 
-// A stored position near or beyond the desktop's edge would leave the window out of reach.
+// A stored position near or beyond the desktop's edge, or on no monitor, would leave the window
+// out of reach. It is shown where it can be seen; the stored one stays, for the day the monitor
+// is back.
 void MainWindow::keepWholeOnDesktop(QSize outer) {
     if (!windowAllows(WindowFeature::Position)) return; // the stored position stays as it is
     const QPoint at = wholeOnDesktop(outer);
     if (at == FPlacedAt) return;
     FPlacedAt = at;
-    move(FPlacedAt);
+    placeAt(FPlacedAt);
 }
 
 // A stored level below the dialog's minimum (a hand-edited or partial store) would make the
@@ -151,11 +215,10 @@ void MainWindow::applyGlobalShortcut() {
     MI_Speak->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 
-// Where the desktop places the window, Qt reports a position the clock never chose: the stored
-// one stays, for the next session that can use it.
-WindowPosition MainWindow::savedPosition() {
-    const QPoint at = windowAllows(WindowFeature::Position) ? pos() : FPlacedAt;
-    return {at.y(), at.x()};
+// Only a position the user chose is stored: not one the window manager picked, nor one the clock
+// corrected to keep the window on a monitor.
+WindowPosition MainWindow::savedPosition() const {
+    return {FChosenAt.y(), FChosenAt.x()};
 }
 
 } // namespace ql

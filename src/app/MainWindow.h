@@ -7,12 +7,16 @@
 #include "tray/WindowLimits.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QMenu;
+class QMoveEvent;
+class QTimer;
 class QToolButton;
 
 namespace ql {
@@ -60,8 +64,9 @@ class MainWindow : public QWidget {
     void dayChanged();
 
     void setClockData(ClockData* data);
-    // Puts the frame where the settings say, once the window manager has framed the window.
-    void settlePlacement(int triesLeft = 20);
+    // The window was shown: its frame goes where it belongs once the window manager has framed
+    // it, kept on the desktop's monitors.
+    void windowShown();
 
   signals:
     // The window's close button or "Close application".
@@ -72,6 +77,7 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     const SettingsRecord& cfg() const { return settings_.values(); }
@@ -91,14 +97,6 @@ class MainWindow : public QWidget {
     void SetupButtonClick();
     void Settings1Click() { SetupButtonClick(); }
     void AlarmButtonClick();
-    // One dialog of a kind at a time: the notification-area menu works while one is open.
-    template <typename Dialog> bool raiseIfOpen() {
-        auto* open = findChild<Dialog*>(QString(), Qt::FindDirectChildrenOnly);
-        if (!open) return false;
-        open->raise();
-        open->activateWindow();
-        return true;
-    }
 
     // ---- Commands of the buttons, the popup menu and the keyboard
     void OptionsButtonClick();
@@ -131,7 +129,12 @@ class MainWindow : public QWidget {
 
     // ---- Placement
     void placeFromSettings(const RegistrySettings::Loaded& loaded);
-    WindowPosition savedPosition();
+    WindowPosition savedPosition() const;
+    void startPlacing(bool fit);
+    void settlePlacement(int triesLeft);
+    void placeAt(QPoint at);
+    QRect nativeFrame() const;
+    void userMoved();
     void keepWholeOnDesktop(QSize outer);
     QPoint wholeOnDesktop(QSize outer) const;
     bool fitsOnDesktop(QSize outer) const;
@@ -155,8 +158,13 @@ class MainWindow : public QWidget {
     SettingsRecord shown_;
     bool FStarted = false;
     bool FClosed = false;
-    QPoint FPlacedAt; // outer position from the settings
+    QPoint FChosenAt; // outer position the user chose: the stored one, until the user moves
+    QPoint FPlacedAt; // outer position shown, FChosenAt kept on the monitors
     bool FPlacementPending = false;
+    bool FFitPending = false;
+    bool FEverShown = false;
+    std::optional<QPoint> FOldFrameOffset; // client's offset in the frame before the frame changed
+    QTimer* FPlacing = nullptr; // runs while moves are the window manager's answer to ours
 
     // ---- Decoded time (written only by start-up and the tick)
     std::uint16_t CurHour = 0, CurMin = 0, CurSec = 0, CurDay = 0, CurDayOfWeek = 0;

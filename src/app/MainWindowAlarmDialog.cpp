@@ -11,7 +11,7 @@ namespace ql {
 
 // The dialog edits a copy: only OK hands the changes back, Cancel leaves every setting alone.
 void MainWindow::AlarmButtonClick() {
-    if (raiseIfOpen<AlarmDialog>()) return;
+    if (raiseOpenModal()) return;
     AlarmDialog form(
         this, cfg(),
         {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },

@@ -50,7 +50,10 @@ void MainWindow::createFace() {
     connect(BackPanel, &FaceView::shown, this, &MainWindow::FormPaint);
     connect(BackPanel, &FaceView::mousePressed, this, &MainWindow::BackPanelMouseDown);
     Dragger = new WindowDragger(this);
-    connect(Dragger, &WindowDragger::settled, this, [this] { stored_.SaveSettings(); });
+    connect(Dragger, &WindowDragger::settled, this, [this] {
+        userMoved();
+        stored_.SaveSettings();
+    });
 }
 
 void MainWindow::ChangeMode() {
@@ -60,10 +63,11 @@ void MainWindow::ChangeMode() {
     FormPaint();
 }
 
-// A shown window changes its frame in place: hidden and shown again by setWindowFlags, it can
-// be left unmapped or unframed by the window manager (icewm, when the frame comes back).
-static void setFlagsKeepingWindow(QWidget& w, Qt::WindowFlags flags) {
-    if (w.isVisible() && w.windowHandle()) {
+// A window that has been shown changes its frame in place, shown or hidden in the tray:
+// re-created by setWindowFlags, it can be left unmapped or unframed by the window manager (icewm,
+// when the frame comes back). Before the first show the new native window is placed correctly.
+static void setFlagsKeepingWindow(QWidget& w, Qt::WindowFlags flags, bool shownBefore) {
+    if ((w.isVisible() || shownBefore) && w.windowHandle()) {
         w.overrideWindowFlags(flags);
         w.windowHandle()->setFlags(flags);
     } else {
@@ -71,30 +75,44 @@ static void setFlagsKeepingWindow(QWidget& w, Qt::WindowFlags flags) {
     }
 }
 
+// On a scaled desktop Qt asks the window manager for a resize increment (2 pixels at 1.5x), and
+// a window manager that keeps to it cuts an odd size by one pixel: a base size of the fixed size
+// itself puts that size on the increments' grid.
+static void setFixedSizeExactly(QWidget& w, QSize size) {
+    w.setFixedSize(size);
+    w.setBaseSize(size);
+}
+
 // Setting the window flags re-creates the native window, which drops any earlier shape and
-// hides the window; it is shown again where it was.
+// hides the window; it is shown again where it was. The frame's top-left corner stays put.
 void MainWindow::applyFrame() {
     const Frame& frame = frameFor(cfg().FSmallMode);
     const bool wasVisible = isVisible();
-    const QPoint at = pos();
+    const QPoint at = wasVisible && !FPlacementPending ? nativeFrame().topLeft() : FPlacedAt;
+    if (wasVisible || FEverShown) FOldFrameOffset = geometry().topLeft() - nativeFrame().topLeft();
     const Qt::WindowFlags keep = windowFlags() & Qt::WindowStaysOnTopHint;
     if (cfg().FWindowless) {
-        setFixedSize(frame.frameless);
-        setFlagsKeepingWindow(*this, Qt::Window | Qt::FramelessWindowHint | keep);
+        setFixedSizeExactly(*this, frame.frameless);
+        setFlagsKeepingWindow(*this, Qt::Window | Qt::FramelessWindowHint | keep, FEverShown);
         MinimizeButton->setVisible(true);
         setMask(frame.shape);
     } else {
         setWindowTitle(frame.caption);
-        setFlagsKeepingWindow(*this, frame.framedFlags | keep);
+        setFlagsKeepingWindow(*this, frame.framedFlags | keep, FEverShown);
         clearMask();
-        setFixedSize(frame.framedClient);
+        setFixedSizeExactly(*this, frame.framedClient);
         MinimizeButton->setVisible(false);
     }
-    move(at);
-    if (!wasVisible) return;
+    FPlacedAt = at;
+    if (!wasVisible) {
+        move(at);
+        return;
+    }
+    placeAt(at);
     show();
     // The new native window has forgotten whether it keeps a taskbar button.
     tray_.followTaskbarSetting();
+    startPlacing(false);
 }
 
 void MainWindow::applyControls() {

@@ -49,7 +49,7 @@ void MainWindow::showSettings() {
 }
 
 void MainWindow::SetupButtonClick() {
-    if (raiseIfOpen<SettingsDialog>()) return;
+    if (raiseOpenModal()) return;
     auto form = std::make_unique<SettingsDialog>(
         this, cfg(),
         SettingsDialog::Actions{[this](double level) { setBlending(level); },

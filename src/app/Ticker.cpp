@@ -16,7 +16,8 @@ void Ticker::Timer1Timer() {
     changed.second = cur_.second != last_.second;
     changed.minute = cur_.minute != last_.minute;
     changed.hour = cur_.hour != last_.hour;
-    changed.day = cur_.day != last_.day;
+    // A jump of whole months keeps the day of the month but not the weekday.
+    changed.day = cur_.day != last_.day || cur_.month != last_.month || cur_.year != last_.year;
     if (changed.any()) handler_.unitsChanged(changed, cur_);
     last_ = cur_;
     handler_.tickDone(cur_);

@@ -26,13 +26,27 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
 // "--speak" asks the clock already running to speak and never starts one.
 int speakCommand(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    return ql::DBusRemoteControl::askRunningClockToSpeak();
+    const int status = ql::DBusRemoteControl::askRunningClockToSpeak();
+    // Qt's bus thread may still be delivering a message while exit() tears Qt down, which
+    // makes Qt print warnings; nothing is left to clean up.
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+// "--speak" from another program: speaks, or says why it cannot. Start-up can wait in a
+// message box, and calls arrive in its event loop before the clock exists.
+std::string speakOnRequest(ql::ClockApp* clockApp) {
+    if (!clockApp) return "it has not finished starting (is a message of it waiting for you?)";
+    if (!clockApp->announcer().hasVoice()) return "no voice is loaded";
+    clockApp->speechCommands().Speak1Click();
+    return {};
 }
 
 // Once start-up has settled, the idle clock gives back the library pages only start-up used.
@@ -85,12 +99,14 @@ int main(int argc, char** argv) {
     const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
                                 mixer, libraries, taskbar,   sound, trayHost, hotKey};
 
+    ql::ClockApp* running = nullptr;
+    ql::DBusRemoteControl remote;
+    remote.serve([&running] { return speakOnRequest(running); });
     ql::ClockApp clockApp(platform, QCoreApplication::applicationFilePath());
     if (clockApp.closed()) return 0; // asked to end while start-up still had a message open
     ql::ClockData clockData;
     clockApp.setClockData(&clockData);
-    ql::DBusRemoteControl remote;
-    remote.serve([&clockApp] { clockApp.speechCommands().Speak1Click(); });
+    running = &clockApp;
     releaseStartupPages(clockApp);
     const int status = QApplication::exec();
     // The close gave up waiting for a voice that is still speaking: unloading it, or running

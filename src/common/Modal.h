@@ -25,5 +25,10 @@ struct ModalHooks {
 
 void showMessage(QWidget* parent, MessageKind kind, const QString& title, const QString& text);
 int runModal(QDialog& dialog);
+// The modal window opened last and still open, if any.
+QWidget* innermostModal();
+// A command that would open a second modal window over an open one (from the notification-area
+// menu, which stays usable) brings the open one to the front instead; true when there was one.
+bool raiseOpenModal();
 
 } // namespace ql

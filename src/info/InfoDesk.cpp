@@ -30,13 +30,8 @@ void InfoDesk::showWelcome() {
 }
 
 void InfoDesk::About1Click() {
-    if (about_) {
-        about_->raise();
-        about_->activateWindow();
-        return;
-    }
+    if (raiseOpenModal()) return;
     AboutWindow about(window_, homePage());
-    about_ = &about;
     runModal(about);
 }
 

@@ -7,7 +7,6 @@
 namespace ql {
 
 class HelpPages;
-class AboutWindow;
 
 // Opens the information windows: the welcome at the first start, what is new after an upgrade,
 // and the about window. Each runs modally and is gone when the call returns.
@@ -20,7 +19,8 @@ class InfoDesk {
 
     void showUpgradeNews();
     void showWelcome();
-    // One about window at a time: asked again, the open one comes to the front.
+    // Over an open modal window (the about window itself, or a dialog) that one comes to the
+    // front instead.
     void About1Click();
 
   private:
@@ -29,7 +29,6 @@ class InfoDesk {
     HelpPages& help_;
     QString programDir_;
     QPointer<QWidget> window_;
-    QPointer<AboutWindow> about_;
 };
 
 } // namespace ql

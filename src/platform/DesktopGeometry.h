@@ -1,8 +1,18 @@
 #pragma once
 
+#include <vector>
+
 namespace ql {
 
 struct DesktopSize {
+    int width = 0;
+    int height = 0;
+};
+
+// One monitor's area on the virtual desktop.
+struct DesktopRect {
+    int left = 0;
+    int top = 0;
     int width = 0;
     int height = 0;
 };
@@ -17,6 +27,8 @@ class DesktopGeometry {
     virtual ~DesktopGeometry() = default;
     // Size of the virtual desktop, all monitors together.
     virtual DesktopSize virtualSize() const = 0;
+    // The monitors; empty when the window system does not say.
+    virtual std::vector<DesktopRect> monitors() const = 0;
     virtual bool allows(WindowFeature feature) const = 0;
 };
 

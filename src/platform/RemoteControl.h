@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace ql {
 
@@ -8,7 +9,8 @@ namespace ql {
 // "quorlan-lite --speak" where no portal offers global shortcuts.
 class RemoteControl {
   public:
-    using Handler = std::function<void()>;
+    // Speaks, or says why nothing can be spoken; empty when it speaks.
+    using Handler = std::function<std::string()>;
     virtual ~RemoteControl() = default;
     // Starts taking "speak" requests; false when they cannot be taken (no session bus, or another
     // clock already answers for this user).

@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 
+#include <QRegion>
+
 namespace ql::SettingsCodec {
 namespace {
 
@@ -138,6 +140,49 @@ WindowPosition wholeOnDesktop(WindowPosition at, DesktopSize window, DesktopSize
         return std::clamp(v, 0, std::max(0, extent - size));
     };
     return {fit(at.top, window.height, desktop.height), fit(at.left, window.width, desktop.width)};
+}
+
+namespace {
+
+QRect rectOf(const DesktopRect& m) {
+    return {m.left, m.top, m.width, m.height};
+}
+
+long long overlap(const QRect& a, const QRect& b) {
+    const QRect both = a.intersected(b);
+    return static_cast<long long>(both.width()) * both.height();
+}
+
+long long squaredGap(const QRect& a, const QRect& b) {
+    const long long dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
+    const long long dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return dx * dx + dy * dy;
+}
+
+// Most overlap first; among monitors the window does not touch, the nearest.
+bool closer(const QRect& window, const QRect& a, const QRect& b) {
+    const long long oa = overlap(window, a), ob = overlap(window, b);
+    if (oa != ob) return oa > ob;
+    return squaredGap(window, a) < squaredGap(window, b);
+}
+
+} // namespace
+
+WindowPosition wholeOnMonitor(WindowPosition at, DesktopSize window,
+                              const std::vector<DesktopRect>& monitors) {
+    const QRect frame(at.left, at.top, window.width, window.height);
+    QRegion seen;
+    for (const DesktopRect& m : monitors)
+        seen += rectOf(m);
+    if (monitors.empty() || (QRegion(frame) - seen).isEmpty()) return at;
+    QRect best = rectOf(monitors.front());
+    for (const DesktopRect& m : monitors)
+        if (closer(frame, rectOf(m), best)) best = rectOf(m);
+    const auto fit = [](int v, int size, int start, int extent) {
+        return std::clamp(v, start, std::max(start, start + extent - size));
+    };
+    return {fit(at.top, window.height, best.top(), best.height()),
+            fit(at.left, window.width, best.left(), best.width())};
 }
 
 } // namespace ql::SettingsCodec

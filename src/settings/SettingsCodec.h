@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ql {
 
@@ -41,6 +42,11 @@ WindowPosition placeOnDesktop(WindowPosition stored, int desktopWidth, int deskt
 // The nearest position at which a window of the given outer size lies wholly on the desktop
 // (origin 0,0); a window larger than the desktop keeps its top-left corner on it.
 WindowPosition wholeOnDesktop(WindowPosition at, DesktopSize window, DesktopSize desktop);
+// Monitors of different sizes leave parts of the desktop that no one can see: a window not
+// wholly on the monitors goes wholly onto the one it overlaps most, or else the nearest. No
+// monitors known: the position stays.
+WindowPosition wholeOnMonitor(WindowPosition at, DesktopSize window,
+                              const std::vector<DesktopRect>& monitors);
 
 } // namespace SettingsCodec
 } // namespace ql

@@ -1,5 +1,6 @@
 #include "store/FileSettingsStore.h"
 
+#include "common/UserFolders.h"
 #include "store/AtomicFile.h"
 #include "store/FileLock.h"
 
@@ -7,14 +8,12 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <system_error>
 #include <utility>
 #include <vector>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,25 +84,6 @@ FileText readLimited(const fs::path& file, std::size_t limit) {
     return out;
 }
 
-// Creates what is missing of `dir`, private to the user, and leaves existing folders alone.
-bool makePrivateDirectories(const fs::path& dir, std::string& error) {
-    fs::path partial;
-    for (const fs::path& part : dir) {
-        partial /= part;
-        struct stat st {};
-        if (::stat(partial.c_str(), &st) == 0) continue;
-        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
-            error = describe("cannot create " + partial.string(), errno);
-            return false;
-        }
-        ::chmod(partial.c_str(), 0700); // independent of the umask
-    }
-    std::error_code ec;
-    if (fs::is_directory(dir, ec)) return true;
-    error = dir.string() + " is not a folder";
-    return false;
-}
-
 // A hard link keeps the original bytes, even beyond the read limit, without copying them.
 enum class Kept { Yes, Taken, Failed };
 Kept keepAs(const fs::path& file, const fs::path& copy, std::string& error) {
@@ -116,15 +96,13 @@ Kept keepAs(const fs::path& file, const fs::path& copy, std::string& error) {
     return Kept::Failed;
 }
 
-fs::path homeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home) return home;
-    std::vector<char> buffer(16384);
-    passwd entry{};
-    passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
-        found->pw_dir && *found->pw_dir)
-        return found->pw_dir;
-    return {};
+// A file the user made read-only is meant to stay as it is, though the rename that replaces it
+// would not ask. The owner's mode bit decides, for root too; for anyone else, access().
+bool userMayReplace(const fs::path& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) return true; // missing: it is created
+    if (st.st_uid == ::geteuid()) return (st.st_mode & S_IWUSR) != 0;
+    return ::access(file.c_str(), W_OK) == 0;
 }
 
 } // namespace
@@ -134,15 +112,8 @@ FileSettingsStore::FileSettingsStore() : FileSettingsStore(defaultPath()) {}
 FileSettingsStore::FileSettingsStore(fs::path file) : file_(std::move(file)) {}
 
 fs::path FileSettingsStore::defaultPath() {
-    fs::path base;
-    // Relative values are to be ignored, as the XDG base directory rules say.
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
-        base = config;
-    else if (const fs::path home = homeFolder(); !home.empty())
-        base = home / ".config";
-    else
-        return {};
-    return base / "vessantry" / "user.reg";
+    const fs::path base = configHome();
+    return base.empty() ? base : base / "vessantry" / "user.reg";
 }
 
 FileSettingsStore::Snapshot FileSettingsStore::load() const {
@@ -197,7 +168,7 @@ bool FileSettingsStore::modify(const Change& change) {
         if (before.readable && probe == before.parsed.tree) return true;
         if (file_.empty()) return writeFailed(before.error);
         std::string error;
-        if (!makePrivateDirectories(directoryOf(file_), error)) return writeFailed(error);
+        if (!makePrivateFolders(directoryOf(file_), error)) return writeFailed(error);
         const FileLock lock(withSuffix(file_, ".lock"), kLockTimeout);
         if (!lock.locked()) return writeFailed(lock.error());
         return modifyLocked(change);
@@ -213,6 +184,7 @@ bool FileSettingsStore::modifyLocked(const Change& change) {
     RegistryTree tree = snapshot.parsed.tree;
     change(tree);
     if (tree == snapshot.parsed.tree) return true;
+    if (!userMayReplace(file_)) return writeFailed(file_.string() + " is read-only");
     return replaceFile(tree, snapshot.parsed);
 }
 

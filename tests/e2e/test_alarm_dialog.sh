@@ -47,3 +47,31 @@ flags=$(ql_store_value "$Q_LITE" BinSettings) || ql_fail "no BinSettings saved"
 ql_assert_eq "0705" "${short:2:4}" "alarm hour and minute saved"
 ql_assert_eq "1" "${flags:4:1}" "alarm switched on"
 ql_assert_eq "15" "${short:0:2}" "announcement interval kept"
+
+# The alert over the open dialog, confirmed with Return: the keyboard goes back to the dialog, so
+# Escape reaches it and closes it. Alarm on at 06:30, no sound.
+export FAKETIME_DONT_FAKE_MONOTONIC=1
+ql_prepare_store - <<'STORE'
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="000010000000"
+"LNumSettings"="01000100010000030255"
+"SNumSettings"="15063000064040"
+"CurrentVer"="2.6"
+STORE
+ql_start_program -f '@2026-12-07 06:29:52'
+ql_wait_program_ready
+main=$(ql_wait_window "Multilingual Quorlan" 10) || ql_fail "the main window did not appear"
+read -r mx my mw mh mm <<<"$(ql_window_info "$main")"
+xdotool mousemove $((mx + 30)) $((my + 113)) click 1
+dialog=$(ql_wait_window "Alarm and announce settings" 10) || ql_fail "the alarm button opened no dialog"
+alert=$(ql_wait_window 'Alarm!' 20) || ql_fail "no alert at 06:30"
+ql_sleep 0.5
+xdotool windowactivate --sync "$alert" >/dev/null 2>&1
+xdotool key --clearmodifiers Return
+ql_wait_until 5 ql_not ql_find_window 'Alarm!' || ql_fail "Return did not confirm the alert"
+ql_sleep 0.5
+xdotool key --clearmodifiers Escape # wherever the keyboard is now
+ql_wait_until 5 ql_not ql_find_window "Alarm and announce settings" ||
+    ql_fail "Escape did not reach the alarm dialog after the alert"
+ql_stop_program
+ql_assert_clean_exit

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The face shows the current state whatever it showed before, on the real program: the hour's
 # tens digit "2" whole in 24-hour mode, and only today's weekday name after a jump over the
-# weekend or days hidden in the tray. The pictures are the hand-checked goldens of the unit
-# tests; the clock stands still at the times written into a file, so whole faces compare.
+# weekend, a month or days hidden in the tray. The pictures are the hand-checked goldens of the
+# unit tests; the clock stands still at the times written into a file, so whole faces compare.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/face.sh"
 source "$QL_E2E_DIR/lib/tray.sh"
@@ -36,6 +36,11 @@ start_at 000000100000 "2026-12-04 18:30:00" # a Friday
 set_clock "2026-12-07 09:00:00"             # Monday
 ql_sleep 2.2
 expect_face weekday-jump-fri-mon "after a jump from Friday to Monday"
+set_clock "2027-01-07 09:00:00" # the same day of the month, a Thursday
+ql_sleep 2.2
+ql_face_big "$QL_TMP/thursday.png" " 9" AM 00 0 " 7" 5
+ql_window_shot "$(ql_program_window)" "$QL_TMP/shown-thursday.png"
+ql_assert_big_face "$QL_TMP/shown-thursday.png" "$QL_TMP/thursday.png"
 ql_stop_program
 
 start_at 000000100000 "2026-12-04 18:30:00"

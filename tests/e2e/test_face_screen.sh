@@ -57,3 +57,24 @@ ql_assert_same_pixels "$QL_TMP/small-shown.png" "$expected" 53x40+50+0 "small fa
 ql_assert_same_pixels "$QL_TMP/small-shown.png" "$expected" 23x23+127+17 "small face, below the minimize button"
 ql_stop_program
 ql_assert_clean_exit
+
+# At 1.5x scaling both windows are exactly 1.5 times their size, so the window manager cuts
+# nothing: the last row and column show the edge of the scaled artwork (the small face's
+# speaker dots reach its right edge). The rounded corners are left out.
+for row in "00 15 438x195" "01 16 225x60"; do
+    read -r layout image size <<<"$row"
+    ql_store_layout 000000100000 600000${layout}004040
+    QT_SCALE_FACTOR=1.5 ql_start_program '2026-12-05 22:00:00'
+    ql_wait_program_ready
+    win=$(ql_program_window)
+    ql_sleep 1
+    ql_window_shot "$win" "$QL_TMP/scaled-$image.png"
+    [[ -n ${QL_SHOTS:-} ]] && cp "$QL_TMP/scaled-$image.png" "$QL_SHOTS/"
+    ql_assert_eq "$size" "$(identify -format '%wx%h' "$QL_TMP/scaled-$image.png")" "window size at 1.5x"
+    w=${size%x*} h=${size#*x}
+    art=$QL_IMAGES/MiscList/$image@1.5x.png
+    ql_assert_same_pixels "$QL_TMP/scaled-$image.png" "$art" "$((w - 4))x1+2+$((h - 1))" "bottom edge at 1.5x"
+    ql_assert_same_pixels "$QL_TMP/scaled-$image.png" "$art" "1x$((h - 4))+$((w - 1))+2" "right edge at 1.5x"
+    ql_stop_program
+    ql_assert_clean_exit
+done

@@ -50,6 +50,7 @@ struct FakeDesktop : DesktopGeometry {
     DesktopSize size{1920, 1080};
     std::set<WindowFeature> denied; // what this window system does not allow
     DesktopSize virtualSize() const override { return size; }
+    std::vector<DesktopRect> monitors() const override { return {{0, 0, size.width, size.height}}; }
     bool allows(WindowFeature feature) const override { return !denied.contains(feature); }
 };
 

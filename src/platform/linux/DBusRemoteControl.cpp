@@ -1,15 +1,34 @@
 #include "platform/linux/DBusRemoteControl.h"
 
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 
 #include <cstdio>
+#include <string>
 
 namespace ql {
 namespace {
 
 const QString kName = QStringLiteral("org.vessantry.QuorlanLite");
 const QString kPath = QStringLiteral("/org/vessantry/QuorlanLite");
+const QString kCannotSpeak = QStringLiteral("org.vessantry.QuorlanLite.Error.CannotSpeak");
+
+// Why a call to Speak did not make a clock speak, as the user reads it.
+std::string failureOf(const QDBusMessage& reply) {
+    if (reply.errorName() == kCannotSpeak)
+        return "the clock cannot speak: " + reply.errorMessage().toStdString();
+    switch (QDBusError(reply).type()) {
+    case QDBusError::ServiceUnknown:
+        return "no clock is running to speak the time";
+    case QDBusError::NoReply:
+    case QDBusError::Timeout:
+        return "the running clock did not answer";
+    default:
+        return "the running clock could not be asked to speak: " +
+               reply.errorMessage().toStdString();
+    }
+}
 
 } // namespace
 
@@ -23,7 +42,9 @@ bool DBusRemoteControl::serve(Handler onSpeak) {
 }
 
 void DBusRemoteControl::Speak() {
-    if (onSpeak_) onSpeak_();
+    const std::string reason = onSpeak_ ? onSpeak_() : "it has not finished starting";
+    if (!reason.empty() && calledFromDBus())
+        sendErrorReply(kCannotSpeak, QString::fromStdString(reason));
 }
 
 int DBusRemoteControl::askRunningClockToSpeak() {
@@ -37,7 +58,7 @@ int DBusRemoteControl::askRunningClockToSpeak() {
         bus.call(QDBusMessage::createMethodCall(kName, kPath, kName, QStringLiteral("Speak")),
                  QDBus::Block, 5000);
     if (reply.type() == QDBusMessage::ReplyMessage) return 0;
-    std::fputs("quorlan-lite: no clock is running to speak the time\n", stderr);
+    std::fprintf(stderr, "quorlan-lite: %s\n", failureOf(reply).c_str());
     return 1;
 }
 

@@ -12,6 +12,15 @@ DesktopSize QtDesktopGeometry::virtualSize() const {
     return {r.width(), r.height()};
 }
 
+std::vector<DesktopRect> QtDesktopGeometry::monitors() const {
+    std::vector<DesktopRect> all;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect r = screen->geometry();
+        all.push_back({r.x(), r.y(), r.width(), r.height()});
+    }
+    return all;
+}
+
 // A native Wayland client can neither place nor raise its window, nor leave the taskbar, and
 // Qt's Wayland plugin has no window opacity.
 bool QtDesktopGeometry::allows(WindowFeature) const {

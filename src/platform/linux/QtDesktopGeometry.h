@@ -7,6 +7,7 @@ namespace ql {
 class QtDesktopGeometry : public DesktopGeometry {
   public:
     DesktopSize virtualSize() const override;
+    std::vector<DesktopRect> monitors() const override;
     bool allows(WindowFeature feature) const override;
 };
 

@@ -4,6 +4,14 @@
 
 namespace ql {
 
+SystemLocalClock::SystemLocalClock() {
+    // The C library reads the zone once; tzset() makes it look again.
+    QObject::connect(&zoneWatcher_, &TimeZoneWatcher::changed, &zoneWatcher_, [this] {
+        tzset();
+        lastSecond_ = -1;
+    });
+}
+
 LocalTime SystemLocalClock::now() const {
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);

@@ -3,10 +3,12 @@
 #include "platform/AutostartList.h"
 
 #include <filesystem>
+#include <string>
 
 namespace ql {
 
-// $XDG_CONFIG_HOME/autostart/quorlan-lite.desktop
+// $XDG_CONFIG_HOME/autostart/quorlan-lite.desktop. A failure is said once on stderr; the
+// setting stays, so the next save tries again.
 class XdgAutostart : public AutostartList {
   public:
     XdgAutostart();
@@ -16,11 +18,14 @@ class XdgAutostart : public AutostartList {
     const std::filesystem::path& entryFile() const { return file_; }
 
     static std::string quoteExec(const std::string& path);
+    // A Desktop Entry string value.
+    static std::string escapeString(const std::string& text);
 
   private:
-    std::filesystem::path file_;
-};
+    bool failed(const std::string& what, const std::string& reason);
 
-std::filesystem::path userConfigHome();
+    std::filesystem::path file_;
+    bool failureReported_ = false;
+};
 
 } // namespace ql

@@ -20,7 +20,7 @@ ql_start_xvfb() {
     local dfile=$QL_TMP/xvfb.display
     : >"$dfile"
     # -noreset: the server must not reset while no client is connected between two starts.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dfile" \
+    Xvfb -displayfd 3 -screen 0 "${QL_XVFB_SIZE:-1280x1024}x24" -nolisten tcp -noreset 3>"$dfile" \
         >"$QL_TMP/xvfb.log" 2>&1 &
     ql_track Xvfb $!
     ql_wait_until 15 grep -qx '[0-9]\+' "$dfile" || ql_fail "Xvfb did not start within 15 s"

@@ -69,11 +69,12 @@ TEST_F(DesktopLimitsTest, RefusedWindowRequestsAreNotMadeAndEachIsSaidOnce) {
 TEST_F(DesktopLimitsTest, AnX11DesktopGetsEveryRequestAndHearsNothing) {
     fakes.desktop.denied.clear();
     create();
-    form->move(40, 50);
+    // Shown wholly on this desktop; stored as it was until the user moves the window.
+    EXPECT_EQ(form->pos(), QPoint(1628, 200));
     EXPECT_TRUE(app->Close());
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_DOUBLE_EQ(form->windowOpacity(), 128 / 255.0);
-    EXPECT_EQ(stored("LNumSettings"), "00500040010000000128");
+    EXPECT_EQ(stored("LNumSettings"), "02003000010000000128");
     EXPECT_EQ(err.str(), "");
 }
 

@@ -30,6 +30,7 @@ TEST(Ticker, ReportsExactlyTheUnitsThatChangedSinceTheLastTick) {
     struct Row {
         int h, m, s, day;
         std::vector<std::string> steps;
+        int month = 12, year = 2026;
     } rows[] = {
         {10,
          15,
@@ -40,8 +41,10 @@ TEST(Ticker, ReportsExactlyTheUnitsThatChangedSinceTheLastTick) {
         {10, 15, 1, 7, {"pending", "changed s", "done 10:15"}},
         {10, 16, 0, 7, {"pending", "changed sm", "done 10:16"}},
         {11, 16, 0, 7, {"pending", "changed h", "done 11:16"}},
-        {0, 0, 0, 8, {"pending", "changed mhd", "done 0:0"}}, // 11:16:00 to midnight
-        {0, 0, 0, 9, {"pending", "changed d", "done 0:0"}},   // a day jumped, same time
+        {0, 0, 0, 8, {"pending", "changed mhd", "done 0:0"}},        // 11:16:00 to midnight
+        {0, 0, 0, 9, {"pending", "changed d", "done 0:0"}},          // a day jumped, same time
+        {0, 0, 0, 9, {"pending", "changed d", "done 0:0"}, 1, 2027}, // same day, next month
+        {0, 0, 0, 9, {"pending", "changed d", "done 0:0"}, 1, 2028}, // same day, next year
     };
     FakeLocalClock clock;
     RecordingHandler handler;
@@ -49,6 +52,8 @@ TEST(Ticker, ReportsExactlyTheUnitsThatChangedSinceTheLastTick) {
     for (const Row& r : rows) {
         clock.set(r.h, r.m, r.s);
         clock.setDate(r.day, 1);
+        clock.time.month = static_cast<std::uint16_t>(r.month);
+        clock.time.year = static_cast<std::uint16_t>(r.year);
         handler.steps.clear();
         ticker.Timer1Timer();
         EXPECT_EQ(handler.steps, r.steps) << r.h << ":" << r.m << ":" << r.s << " day " << r.day;

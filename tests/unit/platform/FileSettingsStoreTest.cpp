@@ -1,4 +1,5 @@
 #include "store/FileSettingsStore.h"
+#include "platform/linux/XdgAutostart.h"
 #include "store/FileLock.h"
 
 #include "TempDir.h"
@@ -388,7 +389,8 @@ class EnvironmentVariable {
     std::optional<std::string> old_;
 };
 
-TEST(FileSettingsStoreLocation, FollowsTheXdgRules) {
+// The autostart entry lives beside the store, never in a shared folder when HOME is unset.
+TEST(UserFolderLocation, FollowsTheXdgRules) {
     const passwd* user = ::getpwuid(::getuid());
     ASSERT_NE(user, nullptr);
     const std::string passwdHome = user->pw_dir;
@@ -397,17 +399,19 @@ TEST(FileSettingsStoreLocation, FollowsTheXdgRules) {
         const char* home;
         std::string expected;
     } rows[] = {
-        {"/x/cfg", "/home/ann", "/x/cfg/vessantry/user.reg"},
-        {"", "/home/ann", "/home/ann/.config/vessantry/user.reg"},
-        {nullptr, "/home/ann", "/home/ann/.config/vessantry/user.reg"},
-        {"relative/cfg", "/home/ann", "/home/ann/.config/vessantry/user.reg"},
-        {nullptr, nullptr, passwdHome + "/.config/vessantry/user.reg"},
+        {"/x/cfg", "/home/ann", "/x/cfg"},
+        {"", "/home/ann", "/home/ann/.config"},
+        {nullptr, "/home/ann", "/home/ann/.config"},
+        {"relative/cfg", "/home/ann", "/home/ann/.config"},
+        {nullptr, nullptr, passwdHome + "/.config"},
     };
     for (const auto& row : rows) {
         const EnvironmentVariable config("XDG_CONFIG_HOME", row.config);
         const EnvironmentVariable home("HOME", row.home);
-        EXPECT_EQ(FileSettingsStore::defaultPath(), row.expected);
-        EXPECT_EQ(FileSettingsStore().path(), row.expected);
+        const std::string store = row.expected + "/vessantry/user.reg";
+        EXPECT_EQ(FileSettingsStore::defaultPath(), store);
+        EXPECT_EQ(FileSettingsStore().path(), store);
+        EXPECT_EQ(XdgAutostart().entryFile(), row.expected + "/autostart/quorlan-lite.desktop");
     }
 }
 

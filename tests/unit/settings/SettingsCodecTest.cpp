@@ -203,5 +203,28 @@ TEST(SettingsCodec, WholeWindowIsKeptOnTheDesktop) {
     }
 }
 
+// Monitors of 1280 x 1024 at 0,0 and 1024 x 768 at 1280,0; the window is 292 x 130.
+TEST(SettingsCodec, WholeWindowIsKeptOnAMonitor) {
+    const std::vector<DesktopRect> two{{0, 0, 1280, 1024}, {1280, 0, 1024, 768}};
+    struct Row {
+        WindowPosition at;
+        std::vector<DesktopRect> monitors;
+        WindowPosition placed;
+    } rows[] = {
+        {{900, 1500}, two, {638, 1500}}, // below the small monitor, on none
+        {{700, 1500}, two, {638, 1500}}, // partly below it
+        {{900, 1200}, two, {894, 988}},  // mostly on the big one, across the seam
+        {{100, 1200}, two, {100, 1200}}, // across the seam, all of it seen
+        {{500, 600}, two, {500, 600}},
+        {{2000, 3000}, two, {638, 2012}}, // beyond both, nearest the small one
+        {{900, 1500}, {}, {900, 1500}},   // no monitors known
+    };
+    for (const auto& r : rows) {
+        const auto p = wholeOnMonitor(r.at, {292, 130}, r.monitors);
+        EXPECT_EQ(p.top, r.placed.top) << r.at.top << "," << r.at.left;
+        EXPECT_EQ(p.left, r.placed.left) << r.at.top << "," << r.at.left;
+    }
+}
+
 } // namespace
 } // namespace ql
