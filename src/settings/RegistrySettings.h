@@ -35,8 +35,9 @@ class RegistrySettings {
     };
     Loaded load(SettingsRecord& r, bool firstRun, DesktopSize desktop);
 
+    // languageInCurrentList: "SelLang" counts in today's voice list, and is stored as such.
     void save(const SettingsRecord& r, WindowPosition window, const std::string& programPath,
-              const std::string& installDir);
+              const std::string& installDir, bool languageInCurrentList = true);
 
   private:
     std::string read(const char* name);

@@ -32,9 +32,7 @@ RegistrySettings::Loaded StoredSettings::OpenRegistry(DesktopSize desktop) {
 
 void StoredSettings::SaveSettings() {
     const WindowPosition at = windowPosition_ ? windowPosition_() : readPosition_;
-    registry_.save(settings_.values(), at, programPath_, installDir_);
-    if (!languageInEarlierList_)
-        store_.writeValues(kSettingsKey, {{"SelLangList", kVoiceListVersion}});
+    registry_.save(settings_.values(), at, programPath_, installDir_, !languageInEarlierList_);
 }
 
 // Failures here only leave the old key behind; the store reports its own on stderr.
