@@ -28,8 +28,9 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
     const std::string shortNumbers = read("SNumSettings");
     r.AlarmWaveFile = QString::fromStdString(read("WaveFileName"));
     r.SelectedLanguage = SettingsCodec::parseInteger(read("SelLang")).value_or(0);
-    loaded.languageInEarlierList =
-        store_.valueExists(kSettingsKey, "SelLang") && read("SelLangList") != kVoiceListVersion;
+    // Only a stored choice is mapped; an unreadable one is the default, the first voice.
+    loaded.languageInEarlierList = SettingsCodec::parseInteger(read("SelLang")).has_value() &&
+                                   read("SelLangList") != kVoiceListVersion;
     if (read("CurrentVer") != kCurrentVersion) {
         loaded.upgraded = !firstRun;
         store_.writeValues(kSettingsKey, {{"CurrentVer", kCurrentVersion}});

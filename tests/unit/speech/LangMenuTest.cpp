@@ -177,6 +177,7 @@ TEST_F(LangMenuTest, ALongListIsSplitByRegionAndAnEarlierChoiceKeepsItsVoice) {
         {"32", "", 20},  // Vietnamese (Nguyen), the earlier last
         {"0", "", 2},    // Bulgarian (Boris), the earlier first
         {"25", "", 0},   // Serbian (Andy) is not installed: that position is beyond this list
+        {"x", "", 0},    // unreadable: the first voice, as ever
         {"14", "2", 14}, // stored since the list grew: Norwegian (Max)
     };
     for (const Row& r : rows) {
