@@ -7,6 +7,7 @@
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
 #include "platform/NamedLock.h"
+#include "speech/EarlierVoiceList.h"
 #include <QCoreApplication>
 
 #include <QFileInfo>
@@ -88,6 +89,11 @@ void ClockApp::FormCreate() {
     tray_.start();
     PrepareVoiceFolder();
     voices_.ScanVoiceFolder();
+    if (stored_.languageInEarlierList())
+        settings_.edit([this](SettingsRecord& r) {
+            r.SelectedLanguage = sameVoiceInList(r.SelectedLanguage, voices_.languages());
+        });
+    stored_.languageFoundInList();
     mainForm_->startUp(now, placement);
     languages_.LoadLanguage();
     tray_.HideTaskbarButton();
