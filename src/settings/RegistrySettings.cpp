@@ -28,6 +28,9 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
     const std::string shortNumbers = read(kSNumSettings.name);
     for (const Setting& s : allSettings())
         if (s.position == kOwnValue) SettingsCodec::decodeOwn(s, read(s.value), r);
+    // Only a stored choice is mapped; an unreadable one is the default, the first voice.
+    loaded.languageInEarlierList = SettingsCodec::parseInteger(read("SelLang")).has_value() &&
+                                   read("SelLangList") != kVoiceListVersion;
     if (read("CurrentVer") != kCurrentVersion) {
         loaded.upgraded = !firstRun;
         store_.writeValues(kSettingsKey, {{"CurrentVer", kCurrentVersion}});
@@ -48,13 +51,16 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
 }
 
 void RegistrySettings::save(const SettingsRecord& r, WindowPosition window,
-                            const std::string& programPath, const std::string& installDir) {
+                            const std::string& programPath, const std::string& installDir,
+                            bool languageInCurrentList) {
     SettingsStore::Values values{{kBinSettings.name, SettingsCodec::encodeFlags(r)},
                                  {kLNumSettings.name, SettingsCodec::encodeLong(r, window)},
                                  {kSNumSettings.name, SettingsCodec::encodeShort(r)}};
     for (const Setting& s : allSettings())
         if (s.position == kOwnValue) values.emplace_back(s.value, SettingsCodec::encodeOwn(s, r));
     values.emplace_back("InstallDir", installDir);
+    // One write, so that a store that cannot be written is reported once.
+    if (languageInCurrentList) values.push_back({"SelLangList", kVoiceListVersion});
     store_.writeValues(kSettingsKey, values);
     if (r.FAutoStart)
         autostart_.add(programPath);
