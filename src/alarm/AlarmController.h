@@ -27,7 +27,7 @@ class AlarmController : public QObject, public AlarmAlertHost {
     ~AlarmController() override;
 
     // A new minute may ring again.
-    void minuteChanged() { FAlarmDone = false; }
+    void minuteChanged() { done_ = false; }
     // The tick's last step, after it has stored this reading as the previous one.
     void check(int hour, int minute);
     // Returns only when the user has closed the alert; ticks go on meanwhile inside its loop.
@@ -36,8 +36,8 @@ class AlarmController : public QObject, public AlarmAlertHost {
     void shutDown() { closed_ = true; }
     // Starts one alarm sound by its number and returns at once.
     void PlayAlarmSound(int sound, const QString& path);
-    bool showing() const { return FAlarmShowing; }
-    bool done() const { return FAlarmDone; }
+    bool showing() const { return showing_; }
+    bool done() const { return done_; }
 
     int repeatSeconds() const override;
     bool preAnnounce(std::function<void()> spoken) override;
@@ -55,8 +55,8 @@ class AlarmController : public QObject, public AlarmAlertHost {
 
     // Read at the first ring: most days nothing rings.
     std::unique_ptr<const WaveList> sounds_;
-    bool FAlarmShowing = false;
-    bool FAlarmDone = false;
+    bool showing_ = false;
+    bool done_ = false;
     bool closed_ = false;
 };
 

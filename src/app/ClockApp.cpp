@@ -21,7 +21,7 @@ QString folderOf(const QString& programPath) {
 } // namespace
 
 ClockApp::ClockApp(Platform platform, const QString& programPath)
-    : P(platform), stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
+    : platform_(platform), stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
                            folderOf(programPath).toStdString()),
       voices_(platform.libraries, folderOf(programPath)), announcer_(platform.gain),
       alarm_(settings_, platform.sound,
@@ -41,7 +41,7 @@ ClockApp::ClockApp(Platform platform, const QString& programPath)
     info_.setWindow(mainForm_.get());
     connectWindow();
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
-    P.closeBridge.install([this] { return closeRequested(); });
+    platform_.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
 }
 
@@ -72,11 +72,11 @@ ClockApp::~ClockApp() {
 // The window appears on the first tick, unless the user chose to start in the tray.
 void ClockApp::FormCreate() {
     closePending_ = false;
-    P.namedLock.create("QuorlanLite");
+    platform_.namedLock.create("QuorlanLite");
     announcer_.readStartVolume();
     ticker_.readClock();
     stored_.CheckRegistry();
-    const auto placement = stored_.OpenRegistry(P.desktop.virtualSize());
+    const auto placement = stored_.OpenRegistry(platform_.desktop.virtualSize());
     firstRun_ = stored_.firstRun();
     upgraded_ = stored_.upgraded();
     startupPending_ = true;
@@ -111,21 +111,19 @@ bool ClockApp::closeRequested() {
 // Whoever asks (the window, a signal, the end of the session), a close waits for the speech
 // to end, but at most 5 s: a voice that never returns must not keep the clock, or a log-out,
 // waiting for ever. The voice is then left loaded; the process's end stops it.
-void ClockApp::FormCloseQuery(bool& CanClose) {
+bool ClockApp::FormCloseQuery() {
     if (announcer_.speaking() && !closeWaitOver_) {
-        CanClose = false;
         closePending_ = true;
         if (!closeDeadline_.isActive()) closeDeadline_.start();
-        return;
+        return false;
     }
     stored_.SaveSettings();
+    return true;
 }
 
 bool ClockApp::Close() {
     if (closed_) return true;
-    bool canClose = true;
-    FormCloseQuery(canClose);
-    if (!canClose) return false;
+    if (!FormCloseQuery()) return false;
     closed_ = true;
     ticker_.stop();
     closeDeadline_.stop();

@@ -54,7 +54,8 @@ class ClockApp : private TickHandler {
   private:
     void FormCreate();
     void PrepareVoiceFolder();
-    void FormCloseQuery(bool& CanClose);
+    // False while the speech holds the close back.
+    bool FormCloseQuery();
     void FormDestroy();
     bool closeRequested();
     void closeWhenSilent(bool busy);
@@ -66,7 +67,7 @@ class ClockApp : private TickHandler {
     void startupWork();
     void FirstRunExecute();
 
-    Platform P;
+    Platform platform_;
     Settings settings_;
     StoredSettings stored_;
     VoiceCatalog voices_;

@@ -18,7 +18,7 @@ void MainWindow::AlarmButtonClick() {
          [this] { help_.ShowHelpContext(20); }});
     tray_.followTaskbarSetting();
     const bool confirmed = runModal(form) == QDialog::Accepted;
-    if (FClosed) return;
+    if (closed_) return;
     if (confirmed) settings_.assign(form.result());
     tray_.followTaskbarSetting();
     if (confirmed) stored_.SaveSettings();

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <atomic>
 #include <functional>
 #include <set>
 
