@@ -3,7 +3,7 @@
 #include "alarm/AlarmAlert.h"
 #include "alarm/AlarmSound.h"
 #include "alarm/WaveList.h"
-#include "common/Modal.h"
+#include "common/Dialogs.h"
 #include "settings/Settings.h"
 
 #include <QTimer>
@@ -15,13 +15,13 @@ namespace ql {
 AlarmController::~AlarmController() = default;
 
 AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
-                                 QObject* parent)
-    : QObject(parent), settings_(settings), sound_(sound), speakTime_(std::move(speakTime)) {}
+                                 Dialogs& dialogs, QObject* parent)
+    : QObject(parent), settings_(settings), sound_(sound), speakTime_(std::move(speakTime)),
+      dialogs_(dialogs) {}
 
 void AlarmController::check(int hour, int minute) {
     const SettingsRecord& s = settings_.values();
-    if (showing_ || !s.FAlarmOn || done_ || hour != s.FAlarmHour ||
-        minute != s.FAlarmMinute)
+    if (showing_ || !s.FAlarmOn || done_ || hour != s.FAlarmHour || minute != s.FAlarmMinute)
         return;
     // Set before the alert opens, so no later tick raises it again; the alert opens from its
     // own event once this tick is over, so the tick goes on inside the alert's loop.
@@ -35,7 +35,7 @@ void AlarmController::Alarm() {
     AlarmAlert alert(*this);
     showing_ = true;
     emit alerting();
-    runModal(alert);
+    dialogs_.run(alert);
     if (closed_) return; // the close ended the alert's loop; the clock is gone
     alert.stopRepeating();
     showing_ = false;

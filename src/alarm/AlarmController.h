@@ -12,6 +12,7 @@ namespace ql {
 
 class Settings;
 class SoundPlayer;
+class Dialogs;
 class WaveList;
 
 // The daily alarm: when it falls due, the alert that rings until the user confirms it, and the
@@ -23,7 +24,7 @@ class AlarmController : public QObject, public AlarmAlertHost {
     // ring; spoken runs when the voice has returned. False when no voice could start.
     using SpeakTime = std::function<bool(int volume, std::function<void()> spoken)>;
     AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
-                    QObject* parent = nullptr);
+                    Dialogs& dialogs, QObject* parent = nullptr);
     ~AlarmController() override;
 
     // A new minute may ring again.
@@ -51,6 +52,7 @@ class AlarmController : public QObject, public AlarmAlertHost {
     const Settings& settings_;
     SoundPlayer& sound_;
     SpeakTime speakTime_;
+    Dialogs& dialogs_;
     const WaveList& builtInSounds();
 
     // Read at the first ring: most days nothing rings.

@@ -1,7 +1,6 @@
 #include "app/ClockApp.h"
 
 #include "app/MainWindow.h"
-#include "common/Modal.h"
 #include "face/ClockData.h"
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
@@ -21,21 +20,25 @@ QString folderOf(const QString& programPath) {
 } // namespace
 
 ClockApp::ClockApp(Platform platform, const QString& programPath)
-    : platform_(platform), stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
-                           folderOf(programPath).toStdString()),
+    : platform_(platform), dialogs_(platform.dialogs),
+      stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
+              folderOf(programPath).toStdString()),
       voices_(platform.libraries, folderOf(programPath)), announcer_(platform.gain),
-      alarm_(settings_, platform.sound,
-             [this](int volume, std::function<void()> spoken) {
-                 return announcer_.SpeakBeforeAlarm(volume, std::move(spoken));
-             }),
-      ticker_(platform.clock, *this), languages_(settings_, voices_, announcer_),
-      speech_(settings_, announcer_, platform.hotKey), help_(folderOf(programPath) + "help/"),
-      info_(help_, folderOf(programPath)),
+      alarm_(
+          settings_, platform.sound,
+          [this](int volume, std::function<void()> spoken) {
+              return announcer_.SpeakBeforeAlarm(volume, std::move(spoken));
+          },
+          dialogs_),
+      ticker_(platform.clock, *this), languages_(settings_, voices_, announcer_, dialogs_),
+      speech_(settings_, announcer_, platform.hotKey),
+      help_(folderOf(programPath) + "help/", dialogs_),
+      info_(help_, dialogs_, folderOf(programPath)),
       tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop},
             ClockData::clockFaceIcon()),
-      mainForm_(std::make_unique<MainWindow>(MainWindow::Services{platform.desktop}, settings_,
-                                             stored_, announcer_, languages_, speech_, help_, info_,
-                                             alarm_, tray_)) {
+      mainForm_(std::make_unique<MainWindow>(MainWindow::Services{platform.desktop, dialogs_},
+                                             settings_, stored_, announcer_, languages_, speech_,
+                                             help_, info_, alarm_, tray_)) {
     // Set once the window exists: start-up opens none of them before.
     help_.setWindow(mainForm_.get());
     info_.setWindow(mainForm_.get());
@@ -95,8 +98,8 @@ void ClockApp::FormCreate() {
 
 void ClockApp::PrepareVoiceFolder() {
     if (!voices_.PrepareVoiceFolder(upgraded_))
-        showMessage(mainForm_.get(), MessageKind::Error, "Error",
-                    "Fatal error: Could not create \"voice\" folder");
+        dialogs_.message(mainForm_.get(), MessageKind::Error, "Error",
+                         "Fatal error: Could not create \"voice\" folder");
 }
 
 bool ClockApp::closeRequested() {
@@ -145,6 +148,11 @@ void ClockApp::FormDestroy() {
 
 void ClockApp::setClockData(ClockData* data) {
     mainForm_->setClockData(data);
+}
+
+void ClockApp::showClock() {
+    tray_.SysTrayDblClick();
+    dialogs_.raiseOpen();
 }
 
 // The start-up windows open from here; a close deferred for the speech is retried.

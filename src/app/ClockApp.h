@@ -2,6 +2,7 @@
 
 #include "alarm/AlarmController.h"
 #include "app/Ticker.h"
+#include "common/Dialogs.h"
 #include "info/HelpPages.h"
 #include "info/InfoDesk.h"
 #include "platform/Platform.h"
@@ -38,6 +39,9 @@ class ClockApp : private TickHandler {
     // True once the program has closed, e.g. while start-up still had a message open.
     bool closed() const { return closed_; }
     void setClockData(ClockData* data);
+    // What a double click on the tray icon does, and a dialog still open comes to the front with
+    // it, so that the keyboard lands where the user can act.
+    void showClock();
 
     // The model: a change made here reaches every view, as one made by a dialog does.
     Settings& settings() { return settings_; }
@@ -68,6 +72,7 @@ class ClockApp : private TickHandler {
     void FirstRunExecute();
 
     Platform platform_;
+    Dialogs dialogs_;
     Settings settings_;
     StoredSettings stored_;
     VoiceCatalog voices_;

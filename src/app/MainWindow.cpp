@@ -24,9 +24,9 @@ MainWindow::MainWindow(Services services, Settings& settings, StoredSettings& st
                        Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
                        HelpPages& help, InfoDesk& info, AlarmController& alarm,
                        TrayController& tray, QWidget* parent)
-    : QWidget(parent), desktop_(services.desktop), settings_(settings), stored_(stored),
-      announcer_(announcer), languages_(languages), speech_(speech), help_(help), info_(info),
-      alarm_(alarm), tray_(tray) {
+    : QWidget(parent), desktop_(services.desktop), dialogs_(services.dialogs), settings_(settings),
+      stored_(stored), announcer_(announcer), languages_(languages), speech_(speech), help_(help),
+      info_(info), alarm_(alarm), tray_(tray) {
     createComponents();
     placingTimer_ = new QTimer(this);
     placingTimer_->setSingleShot(true);

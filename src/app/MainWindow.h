@@ -23,6 +23,7 @@ namespace ql {
 
 class AlarmController;
 class DesktopGeometry;
+class Dialogs;
 class Announcer;
 struct LocalTime;
 class HelpPages;
@@ -44,6 +45,7 @@ class MainWindow : public QWidget {
   public:
     struct Services {
         DesktopGeometry& desktop;
+        Dialogs& dialogs;
     };
     MainWindow(Services services, Settings& settings, StoredSettings& stored, Announcer& announcer,
                LanguageMenus& languages, SpeechCommands& speech, HelpPages& help, InfoDesk& info,
@@ -149,6 +151,7 @@ class MainWindow : public QWidget {
     void raiseForAlarm();
 
     DesktopGeometry& desktop_;
+    Dialogs& dialogs_;
     Settings& settings_;
     StoredSettings& stored_;
     Announcer& announcer_;

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "settings/StoredSettings.h"
 
-#include "common/Modal.h"
+#include "common/Dialogs.h"
 #include "info/HelpPages.h"
 #include "settings/SettingsDialog.h"
 #include "speech/SpeechCommands.h"
@@ -49,14 +49,14 @@ void MainWindow::showSettings() {
 }
 
 void MainWindow::SetupButtonClick() {
-    if (raiseOpenModal()) return;
+    if (dialogs_.raiseOpen()) return;
     auto form = std::make_unique<SettingsDialog>(
         this, cfg(),
         SettingsDialog::Actions{[this](double level) { setBlending(level); },
                                 [this](int volume) { speech_.announceAtVolume(volume); },
                                 [this] { help_.ShowHelpContext(10); }});
     tray_.followTaskbarSetting();
-    const bool confirmed = runModal(*form) == QDialog::Accepted;
+    const bool confirmed = dialogs_.run(*form) == QDialog::Accepted;
     if (closed_) return;
     if (confirmed) settings_.assign(form->result());
     applyBlending(); // the chosen level, or the one before the preview
