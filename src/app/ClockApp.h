@@ -47,12 +47,10 @@ class ClockApp : private TickHandler {
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
     const Announcer& announcer() const { return announcer_; }
-    const VoiceCatalog& voices() const { return voices_; }
     AlarmController& alarm() { return alarm_; }
     const AlarmController& alarm() const { return alarm_; }
     Ticker& ticker() { return ticker_; }
     SpeechCommands& speechCommands() { return speech_; }
-    LanguageMenus& languageMenus() { return languages_; }
     TrayController& tray() { return tray_; }
 
   private:

@@ -93,6 +93,13 @@ class MainWindowFixture : public ::testing::Test {
     QAction* action(const char* name) const { return control<QAction>(name); }
     QMenu* menu(const char* name) const { return control<QMenu>(name); }
     FaceView* face() const { return control<FaceView>("BackPanel"); }
+    // What the language button's menu lists, in order.
+    QStringList listedLanguages() const {
+        QStringList names;
+        for (const QAction* a : menu("LangMenu")->actions())
+            names << a->text();
+        return names;
+    }
     void destroy() {
         form = nullptr;
         app.reset();
