@@ -38,7 +38,8 @@ void MainWindow::createButtons() {
     helpButton_ = makeButton(faceView_, "HelpButton", {160, 102, 40, 22}, "Help");
     announceButton_ =
         makeButton(faceView_, "AnnounceButton", {210, 102, 58, 22}, "Announce the time");
-    languageButton_ = makeButton(faceView_, "LangSelButton", {261, 102, 21, 22}, "Language selector");
+    languageButton_ =
+        makeButton(faceView_, "LangSelButton", {261, 102, 21, 22}, "Language selector");
     minimizeButton_ = makeButton(faceView_, "MinimizeButton", {275, 4, 14, 12}, "Minimize");
     minimizeButton_->setText("_");
     QFont bold = minimizeButton_->font();
@@ -47,12 +48,13 @@ void MainWindow::createButtons() {
     languageButton_->raise(); // drawn over the announce button's right edge
     setButtonIcons();
     // Tab follows the order of creation: the row from left to right, then the corner button.
-    new KeyboardFocusMark(*this, {faceView_, alarmButton_, setupButton_, optionsButton_, helpButton_,
-                                  announceButton_, languageButton_, minimizeButton_});
+    new KeyboardFocusMark(*this, {faceView_, alarmButton_, setupButton_, optionsButton_,
+                                  helpButton_, announceButton_, languageButton_, minimizeButton_});
     connect(setupButton_, &QToolButton::clicked, this, &MainWindow::SetupButtonClick);
     connect(optionsButton_, &QToolButton::clicked, this, &MainWindow::OptionsButtonClick);
     connect(alarmButton_, &QToolButton::clicked, this, &MainWindow::AlarmButtonClick);
-    connect(announceButton_, &QToolButton::clicked, this, [this] { speech_.AnnounceButtonClick(); });
+    connect(announceButton_, &QToolButton::clicked, this,
+            [this] { speech_.AnnounceButtonClick(); });
     connect(minimizeButton_, &QToolButton::clicked, this, &MainWindow::minimizeClicked);
     connect(helpButton_, &QToolButton::clicked, this, [this] { help_.HelpButtonClick(); });
 }

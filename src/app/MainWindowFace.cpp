@@ -55,8 +55,8 @@ void MainWindow::UpdateMiniTime() {
 
 // A screen reader hears of a change only when the text differs: once a minute, not each second.
 void MainWindow::showFaceText() {
-    const QString time = FaceText::time(hour_, minute_, day_, dayOfWeek_, cfg().F24HourFormat,
-                                        cfg().FSmallMode);
+    const QString time =
+        FaceText::time(hour_, minute_, day_, dayOfWeek_, cfg().F24HourFormat, cfg().FSmallMode);
     if (faceView_->accessibleName() != time) faceView_->setAccessibleName(time);
     const QString lit = FaceText::indicators(cfg().FAlarmOn, cfg().FAnnounceOn);
     if (faceView_->accessibleDescription() != lit) faceView_->setAccessibleDescription(lit);

@@ -123,12 +123,12 @@ void MainWindow::applyControls() {
     helpButton_->setFocusPolicy(big ? Qt::TabFocus : Qt::NoFocus);
     minimizeButton_->move(frameFor(cfg().FSmallMode).minimizeButton);
     announceButton_->setGeometry(big ? QRect(210, 102, 58, announceButton_->height())
-                                    : QRect(103, 9, 24, announceButton_->height()));
+                                     : QRect(103, 9, 24, announceButton_->height()));
 }
 
 void MainWindow::ChangeButtonMode() {
-    for (QToolButton* b :
-         {announceButton_, languageButton_, alarmButton_, setupButton_, helpButton_, optionsButton_}) {
+    for (QToolButton* b : {announceButton_, languageButton_, alarmButton_, setupButton_,
+                           helpButton_, optionsButton_}) {
         b->setAutoRaise(cfg().FTransparentButtons);
         // The panel's button style tells flat from raised by this property.
         b->style()->unpolish(b);
