@@ -3,6 +3,7 @@
 #include "common/AppIcon.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace ql {
 
@@ -12,6 +13,13 @@ void applyAppIdentity(const char* version) {
     QApplication::setApplicationVersion(version);
     QGuiApplication::setDesktopFileName(kAppId); // the Wayland app id
     QApplication::setWindowIcon(AppIcon::icon());
+}
+
+void nameTrayItem(QWidget& mainWindow) {
+    // X11 reads the class from the application name once, when the first window is made: made
+    // now, the main window keeps the id for every window that follows.
+    mainWindow.winId();
+    QApplication::setApplicationName(kAppTitle);
 }
 
 } // namespace ql

@@ -1,10 +1,12 @@
 #include "app/ClockApp.h"
 
+#include "app/AppIdentity.h"
 #include "app/MainWindow.h"
 #include "face/ClockData.h"
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
 #include "platform/NamedLock.h"
+#include "speech/EarlierVoiceList.h"
 #include <QCoreApplication>
 
 #include <QFileInfo>
@@ -46,6 +48,7 @@ ClockApp::ClockApp(Platform platform, const QString& programPath)
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
     platform_.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
+    nameTrayItem(*mainForm_);
 }
 
 void ClockApp::connectWindow() {
@@ -89,6 +92,11 @@ void ClockApp::FormCreate() {
     tray_.start();
     PrepareVoiceFolder();
     voices_.ScanVoiceFolder();
+    if (stored_.languageInEarlierList())
+        settings_.edit([this](SettingsRecord& r) {
+            r.SelectedLanguage = sameVoiceInList(r.SelectedLanguage, voices_.languages());
+        });
+    stored_.languageFoundInList();
     mainForm_->startUp(now, placement);
     languages_.LoadLanguage();
     tray_.HideTaskbarButton();

@@ -10,6 +10,7 @@
 #include "platform/linux/DlLibraryLoader.h"
 #include "platform/linux/ExportedOutputGain.h"
 #include "platform/linux/FlockNamedLock.h"
+#include "platform/linux/KGlobalAccelHotKey.h"
 #include "platform/linux/PortalGlobalHotKey.h"
 #include "platform/linux/QtDesktopDialogs.h"
 #include "platform/linux/QtDesktopGeometry.h"
@@ -109,7 +110,8 @@ int main(int argc, char** argv) {
     ql::QtDesktopDialogs dialogs;
     ql::XcbGlobalHotKey x11HotKey;
     ql::PortalGlobalHotKey portalHotKey;
-    ql::DesktopHotKey hotKey(x11HotKey, portalHotKey,
+    ql::KGlobalAccelHotKey kdeHotKey;
+    ql::DesktopHotKey hotKey({x11HotKey, portalHotKey, kdeHotKey},
                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
                              QGuiApplication::platformName() == QLatin1String("xcb"));
     const ql::Platform platform{clock,     store,   autostart, lock,     desktop, closeBridge, gain,

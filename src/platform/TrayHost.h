@@ -15,8 +15,10 @@ class TrayHost {
     // The handler runs on the user-interface thread whenever a tray host appears, goes away or
     // is replaced by a new one (a restarted panel needs its icons added again).
     virtual void watch(ChangeHandler onChange) = 0;
-    // True when the tray's primary action is one click (D-Bus panels send Activate and never a
-    // double-click); false on XEmbed trays, where a click comes before every double-click.
+    // True when the icon is served over D-Bus: the tray's primary action is then one click (D-Bus
+    // panels send Activate and never a double-click), and every change of the icon or its hint is
+    // a signal that wakes the panel. False on XEmbed trays, where a click comes before every
+    // double-click. Asked once the icon exists: the way it is served is chosen when it is made.
     virtual bool activatesOnClick() = 0;
 };
 

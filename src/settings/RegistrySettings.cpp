@@ -28,6 +28,9 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
     const std::string shortNumbers = read("SNumSettings");
     r.AlarmWaveFile = QString::fromStdString(read("WaveFileName"));
     r.SelectedLanguage = SettingsCodec::parseInteger(read("SelLang")).value_or(0);
+    // Only a stored choice is mapped; an unreadable one is the default, the first voice.
+    loaded.languageInEarlierList = SettingsCodec::parseInteger(read("SelLang")).has_value() &&
+                                   read("SelLangList") != kVoiceListVersion;
     if (read("CurrentVer") != kCurrentVersion) {
         loaded.upgraded = !firstRun;
         store_.writeValues(kSettingsKey, {{"CurrentVer", kCurrentVersion}});
@@ -47,13 +50,17 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
 }
 
 void RegistrySettings::save(const SettingsRecord& r, WindowPosition window,
-                            const std::string& programPath, const std::string& installDir) {
-    store_.writeValues(kSettingsKey, {{"BinSettings", SettingsCodec::encodeFlags(r)},
-                                      {"LNumSettings", SettingsCodec::encodeLong(r, window)},
-                                      {"SNumSettings", SettingsCodec::encodeShort(r)},
-                                      {"WaveFileName", r.AlarmWaveFile.toStdString()},
-                                      {"SelLang", std::to_string(r.SelectedLanguage)},
-                                      {"InstallDir", installDir}});
+                            const std::string& programPath, const std::string& installDir,
+                            bool languageInCurrentList) {
+    SettingsStore::Values values{{"BinSettings", SettingsCodec::encodeFlags(r)},
+                                 {"LNumSettings", SettingsCodec::encodeLong(r, window)},
+                                 {"SNumSettings", SettingsCodec::encodeShort(r)},
+                                 {"WaveFileName", r.AlarmWaveFile.toStdString()},
+                                 {"SelLang", std::to_string(r.SelectedLanguage)},
+                                 {"InstallDir", installDir}};
+    // One write, so that a store that cannot be written is reported once.
+    if (languageInCurrentList) values.push_back({"SelLangList", kVoiceListVersion});
+    store_.writeValues(kSettingsKey, values);
     if (r.FAutoStart)
         autostart_.add(programPath);
     else

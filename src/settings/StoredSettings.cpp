@@ -24,6 +24,7 @@ RegistrySettings::Loaded StoredSettings::OpenRegistry(DesktopSize desktop) {
     const auto loaded = registry_.load(record, firstRun_, desktop);
     settings_.assign(record);
     upgraded_ = loaded.upgraded;
+    languageInEarlierList_ = loaded.languageInEarlierList;
     readPosition_ = loaded.stored;
     loaded_ = true;
     return loaded;
@@ -31,7 +32,7 @@ RegistrySettings::Loaded StoredSettings::OpenRegistry(DesktopSize desktop) {
 
 void StoredSettings::SaveSettings() {
     const WindowPosition at = windowPosition_ ? windowPosition_() : readPosition_;
-    registry_.save(settings_.values(), at, programPath_, installDir_);
+    registry_.save(settings_.values(), at, programPath_, installDir_, !languageInEarlierList_);
 }
 
 // Failures here only leave the old key behind; the store reports its own on stderr.

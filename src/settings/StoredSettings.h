@@ -31,6 +31,10 @@ class StoredSettings {
 
     bool firstRun() const { return firstRun_; }
     bool upgraded() const { return upgraded_; }
+    // The stored language counts in the earlier voice list until the caller has found it in
+    // today's; only then is it stored as counting in today's.
+    bool languageInEarlierList() const { return languageInEarlierList_; }
+    void languageFoundInList() { languageInEarlierList_ = false; }
     // Before this nothing was read, so nothing can be saved or lost.
     bool loaded() const { return loaded_; }
 
@@ -44,6 +48,7 @@ class StoredSettings {
     WindowPosition readPosition_; // as stored, for a save before the window is there
     bool firstRun_ = false;
     bool upgraded_ = false;
+    bool languageInEarlierList_ = false;
     bool loaded_ = false;
 };
 

@@ -3,10 +3,13 @@
 #include "common/Dialogs.h"
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
+#include "speech/LanguageRegions.h"
 #include "speech/VoiceCatalog.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFont>
+#include <QHash>
 #include <QMenu>
 #include <QToolButton>
 
@@ -43,21 +46,39 @@ void LanguageMenus::BuildLanguageMenus(QToolButton* button, QMenu* buttonMenu, Q
     connect(submenu, &QMenu::aboutToShow, this, &LanguageMenus::MI_SelectlanguageClick);
 }
 
-// Items are owned by the menu's owner, so they live as long as the window that shows them.
+// Items are owned by the menu's owner, so they live as long as the window that shows them. A
+// long list goes into one submenu per region, so that it fits the screen; the items keep their
+// positions in the whole list, and one radio group spans the submenus.
 void LanguageMenus::fill(QMenu* menu, QObject* owner) {
-    for (int i = 0; i < voices_.languages().size(); ++i) {
-        auto* item = new QAction(voices_.languages()[i], owner);
+    const QStringList& languages = voices_.languages();
+    QHash<QString, QMenu*> regionMenus;
+    if (languages.size() > LanguageRegions::flatListLimit)
+        for (const QString& region : LanguageRegions::regions())
+            regionMenus.insert(region, menu->addMenu(region));
+    for (int i = 0; i < languages.size(); ++i) {
+        auto* item = new QAction(languages[i], owner);
         item->setObjectName(QString("MI_%1").arg(i));
         item->setCheckable(true);
         groupOf(menu)->addAction(item);
-        menu->addAction(item);
+        QMenu* region = regionMenus.value(LanguageRegions::regionOf(languages[i]), menu);
+        region->addAction(item);
         connect(item, &QAction::triggered, this, [this, item] { LangMenuItemClick(item); });
     }
+    for (QMenu* region : std::as_const(regionMenus))
+        region->menuAction()->setVisible(!region->isEmpty());
 }
 
+// A region that holds the chosen voice is shown in bold, so the choice can be found unopened.
 void LanguageMenus::checkSelected(QMenu* menu) {
-    const QList<QAction*> items = menu->actions();
-    if (selected() >= 0 && selected() < items.size()) items[selected()]->setChecked(true);
+    const QList<QAction*> items = groupOf(menu)->actions();
+    if (selected() < 0 || selected() >= items.size()) return;
+    items[selected()]->setChecked(true);
+    for (QAction* region : menu->actions()) {
+        if (!region->menu()) continue;
+        QFont font = region->font();
+        font.setBold(region->menu()->actions().contains(items[selected()]));
+        region->setFont(font);
+    }
 }
 
 int LanguageMenus::selected() const {

@@ -34,15 +34,39 @@ void reportNoTray() {
 TrayController::TrayController(const Settings& settings, Services services, QImage clockFace,
                                QObject* parent)
     : QObject(parent), settings_(settings), services_(services), limits_(services.desktop),
-      clockFace_(std::move(clockFace)), icon_(new QSystemTrayIcon(this)) {
+      clockFace_(std::move(clockFace)) {}
+
+void TrayController::createIcon() {
+    icon_ = new QSystemTrayIcon(this);
     icon_->setObjectName("SysTrayIcon");
     connect(icon_, &QSystemTrayIcon::activated, this, &TrayController::activated);
+    servedOverDBus_ = services_.host.activatesOnClick();
+    icon_->setIcon(picture_);
+    hintText_.clear();
+    UpdateTrayHint();
+    icon_->setContextMenu(servedOverDBus_ ? dbusMenu() : menu_.data());
+}
+
+// GNOME's AppIndicator opens the menu on a single click and keeps the double-click to itself, so
+// the D-Bus copy of the menu offers the way back to the window first.
+QMenu* TrayController::dbusMenu() {
+    if (!menu_) return nullptr;
+    if (!dbusMenu_) {
+        dbusMenu_ = new QMenu(window_);
+        dbusMenu_->setObjectName("TrayPopupMenu");
+        QAction* show = dbusMenu_->addAction("Show clock");
+        show->setObjectName("MI_ShowClock");
+        connect(show, &QAction::triggered, this, &TrayController::SysTrayDblClick);
+        dbusMenu_->addActions(menu_->actions());
+    }
+    return dbusMenu_;
 }
 
 void TrayController::attach(QWidget& window, QMenu* menu) {
     window_ = &window;
     window.installEventFilter(this);
-    icon_->setContextMenu(menu);
+    menu_ = menu;
+    if (icon_) icon_->setContextMenu(servedOverDBus_ ? dbusMenu() : menu);
     bool showMainForm = true;
     SysTrayIconStartup(showMainForm);
     if (!showMainForm) HideMainWindow();
@@ -52,6 +76,7 @@ void TrayController::start() {
     available_ = services_.host.available();
     showPending_ = !settings_.values().FStartInTray;
     if (available_) {
+        createIcon();
         icon_->show();
     } else {
         reportNoTray();
@@ -65,7 +90,7 @@ void TrayController::start() {
 }
 
 void TrayController::removeIcon() {
-    icon_->hide();
+    if (icon_) icon_->hide();
 }
 
 void TrayController::activated(QSystemTrayIcon::ActivationReason why) {
@@ -82,6 +107,7 @@ bool TrayController::windowOnScreen() const {
 void TrayController::hostChanged(bool available) {
     available_ = available;
     if (available) {
+        if (!icon_) createIcon();
         // A restarted panel knows nothing of the old icon: dock it again.
         icon_->hide();
         icon_->show();
@@ -100,14 +126,19 @@ void TrayController::hostChanged(bool available) {
 
 void TrayController::DrawTrayIcon(int hour, int minute) {
     const QImage bitmap = TrayIconPainter::paint(clockFace_, hour, minute);
-    icon_->setIcon(TrayIconDrawing::icon(bitmap, hour, minute));
+    picture_ = TrayIconDrawing::icon(bitmap, hour, minute);
+    if (icon_) icon_->setIcon(picture_);
 }
 
 void TrayController::UpdateTrayHint() {
-    static const TrayHint hint;
     const LocalTime t = services_.clock.now();
+    const TrayHint& hint = servedOverDBus_ ? minuteHint_ : hint_;
     // No QDateTime: its time-zone lookup would cost more than the rest of the tick.
-    icon_->setToolTip(hint.text(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)));
+    QString text = hint.text(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+    // Over D-Bus every setToolTip is a signal to the panel, even with the same text.
+    if (text == hintText_) return;
+    hintText_ = std::move(text);
+    if (icon_) icon_->setToolTip(hintText_);
 }
 
 void TrayController::ShowMainWindow() {
@@ -135,8 +166,14 @@ void TrayController::ShowTaskbarButton() {
     if (window_) services_.taskbar.show(*window_);
 }
 
+// Start-up and hiding to the tray drop the button whatever the user chose; where the desktop
+// keeps it, only the user's own choice to have none is worth a line.
 void TrayController::HideTaskbarButton() {
-    if (window_ && limits_.allows(WindowFeature::TaskbarButton)) services_.taskbar.hide(*window_);
+    if (!window_) return;
+    const bool allowed = settings_.values().FShowInTaskbar
+                             ? services_.desktop.allows(WindowFeature::TaskbarButton)
+                             : limits_.allows(WindowFeature::TaskbarButton);
+    if (allowed) services_.taskbar.hide(*window_);
 }
 
 // After a dialog the button is what the user chose, not hidden regardless: hiding it undid

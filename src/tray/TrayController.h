@@ -1,7 +1,9 @@
 #pragma once
 
+#include "tray/TrayHint.h"
 #include "tray/WindowLimits.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QObject>
 #include <QPointer>
@@ -73,13 +75,24 @@ class TrayController : public QObject {
     void activated(QSystemTrayIcon::ActivationReason why);
     void hostChanged(bool available);
     bool windowOnScreen() const;
+    void createIcon();
+    QMenu* dbusMenu();
 
     const Settings& settings_;
     Services services_;
     WindowLimits limits_;
     const QImage clockFace_;
-    QSystemTrayIcon* icon_;
+    const TrayHint hint_;
+    const TrayHint minuteHint_{QLocale::system(), TrayHint::Precision::Minutes};
+    // Made only once a tray exists: Qt chooses between D-Bus and XEmbed when the first icon is
+    // made, for good, so a D-Bus panel that comes later must find no icon made before it.
+    QSystemTrayIcon* icon_ = nullptr;
+    QIcon picture_;
+    QString hintText_;
     QPointer<QWidget> window_;
+    QPointer<QMenu> menu_;
+    QMenu* dbusMenu_ = nullptr; // the tray's own copy, with "Show clock" first
+    bool servedOverDBus_ = false;
     bool available_ = true;
     bool showPending_ = false;
     bool awaitingTray_ = false; // shown only for want of a tray, at the start of the session

@@ -19,11 +19,30 @@ QString withoutZone(const QString& format) {
     return out.simplified();
 }
 
+// Drops the seconds field ('s' outside quoted text) with the separator before it.
+QString withoutSeconds(const QString& format) {
+    QString out;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') quoted = !quoted;
+        if (quoted || c != u's') {
+            out += c;
+            continue;
+        }
+        if (!out.isEmpty() && !out.back().isLetter() && !out.back().isSpace() &&
+            out.back() != u'\'')
+            out.chop(1);
+    }
+    return out.simplified();
+}
+
 } // namespace
 
-TrayHint::TrayHint(const QLocale& locale)
+TrayHint::TrayHint(const QLocale& locale, Precision precision)
     : locale_(locale), timeFormat_(withoutZone(locale.timeFormat(QLocale::LongFormat))),
-      dateFormat_(locale.dateFormat(QLocale::ShortFormat)) {}
+      dateFormat_(locale.dateFormat(QLocale::ShortFormat)) {
+    if (precision == Precision::Minutes) timeFormat_ = withoutSeconds(timeFormat_);
+}
 
 QString TrayHint::text(const QDateTime& now) const {
     return text(now.date(), now.time());

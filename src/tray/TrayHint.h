@@ -13,8 +13,11 @@ namespace ql {
 class TrayHint {
   public:
     static constexpr int kMaxLength = 127; // what a tray tooltip has always shown at most
+    // Without seconds the hint changes once a minute: over D-Bus every change wakes the panel.
+    enum class Precision { Seconds, Minutes };
 
-    explicit TrayHint(const QLocale& locale = QLocale::system());
+    explicit TrayHint(const QLocale& locale = QLocale::system(),
+                      Precision precision = Precision::Seconds);
     QString text(const QDateTime& now) const;
     // Set every second: the date part is formatted again only when the date changes.
     QString text(QDate date, QTime time) const;

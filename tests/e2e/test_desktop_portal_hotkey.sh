@@ -2,6 +2,7 @@
 # A Wayland session (WAYLAND_DISPLAY set, XWayland's DISPLAY beside it): Ctrl+Alt+S is bound
 # through the desktop portal's GlobalShortcuts, the compositor's press speaks the time (recorded
 # on the sink), and a clock with the hot key off binds nothing; the session closes with the clock.
+# A portal that refuses, or none, hands the key to the X11 grab with one line naming --speak.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/dbus.sh"
 ql_env_start
@@ -45,7 +46,23 @@ ql_stop_program
 ql_assert_clean_exit
 ql_wait_until 2 grep -q '^Close ' "$QL_TMP/portal-calls" || ql_fail "the shortcut session was not closed: $(calls)"
 
-# Without a portal the clock says once where the hot key falls short and how to bind --speak.
-ql_stop_pid "$(for e in "${QL_PIDS[@]}"; do [[ ${e%% *} == portal ]] && echo "${e#* }"; done)" 3
-ql_run_program_once
-ql_assert_eq 1 "$(grep -c 'quorlan-lite --speak' "$QL_PROGRAM_ERR")" "lines naming the --speak fallback"
+# No portal, a portal whose dialog the user cancelled (Response 1), one whose call fails: the
+# clock says once where the hot key falls short and how to bind --speak, and Ctrl+Alt+S works
+# through the X11 grab while an X11 window has the focus.
+portal_pid() { for e in "${QL_PIDS[@]}"; do [[ ${e%% *} == portal ]] && pid=${e#* }; done; echo "$pid"; }
+ql_stop_pid "$(portal_pid)" 3
+for refusal in none bind-response=1 session-error; do
+    [[ $refusal == none ]] || ql_start_shortcuts_portal "$refusal"
+    ql_start_program
+    ql_wait_program_ready
+    ql_wait_until 5 grep -q 'quorlan-lite --speak' "$QL_PROGRAM_ERR"
+    ql_assert_eq 1 "$(grep -c 'quorlan-lite --speak' "$QL_PROGRAM_ERR")" "lines naming --speak, $refusal"
+    ql_record_start "$QL_TMP/speech-$refusal.wav"
+    ql_sleep 0.5
+    xdotool key ctrl+alt+s
+    ql_sleep 3
+    ql_record_stop
+    ql_assert_sound "$QL_TMP/speech-$refusal.wav" "speech on Ctrl+Alt+S through the X11 grab, $refusal"
+    ql_stop_program
+    [[ $refusal == none ]] || ql_stop_pid "$(portal_pid)" 3
+done

@@ -34,8 +34,9 @@ done
 link=$(grep '^\./usr/bin/quorlan-lite -> ' <<<"$contents") || ql_fail "the package lacks /usr/bin/quorlan-lite"
 ql_assert_eq "../$libdir/quorlan-lite/quorlan-lite" "${link#* -> }" "/usr/bin/quorlan-lite's target"
 
-# Ask apt whether it could install the package here; -s only simulates.
-out=$(flock /tmp/apt.lock apt-get install -s "$deb" 2>&1) || ql_fail "apt-get install -s: $out"
+# Ask apt whether it could install the package here; -s only simulates. --reinstall: a copy
+# already installed on this machine must not change the answer.
+out=$(flock /tmp/apt.lock apt-get install -s --reinstall --allow-downgrades "$deb" 2>&1) || ql_fail "apt-get install -s: $out"
 grep -q '^Inst quorlan-lite ' <<<"$out" || ql_fail "apt would not install the package: $out"
 
 # Clean, info tags included (hardening, unneeded sections), but for the note every first upload

@@ -27,6 +27,7 @@ for row in "${rows[@]}"; do
 "LNumSettings"="$lnum"
 "SNumSettings"="$snum"
 "SelLang"="$sellang"
+"SelLangList"="2"
 "WaveFileName"="/home/ann/Sounds/my \"gong\" \\\\ x.wav"
 "CurrentVer"="2.6"
 

@@ -48,15 +48,6 @@ bool initialised() {
     return ok;
 }
 
-// The fixes belong to espeak-ng's rules for a language, so every variant of it shares them.
-std::span<const Respelling> respellingsFor(std::string_view voice) {
-    const std::string_view language = voice.substr(0, voice.find('+'));
-    if (language == "nb") return norwegianRespellings();
-    if (language == "sv") return swedishRespellings();
-    if (language == "tr") return turkishRespellings();
-    return {};
-}
-
 // The one way text reaches espeak-ng. trace, when given, receives the phonemes it speaks.
 bool synthesise(const std::string& voice, const std::string& text,
                 std::vector<std::int16_t>& samples, std::FILE* trace) {
@@ -78,7 +69,7 @@ bool synthesise(const std::string& voice, const std::string& text,
 } // namespace
 
 std::string EspeakRenderer::spokenText(const std::string& voice, const std::string& text) {
-    return respell(text, respellingsFor(voice));
+    return respell(text, respellingsForVoice(voice));
 }
 
 std::vector<std::int16_t> EspeakRenderer::render(const std::string& voice,

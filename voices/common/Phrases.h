@@ -39,5 +39,23 @@ std::string indonesianTime(int hour, int minute);
 std::string icelandicTime(int hour, int minute);
 std::string hindiTime(int hour, int minute);
 std::string estonianTime(int hour, int minute);
+std::string mandarinTime(int hour, int minute);
+std::string cantoneseTime(int hour, int minute);
+std::string japaneseTime(int hour, int minute);
+std::string koreanTime(int hour, int minute);
+std::string swahiliTime(int hour, int minute);
+std::string malayTime(int hour, int minute);
+std::string latvianTime(int hour, int minute);
+std::string persianTime(int hour, int minute);
+std::string urduTime(int hour, int minute);
+std::string marathiTime(int hour, int minute);
+std::string tamilTime(int hour, int minute);
+std::string teluguTime(int hour, int minute);
+std::string georgianTime(int hour, int minute);
+std::string arabicTime(int hour, int minute);
+std::string gujaratiTime(int hour, int minute);
+std::string punjabiTime(int hour, int minute);
+std::string amharicTime(int hour, int minute);
+std::string kannadaTime(int hour, int minute);
 
 } // namespace ql::voice

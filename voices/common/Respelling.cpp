@@ -1,5 +1,7 @@
 #include "Respelling.h"
 
+#include <utility>
+
 namespace ql::voice {
 namespace {
 
@@ -10,6 +12,20 @@ bool isLetter(char c) {
 }
 
 } // namespace
+
+std::span<const Respelling> respellingsForVoice(std::string_view voice) {
+    using Table = std::span<const Respelling> (*)();
+    static constexpr std::pair<std::string_view, Table> tables[]{
+        {"nb", norwegianRespellings},  {"sv", swedishRespellings},   {"tr", turkishRespellings},
+        {"bg", bulgarianRespellings},  {"uk", ukrainianRespellings}, {"sl", slovenianRespellings},
+        {"lt", lithuanianRespellings}, {"hi", hindiRespellings},     {"is", icelandicRespellings},
+        {"ca", catalanRespellings},    {"et", estonianRespellings},  {"en", englishRespellings},
+        {"fa", persianRespellings},    {"ur", urduRespellings}};
+    const std::string_view language = voice.substr(0, voice.find('+'));
+    for (const auto& [name, table] : tables)
+        if (name == language) return table();
+    return {};
+}
 
 std::string respell(std::string_view text, std::span<const Respelling> table) {
     std::string out;

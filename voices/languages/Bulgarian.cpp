@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
@@ -35,9 +36,29 @@ std::string bulgarianTime(int hour, int minute) {
     if (minute == 0 && hour == 0) return "Сега е полунощ.";
     if (minute == 0 && hour == 12) return "Сега е пладне.";
     std::string s = "Часът е " + number(hour, false);
+    // "двадесет и един и една минута" would join three numbers with "и": the hour is named.
+    if (minute && hour > 20) s += " часа";
     if (minute)
         s.append(" и ").append(number(minute, true) + (minute == 1 ? " минута" : " минути"));
     return s + ".";
+}
+
+// espeak-ng stresses every "-десет" on that ending; they are said двА-, трИ-, четирИ-, and the
+// teens on "-нА-".
+std::span<const Respelling> bulgarianRespellings() {
+    static constexpr Respelling table[]{{"двадесет", "[[dv'adeset]]"},
+                                        {"тридесет", "[[tr'ideset]]"},
+                                        {"четиридесет", "[[tSet'irideset]]"},
+                                        {"единадесет", "[[edin'adeset]]"},
+                                        {"дванадесет", "[[dv'anadeset]]"},
+                                        {"тринадесет", "[[tr'inadeset]]"},
+                                        {"четиринадесет", "[[tSetir'inadeset]]"},
+                                        {"петнадесет", "[[petn'adeset]]"},
+                                        {"шестнадесет", "[[Sestn'adeset]]"},
+                                        {"седемнадесет", "[[sedemn'adeset]]"},
+                                        {"осемнадесет", "[[osemn'adeset]]"},
+                                        {"деветнадесет", "[[devetn'adeset]]"}};
+    return table;
 }
 
 } // namespace ql::voice

@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
@@ -74,6 +75,12 @@ std::string catalanTime(int hour, int minute) {
     else
         s = missing(60 - minute, the(next));
     return s + ".";
+}
+
+// espeak-ng gives the g of "migdia" a hard [g]; it is [dʒ].
+std::span<const Respelling> catalanRespellings() {
+    static constexpr Respelling table[]{{"migdia", "[[midZd'i@]]"}};
+    return table;
 }
 
 } // namespace ql::voice

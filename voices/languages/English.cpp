@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
@@ -29,6 +30,12 @@ std::string englishTime(int hour, int minute) {
     if (minute == 0) return s + " o'clock.";
     if (minute < 10) s += " oh";
     return s + " " + number(minute) + ".";
+}
+
+// espeak-ng's British English says "one" as [wɒn].
+std::span<const Respelling> englishRespellings() {
+    static constexpr Respelling table[]{{"one", "[[w'Vn]]"}};
+    return table;
 }
 
 } // namespace ql::voice

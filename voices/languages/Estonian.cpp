@@ -1,10 +1,12 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
 // Twelve-hour clock: "Kell on kümme minutit üle kahe" (past takes the genitive), "veerand kolm"
 // (2:15, a quarter into the third hour), "pool kolm" (2:30), "kolmveerand kolm" (2:45), "kümme
-// minutit puudu kolm" (2:50). Minutes after a number other than one are in the partitive.
+// minutit puudu kolm" (2:50); past the half it counts on until twenty to ("kolmkümmend viis
+// minutit üle kahe"). Minutes after a number other than one are in the partitive.
 namespace ql::voice {
 namespace {
 
@@ -20,9 +22,8 @@ constexpr std::array<const char*, 20> ones{
     "neliteist", "viisteist", "kuusteist", "seitseteist", "kaheksateist", "üheksateist"};
 
 std::string minutes(int n) {
-    std::string s = n < 20    ? ones[n]
-                    : n == 20 ? "kakskümmend"
-                              : std::string("kakskümmend ") + ones[n - 20];
+    const char* tens = n < 30 ? "kakskümmend" : "kolmkümmend";
+    std::string s = n < 20 ? ones[n] : n % 10 ? std::string(tens) + " " + ones[n % 10] : tens;
     return s + (n == 1 ? " minut" : " minutit");
 }
 
@@ -46,11 +47,17 @@ std::string estonianTime(int hour, int minute) {
         s += "pool " + next;
     else if (minute == 45)
         s += "kolmveerand " + next;
-    else if (minute < 30)
+    else if (minute < 40)
         s += minutes(minute) + " üle " + hoursGenitive[now];
     else
         s += minutes(60 - minute) + " puudu " + next;
     return s + ".";
+}
+
+// Estonian stresses the first syllable; espeak-ng stresses "kesköö" on its second.
+std::span<const Respelling> estonianRespellings() {
+    static constexpr Respelling table[]{{"kesköö", "[['keskY:]]"}};
+    return table;
 }
 
 } // namespace ql::voice

@@ -2,8 +2,9 @@
 
 #include <array>
 
-// Twelve-hour clock, counted past the hour up to the half and then to the next one: "δύο και
-// δέκα", "δύο και τέταρτο", "δύο και μισή", "τρεις παρά είκοσι", "τρεις παρά τέταρτο". Hours
+// Twelve-hour clock, counted past the hour until twenty to the next one: "δύο και δέκα", "δύο
+// και τέταρτο", "δύο και μισή", "δύο και τριάντα πέντε", "τρεις παρά είκοσι", "τρεις παρά
+// τέταρτο". Hours
 // agree with the feminine "ώρα" (μία, τρεις, τέσσερις); minutes are neuter (ένα, τρία, τέσσερα).
 namespace ql::voice {
 namespace {
@@ -21,7 +22,7 @@ std::string number(int n) {
     if (n < 20) return ones[n];
     if (n == 20) return "είκοσι";
     if (n == 30) return "τριάντα";
-    return std::string("είκοσι ") + ones[n - 20];
+    return std::string(n < 30 ? "είκοσι " : "τριάντα ") + ones[n % 10];
 }
 
 int twelve(int hour) {
@@ -44,7 +45,7 @@ std::string greekTime(int hour, int minute) {
         s += now + " και μισή";
     else if (minute == 45)
         s += next + " παρά τέταρτο";
-    else if (minute < 30)
+    else if (minute < 40)
         s += now + " και " + number(minute);
     else
         s += next + " παρά " + number(60 - minute);

@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
@@ -49,6 +50,12 @@ std::string hindiTime(int hour, int minute) {
         s += std::string(numbers[next]) + " बजने में " + numbers[60 - minute] +
              (60 - minute == 1 ? " मिनट है" : " मिनट हैं");
     return s + "।";
+}
+
+// espeak-ng reads बजकर in three syllables; people say बज्-कर.
+std::span<const Respelling> hindiRespellings() {
+    static constexpr Respelling table[]{{"बजकर", "बज्कर"}};
+    return table;
 }
 
 } // namespace ql::voice

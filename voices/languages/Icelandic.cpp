@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
@@ -16,9 +17,8 @@ constexpr std::array<const char*, 20> ones{"",        "ein",    "tvær",    "þr
                                            "fimmtán", "sextán", "sautján", "átján",   "nítján"};
 
 std::string minutes(int n) {
-    std::string s = n < 20    ? ones[n]
-                    : n == 20 ? "tuttugu"
-                              : std::string("tuttugu og ") + ones[n - 20];
+    const char* tens = n < 30 ? "tuttugu" : "þrjátíu";
+    std::string s = n < 20 ? ones[n] : n % 10 ? std::string(tens) + " og " + ones[n % 10] : tens;
     return s + (n % 10 == 1 && n != 11 ? " mínúta" : " mínútur");
 }
 
@@ -42,11 +42,20 @@ std::string icelandicTime(int hour, int minute) {
         s += "hálf " + next;
     else if (minute == 45)
         s += "korter í " + next;
-    else if (minute < 30)
+    else if (minute < 40)
         s += minutes(minute) + " yfir " + now;
     else
         s += minutes(60 - minute) + " í " + next;
     return s + ".";
+}
+
+// espeak-ng puts a vowel between þ and r.
+std::span<const Respelling> icelandicRespellings() {
+    static constexpr Respelling table[]{{"þrjú", "[[TRj'u:]]"},
+                                        {"þrjár", "[[TRj'aU:r]]"},
+                                        {"þrjátíu", "[[TRj'aU:di;y]]"},
+                                        {"þrettán", "[[TR'EhdaUn]]"}};
+    return table;
 }
 
 } // namespace ql::voice

@@ -25,9 +25,10 @@ std::string number(int n) {
 std::string indonesianTime(int hour, int minute) {
     if (minute == 0 && hour == 0) return "Sekarang pukul dua belas malam.";
     if (minute == 0 && hour == 12) return "Sekarang pukul dua belas siang.";
-    std::string s = "Sekarang pukul " + number(hour);
+    // Past midnight the hour is twelve at night, as at midnight itself.
+    std::string s = "Sekarang pukul " + (hour == 0 ? std::string("dua belas") : number(hour));
     s += minute ? " lewat " + number(minute) + " menit" : " tepat";
-    return s + ".";
+    return s + (hour == 0 ? " malam." : ".");
 }
 
 } // namespace ql::voice

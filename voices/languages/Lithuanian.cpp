@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
@@ -38,6 +39,20 @@ std::string lithuanianTime(int hour, int minute) {
     std::string s = "Dabar " + counted(hour, "valanda", "valandos", "valandų");
     if (minute) s.append(" ").append(counted(minute, "minutė", "minutės", "minučių"));
     return s + ".";
+}
+
+// espeak-ng's stress: dabar̃, valandà, vãlandos, valandų̃, dvìdešimt, trìsdešimt, trýlika,
+// vidùrnaktis.
+std::span<const Respelling> lithuanianRespellings() {
+    static constexpr Respelling table[]{{"Dabar", "[[dab'ar]]"},
+                                        {"valanda", "[[val'anda]]"},
+                                        {"valandos", "[[v'alando:s]]"},
+                                        {"valandų", "[[valand'u:]]"},
+                                        {"dvidešimt", "[[dv;'id;eS;imt]]"},
+                                        {"trisdešimt", "[[t;r;'is;d;eS;imt]]"},
+                                        {"trylika", "[[t;r;'i:l;Ika]]"},
+                                        {"vidurnaktis", "[[v;id'urnakt;is]]"}};
+    return table;
 }
 
 } // namespace ql::voice

@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
@@ -56,6 +57,18 @@ std::string slovenianTime(int hour, int minute) {
     else
         s += amount(60 - minute) + " do " + next;
     return s + ".";
+}
+
+// espeak-ng stresses "minut" and the teens on their first syllable: minút, dvanájst.
+std::span<const Respelling> slovenianRespellings() {
+    static constexpr Respelling table[]{
+        {"minut", "[[min'u:t]]"},          {"enajst", "[[en'ajst]]"},
+        {"dvanajst", "[[dvan'ajst]]"},     {"trinajst", "[[trin'ajst]]"},
+        {"štirinajst", "[[Stirin'ajst]]"}, {"petnajst", "[[petn'ajst]]"},
+        {"šestnajst", "[[Sestn'ajst]]"},   {"sedemnajst", "[[sedemn'ajst]]"},
+        {"osemnajst", "[[osemn'ajst]]"},   {"devetnajst", "[[devetn'ajst]]"},
+        {"enajstih", "[[en'ajstix]]"},     {"dvanajstih", "[[dvan'ajstix]]"}};
+    return table;
 }
 
 } // namespace ql::voice

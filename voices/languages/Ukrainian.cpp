@@ -1,4 +1,5 @@
 #include "common/Phrases.h"
+#include "common/Respelling.h"
 
 #include <array>
 
@@ -55,6 +56,23 @@ std::string ukrainianTime(int hour, int minute) {
     if (hour) s += " година";
     if (minute) s.append(" ").append(minutes(minute));
     return s + ".";
+}
+
+// espeak-ng reduces an unstressed о to a Russian [ʌ], which Ukrainian never does, and stresses a
+// few words on the wrong syllable (хвИлин for хвилИн, годин, одна, сорок).
+std::span<const Respelling> ukrainianRespellings() {
+    static constexpr Respelling table[]{{"хвилин", "[[xvil'in]]"},
+                                        {"годин", "[[hod'in]]"},
+                                        {"година", "[[hod'ina]]"},
+                                        {"одна", "[[odn'a]]"},
+                                        {"чотири", "[[tS;ot'iri]]"},
+                                        {"сорок", "[[s'orok]]"},
+                                        {"одинадцять", "[[odin'Adtsjat]]"},
+                                        {"одинадцята", "[[odin'Adtsjata]]"},
+                                        {"чотирнадцять", "[[tS;otirn'Adtsjat]]"},
+                                        {"чотирнадцята", "[[tS;otirn'Adtsjata]]"},
+                                        {"полудень", "[[pol'uden]]"}};
+    return table;
 }
 
 } // namespace ql::voice

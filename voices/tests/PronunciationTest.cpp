@@ -70,10 +70,93 @@ TEST(Pronunciation, TurkishUIsNeverO) {
                  {turkishTime(2, 45), {"ytʃɛ"}, {"ø", "[["}}}); // üçe: a longer word, left alone
 }
 
+// Stress and vowels as the words are said, in the sentences the voices send.
+TEST(Pronunciation, StressAndVowelsOfTheEuropeanVoices) {
+    expectHeard("bg+boris",
+                {{bulgarianTime(20, 13), {"dvˈadeset", "trˈinɐdeset"}, {"dˈeset"}},
+                 {bulgarianTime(14, 50), {"tʃetirˈinɐdeset", "peddˈeset"}, {"nadˈeset"}},
+                 {bulgarianTime(11, 30), {"edinˈadeset", "trˈideset"}, {"dˈeset"}},
+                 {bulgarianTime(12, 19), {"dvˈanɐdeset", "devetnˈadeset"}, {"dˈeset"}}});
+    expectHeard("uk+Mike",
+                {{ukrainianTime(14, 45), {"tʃʲotirnˈɑdtsjata", "sˈorok", "xviɭˈin"}, {"ʌ", "xvˈi"}},
+                 {ukrainianTime(11, 21), {"odinˈɑdtsjata", "odnˈɑ", "xviɭˈina"}, {"ʌ"}},
+                 {ukrainianTime(12, 0), {"poɭˈuden"}, {"ʌ"}}});
+    expectHeard("sl+edward", {{slovenianTime(11, 7), {"enˈajst", "minˈuː"}, {"mˈiː", "ˈeːn"}},
+                              {slovenianTime(11, 50), {"dʋanˈajstix"}, {"ˈaːn"}},
+                              {"trinajst štirinajst sedemnajst devetnajst",
+                               {"tɹinˈajst", "ʃtiɹinˈajst", "sedemnˈaj", "deʋetnˈajst"},
+                               {"ˈeː", "ˈiː"}}});
+    expectHeard("lt+Denis", {{lithuanianTime(21, 13),
+                              {"dabˈar", "tʲrʲˈiːɭɪka", "dvʲˈidʲeɕimt", "val̩ˈanda"},
+                              {"ɭˈɪ", "dʲˈe"}},
+                             {lithuanianTime(2, 30), {"vˈal̩andoːs", "tʲrʲˈiʂdʲeɕimt"}, {"dʲˈe"}},
+                             {lithuanianTime(10, 0), {"val̩andˈuː"}, {}},
+                             {lithuanianTime(0, 0), {"vʲidˈurnaktʲis"}, {"nˈa"}}});
+    expectHeard("is+Gene", {{icelandicTime(3, 0), {"θrjˈuː"}, {"θə"}},
+                            {icelandicTime(2, 33), {"θrjˈaʊːr", "θrjˈaʊːdiy"}, {"θə"}},
+                            {icelandicTime(2, 13), {"θrˈɛhdaʊn"}, {"θə"}}});
+    expectHeard("ca+antonio", {{catalanTime(12, 0), {"midʒ"}, {"ɡ"}}});
+    expectHeard("et+Alex", {{estonianTime(0, 0), {"kˈeskøː"}, {"skˈø"}}});
+    expectHeard("en+Mike", {{englishTime(1, 0), {"wˈʌn"}, {"wˈɒn"}},
+                            {englishTime(2, 21), {"wˈʌn"}, {"wˈɒn"}}});
+    expectHeard("hi+Michael", {{hindiTime(2, 10), {"bˈʌɟkəɾ"}, {"ɟək"}}});
+}
+
+// The added voices read their script as their language: espeak-ng marks a switch to English,
+// which it makes for characters it cannot read, with "(en)".
+TEST(Pronunciation, AddedVoicesReadTheirOwnScript) {
+    const struct {
+        const char* voice;
+        std::vector<Heard> heard;
+    } voices[]{
+        {"cmn-latn-pinyin+Lee",
+         {{mandarinTime(14, 45), {"ɕˈiɑ5 wˈu", "fˈə5n"}, {"(en)"}},
+          {mandarinTime(23, 30), {"pˈa5n"}, {"(en)"}}}},
+        {"yue+Jacky",
+         {{cantoneseTime(14, 45), {"lˈoenɡ5 dˈi2m", "fˈa1n"}, {"(en)"}},
+          {cantoneseTime(0, 5), {"lˈinɡ4 ˈnɡ5"}, {"(en)"}}}},
+        {"ja+steph",
+         {{japaneseTime(16, 48), {"ɡˈo̞ɡo̞", "hˈäppɯᵝɴ"}, {"(en)"}},
+          {japaneseTime(1, 30), {"ɡˈo̞ze̞ɴ", "hˈäɴ"}, {"(en)"}}}},
+        {"ko+max",
+         {{koreanTime(14, 45), {"ˈohu", "sˈɐsipˌo"}, {"(en)"}},
+          {koreanTime(11, 30), {"pɐnˈipnidˌɐ"}, {"(en)"}}}},
+        {"sw+adam", {{swahiliTime(14, 45), {"kˌasorˈobo", "mtʃˈana"}, {"(en)"}}}},
+        {"ms+Alicia", {{malayTime(8, 9), {"lˈapan", "səmbˈilan"}, {"(en)"}}}},
+        {"lv+victor", {{latvianTime(14, 45), {"t͡ʃˈetrpadsmit", "mˈinuːtes"}, {}}}},
+        {"fa+david",
+         {{persianTime(9, 15), {"nˈoh", "rˈobʔ"}, {"nˈa "}},
+          {persianTime(22, 39), {"nˈoh daq"}, {"nˈa "}}}},
+        {"ur+Michael",
+         {{urduTime(21, 1), {"nˈaʊ bˈʌɟ", "hˈuːaː"}, {"nˈoː", "hˈaʋaː"}},
+          {urduTime(7, 20), {"bˈiːs"}, {"bˈeːs"}}}},
+        {"mr+Michael", {{marathiTime(9, 45), {"pˈaːvɳˌeː dˈʌhaː"}, {"(en)"}}}},
+        {"ta+anika", {{tamilTime(14, 21), {"ˈiɹʉbˌʌttʉ ˈoɹʉ nˈimiɖʌm"}, {"(en)"}}}},
+        {"te+paul", {{teluguTime(15, 21), {"ˈokka nˈimiʂˌaːlu"}, {"(en)"}}}},
+        {"gu+anika", {{gujaratiTime(2, 10), {"waːɡˈiːneː"}, {"(en)"}}}},
+        {"pa+robert", {{punjabiTime(3, 10), {"vˈʌɟ kˈe dˈʌs mˈɪ̃ʈ"}, {"(en)"}}}},
+        {"am+Gene", {{amharicTime(9, 45), {"lˈəʔarat rˈub ɡˈudaj"}, {"(en)"}}}},
+        {"kn+paul", {{kannadaTime(21, 21), {"ˈippɐttˌondu nˈimiʂɐ"}, {"(en)"}}}},
+        {"ka+john", {{georgianTime(15, 50), {"tʰxˈutʰmeti", "ˈormotsʰdˌaatʰi"}, {"(en)"}}}},
+        // The article's sun letter is doubled once, not three times.
+        {"ar+sandro",
+         {{arabicTime(15, 30), {"ʔassaːʕ", "ʔaθθaːlˈiθat", "wanˈis̪f"}, {"sss", "θθθ", "(en)"}},
+          {arabicTime(9, 50), {"ʔˈillaː ʕˈaʃr"}, {"(en)"}}}},
+    };
+    for (const auto& v : voices) {
+        SCOPED_TRACE(v.voice);
+        expectHeard(v.voice, v.heard);
+    }
+}
+
 TEST(Pronunciation, FixesHoldInEverySentence) {
     expectNeverInADay("nb+max", norwegianTime, {"ɑlv", "ɔlv", "ˈɛlleː", "mˈiːn"});
     expectNeverInADay("sv+robert", swedishTime, {"tuːn", "mˈiːn", "atˈ"});
     expectNeverInADay("tr+rob", turkishTime, {"ø"});
+    expectNeverInADay("bg+boris", bulgarianTime, {"adˈeset"});
+    expectNeverInADay("uk+Mike", ukrainianTime, {"ʌ", "xvˈiɭin"});
+    expectNeverInADay("hi+Michael", hindiTime, {"ɟək"});
+    expectNeverInADay("is+Gene", icelandicTime, {"θə"});
 }
 
 // The sentence keeps its spelling; only what espeak-ng is given changes.

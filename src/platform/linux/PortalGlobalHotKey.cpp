@@ -1,13 +1,13 @@
 #include "platform/linux/PortalGlobalHotKey.h"
 
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
-#include <QDBusReply>
-#include <QDBusVariant>
+#include <QDBusPendingCallWatcher>
 #include <QList>
 #include <QPair>
 
-#include <cstdio>
+#include <algorithm>
 
 namespace ql {
 namespace {
@@ -17,16 +17,24 @@ const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kShortcuts = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 const QString kShortcutId = QStringLiteral("speak");
+// A portal started on demand loads its backends first; the bus's own activation limit is 25 s.
+constexpr int kCallTimeoutMs = 25000;
 
 using Shortcut = QPair<QString, QVariantMap>;
-
-QDBusMessage portalCall(const QString& method) {
-    return QDBusMessage::createMethodCall(kService, kPath, kShortcuts, method);
-}
 
 QList<Shortcut> shortcutList() {
     return {{kShortcutId, QVariantMap{{"description", QStringLiteral("Speak the time")},
                                       {"preferred_trigger", QStringLiteral("CTRL+ALT+s")}}}};
+}
+
+// KDE's portal answers 0 with an empty list for a program without an application id.
+bool bindsOurShortcut(const QVariantMap& results) {
+    const QVariant value = results.value(QStringLiteral("shortcuts"));
+    const auto bound = value.canConvert<QDBusArgument>()
+                           ? qdbus_cast<QList<Shortcut>>(value.value<QDBusArgument>())
+                           : value.value<QList<Shortcut>>();
+    return std::any_of(bound.begin(), bound.end(),
+                       [](const Shortcut& s) { return s.first == kShortcutId; });
 }
 
 } // namespace
@@ -40,29 +48,41 @@ PortalGlobalHotKey::~PortalGlobalHotKey() {
     release();
 }
 
-bool PortalGlobalHotKey::offered() {
+bool PortalGlobalHotKey::grab(Handler onPress) {
     if (!bus_.isConnected()) return false;
+    onPress_ = std::move(onPress);
+    if (wanted_) return true;
+    wanted_ = true;
     QDBusMessage get = QDBusMessage::createMethodCall(
         kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << kShortcuts << QStringLiteral("version");
-    const QDBusMessage reply = bus_.call(get, QDBus::Block, 2000);
-    return reply.type() == QDBusMessage::ReplyMessage;
-}
-
-bool PortalGlobalHotKey::grab(Handler onPress) {
-    if (!offered()) return false;
-    onPress_ = std::move(onPress);
-    wanted_ = true;
-    if (!session_.isEmpty()) return true;
-    const QString token = nextToken();
-    QVariantMap options{{"handle_token", token}, {"session_handle_token", nextToken()}};
-    return callWithResponse(QStringLiteral("CreateSession"), {options}, token,
-                            SLOT(sessionCreated(uint, QVariantMap)));
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(get, kCallTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, attempt = ++attempt_](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                if (attempt != attempt_ || !wanted_) return;
+                if (call->isError())
+                    decline();
+                else
+                    createSession();
+            });
+    return true;
 }
 
 void PortalGlobalHotKey::release() {
     wanted_ = false;
     unsubscribe();
+    closeSession();
+}
+
+void PortalGlobalHotKey::createSession() {
+    const QString token = nextToken();
+    QVariantMap options{{"handle_token", token}, {"session_handle_token", nextToken()}};
+    callWithResponse(QStringLiteral("CreateSession"), {options}, token,
+                     SLOT(sessionCreated(uint, QVariantMap)));
+}
+
+void PortalGlobalHotKey::closeSession() {
     if (session_.isEmpty()) return;
     bus_.disconnect(kService, kPath, kShortcuts, QStringLiteral("Activated"), this,
                     SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
@@ -85,19 +105,19 @@ QString PortalGlobalHotKey::requestPath(const QString& token) const {
     return kPath + QStringLiteral("/request/") + sender + '/' + token;
 }
 
-bool PortalGlobalHotKey::callWithResponse(const QString& method, const QVariantList& args,
+void PortalGlobalHotKey::callWithResponse(const QString& method, const QVariantList& args,
                                           const QString& token, const char* slot) {
     unsubscribe();
     pendingRequest_ = requestPath(token);
     bus_.connect(kService, pendingRequest_, kRequest, QStringLiteral("Response"), this, slot);
-    QDBusMessage call = portalCall(method);
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kShortcuts, method);
     call.setArguments(args);
-    const QDBusMessage reply = bus_.call(call, QDBus::Block, 2000);
-    if (reply.type() == QDBusMessage::ReplyMessage) return true;
-    std::fprintf(stderr, "quorlan-lite: the desktop portal refused %s: %s\n", qPrintable(method),
-                 qPrintable(reply.errorMessage()));
-    unsubscribe();
-    return false;
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kCallTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, attempt = attempt_](QDBusPendingCallWatcher* reply) {
+                reply->deleteLater();
+                if (attempt == attempt_ && wanted_ && reply->isError()) decline();
+            });
 }
 
 void PortalGlobalHotKey::unsubscribe() {
@@ -106,10 +126,22 @@ void PortalGlobalHotKey::unsubscribe() {
     pendingRequest_.clear();
 }
 
+void PortalGlobalHotKey::decline() {
+    release();
+    if (onDeclined_) onDeclined_();
+}
+
 void PortalGlobalHotKey::sessionCreated(uint response, const QVariantMap& results) {
     unsubscribe();
-    if (response != 0 || !wanted_) return;
+    if (response != 0) {
+        if (wanted_) decline();
+        return;
+    }
     session_ = results.value(QStringLiteral("session_handle")).toString();
+    if (!wanted_) {
+        closeSession(); // released while the portal was still answering
+        return;
+    }
     bus_.connect(kService, kPath, kShortcuts, QStringLiteral("Activated"), this,
                  SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     bind();
@@ -124,11 +156,9 @@ void PortalGlobalHotKey::bind() {
                      SLOT(shortcutsBound(uint, QVariantMap)));
 }
 
-void PortalGlobalHotKey::shortcutsBound(uint response, const QVariantMap&) {
+void PortalGlobalHotKey::shortcutsBound(uint response, const QVariantMap& results) {
     unsubscribe();
-    if (response != 0)
-        std::fputs("quorlan-lite: the desktop did not bind Ctrl+Alt+S (declined in its dialog?)\n",
-                   stderr);
+    if (wanted_ && (response != 0 || !bindsOurShortcut(results))) decline();
 }
 
 void PortalGlobalHotKey::activated(const QDBusObjectPath& session, const QString& id, qulonglong,

@@ -63,10 +63,11 @@ void X11TaskbarButton::apply(QWidget& window, bool skip) {
     auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     if (!c) {
-        if (!warned_)
+        // Every desktop shows the button unasked: only a wish to hide it goes unmet.
+        if (skip && !warned_)
             std::fprintf(stderr,
                          "quorlan-lite: no X11 display; the taskbar button cannot be hidden\n");
-        warned_ = true;
+        warned_ = warned_ || skip;
         return;
     }
     window.winId(); // make sure the native window exists

@@ -3,8 +3,9 @@
 #include "platform/linux/StatusNotifierHost.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QGuiApplication>
-#include <QSystemTrayIcon>
 
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
@@ -18,6 +19,8 @@ namespace {
 // A panel may drop the selection for a moment while it rebuilds its tray: only a tray missing for
 // this long counts as gone, so a hidden window does not pop up for nothing.
 constexpr int kGoneAfterMs = 1500;
+
+const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
 
 xcb_connection_t* connection() {
     auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -55,10 +58,16 @@ std::uint8_t selectOwnerEvents(xcb_connection_t* c, xcb_window_t root, xcb_atom_
 
 } // namespace
 
-X11TrayHost::X11TrayHost() : servedOverDBus_(statusNotifierHostRegistered()) {
+X11TrayHost::X11TrayHost() : dbusPanel_(statusNotifierHostRegistered()) {
     grace_.setSingleShot(true);
     grace_.setInterval(kGoneAfterMs);
     QObject::connect(&grace_, &QTimer::timeout, [this] { settle(); });
+    dbusGrace_.setSingleShot(true);
+    dbusGrace_.setInterval(kGoneAfterMs);
+    QObject::connect(&dbusGrace_, &QTimer::timeout, [this] { dbusPanelChanged(); });
+    hostRegistered_.setSingleShot(true);
+    hostRegistered_.setInterval(0);
+    QObject::connect(&hostRegistered_, &QTimer::timeout, [this] { dbusPanelChanged(); });
     xcb_connection_t* c = connection();
     if (!c) return;
     const int screen = defaultScreen();
@@ -89,15 +98,45 @@ std::uint32_t X11TrayHost::selectionOwner() const {
     return owner;
 }
 
+// Not Qt's own QSystemTrayIcon::isSystemTrayAvailable(): Qt asks the D-Bus question once per
+// process and keeps the answer, so asking before the panel is up would keep the icon off it.
 bool X11TrayHost::available() {
     if (selection_ && owner_) return true;
-    // A StatusNotifierItem host over D-Bus needs no X11 tray.
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return dbusPanel_;
+}
+
+bool X11TrayHost::activatesOnClick() {
+    if (!servedOverDBus_) servedOverDBus_ = statusNotifierHostRegistered();
+    return *servedOverDBus_;
 }
 
 void X11TrayHost::watch(ChangeHandler onChange) {
     onChange_ = std::move(onChange);
     if (notifyEvent_) QCoreApplication::instance()->installNativeEventFilter(this);
+    watchDBusPanel();
+}
+
+void X11TrayHost::watchDBusPanel() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return;
+    dbusWatcher_ = std::make_unique<QDBusServiceWatcher>(kWatcher, bus,
+                                                         QDBusServiceWatcher::WatchForOwnerChange);
+    QObject::connect(dbusWatcher_.get(), &QDBusServiceWatcher::serviceRegistered,
+                     [this] { dbusPanelChanged(); });
+    // A panel may drop its watcher for a moment while it restarts.
+    QObject::connect(dbusWatcher_.get(), &QDBusServiceWatcher::serviceUnregistered,
+                     [this] { dbusGrace_.start(); });
+    // The watcher's name can come before the panel has registered itself as its host.
+    bus.connect(QString(), QStringLiteral("/StatusNotifierWatcher"), kWatcher,
+                QStringLiteral("StatusNotifierHostRegistered"), &hostRegistered_, SLOT(start()));
+}
+
+void X11TrayHost::dbusPanelChanged() {
+    dbusGrace_.stop();
+    const bool present = statusNotifierHostRegistered();
+    if (present == dbusPanel_) return;
+    dbusPanel_ = present;
+    if (onChange_) onChange_(available());
 }
 
 bool X11TrayHost::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {

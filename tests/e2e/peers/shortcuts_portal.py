@@ -3,7 +3,9 @@
 
 It logs every call to the file named by the first argument ("CreateSession", "BindShortcuts ID
 TRIGGER", "Close SESSION") and presses a bound shortcut when a test calls
-org.vessantry.TestPortal.Press(ID) on /org/freedesktop/portal/desktop.
+org.vessantry.TestPortal.Press(ID) on /org/freedesktop/portal/desktop. A second argument makes it
+refuse as real portals can: "bind-response=N" answers BindShortcuts with Response N (1: the user
+cancelled the dialog, 2: other), "session-error" fails the CreateSession call itself.
 """
 import sys
 
@@ -82,8 +84,9 @@ class Session(dbus.service.Object):
 
 
 class Portal(dbus.service.Object):
-    def __init__(self, bus, log_path):
+    def __init__(self, bus, log_path, mode):
         super().__init__(bus, PATH)
+        self.mode = mode
         self.bus = bus
         self.log_path = log_path
         self.sessions = {}  # session path -> bound shortcut ids
@@ -109,15 +112,19 @@ class Portal(dbus.service.Object):
         self.counter += 1
         return str(options.get(key, "t%d" % self.counter))
 
-    def _respond(self, sender, options, results):
+    def _respond(self, sender, options, results, response=0):
         path = "%s/request/%s/%s" % (PATH, sender_part(sender), self._token(options, "handle_token"))
         request = Request(self.bus, path)
         # The caller subscribes to Response once it has the handle: answer after this call returns.
-        GLib.timeout_add(50, lambda: (request.Response(dbus.UInt32(0), results), False)[1])
+        GLib.timeout_add(50, lambda: (request.Response(dbus.UInt32(response), results), False)[1])
         return dbus.ObjectPath(path)
 
     @dbus.service.method(IFACE, in_signature="a{sv}", out_signature="o", sender_keyword="sender")
     def CreateSession(self, options, sender=None):
+        if self.mode == "session-error":
+            self.log("CreateSession refused")
+            raise dbus.exceptions.DBusException("no sessions here",
+                                                name="org.freedesktop.portal.Error.Failed")
         session = "%s/session/%s/%s" % (PATH, sender_part(sender),
                                         self._token(options, "session_handle_token"))
         Session(self.bus, session, self)
@@ -136,6 +143,8 @@ class Portal(dbus.service.Object):
             bound.append(dbus.Struct((ident, {
                 "description": props.get("description", ""),
                 "trigger_description": dbus.String(trigger)}), signature="sa{sv}"))
+        if self.mode.startswith("bind-response="):
+            return self._respond(sender, options, {}, int(self.mode.split("=")[1]))
         return self._respond(sender, options,
                              {"shortcuts": dbus.Array(bound, signature="(sa{sv})")})
 
@@ -164,7 +173,7 @@ def main():
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
     name = dbus.service.BusName(BUS_NAME, bus, do_not_queue=True)
-    portal = Portal(bus, sys.argv[1])
+    portal = Portal(bus, sys.argv[1], sys.argv[2] if len(sys.argv) > 2 else "")
     GLib.MainLoop().run()
     del name, portal
 

@@ -66,6 +66,17 @@ TEST_F(DesktopLimitsTest, RefusedWindowRequestsAreNotMadeAndEachIsSaidOnce) {
     EXPECT_EQ(stored("BinSettings"), "010000000001"); // the choices stay for other desktops
 }
 
+// Start-up and hiding to the tray drop the button too, but only the user's choice is news.
+TEST_F(DesktopLimitsTest, ATaskbarButtonTheUserKeepsIsNeverReported) {
+    fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"BinSettings", "010000010001"}});
+    create();
+    form->show();
+    app->tray().HideMainWindow();
+    app->tray().SysTrayDblClick();
+    EXPECT_EQ(linesContaining("taskbar"), 0);
+    EXPECT_EQ(linesContaining("translucent"), 1);
+}
+
 TEST_F(DesktopLimitsTest, AnX11DesktopGetsEveryRequestAndHearsNothing) {
     fakes.desktop.denied.clear();
     create();

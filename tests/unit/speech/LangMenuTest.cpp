@@ -10,9 +10,12 @@ class LangMenuTest : public SpeechFixture {
         for (const char* name : {"Gamma", "alpha", "Beta"})
             installVoice(name, countingSpeak);
     }
-    void createWithSelected(const char* selected) {
+    // list: the voice list version the position counts in, none before the list grew.
+    void createWithSelected(const char* selected, const char* list = "2") {
         storeCurrentSettings();
         fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"SelLang", selected}});
+        if (*list)
+            fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"SelLangList", list}});
         create();
     }
     // The language button's menu, then the main menu's submenu.
@@ -23,8 +26,12 @@ class LangMenuTest : public SpeechFixture {
             c << a->text();
         return c;
     }
+    // The items of the menu's radio group, in list order, whichever submenu holds them.
+    static QList<QAction*> items(QMenu* menu) {
+        return menu->findChild<QActionGroup*>("LanguageGroup")->actions();
+    }
     static int checkedIndex(QMenu* menu) {
-        const auto items = menu->actions();
+        const auto items = LangMenuTest::items(menu);
         for (int i = 0; i < items.size(); ++i)
             if (items[i]->isChecked()) return i;
         return -1;
@@ -145,6 +152,82 @@ TEST_F(LangMenuTest, WithoutVoicesBothMenusHoldTheCheckedPlaceholder) {
     }
     EXPECT_FALSE(button("LangSelButton")->isEnabled());
     EXPECT_FALSE(action("MI_Selectlanguage")->isEnabled());
+}
+
+// A long list is split by region; the items keep their list positions. A position stored before
+// the list grew still names the voice it named then.
+TEST_F(LangMenuTest, ALongListIsSplitByRegionAndAnEarlierChoiceKeepsItsVoice) {
+    removeVoices();
+    const QStringList voices{"Arabic (Ali)",     "Bengali (Anika)",   "Bulgarian (Boris)",
+                             "Cantonese (Wing)", "Catalan (Antonio)", "Dutch (Quincy)",
+                             "English (Annie)",  "English (Mike)",    "English (Slt)",
+                             "German (Max)",     "Hindi (Michael)",   "Japanese (Kei)",
+                             "Klingon (Worf)",   "Latvian (Janis)",   "Norwegian (Max)",
+                             "Polish (Robert)",  "Russian (Mike)",    "Swahili (Amani)",
+                             "Tamil (Kavi)",     "Urdu (Imran)",      "Vietnamese (Nguyen)"};
+    for (const QString& v : voices)
+        installVoice(v, countingSpeak);
+    struct Row {
+        const char* stored;
+        const char* list;
+        int selected;
+    } rows[]{
+        {"14", "", 10},  // Hindi (Michael), 15th of the 33 earlier voices
+        {"8", "", 8},    // English (Slt) stands where it stood
+        {"32", "", 20},  // Vietnamese (Nguyen), the earlier last
+        {"0", "", 2},    // Bulgarian (Boris), the earlier first
+        {"25", "", 0},   // Serbian (Andy) is not installed: that position is beyond this list
+        {"x", "", 0},    // unreadable: the first voice, as ever
+        {"14", "2", 14}, // stored since the list grew: Norwegian (Max)
+    };
+    for (const Row& r : rows) {
+        fakes.store.deleteKey("Software\\Vessantry\\Quorlan Lite");
+        createWithSelected(r.stored, r.list);
+        SCOPED_TRACE(std::string(r.stored) + "/" + r.list);
+        EXPECT_EQ(app->settings().values().SelectedLanguage, r.selected);
+        app->Close();
+        EXPECT_EQ(fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SelLang"),
+                  std::to_string(r.selected));
+        EXPECT_EQ(fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SelLangList"), "2");
+        destroy();
+    }
+
+    createWithSelected("11");
+    for (QMenu* menu : bothMenus()) {
+        SCOPED_TRACE(menu->objectName().toStdString());
+        QStringList regions;
+        for (QAction* a : menu->actions())
+            if (a->isVisible()) regions << a->text() + ": " + captions(a->menu()).join(", ");
+        EXPECT_EQ(
+            regions,
+            (QStringList{"Western Europe: Catalan (Antonio), Dutch (Quincy), English (Annie), "
+                         "English (Mike), English (Slt), German (Max)",
+                         "Northern Europe: Latvian (Janis), Norwegian (Max)",
+                         "Central and Eastern Europe: Bulgarian (Boris), Polish (Robert), "
+                         "Russian (Mike)",
+                         "Middle East and Africa: Arabic (Ali), Swahili (Amani)",
+                         "South Asia: Bengali (Anika), Hindi (Michael), Tamil (Kavi), "
+                         "Urdu (Imran)",
+                         "East and Southeast Asia: Cantonese (Wing), Japanese (Kei), "
+                         "Vietnamese (Nguyen)",
+                         "Other languages: Klingon (Worf)"}));
+        EXPECT_EQ(checkedIndex(menu), 11);
+        QStringList bold;
+        for (QAction* a : menu->actions())
+            if (a->font().bold()) bold << a->text();
+        EXPECT_EQ(bold, QStringList{"East and Southeast Asia"}); // Japanese (Kei)
+    }
+    fakes.journal.entries.clear();
+    QAction* tamil = items(menu("SelectLanguageMenu"))[18];
+    ASSERT_EQ(tamil->objectName(), "MI_18");
+    tamil->trigger();
+    EXPECT_EQ(libraryCalls(),
+              (std::vector<std::string>{"library.release", "library.load Tamil (Kavi).so"}));
+    button("LangSelButton")->click();
+    EXPECT_EQ(checkedIndex(menu("LangMenu")), 18);
+    EXPECT_TRUE(menu("LangMenu")->actions()[4]->font().bold()); // South Asia
+    EXPECT_FALSE(menu("LangMenu")->actions()[5]->font().bold());
+    menu("LangMenu")->hide();
 }
 
 TEST_F(LangMenuTest, TheLanguageButtonOpensTheMenu) {

@@ -79,8 +79,12 @@ TEST_F(TrayControllerTest, StartUpLeavesTheWindowToBeShownAsTheTrayAndTheSetting
         host.present = r.trayPresent;
         start(r.startInTray, true);
         EXPECT_EQ(tray->showPending(), r.shown) << r.trayPresent << r.startInTray;
-        EXPECT_EQ(icon()->isVisible(), r.trayPresent);
-        EXPECT_EQ(icon()->contextMenu(), &menu);
+        // Without a tray no icon is made yet: a D-Bus panel that comes later must get it.
+        EXPECT_EQ(icon() != nullptr, r.trayPresent);
+        if (icon()) {
+            EXPECT_TRUE(icon()->isVisible());
+            EXPECT_EQ(icon()->contextMenu(), &menu);
+        }
         EXPECT_FALSE(window->isVisible());
         tray->showPendingWindow();
         EXPECT_EQ(window->isVisible(), r.shown) << r.trayPresent << r.startInTray;
@@ -240,6 +244,35 @@ TEST_F(TrayControllerTest, WithoutAWindowShowingAndHidingDoNothing) {
     emit icon()->activated(Reason::DoubleClick);
     tray->Minimizetotray1Click();
     EXPECT_TRUE(journal.entries.empty());
+}
+
+// A D-Bus panel that comes after start-up: the icon is made then, with the hands and hint it
+// would have had, and its menu offers the window first (one click opens it on GNOME).
+TEST_F(TrayControllerTest, ADBusPanelGetsTheIconWithShowClockFirstAndAMinuteHint) {
+    QAction* speak = menu.addAction("Speak!");
+    host.present = false;
+    host.dbusPanel = true;
+    clock.set(14, 5, 9);
+    start(true, false);
+    tray->UpdateTrayHint();
+    host.set(true);
+    ASSERT_TRUE(icon());
+    EXPECT_TRUE(icon()->isVisible());
+    EXPECT_FALSE(icon()->icon().isNull()); // drawn before the icon was made
+    ASSERT_TRUE(icon()->contextMenu());
+    const QList<QAction*> items = icon()->contextMenu()->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0]->text(), "Show clock");
+    EXPECT_EQ(items[1], speak);
+    EXPECT_TRUE(menu.actions() == QList<QAction*>{speak}); // the window's menu stays as it was
+    items[0]->trigger();
+    EXPECT_TRUE(window->isVisible());
+    QString hint = icon()->toolTip();
+    EXPECT_TRUE(hint.startsWith("Time: 14:05 ") || hint.startsWith("Time: 2:05 PM"))
+        << hint.toStdString();
+    clock.set(14, 5, 40);
+    tray->UpdateTrayHint();
+    EXPECT_EQ(icon()->toolTip(), hint);
 }
 
 TEST_F(TrayControllerTest, TheIconShowsTheHandsAndTheHintTheTime) {

@@ -9,11 +9,14 @@ namespace {
 const QDateTime kAfternoon(QDate(2026, 12, 6), QTime(14, 5, 9));
 const QDateTime kMorning(QDate(2026, 3, 1), QTime(7, 2, 3));
 
+// Over D-Bus the hint leaves out the seconds, with their separator, and nothing else.
 TEST(TrayHint, UsesTheLocalesLongTimeAndShortDateWithoutAZone) {
+    constexpr auto kMinutes = TrayHint::Precision::Minutes;
     struct {
         const char* locale;
         QDateTime when;
         const char* hint;
+        TrayHint::Precision precision = TrayHint::Precision::Seconds;
     } const cases[] = {
         {"de_DE", kAfternoon, "Time: 14:05:09   Date: 06.12.26"},
         {"en_US", kAfternoon, "Time: 2:05:09 PM   Date: 12/6/26"},
@@ -21,9 +24,15 @@ TEST(TrayHint, UsesTheLocalesLongTimeAndShortDateWithoutAZone) {
         {"fi_FI", kMorning, "Time: 7.02.03   Date: 1.3.2026"},
         {"es_ES", kMorning, "Time: 7:02:03   Date: 1/3/26"},       // "(t)" in the format
         {"zh_CN", kAfternoon, "Time: 14:05:09   Date: 2026/12/6"}, // zone in front
+        {"de_DE", kAfternoon, "Time: 14:05   Date: 06.12.26", kMinutes},
+        {"en_US", kAfternoon, "Time: 2:05 PM   Date: 12/6/26", kMinutes},
+        {"fi_FI", kMorning, "Time: 7.02   Date: 1.3.2026", kMinutes},
+        {"es_ES", kMorning, "Time: 7:02   Date: 1/3/26", kMinutes},
+        {"bg_BG", kAfternoon, "Time: 14:05 ч.   Date: 6.12.26 г.", kMinutes}, // quoted letters stay
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TrayHint(QLocale(c.locale)).text(c.when), QString::fromUtf8(c.hint)) << c.locale;
+        EXPECT_EQ(TrayHint(QLocale(c.locale), c.precision).text(c.when), QString::fromUtf8(c.hint))
+            << c.locale;
 }
 
 TEST(TrayHint, QuotedLettersOfTheFormatSurvive) {

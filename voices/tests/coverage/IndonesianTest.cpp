@@ -100,7 +100,7 @@ TEST(IndonesianCoverage, HoursOnTheHour) {
 
 TEST(IndonesianCoverage, HoursWithMinutes) {
     expectSentences(indonesianTime, {
-                                        {0, 4, "Sekarang pukul nol lewat empat menit."},
+                                        {0, 4, "Sekarang pukul dua belas lewat empat menit malam."},
                                         {1, 4, "Sekarang pukul satu lewat empat menit."},
                                         {2, 4, "Sekarang pukul dua lewat empat menit."},
                                         {3, 4, "Sekarang pukul tiga lewat empat menit."},
