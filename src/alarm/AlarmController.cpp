@@ -3,7 +3,7 @@
 #include "alarm/AlarmAlert.h"
 #include "alarm/AlarmSound.h"
 #include "alarm/WaveList.h"
-#include "common/Modal.h"
+#include "common/Dialogs.h"
 #include "settings/Settings.h"
 
 #include <QTimer>
@@ -15,17 +15,17 @@ namespace ql {
 AlarmController::~AlarmController() = default;
 
 AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
-                                 QObject* parent)
-    : QObject(parent), settings_(settings), sound_(sound), speakTime_(std::move(speakTime)) {}
+                                 Dialogs& dialogs, QObject* parent)
+    : QObject(parent), settings_(settings), sound_(sound), speakTime_(std::move(speakTime)),
+      dialogs_(dialogs) {}
 
 void AlarmController::check(int hour, int minute) {
     const SettingsRecord& s = settings_.values();
-    if (FAlarmShowing || !s.FAlarmOn || FAlarmDone || hour != s.FAlarmHour ||
-        minute != s.FAlarmMinute)
+    if (showing_ || !s.FAlarmOn || done_ || hour != s.FAlarmHour || minute != s.FAlarmMinute)
         return;
     // Set before the alert opens, so no later tick raises it again; the alert opens from its
     // own event once this tick is over, so the tick goes on inside the alert's loop.
-    FAlarmShowing = true;
+    showing_ = true;
     QTimer::singleShot(0, this, [this] {
         if (!closed_) Alarm();
     });
@@ -33,13 +33,13 @@ void AlarmController::check(int hour, int minute) {
 
 void AlarmController::Alarm() {
     AlarmAlert alert(*this);
-    FAlarmShowing = true;
+    showing_ = true;
     emit alerting();
-    runModal(alert);
+    dialogs_.run(alert);
     if (closed_) return; // the close ended the alert's loop; the clock is gone
     alert.stopRepeating();
-    FAlarmShowing = false;
-    FAlarmDone = true;
+    showing_ = false;
+    done_ = true;
 }
 
 void AlarmController::PlayAlarmSound(int sound, const QString& path) {

@@ -12,6 +12,7 @@ namespace ql {
 
 class Settings;
 class SoundPlayer;
+class Dialogs;
 class WaveList;
 
 // The daily alarm: when it falls due, the alert that rings until the user confirms it, and the
@@ -23,11 +24,11 @@ class AlarmController : public QObject, public AlarmAlertHost {
     // ring; spoken runs when the voice has returned. False when no voice could start.
     using SpeakTime = std::function<bool(int volume, std::function<void()> spoken)>;
     AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
-                    QObject* parent = nullptr);
+                    Dialogs& dialogs, QObject* parent = nullptr);
     ~AlarmController() override;
 
     // A new minute may ring again.
-    void minuteChanged() { FAlarmDone = false; }
+    void minuteChanged() { done_ = false; }
     // The tick's last step, after it has stored this reading as the previous one.
     void check(int hour, int minute);
     // Returns only when the user has closed the alert; ticks go on meanwhile inside its loop.
@@ -36,8 +37,8 @@ class AlarmController : public QObject, public AlarmAlertHost {
     void shutDown() { closed_ = true; }
     // Starts one alarm sound by its number and returns at once.
     void PlayAlarmSound(int sound, const QString& path);
-    bool showing() const { return FAlarmShowing; }
-    bool done() const { return FAlarmDone; }
+    bool showing() const { return showing_; }
+    bool done() const { return done_; }
 
     int repeatSeconds() const override;
     bool preAnnounce(std::function<void()> spoken) override;
@@ -51,12 +52,13 @@ class AlarmController : public QObject, public AlarmAlertHost {
     const Settings& settings_;
     SoundPlayer& sound_;
     SpeakTime speakTime_;
+    Dialogs& dialogs_;
     const WaveList& builtInSounds();
 
     // Read at the first ring: most days nothing rings.
     std::unique_ptr<const WaveList> sounds_;
-    bool FAlarmShowing = false;
-    bool FAlarmDone = false;
+    bool showing_ = false;
+    bool done_ = false;
     bool closed_ = false;
 };
 

@@ -5,13 +5,12 @@
 #include "alarm/NumberField.h"
 #include "alarm/UpDownButtons.h"
 #include "common/DialogLayout.h"
-#include "common/Modal.h"
+#include "common/Dialogs.h"
 #include "settings/SettingsTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,8 +20,6 @@
 #include <QToolButton>
 
 namespace ql {
-
-AlarmDialog::FileDialogHook AlarmDialog::FileDialog;
 
 namespace {
 
@@ -78,8 +75,9 @@ void plainContents(QGroupBox* box) {
 
 } // namespace
 
-AlarmDialog::AlarmDialog(QWidget* parent, const SettingsRecord& settings, Actions actions)
-    : QDialog(parent), settings_(settings), actions_(std::move(actions)) {
+AlarmDialog::AlarmDialog(QWidget* parent, const SettingsRecord& settings, Dialogs& dialogs,
+                         Actions actions)
+    : QDialog(parent), settings_(settings), dialogs_(dialogs), actions_(std::move(actions)) {
     setObjectName("AlarmForm");
     setWindowTitle("Alarm and announce settings");
     setFont(alarmFormFont());
@@ -256,7 +254,7 @@ void AlarmDialog::validate(QLineEdit* edit, long max) {
 void AlarmDialog::refuse(QLineEdit* edit, const QString& message) {
     if (warningOpen_) return;
     warningOpen_ = true;
-    showMessage(this, MessageKind::Plain, "Error", message);
+    dialogs_.message(this, MessageKind::Plain, "Error", message);
     warningOpen_ = false;
     edit->clear();
 }
@@ -275,8 +273,7 @@ void AlarmDialog::BrButtonClick() {
 }
 
 QString AlarmDialog::chooseWaveFile(const QString& preset) {
-    if (FileDialog) return FileDialog(this, preset);
-    return QFileDialog::getOpenFileName(this, "Open", preset, "WAV files (*.wav)");
+    return dialogs_.openFileName(this, "Open", preset, "WAV files (*.wav)");
 }
 
 // The preview plays what the dialog shows, not what is stored.

@@ -16,6 +16,7 @@ class QToolButton;
 
 namespace ql {
 
+class Dialogs;
 class UpDownButtons;
 
 // The alarm and announcement dialog. It shows a copy of the settings and, on OK, gives back the
@@ -23,16 +24,11 @@ class UpDownButtons;
 class AlarmDialog : public QDialog {
     Q_OBJECT
   public:
-    // Replaces the file-open dialog when set: gets the preset file name, returns the chosen
-    // one or an empty string when the user cancelled.
-    using FileDialogHook = std::function<QString(QWidget* parent, const QString& preset)>;
-    static FileDialogHook FileDialog;
-
     struct Actions {
         std::function<void(int sound, const QString& path)> preview; // plays at once
         std::function<void()> help;
     };
-    AlarmDialog(QWidget* parent, const SettingsRecord& settings, Actions actions);
+    AlarmDialog(QWidget* parent, const SettingsRecord& settings, Dialogs& dialogs, Actions actions);
     // The settings shown, with every valid field the user changed.
     SettingsRecord result() const;
 
@@ -94,6 +90,7 @@ class AlarmDialog : public QDialog {
     QPushButton* cancelButton_ = nullptr;
 
     SettingsRecord settings_;
+    Dialogs& dialogs_;
     Actions actions_;
     bool warningOpen_ = false; // a validation box is open
 };

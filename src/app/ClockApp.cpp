@@ -2,7 +2,6 @@
 
 #include "app/AppIdentity.h"
 #include "app/MainWindow.h"
-#include "common/Modal.h"
 #include "face/ClockData.h"
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
@@ -23,27 +22,31 @@ QString folderOf(const QString& programPath) {
 } // namespace
 
 ClockApp::ClockApp(Platform platform, const QString& programPath)
-    : P(platform), stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
-                           folderOf(programPath).toStdString()),
+    : platform_(platform), dialogs_(platform.dialogs),
+      stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
+              folderOf(programPath).toStdString()),
       voices_(platform.libraries, folderOf(programPath)), announcer_(platform.gain),
-      alarm_(settings_, platform.sound,
-             [this](int volume, std::function<void()> spoken) {
-                 return announcer_.SpeakBeforeAlarm(volume, std::move(spoken));
-             }),
-      ticker_(platform.clock, *this), languages_(settings_, voices_, announcer_),
-      speech_(settings_, announcer_, platform.hotKey), help_(folderOf(programPath) + "help/"),
-      info_(help_, folderOf(programPath)),
+      alarm_(
+          settings_, platform.sound,
+          [this](int volume, std::function<void()> spoken) {
+              return announcer_.SpeakBeforeAlarm(volume, std::move(spoken));
+          },
+          dialogs_),
+      ticker_(platform.clock, *this), languages_(settings_, voices_, announcer_, dialogs_),
+      speech_(settings_, announcer_, platform.hotKey),
+      help_(folderOf(programPath) + "help/", dialogs_),
+      info_(help_, dialogs_, folderOf(programPath)),
       tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop},
             ClockData::clockFaceIcon()),
-      mainForm_(std::make_unique<MainWindow>(MainWindow::Services{platform.desktop}, settings_,
-                                             stored_, announcer_, languages_, speech_, help_, info_,
-                                             alarm_, tray_)) {
+      mainForm_(std::make_unique<MainWindow>(MainWindow::Services{platform.desktop, dialogs_},
+                                             settings_, stored_, announcer_, languages_, speech_,
+                                             help_, info_, alarm_, tray_)) {
     // Set once the window exists: start-up opens none of them before.
     help_.setWindow(mainForm_.get());
     info_.setWindow(mainForm_.get());
     connectWindow();
     // Installed first: start-up can open message boxes, and a log-out then must still end us.
-    P.closeBridge.install([this] { return closeRequested(); });
+    platform_.closeBridge.install([this] { return closeRequested(); });
     FormCreate();
     nameTrayItem(*mainForm_);
 }
@@ -75,11 +78,11 @@ ClockApp::~ClockApp() {
 // The window appears on the first tick, unless the user chose to start in the tray.
 void ClockApp::FormCreate() {
     closePending_ = false;
-    P.namedLock.create("QuorlanLite");
+    platform_.namedLock.create("QuorlanLite");
     announcer_.readStartVolume();
     ticker_.readClock();
     stored_.CheckRegistry();
-    const auto placement = stored_.OpenRegistry(P.desktop.virtualSize());
+    const auto placement = stored_.OpenRegistry(platform_.desktop.virtualSize());
     firstRun_ = stored_.firstRun();
     upgraded_ = stored_.upgraded();
     startupPending_ = true;
@@ -103,8 +106,8 @@ void ClockApp::FormCreate() {
 
 void ClockApp::PrepareVoiceFolder() {
     if (!voices_.PrepareVoiceFolder(upgraded_))
-        showMessage(mainForm_.get(), MessageKind::Error, "Error",
-                    "Fatal error: Could not create \"voice\" folder");
+        dialogs_.message(mainForm_.get(), MessageKind::Error, "Error",
+                         "Fatal error: Could not create \"voice\" folder");
 }
 
 bool ClockApp::closeRequested() {
@@ -119,21 +122,19 @@ bool ClockApp::closeRequested() {
 // Whoever asks (the window, a signal, the end of the session), a close waits for the speech
 // to end, but at most 5 s: a voice that never returns must not keep the clock, or a log-out,
 // waiting for ever. The voice is then left loaded; the process's end stops it.
-void ClockApp::FormCloseQuery(bool& CanClose) {
+bool ClockApp::FormCloseQuery() {
     if (announcer_.speaking() && !closeWaitOver_) {
-        CanClose = false;
         closePending_ = true;
         if (!closeDeadline_.isActive()) closeDeadline_.start();
-        return;
+        return false;
     }
     stored_.SaveSettings();
+    return true;
 }
 
 bool ClockApp::Close() {
     if (closed_) return true;
-    bool canClose = true;
-    FormCloseQuery(canClose);
-    if (!canClose) return false;
+    if (!FormCloseQuery()) return false;
     closed_ = true;
     ticker_.stop();
     closeDeadline_.stop();
@@ -155,6 +156,11 @@ void ClockApp::FormDestroy() {
 
 void ClockApp::setClockData(ClockData* data) {
     mainForm_->setClockData(data);
+}
+
+void ClockApp::showClock() {
+    tray_.SysTrayDblClick();
+    dialogs_.raiseOpen();
 }
 
 // The start-up windows open from here; a close deferred for the speech is retried.

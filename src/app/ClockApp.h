@@ -2,6 +2,7 @@
 
 #include "alarm/AlarmController.h"
 #include "app/Ticker.h"
+#include "common/Dialogs.h"
 #include "info/HelpPages.h"
 #include "info/InfoDesk.h"
 #include "platform/Platform.h"
@@ -38,23 +39,25 @@ class ClockApp : private TickHandler {
     // True once the program has closed, e.g. while start-up still had a message open.
     bool closed() const { return closed_; }
     void setClockData(ClockData* data);
+    // What a double click on the tray icon does, and a dialog still open comes to the front with
+    // it, so that the keyboard lands where the user can act.
+    void showClock();
 
     // The model: a change made here reaches every view, as one made by a dialog does.
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
     const Announcer& announcer() const { return announcer_; }
-    const VoiceCatalog& voices() const { return voices_; }
     AlarmController& alarm() { return alarm_; }
     const AlarmController& alarm() const { return alarm_; }
     Ticker& ticker() { return ticker_; }
     SpeechCommands& speechCommands() { return speech_; }
-    LanguageMenus& languageMenus() { return languages_; }
     TrayController& tray() { return tray_; }
 
   private:
     void FormCreate();
     void PrepareVoiceFolder();
-    void FormCloseQuery(bool& CanClose);
+    // False while the speech holds the close back.
+    bool FormCloseQuery();
     void FormDestroy();
     bool closeRequested();
     void closeWhenSilent(bool busy);
@@ -66,7 +69,8 @@ class ClockApp : private TickHandler {
     void startupWork();
     void FirstRunExecute();
 
-    Platform P;
+    Platform platform_;
+    Dialogs dialogs_;
     Settings settings_;
     StoredSettings stored_;
     VoiceCatalog voices_;

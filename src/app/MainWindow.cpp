@@ -25,13 +25,13 @@ MainWindow::MainWindow(Services services, Settings& settings, StoredSettings& st
                        Announcer& announcer, LanguageMenus& languages, SpeechCommands& speech,
                        HelpPages& help, InfoDesk& info, AlarmController& alarm,
                        TrayController& tray, QWidget* parent)
-    : QWidget(parent), desktop_(services.desktop), settings_(settings), stored_(stored),
-      announcer_(announcer), languages_(languages), speech_(speech), help_(help), info_(info),
-      alarm_(alarm), tray_(tray) {
+    : QWidget(parent), desktop_(services.desktop), dialogs_(services.dialogs), settings_(settings),
+      stored_(stored), announcer_(announcer), languages_(languages), speech_(speech), help_(help),
+      info_(info), alarm_(alarm), tray_(tray) {
     createComponents();
-    FPlacing = new QTimer(this);
-    FPlacing->setSingleShot(true);
-    FPlacing->setInterval(1000);
+    placingTimer_ = new QTimer(this);
+    placingTimer_->setSingleShot(true);
+    placingTimer_->setInterval(1000);
     stored_.setWindowPosition([this] { return savedPosition(); });
     connect(&announcer_, &Announcer::speakingChanged, this, &MainWindow::showSpeechState);
     connect(&alarm_, &AlarmController::alerting, this, &MainWindow::raiseForAlarm);
@@ -46,9 +46,9 @@ void MainWindow::createComponents() {
     createFace();
     createPopupMenu();
     createButtons();
-    LangMenu = new QMenu(this);
-    LangMenu->setObjectName("LangMenu");
-    tray_.attach(*this, MainPopupMenu);
+    languageMenu_ = new QMenu(this);
+    languageMenu_->setObjectName("LangMenu");
+    tray_.attach(*this, popupMenu_);
 }
 
 // The window's part of the start-up, once the settings are read and the voices found.
@@ -56,12 +56,12 @@ void MainWindow::startUp(const LocalTime& now, const RegistrySettings::Loaded& p
     setTime(now);
     placeFromSettings(placement);
     applyGlobalShortcut();
-    languages_.BuildLanguageMenus(LangSelButton, LangMenu, SelectLanguageMenu);
+    languages_.BuildLanguageMenus(languageButton_, languageMenu_, languageSubmenu_);
 }
 
 // The last step of the start-up: from here on the window follows every change of the settings.
 void MainWindow::showStoredSettings() {
-    (cfg().FSmallMode ? MI_small : MI_big)->setChecked(true);
+    (cfg().FSmallMode ? smallAction_ : bigAction_)->setChecked(true);
     ChangeMode();
     ChangeButtonMode();
     keepWholeOnDesktop(size());
@@ -69,20 +69,20 @@ void MainWindow::showStoredSettings() {
     if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     shown_ = cfg();
-    FStarted = true;
+    started_ = true;
 }
 
 void MainWindow::setTime(const LocalTime& t) {
-    CurHour = t.hour;
-    CurMin = t.minute;
-    CurSec = t.second;
-    CurDay = t.day;
-    CurDayOfWeek = t.dayOfWeek;
+    hour_ = t.hour;
+    minute_ = t.minute;
+    second_ = t.second;
+    day_ = t.day;
+    dayOfWeek_ = t.dayOfWeek;
 }
 
 // The program is ending: the window goes, and windows still open know not to act.
 void MainWindow::shutDown() {
-    FClosed = true;
+    closed_ = true;
     hide();
 }
 
@@ -92,17 +92,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::placeFromSettings(const RegistrySettings::Loaded& loaded) {
-    FChosenAt = QPoint(loaded.stored.left, loaded.stored.top);
-    FPlacedAt = QPoint(loaded.window.left, loaded.window.top);
+    chosenAt_ = QPoint(loaded.stored.left, loaded.stored.top);
+    placedAt_ = QPoint(loaded.window.left, loaded.window.top);
     // Kept as stored, not fitted to this desktop: it is meant for another session.
     if (!windowAllows(WindowFeature::Position)) return;
-    FPlacementPending = true;
-    FFitPending = true;
-    move(FPlacedAt);
+    placementPending_ = true;
+    fitPending_ = true;
+    move(placedAt_);
 }
 
 void MainWindow::windowShown() {
-    FEverShown = true;
+    everShown_ = true;
     startPlacing(true);
 }
 
@@ -110,8 +110,8 @@ void MainWindow::windowShown() {
 // desktop that centres new windows), and what the user chose stays as it was.
 void MainWindow::startPlacing(bool fit) {
     if (!windowAllows(WindowFeature::Position)) return;
-    FPlacementPending = true;
-    FFitPending = FFitPending || fit;
+    placementPending_ = true;
+    fitPending_ = fitPending_ || fit;
     settlePlacement(20);
 }
 
@@ -120,24 +120,24 @@ void MainWindow::startPlacing(bool fit) {
 // is known, the frame goes where it belongs, and is checked there. A frame changed with the
 // window's flags is known once its size differs from the old one (or after a while).
 void MainWindow::settlePlacement(int triesLeft) {
-    if (!FPlacementPending || !isVisible()) return;
+    if (!placementPending_ || !isVisible()) return;
     const QRect frame = nativeFrame();
     const QPoint frameOffset = geometry().topLeft() - frame.topLeft();
-    const bool frameKnown = FOldFrameOffset ? frameOffset != *FOldFrameOffset : frame != geometry();
+    const bool frameKnown = oldFrameOffset_ ? frameOffset != *oldFrameOffset_ : frame != geometry();
     // Near the desktop's edge the frame's size matters: wait for it before the last move.
     constexpr int frameAllowance = 64;
     const bool roomForAnyFrame = fitsOnDesktop(size() + QSize(frameAllowance, frameAllowance));
-    const bool there = frame.topLeft() == FPlacedAt;
-    if ((there && roomForAnyFrame && !FOldFrameOffset) || frameKnown || triesLeft <= 0) {
-        FOldFrameOffset.reset();
-        if (FFitPending) keepWholeOnDesktop(frame.size());
-        FFitPending = false;
-        if (nativeFrame().topLeft() == FPlacedAt || triesLeft <= 0) {
-            FPlacementPending = false;
-            FPlacing->start(); // the window manager's answer to the last move is still to come
+    const bool there = frame.topLeft() == placedAt_;
+    if ((there && roomForAnyFrame && !oldFrameOffset_) || frameKnown || triesLeft <= 0) {
+        oldFrameOffset_.reset();
+        if (fitPending_) keepWholeOnDesktop(frame.size());
+        fitPending_ = false;
+        if (nativeFrame().topLeft() == placedAt_ || triesLeft <= 0) {
+            placementPending_ = false;
+            placingTimer_->start(); // the window manager's answer to the last move is still to come
             return;
         }
-        placeAt(FPlacedAt);
+        placeAt(placedAt_);
     }
     QTimer::singleShot(50, this, [this, triesLeft] { settlePlacement(triesLeft - 1); });
 }
@@ -150,7 +150,7 @@ QRect MainWindow::nativeFrame() const {
 }
 
 void MainWindow::placeAt(QPoint at) {
-    FPlacing->start();
+    placingTimer_->start();
     if (QWindow* native = windowHandle(); native && isVisible())
         native->setFramePosition(at);
     else
@@ -161,9 +161,9 @@ void MainWindow::placeAt(QPoint at) {
 // or the title bar, or the window manager's keyboard move.
 void MainWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (!isVisible() || FPlacementPending) return;
-    if (FPlacing->isActive()) {
-        FPlacing->start();
+    if (!isVisible() || placementPending_) return;
+    if (placingTimer_->isActive()) {
+        placingTimer_->start();
         return;
     }
     userMoved();
@@ -171,12 +171,12 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::userMoved() {
     if (!desktop_.allows(WindowFeature::Position)) return;
-    FPlacedAt = FChosenAt = nativeFrame().topLeft();
+    placedAt_ = chosenAt_ = nativeFrame().topLeft();
 }
 
 QPoint MainWindow::wholeOnDesktop(QSize outer) const {
     const DesktopSize desktop = desktop_.virtualSize();
-    const WindowPosition placed = SettingsCodec::placeOnDesktop({FChosenAt.y(), FChosenAt.x()},
+    const WindowPosition placed = SettingsCodec::placeOnDesktop({chosenAt_.y(), chosenAt_.x()},
                                                                 desktop.width, desktop.height);
     const DesktopSize window{outer.width(), outer.height()};
     const WindowPosition at = SettingsCodec::wholeOnMonitor(
@@ -185,7 +185,7 @@ QPoint MainWindow::wholeOnDesktop(QSize outer) const {
 }
 
 bool MainWindow::fitsOnDesktop(QSize outer) const {
-    return wholeOnDesktop(outer) == FPlacedAt;
+    return wholeOnDesktop(outer) == placedAt_;
 }
 
 // A stored position near or beyond the desktop's edge, or on no monitor, would leave the window
@@ -194,9 +194,9 @@ bool MainWindow::fitsOnDesktop(QSize outer) const {
 void MainWindow::keepWholeOnDesktop(QSize outer) {
     if (!windowAllows(WindowFeature::Position)) return; // the stored position stays as it is
     const QPoint at = wholeOnDesktop(outer);
-    if (at == FPlacedAt) return;
-    FPlacedAt = at;
-    placeAt(FPlacedAt);
+    if (at == placedAt_) return;
+    placedAt_ = at;
+    placeAt(placedAt_);
 }
 
 // A stored level below the dialog's minimum (a hand-edited or partial store) would make the
@@ -214,13 +214,13 @@ void MainWindow::setBlending(double level) {
 
 void MainWindow::applyGlobalShortcut() {
     speech_.applyGlobalShortcut();
-    MI_Speak->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
+    speakAction_->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 
 // Only a position the user chose is stored: not one the window manager picked, nor one the clock
 // corrected to keep the window on a monitor.
 WindowPosition MainWindow::savedPosition() const {
-    return {FChosenAt.y(), FChosenAt.x()};
+    return {chosenAt_.y(), chosenAt_.x()};
 }
 
 } // namespace ql

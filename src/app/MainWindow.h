@@ -23,6 +23,7 @@ namespace ql {
 
 class AlarmController;
 class DesktopGeometry;
+class Dialogs;
 class Announcer;
 struct LocalTime;
 class HelpPages;
@@ -44,6 +45,7 @@ class MainWindow : public QWidget {
   public:
     struct Services {
         DesktopGeometry& desktop;
+        Dialogs& dialogs;
     };
     MainWindow(Services services, Settings& settings, StoredSettings& stored, Announcer& announcer,
                LanguageMenus& languages, SpeechCommands& speech, HelpPages& help, InfoDesk& info,
@@ -92,7 +94,7 @@ class MainWindow : public QWidget {
     // Opacity 0..1 where the desktop allows it (blending and its preview).
     void setBlending(double level);
     // False, said once, where the desktop keeps that decision to itself.
-    bool windowAllows(WindowFeature feature) { return FWindowLimits.allows(feature); }
+    bool windowAllows(WindowFeature feature) { return windowLimits_.allows(feature); }
 
     // ---- Dialogs
     void SetupButtonClick();
@@ -103,7 +105,7 @@ class MainWindow : public QWidget {
     void OptionsButtonClick();
     QPoint OptionsMenuPoint() const; // where OptionsButtonClick pops the menu up
     // True when the key was one of the window's commands.
-    bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void openMenuFromKeyboard();
     void retellFocus();
     bool pressFocusedButton();
@@ -130,7 +132,7 @@ class MainWindow : public QWidget {
     void applyFrame();
     void applyControls();
     // Only the button matters: the left one drags the window.
-    void BackPanelMouseDown(Qt::MouseButton Button);
+    void BackPanelMouseDown(Qt::MouseButton button);
 
     // ---- Placement
     void placeFromSettings(const RegistrySettings::Loaded& loaded);
@@ -149,6 +151,7 @@ class MainWindow : public QWidget {
     void raiseForAlarm();
 
     DesktopGeometry& desktop_;
+    Dialogs& dialogs_;
     Settings& settings_;
     StoredSettings& stored_;
     Announcer& announcer_;
@@ -158,40 +161,40 @@ class MainWindow : public QWidget {
     InfoDesk& info_;
     AlarmController& alarm_;
     TrayController& tray_;
-    WindowLimits FWindowLimits{desktop_};
+    WindowLimits windowLimits_{desktop_};
     // What the window shows; a change of the settings is compared with it.
     SettingsRecord shown_;
-    bool FStarted = false;
-    bool FClosed = false;
-    QPoint FChosenAt; // outer position the user chose: the stored one, until the user moves
-    QPoint FPlacedAt; // outer position shown, FChosenAt kept on the monitors
-    bool FPlacementPending = false;
-    bool FFitPending = false;
-    bool FEverShown = false;
-    std::optional<QPoint> FOldFrameOffset; // client's offset in the frame before the frame changed
-    QTimer* FPlacing = nullptr; // runs while moves are the window manager's answer to ours
+    bool started_ = false;
+    bool closed_ = false;
+    QPoint chosenAt_; // outer position the user chose: the stored one, until the user moves
+    QPoint placedAt_; // outer position shown, chosenAt_ kept on the monitors
+    bool placementPending_ = false;
+    bool fitPending_ = false;
+    bool everShown_ = false;
+    std::optional<QPoint> oldFrameOffset_; // client's offset in the frame before the frame changed
+    QTimer* placingTimer_ = nullptr; // runs while moves are the window manager's answer to ours
 
     // ---- Decoded time (written only by start-up and the tick)
-    std::uint16_t CurHour = 0, CurMin = 0, CurSec = 0, CurDay = 0, CurDayOfWeek = 0;
+    std::uint16_t hour_ = 0, minute_ = 0, second_ = 0, day_ = 0, dayOfWeek_ = 0;
 
     // ---- Components
-    FaceView* BackPanel = nullptr; // the back panel and the clock face
-    WindowDragger* Dragger = nullptr;
-    QToolButton* AlarmButton = nullptr;
-    QToolButton* SetupButton = nullptr;
-    QToolButton* OptionsButton = nullptr;
-    QToolButton* HelpButton = nullptr;
-    QToolButton* AnnounceButton = nullptr;
-    QToolButton* LangSelButton = nullptr;
-    QToolButton* MinimizeButton = nullptr;
-    QMenu* MainPopupMenu = nullptr;
-    QMenu* LangMenu = nullptr;
-    QAction* MI_Speak = nullptr;
-    QAction* MI_Selectlanguage = nullptr;
-    QMenu* SelectLanguageMenu = nullptr;
-    QAction* MI_big = nullptr;
-    QAction* MI_small = nullptr;
-    QAction* Exit2 = nullptr;
+    FaceView* faceView_ = nullptr; // the back panel and the clock face
+    WindowDragger* dragger_ = nullptr;
+    QToolButton* alarmButton_ = nullptr;
+    QToolButton* setupButton_ = nullptr;
+    QToolButton* optionsButton_ = nullptr;
+    QToolButton* helpButton_ = nullptr;
+    QToolButton* announceButton_ = nullptr;
+    QToolButton* languageButton_ = nullptr;
+    QToolButton* minimizeButton_ = nullptr;
+    QMenu* popupMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QAction* speakAction_ = nullptr;
+    QAction* languageAction_ = nullptr;
+    QMenu* languageSubmenu_ = nullptr;
+    QAction* bigAction_ = nullptr;
+    QAction* smallAction_ = nullptr;
+    QAction* closeAction_ = nullptr;
 };
 
 } // namespace ql

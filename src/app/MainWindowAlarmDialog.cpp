@@ -3,7 +3,7 @@
 
 #include "alarm/AlarmController.h"
 #include "alarm/AlarmDialog.h"
-#include "common/Modal.h"
+#include "common/Dialogs.h"
 #include "info/HelpPages.h"
 #include "tray/TrayController.h"
 
@@ -11,14 +11,14 @@ namespace ql {
 
 // The dialog edits a copy: only OK hands the changes back, Cancel leaves every setting alone.
 void MainWindow::AlarmButtonClick() {
-    if (raiseOpenModal()) return;
+    if (dialogs_.raiseOpen()) return;
     AlarmDialog form(
-        this, cfg(),
+        this, cfg(), dialogs_,
         {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
          [this] { help_.ShowHelpContext(20); }});
     tray_.followTaskbarSetting();
-    const bool confirmed = runModal(form) == QDialog::Accepted;
-    if (FClosed) return;
+    const bool confirmed = dialogs_.run(form) == QDialog::Accepted;
+    if (closed_) return;
     if (confirmed) settings_.assign(form.result());
     tray_.followTaskbarSetting();
     if (confirmed) stored_.SaveSettings();

@@ -10,9 +10,9 @@ namespace ql {
 // The speech controls work only while a voice is loaded and silent.
 void MainWindow::showSpeechState(bool busy) {
     const bool on = announcer_.hasVoice() && !busy;
-    for (QToolButton* b : {AnnounceButton, LangSelButton})
+    for (QToolButton* b : {announceButton_, languageButton_})
         b->setEnabled(on);
-    for (QAction* a : {MI_Speak, MI_Selectlanguage})
+    for (QAction* a : {speakAction_, languageAction_})
         a->setEnabled(on);
 }
 

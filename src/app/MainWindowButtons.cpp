@@ -31,40 +31,42 @@ void setIcon(QToolButton* b, const QIcon& icon, QSize size = {16, 16}) {
 
 // The picture buttons along the lower edge of the big face, at their big-layout places.
 void MainWindow::createButtons() {
-    AlarmButton =
-        makeButton(BackPanel, "AlarmButton", {10, 102, 40, 22}, "Alarm and announce settings");
-    SetupButton = makeButton(BackPanel, "SetupButton", {60, 102, 40, 22}, "Settings");
-    OptionsButton = makeButton(BackPanel, "OptionsButton", {110, 102, 40, 22}, "Options");
-    HelpButton = makeButton(BackPanel, "HelpButton", {160, 102, 40, 22}, "Help");
-    AnnounceButton =
-        makeButton(BackPanel, "AnnounceButton", {210, 102, 58, 22}, "Announce the time");
-    LangSelButton = makeButton(BackPanel, "LangSelButton", {261, 102, 21, 22}, "Language selector");
-    MinimizeButton = makeButton(BackPanel, "MinimizeButton", {275, 4, 14, 12}, "Minimize");
-    MinimizeButton->setText("_");
-    QFont bold = MinimizeButton->font();
+    alarmButton_ =
+        makeButton(faceView_, "AlarmButton", {10, 102, 40, 22}, "Alarm and announce settings");
+    setupButton_ = makeButton(faceView_, "SetupButton", {60, 102, 40, 22}, "Settings");
+    optionsButton_ = makeButton(faceView_, "OptionsButton", {110, 102, 40, 22}, "Options");
+    helpButton_ = makeButton(faceView_, "HelpButton", {160, 102, 40, 22}, "Help");
+    announceButton_ =
+        makeButton(faceView_, "AnnounceButton", {210, 102, 58, 22}, "Announce the time");
+    languageButton_ =
+        makeButton(faceView_, "LangSelButton", {261, 102, 21, 22}, "Language selector");
+    minimizeButton_ = makeButton(faceView_, "MinimizeButton", {275, 4, 14, 12}, "Minimize");
+    minimizeButton_->setText("_");
+    QFont bold = minimizeButton_->font();
     bold.setBold(true);
-    MinimizeButton->setFont(bold);
-    LangSelButton->raise(); // drawn over the announce button's right edge
+    minimizeButton_->setFont(bold);
+    languageButton_->raise(); // drawn over the announce button's right edge
     setButtonIcons();
     // Tab follows the order of creation: the row from left to right, then the corner button.
-    new KeyboardFocusMark(*this, {BackPanel, AlarmButton, SetupButton, OptionsButton, HelpButton,
-                                  AnnounceButton, LangSelButton, MinimizeButton});
-    connect(SetupButton, &QToolButton::clicked, this, &MainWindow::SetupButtonClick);
-    connect(OptionsButton, &QToolButton::clicked, this, &MainWindow::OptionsButtonClick);
-    connect(AlarmButton, &QToolButton::clicked, this, &MainWindow::AlarmButtonClick);
-    connect(AnnounceButton, &QToolButton::clicked, this, [this] { speech_.AnnounceButtonClick(); });
-    connect(MinimizeButton, &QToolButton::clicked, this, &MainWindow::minimizeClicked);
-    connect(HelpButton, &QToolButton::clicked, this, [this] { help_.HelpButtonClick(); });
+    new KeyboardFocusMark(*this, {faceView_, alarmButton_, setupButton_, optionsButton_,
+                                  helpButton_, announceButton_, languageButton_, minimizeButton_});
+    connect(setupButton_, &QToolButton::clicked, this, &MainWindow::SetupButtonClick);
+    connect(optionsButton_, &QToolButton::clicked, this, &MainWindow::OptionsButtonClick);
+    connect(alarmButton_, &QToolButton::clicked, this, &MainWindow::AlarmButtonClick);
+    connect(announceButton_, &QToolButton::clicked, this,
+            [this] { speech_.AnnounceButtonClick(); });
+    connect(minimizeButton_, &QToolButton::clicked, this, &MainWindow::minimizeClicked);
+    connect(helpButton_, &QToolButton::clicked, this, [this] { help_.HelpButtonClick(); });
 }
 
 void MainWindow::setButtonIcons() {
-    setIcon(AlarmButton, ButtonIcons::alarmClock());
-    setIcon(SetupButton, ButtonIcons::gear());
-    setIcon(OptionsButton, ButtonIcons::list());
-    setIcon(HelpButton, ButtonIcons::question());
-    setIcon(AnnounceButton, ButtonIcons::loudspeaker(), {28, 16});
-    setIcon(LangSelButton, ButtonIcons::downArrow());
-    setIcon(MinimizeButton, ButtonIcons::underscore(), {10, 8});
+    setIcon(alarmButton_, ButtonIcons::alarmClock());
+    setIcon(setupButton_, ButtonIcons::gear());
+    setIcon(optionsButton_, ButtonIcons::list());
+    setIcon(helpButton_, ButtonIcons::question());
+    setIcon(announceButton_, ButtonIcons::loudspeaker(), {28, 16});
+    setIcon(languageButton_, ButtonIcons::downArrow());
+    setIcon(minimizeButton_, ButtonIcons::underscore(), {10, 8});
 }
 
 } // namespace ql

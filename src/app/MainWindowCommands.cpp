@@ -9,19 +9,19 @@
 namespace ql {
 
 void MainWindow::OptionsButtonClick() {
-    MainPopupMenu->popup(OptionsMenuPoint());
+    popupMenu_->popup(OptionsMenuPoint());
 }
 
 QPoint MainWindow::OptionsMenuPoint() const {
-    return pos() + OptionsButton->pos() + QPoint(43, 21);
+    return pos() + optionsButton_->pos() + QPoint(43, 21);
 }
 
 // Opened from the keyboard, the menu starts on its first item so that the arrows and a screen
 // reader have somewhere to begin. The small face has no options button to open it beside.
 void MainWindow::openMenuFromKeyboard() {
     const QPoint at = cfg().FSmallMode ? mapToGlobal(QPoint(0, height())) : OptionsMenuPoint();
-    MainPopupMenu->popup(at);
-    MainPopupMenu->setActiveAction(MainPopupMenu->actions().value(0));
+    popupMenu_->popup(at);
+    popupMenu_->setActiveAction(popupMenu_->actions().value(0));
 }
 
 // Space is the buttons' own key; Enter is added since keyboard users expect either.
@@ -33,18 +33,18 @@ bool MainWindow::pressFocusedButton() {
 }
 
 // Only Ctrl exactly: Ctrl+Shift+S or Ctrl+Alt+A are somebody else's keys.
-bool MainWindow::FormKeyDown(int Key, Qt::KeyboardModifiers Shift) {
+bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     const auto held =
-        Shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     // The Menu key reaches the window as a context-menu request; Shift+F10 only as a key.
-    if (Key == Qt::Key_F10 && held == Qt::ShiftModifier) {
+    if (key == Qt::Key_F10 && held == Qt::ShiftModifier) {
         openMenuFromKeyboard();
         return true;
     }
-    if ((Key == Qt::Key_Return || Key == Qt::Key_Enter) && held == Qt::NoModifier)
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && held == Qt::NoModifier)
         return pressFocusedButton();
     if (held != Qt::ControlModifier) return false;
-    switch (Key) {
+    switch (key) {
     case Qt::Key_A:
         AlarmButtonClick();
         return true;

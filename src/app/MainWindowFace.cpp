@@ -14,7 +14,7 @@ FaceOptions MainWindow::faceOptions() const {
 }
 
 void MainWindow::setClockData(ClockData* data) {
-    BackPanel->setImages(data);
+    faceView_->setImages(data);
     if (data) FormPaint();
 }
 
@@ -30,40 +30,40 @@ void MainWindow::FormPaint() {
 }
 
 void MainWindow::UpdateHours() {
-    BackPanel->UpdateHours(CurHour, faceOptions());
+    faceView_->UpdateHours(hour_, faceOptions());
     showFaceText();
 }
 
 void MainWindow::UpdateMinutes() {
-    BackPanel->UpdateMinutes(CurMin);
+    faceView_->UpdateMinutes(minute_);
     showFaceText();
 }
 
 void MainWindow::UpdateSeconds() {
-    BackPanel->UpdateSeconds(CurSec);
+    faceView_->UpdateSeconds(second_);
 }
 
 void MainWindow::UpdateDate() {
-    BackPanel->UpdateDate(CurDay, CurDayOfWeek);
+    faceView_->UpdateDate(day_, dayOfWeek_);
     showFaceText();
 }
 
 void MainWindow::UpdateMiniTime() {
-    BackPanel->UpdateMiniTime(CurHour, CurMin, cfg().F24HourFormat);
+    faceView_->UpdateMiniTime(hour_, minute_, cfg().F24HourFormat);
     showFaceText();
 }
 
 // A screen reader hears of a change only when the text differs: once a minute, not each second.
 void MainWindow::showFaceText() {
-    const QString time = FaceText::time(CurHour, CurMin, CurDay, CurDayOfWeek, cfg().F24HourFormat,
-                                        cfg().FSmallMode);
-    if (BackPanel->accessibleName() != time) BackPanel->setAccessibleName(time);
+    const QString time =
+        FaceText::time(hour_, minute_, day_, dayOfWeek_, cfg().F24HourFormat, cfg().FSmallMode);
+    if (faceView_->accessibleName() != time) faceView_->setAccessibleName(time);
     const QString lit = FaceText::indicators(cfg().FAlarmOn, cfg().FAnnounceOn);
-    if (BackPanel->accessibleDescription() != lit) BackPanel->setAccessibleDescription(lit);
+    if (faceView_->accessibleDescription() != lit) faceView_->setAccessibleDescription(lit);
 }
 
 void MainWindow::BlinkMiniColon() {
-    BackPanel->BlinkMiniColon();
+    faceView_->BlinkMiniColon();
 }
 
 } // namespace ql

@@ -46,18 +46,18 @@ const Frame& frameFor(bool small) {
 } // namespace
 
 void MainWindow::createFace() {
-    BackPanel = new FaceView(this);
-    connect(BackPanel, &FaceView::shown, this, &MainWindow::FormPaint);
-    connect(BackPanel, &FaceView::mousePressed, this, &MainWindow::BackPanelMouseDown);
-    Dragger = new WindowDragger(this);
-    connect(Dragger, &WindowDragger::settled, this, [this] {
+    faceView_ = new FaceView(this);
+    connect(faceView_, &FaceView::shown, this, &MainWindow::FormPaint);
+    connect(faceView_, &FaceView::mousePressed, this, &MainWindow::BackPanelMouseDown);
+    dragger_ = new WindowDragger(this);
+    connect(dragger_, &WindowDragger::settled, this, [this] {
         userMoved();
         stored_.SaveSettings();
     });
 }
 
 void MainWindow::ChangeMode() {
-    BackPanel->setSmall(cfg().FSmallMode);
+    faceView_->setSmall(cfg().FSmallMode);
     applyFrame();
     applyControls();
     FormPaint();
@@ -88,22 +88,22 @@ static void setFixedSizeExactly(QWidget& w, QSize size) {
 void MainWindow::applyFrame() {
     const Frame& frame = frameFor(cfg().FSmallMode);
     const bool wasVisible = isVisible();
-    const QPoint at = wasVisible && !FPlacementPending ? nativeFrame().topLeft() : FPlacedAt;
-    if (wasVisible || FEverShown) FOldFrameOffset = geometry().topLeft() - nativeFrame().topLeft();
+    const QPoint at = wasVisible && !placementPending_ ? nativeFrame().topLeft() : placedAt_;
+    if (wasVisible || everShown_) oldFrameOffset_ = geometry().topLeft() - nativeFrame().topLeft();
     const Qt::WindowFlags keep = windowFlags() & Qt::WindowStaysOnTopHint;
     if (cfg().FWindowless) {
         setFixedSizeExactly(*this, frame.frameless);
-        setFlagsKeepingWindow(*this, Qt::Window | Qt::FramelessWindowHint | keep, FEverShown);
-        MinimizeButton->setVisible(true);
+        setFlagsKeepingWindow(*this, Qt::Window | Qt::FramelessWindowHint | keep, everShown_);
+        minimizeButton_->setVisible(true);
         setMask(frame.shape);
     } else {
         setWindowTitle(frame.caption);
-        setFlagsKeepingWindow(*this, frame.framedFlags | keep, FEverShown);
+        setFlagsKeepingWindow(*this, frame.framedFlags | keep, everShown_);
         clearMask();
         setFixedSizeExactly(*this, frame.framedClient);
-        MinimizeButton->setVisible(false);
+        minimizeButton_->setVisible(false);
     }
-    FPlacedAt = at;
+    placedAt_ = at;
     if (!wasVisible) {
         move(at);
         return;
@@ -117,24 +117,24 @@ void MainWindow::applyFrame() {
 
 void MainWindow::applyControls() {
     const bool big = !cfg().FSmallMode;
-    for (QToolButton* b : {LangSelButton, AlarmButton, SetupButton, OptionsButton})
+    for (QToolButton* b : {languageButton_, alarmButton_, setupButton_, optionsButton_})
         b->setVisible(big);
     // The small window cuts the help button off: Tab must not land on a button no one can see.
-    HelpButton->setFocusPolicy(big ? Qt::TabFocus : Qt::NoFocus);
-    MinimizeButton->move(frameFor(cfg().FSmallMode).minimizeButton);
-    AnnounceButton->setGeometry(big ? QRect(210, 102, 58, AnnounceButton->height())
-                                    : QRect(103, 9, 24, AnnounceButton->height()));
+    helpButton_->setFocusPolicy(big ? Qt::TabFocus : Qt::NoFocus);
+    minimizeButton_->move(frameFor(cfg().FSmallMode).minimizeButton);
+    announceButton_->setGeometry(big ? QRect(210, 102, 58, announceButton_->height())
+                                     : QRect(103, 9, 24, announceButton_->height()));
 }
 
 void MainWindow::ChangeButtonMode() {
-    for (QToolButton* b :
-         {AnnounceButton, LangSelButton, AlarmButton, SetupButton, HelpButton, OptionsButton}) {
+    for (QToolButton* b : {announceButton_, languageButton_, alarmButton_, setupButton_,
+                           helpButton_, optionsButton_}) {
         b->setAutoRaise(cfg().FTransparentButtons);
         // The panel's button style tells flat from raised by this property.
         b->style()->unpolish(b);
         b->style()->polish(b);
     }
-    MinimizeButton->setAutoRaise(false);
+    minimizeButton_->setAutoRaise(false);
 }
 
 void MainWindow::MI_smallClick() {
@@ -150,9 +150,9 @@ void MainWindow::MI_bigClick() {
 }
 
 // The right button is left to the context menu.
-void MainWindow::BackPanelMouseDown(Qt::MouseButton Button) {
-    if (Button != Qt::LeftButton) return;
-    Dragger->start(QCursor::pos());
+void MainWindow::BackPanelMouseDown(Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return;
+    dragger_->start(QCursor::pos());
 }
 
 } // namespace ql

@@ -29,47 +29,47 @@ void addSeparator(QMenu* menu, const char* name) {
 } // namespace
 
 void MainWindow::createPopupMenu() {
-    MainPopupMenu = new QMenu(this);
-    MainPopupMenu->setObjectName("MainPopupMenu");
-    MI_Speak = addItem(MainPopupMenu, "MI_Speak", "Speak!", QKeySequence("Ctrl+Alt+S"));
-    connect(MI_Speak, &QAction::triggered, this, [this] { speech_.Speak1Click(); });
-    SelectLanguageMenu = new QMenu("Select language", MainPopupMenu);
-    SelectLanguageMenu->setObjectName("SelectLanguageMenu");
-    MI_Selectlanguage = MainPopupMenu->addMenu(SelectLanguageMenu);
-    MI_Selectlanguage->setObjectName("MI_Selectlanguage");
-    addSeparator(MainPopupMenu, "N8");
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName("MainPopupMenu");
+    speakAction_ = addItem(popupMenu_, "MI_Speak", "Speak!", QKeySequence("Ctrl+Alt+S"));
+    connect(speakAction_, &QAction::triggered, this, [this] { speech_.Speak1Click(); });
+    languageSubmenu_ = new QMenu("Select language", popupMenu_);
+    languageSubmenu_->setObjectName("SelectLanguageMenu");
+    languageAction_ = popupMenu_->addMenu(languageSubmenu_);
+    languageAction_->setObjectName("MI_Selectlanguage");
+    addSeparator(popupMenu_, "N8");
     QAction* alarmSetup =
-        addItem(MainPopupMenu, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
+        addItem(popupMenu_, "MenuItem3", "&Alarm setup...", QKeySequence("Ctrl+A"));
     connect(alarmSetup, &QAction::triggered, this, &MainWindow::AlarmButtonClick);
-    QAction* settings = addItem(MainPopupMenu, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
+    QAction* settings = addItem(popupMenu_, "MenuItem4", "&Settings...", QKeySequence("Ctrl+S"));
     connect(settings, &QAction::triggered, this, &MainWindow::Settings1Click);
-    QAction* help = addItem(MainPopupMenu, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
+    QAction* help = addItem(popupMenu_, "MenuItem5", "&Help...", QKeySequence("Ctrl+H"));
     connect(help, &QAction::triggered, this, [this] { help_.HelpButtonClick(); });
-    addSeparator(MainPopupMenu, "MenuItem6");
-    MI_big = addItem(MainPopupMenu, "MI_big", "&Big display");
-    MI_small = addItem(MainPopupMenu, "MI_small", "S&mall display");
-    auto* layouts = new QActionGroup(MainPopupMenu);
-    for (QAction* a : {MI_big, MI_small}) {
+    addSeparator(popupMenu_, "MenuItem6");
+    bigAction_ = addItem(popupMenu_, "MI_big", "&Big display");
+    smallAction_ = addItem(popupMenu_, "MI_small", "S&mall display");
+    auto* layouts = new QActionGroup(popupMenu_);
+    for (QAction* a : {bigAction_, smallAction_}) {
         a->setCheckable(true);
         layouts->addAction(a);
     }
-    MI_big->setChecked(true);
-    connect(MI_big, &QAction::triggered, this, &MainWindow::MI_bigClick);
-    connect(MI_small, &QAction::triggered, this, &MainWindow::MI_smallClick);
-    addSeparator(MainPopupMenu, "N3");
-    QAction* about = addItem(MainPopupMenu, "About1", "A&bout...");
+    bigAction_->setChecked(true);
+    connect(bigAction_, &QAction::triggered, this, &MainWindow::MI_bigClick);
+    connect(smallAction_, &QAction::triggered, this, &MainWindow::MI_smallClick);
+    addSeparator(popupMenu_, "N3");
+    QAction* about = addItem(popupMenu_, "About1", "A&bout...");
     connect(about, &QAction::triggered, this, [this] { info_.About1Click(); });
-    addSeparator(MainPopupMenu, "N5");
-    QAction* toTray = addItem(MainPopupMenu, "Minimizetotray1", "&Minimize to tray");
+    addSeparator(popupMenu_, "N5");
+    QAction* toTray = addItem(popupMenu_, "Minimizetotray1", "&Minimize to tray");
     connect(toTray, &QAction::triggered, this, &MainWindow::minimizeToTrayChosen);
-    addSeparator(MainPopupMenu, "N6");
-    Exit2 = addItem(MainPopupMenu, "Exit2", "Close application");
-    connect(Exit2, &QAction::triggered, this, &MainWindow::closeAsked);
+    addSeparator(popupMenu_, "N6");
+    closeAction_ = addItem(popupMenu_, "Exit2", "Close application");
+    connect(closeAction_, &QAction::triggered, this, &MainWindow::closeAsked);
     // The focus never left the button under the menu, so a screen reader is told it is back there.
-    connect(MainPopupMenu, &QMenu::aboutToHide, this,
+    connect(popupMenu_, &QMenu::aboutToHide, this,
             [this] { QTimer::singleShot(0, this, &MainWindow::retellFocus); });
     // The keys act through the window's key handler, not as menu shortcuts.
-    for (QAction* a : MainPopupMenu->actions())
+    for (QAction* a : popupMenu_->actions())
         a->setShortcutContext(Qt::WidgetShortcut);
     new KeyCommandFilter(
         *this, [this](int key, Qt::KeyboardModifiers held) { return FormKeyDown(key, held); });
@@ -88,7 +88,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Keyboard)
         openMenuFromKeyboard();
     else
-        MainPopupMenu->popup(event->globalPos());
+        popupMenu_->popup(event->globalPos());
 }
 
 } // namespace ql

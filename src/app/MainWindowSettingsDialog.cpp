@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "settings/StoredSettings.h"
 
-#include "common/Modal.h"
+#include "common/Dialogs.h"
 #include "info/HelpPages.h"
 #include "settings/SettingsDialog.h"
 #include "speech/SpeechCommands.h"
@@ -32,14 +32,14 @@ void MainWindow::applyOnTop() {
 // matters: the layout is settled before the hot key, stay-on-top and blending are applied to the
 // window it leaves behind.
 void MainWindow::showSettings() {
-    if (!FStarted || FClosed) return;
+    if (!started_ || closed_) return;
     const SettingsRecord before = std::exchange(shown_, cfg());
     const SettingsRecord& now = shown_;
     if (now.FTransparentButtons != before.FTransparentButtons) ChangeButtonMode();
     if (now.FShowInTaskbar != before.FShowInTaskbar) tray_.followTaskbarSetting();
     // The stored tick interval is kept for older versions; the tick itself follows the second.
     if (now.FWindowless != before.FWindowless || now.FSmallMode != before.FSmallMode) {
-        (now.FSmallMode ? MI_small : MI_big)->setChecked(true);
+        (now.FSmallMode ? smallAction_ : bigAction_)->setChecked(true);
         ChangeMode();
     }
     applyGlobalShortcut(); // also retries a key another program held before
@@ -49,15 +49,15 @@ void MainWindow::showSettings() {
 }
 
 void MainWindow::SetupButtonClick() {
-    if (raiseOpenModal()) return;
+    if (dialogs_.raiseOpen()) return;
     auto form = std::make_unique<SettingsDialog>(
         this, cfg(),
         SettingsDialog::Actions{[this](double level) { setBlending(level); },
                                 [this](int volume) { speech_.announceAtVolume(volume); },
                                 [this] { help_.ShowHelpContext(10); }});
     tray_.followTaskbarSetting();
-    const bool confirmed = runModal(*form) == QDialog::Accepted;
-    if (FClosed) return;
+    const bool confirmed = dialogs_.run(*form) == QDialog::Accepted;
+    if (closed_) return;
     if (confirmed) settings_.assign(form->result());
     applyBlending(); // the chosen level, or the one before the preview
     form.reset();

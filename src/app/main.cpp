@@ -2,7 +2,6 @@
 #include "app/ClockApp.h"
 #include "app/CommandLine.h"
 #include "common/AccessibleRoles.h"
-#include "common/Modal.h"
 #include "face/ClockData.h"
 #include "platform/linux/AlsaSoundPlayer.h"
 #include "platform/linux/DBusRemoteControl.h"
@@ -13,6 +12,7 @@
 #include "platform/linux/FlockNamedLock.h"
 #include "platform/linux/KGlobalAccelHotKey.h"
 #include "platform/linux/PortalGlobalHotKey.h"
+#include "platform/linux/QtDesktopDialogs.h"
 #include "platform/linux/QtDesktopGeometry.h"
 #include "platform/linux/SignalCloseBridge.h"
 #include "platform/linux/StartupPages.h"
@@ -72,13 +72,6 @@ void releaseStartupPages(const ql::ClockApp& clockApp) {
     });
 }
 
-// What a double click on the tray icon does, and a dialog still open comes to the front with it,
-// so that the keyboard lands where the user can act.
-void showClock(ql::ClockApp& clockApp) {
-    clockApp.tray().SysTrayDblClick();
-    ql::raiseOpenModal();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -114,20 +107,21 @@ int main(int argc, char** argv) {
     soundOptions.gain = &ql::ExportedOutputGain::gain; // alarm sounds at the clock's own volume
     ql::AlsaSoundPlayer sound(soundOptions);
     ql::X11TrayHost trayHost;
+    ql::QtDesktopDialogs dialogs;
     ql::XcbGlobalHotKey x11HotKey;
     ql::PortalGlobalHotKey portalHotKey;
     ql::KGlobalAccelHotKey kdeHotKey;
     ql::DesktopHotKey hotKey({x11HotKey, portalHotKey, kdeHotKey},
                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
                              QGuiApplication::platformName() == QLatin1String("xcb"));
-    const ql::Platform platform{clock, store,     autostart, lock,  desktop,  closeBridge,
-                                gain,  libraries, taskbar,   sound, trayHost, hotKey};
+    const ql::Platform platform{clock,     store,   autostart, lock,     desktop, closeBridge, gain,
+                                libraries, taskbar, sound,     trayHost, hotKey,  dialogs};
 
     ql::ClockApp* running = nullptr;
     ql::DBusRemoteControl remote;
     remote.serve([&running] { return speakOnRequest(running); });
     remote.onShow([&running] {
-        if (running) showClock(*running);
+        if (running) running->showClock();
     });
     ql::ClockApp clockApp(platform, QCoreApplication::applicationFilePath());
     if (clockApp.closed()) return 0; // asked to end while start-up still had a message open

@@ -1,8 +1,9 @@
 #include "info/AboutWindow.h"
 
+#include "common/Dialogs.h"
+
 #include "common/AppIcon.h"
 #include "info/InfoLink.h"
-#include "info/UrlOpener.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -10,8 +11,9 @@
 
 namespace ql {
 
-AboutWindow::AboutWindow(QWidget* parent, const QString& homePage)
-    : InfoWindow(parent, "AboutForm", "About Multilingual Quorlan", {350, 203}, true) {
+AboutWindow::AboutWindow(QWidget* parent, Dialogs& dialogs, const QString& homePage)
+    : InfoWindow(parent, "AboutForm", "About Multilingual Quorlan", {350, 203}, true),
+      dialogs_(dialogs) {
     panel({8, 8, 334, 156});
     QLabel* icon = text("Image1", {}, {10, 10, 32, 32}, Qt::AlignCenter);
     icon->setPixmap(AppIcon::pixmap(32));
@@ -39,7 +41,7 @@ AboutWindow::AboutWindow(QWidget* parent, const QString& homePage)
 }
 
 void AboutWindow::Label1Click() {
-    UrlOpener::open(QUrl(homePageLink_->text()));
+    dialogs_.openUrl(QUrl(homePageLink_->text()));
 }
 
 } // namespace ql

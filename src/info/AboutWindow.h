@@ -4,15 +4,18 @@
 
 namespace ql {
 
+class Dialogs;
+
 // "About Multilingual Quorlan", from the menu.
 class AboutWindow : public InfoWindow {
     Q_OBJECT
   public:
-    AboutWindow(QWidget* parent, const QString& homePage);
+    AboutWindow(QWidget* parent, Dialogs& dialogs, const QString& homePage);
 
     void Label1Click();
 
   private:
+    Dialogs& dialogs_;
     InfoLink* homePageLink_ = nullptr;
 };
 

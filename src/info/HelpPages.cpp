@@ -1,14 +1,14 @@
 #include "info/HelpPages.h"
 
-#include "common/Modal.h"
-#include "info/UrlOpener.h"
+#include "common/Dialogs.h"
 
 #include <QFileInfo>
 #include <QUrl>
 
 namespace ql {
 
-HelpPages::HelpPages(QString folder) : folder_(std::move(folder)) {}
+HelpPages::HelpPages(QString folder, Dialogs& dialogs)
+    : folder_(std::move(folder)), dialogs_(dialogs) {}
 
 void HelpPages::setWindow(QWidget* window) {
     window_ = window;
@@ -45,12 +45,12 @@ void HelpPages::openHelp(const QString& page, const QString& fragment) {
     }
     QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
     if (!fragment.isEmpty()) url.setFragment(fragment);
-    if (!UrlOpener::open(url))
+    if (!dialogs_.openUrl(url))
         complain("Could not open the help in a web browser:\n" + url.toString());
 }
 
 void HelpPages::complain(const QString& text) {
-    showMessage(window_, MessageKind::Error, "Error", text);
+    dialogs_.message(window_, MessageKind::Error, "Error", text);
 }
 
 } // namespace ql

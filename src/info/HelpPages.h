@@ -6,10 +6,12 @@
 
 namespace ql {
 
+class Dialogs;
+
 // The help: a folder of pages beside the program, read in the user's browser.
 class HelpPages {
   public:
-    explicit HelpPages(QString folder); // ends in '/'
+    HelpPages(QString folder, Dialogs& dialogs); // folder ends in '/'
 
     // The window a failure message belongs to.
     void setWindow(QWidget* window);
@@ -26,6 +28,7 @@ class HelpPages {
     void complain(const QString& text);
 
     QString folder_;
+    Dialogs& dialogs_;
     QPointer<QWidget> window_;
 };
 

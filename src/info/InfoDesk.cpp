@@ -1,6 +1,6 @@
 #include "info/InfoDesk.h"
 
-#include "common/Modal.h"
+#include "common/Dialogs.h"
 #include "info/AboutWindow.h"
 #include "info/HelpPages.h"
 #include "info/UpgradeWindow.h"
@@ -8,8 +8,8 @@
 
 namespace ql {
 
-InfoDesk::InfoDesk(HelpPages& help, QString programDir)
-    : help_(help), programDir_(std::move(programDir)) {}
+InfoDesk::InfoDesk(HelpPages& help, Dialogs& dialogs, QString programDir)
+    : help_(help), dialogs_(dialogs), programDir_(std::move(programDir)) {}
 
 void InfoDesk::setWindow(QWidget* window) {
     window_ = window;
@@ -20,19 +20,19 @@ QString InfoDesk::homePage() const {
 }
 
 void InfoDesk::showUpgradeNews() {
-    UpgradeWindow news(window_, homePage(), [this] { help_.ShowHelpTopic("IDH_999"); });
-    runModal(news);
+    UpgradeWindow news(window_, dialogs_, homePage(), [this] { help_.ShowHelpTopic("IDH_999"); });
+    dialogs_.run(news);
 }
 
 void InfoDesk::showWelcome() {
-    WelcomeWindow welcome(window_, homePage(), [this] { help_.ShowHelpFinder(); });
-    runModal(welcome);
+    WelcomeWindow welcome(window_, dialogs_, homePage(), [this] { help_.ShowHelpFinder(); });
+    dialogs_.run(welcome);
 }
 
 void InfoDesk::About1Click() {
-    if (raiseOpenModal()) return;
-    AboutWindow about(window_, homePage());
-    runModal(about);
+    if (dialogs_.raiseOpen()) return;
+    AboutWindow about(window_, dialogs_, homePage());
+    dialogs_.run(about);
 }
 
 } // namespace ql

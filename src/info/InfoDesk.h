@@ -6,13 +6,14 @@
 
 namespace ql {
 
+class Dialogs;
 class HelpPages;
 
 // Opens the information windows: the welcome at the first start, what is new after an upgrade,
 // and the about window. Each runs modally and is gone when the call returns.
 class InfoDesk {
   public:
-    InfoDesk(HelpPages& help, QString programDir); // programDir ends in '/'
+    InfoDesk(HelpPages& help, Dialogs& dialogs, QString programDir); // programDir ends in '/'
 
     // The window the information windows belong to.
     void setWindow(QWidget* window);
@@ -27,6 +28,7 @@ class InfoDesk {
     QString homePage() const;
 
     HelpPages& help_;
+    Dialogs& dialogs_;
     QString programDir_;
     QPointer<QWidget> window_;
 };

@@ -1,16 +1,17 @@
 #include "info/UpgradeWindow.h"
 
+#include "common/Dialogs.h"
 #include "info/InfoLink.h"
-#include "info/UrlOpener.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace ql {
 
-UpgradeWindow::UpgradeWindow(QWidget* parent, const QString& homePage, std::function<void()> news)
+UpgradeWindow::UpgradeWindow(QWidget* parent, Dialogs& dialogs, const QString& homePage,
+                             std::function<void()> news)
     : InfoWindow(parent, "NewVerForm", "Thank you for upgrading", {362, 225}, false),
-      news_(std::move(news)) {
+      dialogs_(dialogs), news_(std::move(news)) {
     panel({8, 8, 346, 178});
     QLabel* title = text("StaticText1", "Welcome to version 2.6", {8, 8, 330, 20});
     QFont bold = title->font();
@@ -40,7 +41,7 @@ UpgradeWindow::UpgradeWindow(QWidget* parent, const QString& homePage, std::func
 }
 
 void UpgradeWindow::Label1Click() {
-    UrlOpener::open(QUrl(homePageLink_->text()));
+    dialogs_.openUrl(QUrl(homePageLink_->text()));
 }
 
 void UpgradeWindow::NewsButtonClick() {

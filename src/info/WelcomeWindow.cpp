@@ -1,15 +1,17 @@
 #include "info/WelcomeWindow.h"
 
+#include "common/Dialogs.h"
 #include "info/InfoLink.h"
-#include "info/UrlOpener.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace ql {
 
-WelcomeWindow::WelcomeWindow(QWidget* parent, const QString& homePage, std::function<void()> help)
-    : InfoWindow(parent, "InfoForm", "Welcome!", {362, 219}, false), help_(std::move(help)) {
+WelcomeWindow::WelcomeWindow(QWidget* parent, Dialogs& dialogs, const QString& homePage,
+                             std::function<void()> help)
+    : InfoWindow(parent, "InfoForm", "Welcome!", {362, 219}, false), dialogs_(dialogs),
+      help_(std::move(help)) {
     panel({8, 8, 346, 172});
     QLabel* title = text("StaticText1", "Welcome to the Multilingual Quorlan!", {8, 8, 330, 20});
     QFont bold = title->font();
@@ -43,7 +45,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent, const QString& homePage, std::func
 }
 
 void WelcomeWindow::Label1Click() {
-    UrlOpener::open(QUrl(homePageLink_->text()));
+    dialogs_.openUrl(QUrl(homePageLink_->text()));
 }
 
 void WelcomeWindow::BitBtn2Click() {

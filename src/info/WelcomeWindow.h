@@ -6,17 +6,21 @@
 
 namespace ql {
 
+class Dialogs;
+
 // "Welcome!": shown once, on the first run.
 class WelcomeWindow : public InfoWindow {
     Q_OBJECT
   public:
     // help shows the help's contents-and-index view.
-    WelcomeWindow(QWidget* parent, const QString& homePage, std::function<void()> help);
+    WelcomeWindow(QWidget* parent, Dialogs& dialogs, const QString& homePage,
+                  std::function<void()> help);
 
     void Label1Click();
     void BitBtn2Click();
 
   private:
+    Dialogs& dialogs_;
     InfoLink* homePageLink_ = nullptr;
     std::function<void()> help_;
 };

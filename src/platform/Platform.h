@@ -4,6 +4,7 @@ namespace ql {
 
 class AutostartList;
 class CloseRequestBridge;
+class DesktopDialogs;
 class DesktopGeometry;
 class GlobalHotKey;
 class LibraryLoader;
@@ -30,6 +31,7 @@ struct Platform {
     SoundPlayer& sound;
     TrayHost& trayHost;
     GlobalHotKey& hotKey;
+    DesktopDialogs& dialogs;
 };
 
 } // namespace ql

@@ -7,8 +7,14 @@ namespace ql {
 
 Announcer::Announcer(OutputGain& gain, QObject* parent) : QObject(parent), gain_(gain) {}
 
+// A voice that never returned keeps its thread: destroying a running QThread aborts, and the
+// process's end stops it anyway.
+Announcer::~Announcer() {
+    if (worker_ && worker_->isRunning()) static_cast<void>(worker_.release());
+}
+
 void Announcer::readStartVolume() {
-    FSavedVolume = GetWaveVolume();
+    savedVolume_ = GetWaveVolume();
 }
 
 void Announcer::setVoice(SpeakProc speak) {
@@ -33,7 +39,7 @@ bool Announcer::SpeakBeforeAlarm(int volume, std::function<void()> spoken) {
 
 void Announcer::ThreadDone() {
     setSpeaking(false);
-    SetWaveVolume(FSavedVolume);
+    SetWaveVolume(savedVolume_);
 }
 
 // The level is set before this returns, so a caller may put back a volume it changed for this
@@ -41,9 +47,11 @@ void Announcer::ThreadDone() {
 void Announcer::startWorker(int volume, std::function<void()> done) {
     setSpeaking(true);
     SetWaveVolume(static_cast<std::uint16_t>(volume * 1000));
-    auto* thread = new SpeechThread(speak_);
-    connect(thread, &SpeechThread::done, this, std::move(done));
-    thread->start();
+    // The previous worker has finished, but may still be inside the done() that led here.
+    if (worker_) worker_.release()->deleteLater();
+    worker_ = std::make_unique<SpeechThread>(speak_);
+    connect(worker_.get(), &SpeechThread::done, this, std::move(done));
+    worker_->start();
 }
 
 void Announcer::setSpeaking(bool on) {
@@ -55,8 +63,8 @@ std::uint16_t Announcer::GetWaveVolume() const {
     return gain_.level();
 }
 
-void Announcer::SetWaveVolume(std::uint16_t Volume) {
-    gain_.setLevel(Volume);
+void Announcer::SetWaveVolume(std::uint16_t level) {
+    gain_.setLevel(level);
 }
 
 } // namespace ql

@@ -6,10 +6,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace ql {
 
 class OutputGain;
+class SpeechThread;
 
 // Speaks the time through the loaded voice, one announcement at a time, on a worker thread at
 // the speech volume (the clock's own output level), and puts the level back afterwards.
@@ -17,6 +19,7 @@ class Announcer : public QObject {
     Q_OBJECT
   public:
     explicit Announcer(OutputGain& gain, QObject* parent = nullptr);
+    ~Announcer() override;
 
     // The level to go back to, read at start-up before anything speaks.
     void readStartVolume();
@@ -40,14 +43,15 @@ class Announcer : public QObject {
 
   private:
     std::uint16_t GetWaveVolume() const;
-    void SetWaveVolume(std::uint16_t Volume);
+    void SetWaveVolume(std::uint16_t level);
     void startWorker(int volume, std::function<void()> done);
     void setSpeaking(bool on);
 
     OutputGain& gain_;
     SpeakProc speak_ = nullptr;
     bool speaking_ = false;
-    std::uint16_t FSavedVolume = 0xFFFF;
+    std::uint16_t savedVolume_ = 0xFFFF;
+    std::unique_ptr<SpeechThread> worker_; // the last run's, finished unless a voice still speaks
 };
 
 } // namespace ql

@@ -1,6 +1,6 @@
 #include "speech/LanguageMenus.h"
 
-#include "common/Modal.h"
+#include "common/Dialogs.h"
 #include "settings/Settings.h"
 #include "speech/Announcer.h"
 #include "speech/LanguageRegions.h"
@@ -27,8 +27,9 @@ QActionGroup* groupOf(QMenu* menu) {
 
 } // namespace
 
-LanguageMenus::LanguageMenus(Settings& settings, VoiceCatalog& voices, Announcer& announcer)
-    : settings_(settings), voices_(voices), announcer_(announcer) {}
+LanguageMenus::LanguageMenus(Settings& settings, VoiceCatalog& voices, Announcer& announcer,
+                             Dialogs& dialogs)
+    : settings_(settings), voices_(voices), announcer_(announcer), dialogs_(dialogs) {}
 
 void LanguageMenus::BuildLanguageMenus(QToolButton* button, QMenu* buttonMenu, QMenu* submenu) {
     button_ = button;
@@ -89,7 +90,8 @@ void LanguageMenus::LoadLanguage() {
     const QString problem = voices_.LoadLanguage(selected());
     announcer_.setVoice(voices_.speakProc());
     if (!problem.isEmpty())
-        showMessage(button_ ? button_->window() : nullptr, MessageKind::Error, "Error", problem);
+        dialogs_.message(button_ ? button_->window() : nullptr, MessageKind::Error, "Error",
+                         problem);
 }
 
 void LanguageMenus::LangSelButtonClick() {

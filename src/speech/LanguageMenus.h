@@ -10,6 +10,7 @@ class QToolButton;
 namespace ql {
 
 class Announcer;
+class Dialogs;
 class Settings;
 class VoiceCatalog;
 
@@ -18,7 +19,7 @@ class VoiceCatalog;
 class LanguageMenus : public QObject {
     Q_OBJECT
   public:
-    LanguageMenus(Settings& settings, VoiceCatalog& voices, Announcer& announcer);
+    LanguageMenus(Settings& settings, VoiceCatalog& voices, Announcer& announcer, Dialogs& dialogs);
 
     // Fills both menus from the scanned voices; the button opens buttonMenu.
     void BuildLanguageMenus(QToolButton* button, QMenu* buttonMenu, QMenu* submenu);
@@ -41,6 +42,7 @@ class LanguageMenus : public QObject {
     Settings& settings_;
     VoiceCatalog& voices_;
     Announcer& announcer_;
+    Dialogs& dialogs_;
     QPointer<QToolButton> button_;
     QPointer<QMenu> buttonMenu_;
     QPointer<QMenu> submenu_;

@@ -18,7 +18,6 @@ void SpeechThread::run() {
 
 void SpeechThread::finish() {
     emit done();
-    deleteLater();
 }
 
 } // namespace ql

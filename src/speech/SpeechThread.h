@@ -6,8 +6,8 @@
 
 namespace ql {
 
-// Calls a voice's Speak once on its own thread and deletes itself afterwards. done() is emitted
-// on the thread that created it, once for every run, whatever Speak did.
+// Calls a voice's Speak once on its own thread. done() is emitted on the thread that created it,
+// once for every run, whatever Speak did.
 class SpeechThread : public QThread {
     Q_OBJECT
   public:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/FakeDesktopDialogs.h"
 #include "fakes/FakeGlobalHotKey.h"
 #include "fakes/FakeJournal.h"
 #include "fakes/FakeLocalClock.h"
@@ -149,6 +150,7 @@ struct FakePlatform {
     SoundPlayer* soundPlayer = &sound; // a test may hand the window another player
     FakeTrayHost trayHost;
     FakeGlobalHotKey hotKey;
+    FakeDesktopDialogs dialogs;
 
     FakePlatform() {
         autostart.journal = &journal;
@@ -159,8 +161,9 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock, journaledStore, autostart, lock,         desktop,  closeBridge,
-                        gain,  libraries,      taskbar,   *soundPlayer, trayHost, hotKey};
+        return Platform{clock,       journaledStore, autostart, lock,    desktop,
+                        closeBridge, gain,           libraries, taskbar, *soundPlayer,
+                        trayHost,    hotKey,         dialogs};
     }
 };
 

@@ -5,6 +5,7 @@
 #include "platform/linux/WaveDecoder.h"
 #include "platform/linux/WaveStream.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>

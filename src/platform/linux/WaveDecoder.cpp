@@ -2,6 +2,8 @@
 
 #include "platform/linux/WaveStream.h"
 
+#include <atomic>
+
 namespace ql {
 namespace {
 

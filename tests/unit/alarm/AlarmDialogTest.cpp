@@ -213,7 +213,7 @@ TEST_F(AlarmDialogTest, OneInvalidEntryGivesOneBoxWhenTheBoxTakesTheFocus) {
         createAt(true, 9, 0);
         boxes.clear();
         QLineEdit* edit = nullptr;
-        ModalHooks::message = [&](MessageKind kind, const QString& title, const QString& text) {
+        fakes.dialogs.message = [&](MessageKind kind, const QString& title, const QString& text) {
             boxes.push_back({kind, title, text});
             QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
             QCoreApplication::sendEvent(edit, &out);
@@ -439,7 +439,7 @@ TEST_F(AlarmDialogTest, BrowsePresetsTheFieldAndACancelKeepsIt) {
         editSettings([&](SettingsRecord& rec) { rec.FAlarmSound = 5; });
         editSettings([&](SettingsRecord& rec) { rec.AlarmWaveFile = "/home/ann/old.wav"; });
         QString preset;
-        AlarmDialog::FileDialog = [&](QWidget*, const QString& p) {
+        fakes.dialogs.chooseFile = [&](QWidget*, const QString& p) {
             preset = p;
             return r.chosen;
         };
@@ -509,7 +509,7 @@ TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
 TEST_F(AlarmDialogTest, HelpOpensTheAlarmPageOrSaysItIsMissing) {
     createAt(true, 9, 0);
     std::vector<QUrl> opened;
-    UrlOpener::hook = [&](const QUrl& url) {
+    fakes.dialogs.browser = [&](const QUrl& url) {
         opened.push_back(url);
         return true;
     };

@@ -5,7 +5,6 @@
 #include "alarm/AlarmAlert.h"
 #include "alarm/AlarmDialog.h"
 #include "face/ClockData.h"
-#include "info/UrlOpener.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -38,10 +37,11 @@ class AlarmFixture : public MainWindowFixture {
 
     void SetUp() override {
         MainWindowFixture::SetUp();
-        ModalHooks::message = [this](MessageKind kind, const QString& title, const QString& text) {
+        fakes.dialogs.message = [this](MessageKind kind, const QString& title,
+                                       const QString& text) {
             boxes.push_back({kind, title, text});
         };
-        ModalHooks::dialog = [this](QDialog& d) {
+        fakes.dialogs.dialog = [this](QDialog& d) {
             if (auto* alert = qobject_cast<AlarmAlert*>(&d)) {
                 ++alerts;
                 return onAlert(*alert);
@@ -51,11 +51,7 @@ class AlarmFixture : public MainWindowFixture {
             return 0;
         };
     }
-    void TearDown() override {
-        UrlOpener::hook = nullptr;
-        AlarmDialog::FileDialog = nullptr;
-        MainWindowFixture::TearDown();
-    }
+    void TearDown() override { MainWindowFixture::TearDown(); }
 
     // A window at 09:00 with the alarm set for 07:30, sound `sound`, repeated every `repeat` s.
     void createWithAlarm(int sound = 3, unsigned repeat = 5) {

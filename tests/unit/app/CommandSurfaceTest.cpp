@@ -2,8 +2,6 @@
 
 #include "face/FaceView.h"
 
-#include "info/UrlOpener.h"
-
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -11,6 +9,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <atomic>
 #include <functional>
 #include <set>
 
@@ -35,11 +34,11 @@ class CommandSurfaceTest : public MainWindowFixture {
         pages.clear();
         QDir(dir.path()).mkdir("help");
         QFile(dir.path() + "/help/index.html").open(QIODevice::WriteOnly);
-        UrlOpener::hook = [this](const QUrl& url) {
+        fakes.dialogs.browser = [this](const QUrl& url) {
             pages.push_back(url.fileName().toStdString());
             return true;
         };
-        ModalHooks::dialog = [this](QDialog& d) {
+        fakes.dialogs.dialog = [this](QDialog& d) {
             opened.push_back(d.objectName().toStdString());
             return QDialog::Rejected;
         };
@@ -52,8 +51,6 @@ class CommandSurfaceTest : public MainWindowFixture {
             menu("MainPopupMenu")->hide();
             menu("LangMenu")->hide();
         }
-        ModalHooks::dialog = nullptr;
-        UrlOpener::hook = nullptr;
         MainWindowFixture::TearDown();
     }
     // A key press as the window system delivers it: to one control, through the application.
@@ -232,7 +229,7 @@ TEST_F(CommandSurfaceTest, NoDialogOpensOverAnOpenOne) {
     for (const auto& [name, command] : rows) {
         for (const auto& [laterName, later] : rows) {
             opened.clear();
-            ModalHooks::dialog = [&](QDialog& d) {
+            fakes.dialogs.dialog = [&](QDialog& d) {
                 opened.push_back(d.objectName().toStdString());
                 if (opened.size() == 1) later(); // chosen from the tray while the first is open
                 return int(QDialog::Rejected);

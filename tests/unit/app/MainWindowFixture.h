@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ClockApp.h"
-#include "common/Modal.h"
+#include "common/Dialogs.h"
 #include "face/FaceView.h"
 #include "fakes/FakePlatform.h"
 
@@ -47,7 +47,7 @@ class MainWindowFixture : public ::testing::Test {
     QWidget* form = nullptr; // the main window, seen as the user sees it
 
     void SetUp() override {
-        ModalHooks::message = [this](MessageKind, const QString& title, const QString& text) {
+        fakes.dialogs.message = [this](MessageKind, const QString& title, const QString& text) {
             messages.push_back(title + "|" + text);
         };
         QDir(dir.path()).mkdir("voice");
@@ -59,8 +59,6 @@ class MainWindowFixture : public ::testing::Test {
     void TearDown() override {
         stopSpeaking();
         destroy();
-        ModalHooks::message = nullptr;
-        ModalHooks::dialog = nullptr;
     }
     void installVoice(const QString& name, SpeakProc speak) {
         const QString path = dir.path() + "/voice/" + name + ".so";
@@ -95,6 +93,13 @@ class MainWindowFixture : public ::testing::Test {
     QAction* action(const char* name) const { return control<QAction>(name); }
     QMenu* menu(const char* name) const { return control<QMenu>(name); }
     FaceView* face() const { return control<FaceView>("BackPanel"); }
+    // What the language button's menu lists, in order.
+    QStringList listedLanguages() const {
+        QStringList names;
+        for (const QAction* a : menu("LangMenu")->actions())
+            names << a->text();
+        return names;
+    }
     void destroy() {
         form = nullptr;
         app.reset();

@@ -37,8 +37,8 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
         std::size_t from, length;
         const char* expected; // nullptr: nothing written
     };
-    const auto answer = [](std::function<int(QDialog&)> hook) {
-        ModalHooks::dialog = std::move(hook);
+    const auto answer = [this](std::function<int(QDialog&)> hook) {
+        fakes.dialogs.dialog = std::move(hook);
     };
     const Row rows[] = {
         {"settings OK",
@@ -88,7 +88,6 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
         create();
         const int writesBefore = fakes.store.writes;
         r.act();
-        ModalHooks::dialog = nullptr;
         if (r.expected) {
             EXPECT_GT(fakes.store.writes, writesBefore);
             EXPECT_EQ(stored(r.value).substr(r.from, r.length), r.expected);

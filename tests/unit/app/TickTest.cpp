@@ -15,7 +15,7 @@ class TickTest : public MainWindowFixture {
 
     void SetUp() override {
         MainWindowFixture::SetUp();
-        ModalHooks::dialog = [this](QDialog& d) {
+        fakes.dialogs.dialog = [this](QDialog& d) {
             alertsShown += qobject_cast<AlarmAlert*>(&d) != nullptr;
             return int(QDialog::Accepted);
         };
@@ -145,7 +145,7 @@ TEST_F(TickTest, AlarmIsNotRaisedWhileTheAlertIsShowing) {
     fakes.clock.set(7, 30, 0);
     create();
     int inner = 0;
-    ModalHooks::dialog = [&](QDialog&) {
+    fakes.dialogs.dialog = [&](QDialog&) {
         ++inner;
         tickAt(7, 30, 1); // ticks go on inside the modal alert
         tickAt(7, 31, 0);

@@ -1,4 +1,5 @@
 #include "common/AppIcon.h"
+#include "fakes/FakeDesktopDialogs.h"
 #include "info/AboutWindow.h"
 
 #include <QLabel>
@@ -48,14 +49,18 @@ TEST(AppIcon, EachSizeIsTheClockDrawnAtThatSize) {
 }
 
 TEST(AppIcon, AboutWindowShowsTheIconDrawnAt32Pixels) {
-    AboutWindow about(nullptr, "file:///opt/quorlan-lite/help/about.html");
+    FakeDesktopDialogs desktop;
+    Dialogs dialogs(desktop);
+    AboutWindow about(nullptr, dialogs, "file:///opt/quorlan-lite/help/about.html");
     const auto* image = about.findChild<QLabel*>("Image1");
     ASSERT_TRUE(image);
     const QImage shown = image->pixmap().toImage();
     ASSERT_EQ(shown.size(), QSize(32, 32));
     EXPECT_FALSE(pixelDoubled(shown));
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
-              AppIcon::pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
+    EXPECT_EQ(shown.pixel(16, 8), 0xFFFFFFFFu);  // the face
+    EXPECT_EQ(shown.pixel(16, 16), 0xFF000000u); // the centre
+    EXPECT_EQ(shown.pixel(16, 5), 0xFF0040E0u);  // the 12 o'clock mark
 }
 
 } // namespace

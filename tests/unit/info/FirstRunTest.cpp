@@ -18,7 +18,7 @@ class FirstRunTest : public MainWindowFixture {
 
     void SetUp() override {
         MainWindowFixture::SetUp();
-        ModalHooks::dialog = [this](QDialog& d) {
+        fakes.dialogs.dialog = [this](QDialog& d) {
             opened.push_back(d.windowTitle());
             oldKeyWhileOpen.push_back(fakes.store.keyExists(kOld));
             for (int i = 0; i < 3; ++i)
@@ -26,10 +26,7 @@ class FirstRunTest : public MainWindowFixture {
             return int(QDialog::Accepted);
         };
     }
-    void TearDown() override {
-        ModalHooks::dialog = nullptr;
-        MainWindowFixture::TearDown();
-    }
+    void TearDown() override { MainWindowFixture::TearDown(); }
     void ticks(int n) {
         for (int i = 0; i < n; ++i)
             tick();

@@ -2,7 +2,6 @@
 
 #include "info/HelpPages.h"
 #include "info/InfoDesk.h"
-#include "info/UrlOpener.h"
 
 #include <QAction>
 #include <QDialog>
@@ -18,10 +17,11 @@ class HelpTest : public MainWindowFixture {
   protected:
     std::vector<QUrl> urls;
     bool browserStarts = true;
+    Dialogs dialogs{fakes.dialogs};
 
     void SetUp() override {
         MainWindowFixture::SetUp();
-        UrlOpener::hook = [this](const QUrl& url) {
+        fakes.dialogs.browser = [this](const QUrl& url) {
             urls.push_back(url);
             return browserStarts;
         };
@@ -31,28 +31,23 @@ class HelpTest : public MainWindowFixture {
         storeCurrentSettings();
         create();
     }
-    void TearDown() override {
-        UrlOpener::hook = nullptr;
-        ModalHooks::dialog = nullptr;
-        MainWindowFixture::TearDown();
-    }
     QString page(const char* name, const char* fragment = nullptr) {
         QUrl url = QUrl::fromLocalFile(dir.path() + "/help/" + name);
         if (fragment) url.setFragment(fragment);
         return url.toString();
     }
+    // Clicks a button of the next window that opens; the button opens help and leaves its window
+    // open.
+    void clickInNextWindow(const char* button) {
+        fakes.dialogs.dialog = [button](QDialog& d) {
+            auto* b = d.findChild<QPushButton*>(button);
+            EXPECT_NE(b, nullptr) << button;
+            if (b) b->click();
+            EXPECT_EQ(d.result(), 0) << button << " closed its window";
+            return 0;
+        };
+    }
 };
-
-// Clicks a button of the next window that opens; the button opens help and leaves its window open.
-void clickInNextWindow(const char* button) {
-    ModalHooks::dialog = [button](QDialog& d) {
-        auto* b = d.findChild<QPushButton*>(button);
-        EXPECT_NE(b, nullptr) << button;
-        if (b) b->click();
-        EXPECT_EQ(d.result(), 0) << button << " closed its window";
-        return 0;
-    };
-}
 
 TEST_F(HelpTest, EveryRequestOfTheWindowOpensItsPage) {
     const QString index = page("index.html");
@@ -88,7 +83,7 @@ TEST_F(HelpTest, EveryRequestOfTheWindowOpensItsPage) {
 
 TEST_F(HelpTest, MissingPageOrBrowserIsSaidPlainly) {
     QFile::remove(dir.path() + "/help/alarm.html");
-    HelpPages help(dir.path() + "/help/");
+    HelpPages help(dir.path() + "/help/", dialogs);
     help.ShowHelpContext(20);
     EXPECT_TRUE(urls.empty());
     ASSERT_EQ(messages.size(), 1u);
@@ -103,7 +98,7 @@ TEST_F(HelpTest, MissingPageOrBrowserIsSaidPlainly) {
 
 TEST_F(HelpTest, AboutMenuItemOpensTheAboutWindowOverTheClock) {
     std::vector<QString> titles;
-    ModalHooks::dialog = [this, &titles](QDialog& d) {
+    fakes.dialogs.dialog = [this, &titles](QDialog& d) {
         titles.push_back(d.windowTitle());
         EXPECT_EQ(d.parentWidget(), form);
         return 0;
@@ -115,8 +110,8 @@ TEST_F(HelpTest, AboutMenuItemOpensTheAboutWindowOverTheClock) {
 // The information windows on their own, beside a help folder of their own.
 class InfoDeskTest : public HelpTest {
   protected:
-    HelpPages help{dir.path() + "/help/"};
-    InfoDesk desk{help, dir.path() + "/"};
+    HelpPages help{dir.path() + "/help/", dialogs};
+    InfoDesk desk{help, dialogs, dir.path() + "/"};
 };
 
 TEST_F(InfoDeskTest, TheWelcomeAndUpgradeWindowsLeadToTheirHelp) {
@@ -143,7 +138,7 @@ TEST_F(InfoDeskTest, TheWelcomeAndUpgradeWindowsLeadToTheirHelp) {
 // page of the help beside the program, so a click always opens something that exists.
 TEST_F(InfoDeskTest, InformationLinksLeadToTheHelpsAboutPage) {
     std::vector<QString> links;
-    ModalHooks::dialog = [&links](QDialog& d) {
+    fakes.dialogs.dialog = [&links](QDialog& d) {
         auto* link = d.findChild<QLabel*>("Label1");
         links.push_back(link ? link->text() : "<no link>");
         return 0;
@@ -159,7 +154,7 @@ TEST_F(InfoDeskTest, WindowsBelongToTheGivenWindow) {
     QWidget owner;
     desk.setWindow(&owner);
     std::vector<QWidget*> parents;
-    ModalHooks::dialog = [&parents](QDialog& d) {
+    fakes.dialogs.dialog = [&parents](QDialog& d) {
         parents.push_back(d.parentWidget());
         return 0;
     };

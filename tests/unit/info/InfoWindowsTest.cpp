@@ -1,7 +1,7 @@
+#include "fakes/FakeDesktopDialogs.h"
 #include "info/AboutWindow.h"
 #include "info/InfoLink.h"
 #include "info/UpgradeWindow.h"
-#include "info/UrlOpener.h"
 #include "info/WelcomeWindow.h"
 
 #include <QGuiApplication>
@@ -25,7 +25,7 @@ const QString kHelp = "file:///usr/lib/quorlan-lite/help/about.html";
 
 struct WindowCase {
     const char* name;
-    std::function<std::unique_ptr<InfoWindow>(int& helpCalls)> make;
+    std::function<std::unique_ptr<InfoWindow>(Dialogs& dialogs, int& helpCalls)> make;
     QString caption;
     QSize size;
     bool titleButtons;
@@ -34,8 +34,8 @@ struct WindowCase {
 
 const WindowCase kWindows[] = {
     {"welcome",
-     [](int& calls) {
-         return std::make_unique<WelcomeWindow>(nullptr, kHome, [&calls] { ++calls; });
+     [](Dialogs& dialogs, int& calls) {
+         return std::make_unique<WelcomeWindow>(nullptr, dialogs, kHome, [&calls] { ++calls; });
      },
      "Welcome!",
      {362, 219},
@@ -51,8 +51,8 @@ const WindowCase kWindows[] = {
       {"BitBtn1", "OK"},
       {"BitBtn2", "&Help"}}},
     {"upgrade",
-     [](int& calls) {
-         return std::make_unique<UpgradeWindow>(nullptr, kHome, [&calls] { ++calls; });
+     [](Dialogs& dialogs, int& calls) {
+         return std::make_unique<UpgradeWindow>(nullptr, dialogs, kHome, [&calls] { ++calls; });
      },
      "Thank you for upgrading",
      {362, 225},
@@ -68,7 +68,7 @@ const WindowCase kWindows[] = {
       {"BitBtn1", "&OK"},
       {"NewsButton", "&What's new"}}},
     {"about",
-     [](int&) { return std::make_unique<AboutWindow>(nullptr, kHome); },
+     [](Dialogs& dialogs, int&) { return std::make_unique<AboutWindow>(nullptr, dialogs, kHome); },
      "About Multilingual Quorlan",
      {350, 203},
      true,
@@ -81,8 +81,8 @@ const WindowCase kWindows[] = {
       {"BitBtn1", "OK"}}},
     // The same windows linking to the installed help call it that, not a web site.
     {"welcome, installed help",
-     [](int& calls) {
-         return std::make_unique<WelcomeWindow>(nullptr, kHelp, [&calls] { ++calls; });
+     [](Dialogs& dialogs, int& calls) {
+         return std::make_unique<WelcomeWindow>(nullptr, dialogs, kHelp, [&calls] { ++calls; });
      },
      "Welcome!",
      {362, 219},
@@ -94,8 +94,8 @@ const WindowCase kWindows[] = {
                       "your settings and what is new. Please also read the help file by clicking "
                       "the help button below."}}},
     {"upgrade, installed help",
-     [](int& calls) {
-         return std::make_unique<UpgradeWindow>(nullptr, kHelp, [&calls] { ++calls; });
+     [](Dialogs& dialogs, int& calls) {
+         return std::make_unique<UpgradeWindow>(nullptr, dialogs, kHelp, [&calls] { ++calls; });
      },
      "Thank you for upgrading",
      {362, 225},
@@ -104,7 +104,7 @@ const WindowCase kWindows[] = {
                       "what is new, how to add languages and more."},
       {"Label1", kHelp}}},
     {"about, installed help",
-     [](int&) { return std::make_unique<AboutWindow>(nullptr, kHelp); },
+     [](Dialogs& dialogs, int&) { return std::make_unique<AboutWindow>(nullptr, dialogs, kHelp); },
      "About Multilingual Quorlan",
      {350, 203},
      true,
@@ -130,9 +130,11 @@ bool insideScreen(const QWidget& w) {
 }
 
 TEST(InfoWindows, CaptionsSizesAndTextsAreThoseOfTheirForms) {
+    FakeDesktopDialogs desktop;
+    Dialogs dialogs(desktop);
     for (const WindowCase& c : kWindows) {
         int helpCalls = 0;
-        const auto window = c.make(helpCalls);
+        const auto window = c.make(dialogs, helpCalls);
         EXPECT_EQ(window->windowTitle(), c.caption) << c.name;
         EXPECT_EQ(window->size(), c.size) << c.name;
         EXPECT_EQ(window->minimumSize(), window->maximumSize()) << c.name;
@@ -154,14 +156,16 @@ TEST(InfoWindows, CaptionsSizesAndTextsAreThoseOfTheirForms) {
 }
 
 TEST(InfoWindows, LinksOpenTheirAddressAndOkCloses) {
+    FakeDesktopDialogs desktop;
+    Dialogs dialogs(desktop);
     std::vector<QUrl> openedUrls;
-    UrlOpener::hook = [&](const QUrl& url) {
+    desktop.browser = [&](const QUrl& url) {
         openedUrls.push_back(url);
         return false; // a failure to open stays silent
     };
     for (const WindowCase& c : kWindows) {
         int helpCalls = 0;
-        const auto window = c.make(helpCalls);
+        const auto window = c.make(dialogs, helpCalls);
         openedUrls.clear();
         auto* link = window->findChild<InfoLink*>("Label1");
         ASSERT_TRUE(link) << c.name;
@@ -175,12 +179,13 @@ TEST(InfoWindows, LinksOpenTheirAddressAndOkCloses) {
         EXPECT_EQ(window->result(), QDialog::Accepted) << c.name;
         EXPECT_EQ(helpCalls, 0) << c.name;
     }
-    UrlOpener::hook = nullptr;
 }
 
 TEST(InfoWindows, UpgradeWindowKeepsItsDesignedPlaceWhereTheScreenAllows) {
+    FakeDesktopDialogs desktop;
+    Dialogs dialogs(desktop);
     int calls = 0;
-    UpgradeWindow window(nullptr, kHome, [&calls] { ++calls; });
+    UpgradeWindow window(nullptr, dialogs, kHome, [&calls] { ++calls; });
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const bool fits = area.right() >= 360 + 362 + 40 && area.bottom() >= 684 + 225 + 40;
     if (fits) {

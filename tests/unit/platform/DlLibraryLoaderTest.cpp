@@ -2,6 +2,8 @@
 
 #include "TempDir.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -73,6 +75,20 @@ TEST(DlLibraryLoaderTest, RefusesWhatIsNotARegularFile) {
     for (const std::string& path :
          {dir.path().string(), (dir.path() / "missing.so").string(), std::string("/dev/zero")})
         EXPECT_EQ(dl.load(path), nullptr) << path;
+}
+
+// A bare or relative name would let the library search path pick the file.
+TEST(DlLibraryLoaderTest, OnlyAbsolutePathsAreLoaded) {
+    DlLibraryLoader dl;
+    const QString saved = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QL_TEST_PLUGIN_DIR));
+    for (const char* path : {"RecordingVoice.so", "./RecordingVoice.so", ""})
+        EXPECT_EQ(dl.load(path), nullptr) << path;
+    QDir::setCurrent(saved);
+    LibraryLoader::Handle h = dl.load(QL_TEST_PLUGIN_DIR "/RecordingVoice.so");
+    ASSERT_NE(h, nullptr);
+    EXPECT_NE(dl.findSpeak(h), nullptr);
+    dl.release(h);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "face/ClockData.h"
 #include "face/FaceView.h"
-#include "info/UrlOpener.h"
 #include "settings/SettingsDialog.h"
 
 #include <QCheckBox>
@@ -35,13 +34,10 @@ class SettingsDialogTest : public MainWindowFixture {
         storeCurrentSettings();
         create();
     }
-    void TearDown() override {
-        ModalHooks::dialog = nullptr;
-        MainWindowFixture::TearDown();
-    }
+    void TearDown() override { MainWindowFixture::TearDown(); }
     // Opens the dialog through the main window; the user does `act` and presses OK or Cancel.
     void open(const std::function<void(SettingsDialog&)>& act, bool ok) {
-        ModalHooks::dialog = [&](QDialog& d) {
+        fakes.dialogs.dialog = [&](QDialog& d) {
             ++dialogs;
             auto* f = qobject_cast<SettingsDialog*>(&d);
             EXPECT_NE(f, nullptr);
@@ -50,7 +46,6 @@ class SettingsDialogTest : public MainWindowFixture {
             return ok ? QDialog::Accepted : QDialog::Rejected;
         };
         button("SetupButton")->click();
-        ModalHooks::dialog = nullptr;
     }
     std::string lastTaskbarStep() const {
         for (auto e = fakes.journal.entries.rbegin(); e != fakes.journal.entries.rend(); ++e)
@@ -385,12 +380,11 @@ TEST_F(SettingsDialogTest, HelpOpensTheSettingsPage) {
     QDir(dir.path()).mkdir("help");
     QFile(dir.path() + "/help/settings.html").open(QIODevice::WriteOnly);
     std::vector<QUrl> urls;
-    UrlOpener::hook = [&urls](const QUrl& url) {
+    fakes.dialogs.browser = [&urls](const QUrl& url) {
         urls.push_back(url);
         return true;
     };
     open([](SettingsDialog& f) { named<QPushButton>(f, "HelpButton")->click(); }, false);
-    UrlOpener::hook = nullptr;
     ASSERT_EQ(urls.size(), 1u);
     EXPECT_EQ(urls[0], QUrl::fromLocalFile(dir.path() + "/help/settings.html"));
     EXPECT_TRUE(messages.empty());

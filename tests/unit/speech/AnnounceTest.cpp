@@ -126,23 +126,3 @@ TEST_F(AnnounceTest, NoVoiceBoundMeansRequestsDoNothing) {
 
 } // namespace
 } // namespace ql
-
-namespace ql {
-namespace {
-
-// A bare or relative name would let the library search path pick the file.
-TEST(DlLibraryLoaderTest, OnlyAbsolutePathsAreLoaded) {
-    DlLibraryLoader dl;
-    const QString saved = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(QL_TEST_PLUGIN_DIR));
-    for (const char* path : {"RecordingVoice.so", "./RecordingVoice.so", ""})
-        EXPECT_EQ(dl.load(path), nullptr) << path;
-    QDir::setCurrent(saved);
-    LibraryLoader::Handle h = dl.load(QL_TEST_PLUGIN_DIR "/RecordingVoice.so");
-    ASSERT_NE(h, nullptr);
-    EXPECT_NE(dl.findSpeak(h), nullptr);
-    dl.release(h);
-}
-
-} // namespace
-} // namespace ql
