@@ -10,12 +10,10 @@ QL_PROGRAM=$(realpath "${1:-$root/build/quorlan-lite}")
 source "$root/tests/e2e/env.sh"
 source "$root/tests/e2e/lib/face.sh"
 source "$root/bench/idle/proc_stats.sh"
+source "$root/bench/idle/idle_setup.sh"
 
 ql_env_start
-xclock -digital -update 1 -geometry +100+600 >/dev/null 2>&1 &
-xclock_pid=$!
-ql_track xclock "$xclock_pid"
-ql_wait_until 10 xdotool search --pid "$xclock_pid" >/dev/null || ql_fail "xclock did not start"
+ql_start_xclock
 
 printf '%-18s %9s %9s %7s %8s %8s\n' state "ms CPU/s" "xclock" ratio "RSS MB" "PSS MB"
 # name | BinSettings (frameless at position 7) | SNumSettings (small layout in field 4)

@@ -20,33 +20,20 @@ export QL_RESULT_LINE=0
 QL_PROGRAM=${programs[0]}
 source "$root/tests/e2e/env.sh"
 source "$root/bench/idle/proc_stats.sh"
+source "$root/bench/idle/idle_setup.sh"
 [[ -x $probe ]] || ql_fail "$probe is missing: build the bench_xprobe target"
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 ql_env_start
-# The current version with a frameless big window and no announcements: nothing but the tick runs.
-store() {
-    ql_prepare_store - <<'STORE'
-[Software\Vessantry\Quorlan Lite]
-"BinSettings"="000000100000"
-"LNumSettings"="01000100010000000255"
-"SNumSettings"="60000000004040"
-"SelLang"="0"
-"CurrentVer"="2.6"
-STORE
-}
-store
-xclock -digital -update 1 -geometry +100+600 >/dev/null 2>&1 &
-xclock_pid=$!
-ql_track xclock "$xclock_pid"
-ql_wait_until 10 xdotool search --pid "$xclock_pid" >/dev/null || ql_fail "xclock did not start"
+ql_idle_store
+ql_start_xclock
 xclock_win=$(ql_pick_window $(xdotool search --pid "$xclock_pid"))
 
 declare -A r # r[measure,column]
 cd "$QL_TMP" || exit 1
 for i in "${!programs[@]}"; do
     QL_PROGRAM=${programs[i]}
-    store
+    ql_idle_store
     ql_start_program
     ql_wait_program_ready
     ql_sleep 3 # past the start-up work
@@ -64,7 +51,7 @@ r[rss,x]=$(ql_mem_mb "$xclock_pid" VmRSS) r[pss,x]=$(ql_pss_mb "$xclock_pid")
 declare -A times
 for ((n = 0; n <= starts; n++)); do
     for i in "${!programs[@]}"; do
-        store
+        ql_idle_store
         t=$("$probe" start "${programs[i]}") || ql_fail "start of ${programs[i]} failed"
         ((n > 0)) && times[$i]+="$t " # the first round only warms the caches
     done

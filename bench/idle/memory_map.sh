@@ -8,16 +8,10 @@ export QL_E2E_LIMIT=120 QL_RESULT_LINE=0
 QL_PROGRAM=$(realpath "${1:-$root/build/quorlan-lite}")
 source "$root/tests/e2e/env.sh"
 source "$root/bench/idle/proc_stats.sh"
+source "$root/bench/idle/idle_setup.sh"
 
 ql_env_start
-ql_prepare_store - <<'STORE'
-[Software\Vessantry\Quorlan Lite]
-"BinSettings"="000000100000"
-"LNumSettings"="01000100010000000255"
-"SNumSettings"="60000000004040"
-"SelLang"="0"
-"CurrentVer"="2.6"
-STORE
+ql_idle_store
 ql_start_program
 ql_wait_program_ready
 ql_sleep 3

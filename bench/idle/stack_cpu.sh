@@ -16,6 +16,7 @@ QL_PROGRAM=${programs[0]}
 source "$root/tests/e2e/env.sh"
 source "$root/tests/e2e/lib/dbus.sh"
 source "$root/bench/idle/proc_stats.sh"
+source "$root/bench/idle/idle_setup.sh"
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 ql_start_pulse
@@ -28,11 +29,8 @@ own_x_server() {
     x_pid=${QL_PIDS[-1]#* }
 }
 own_x_server
-xclock -digital -update 1 -geometry +100+600 >/dev/null 2>&1 &
-xclock_pid=$!
-ql_track xclock "$xclock_pid"
 xclock_x=$x_pid
-ql_wait_until 10 xdotool search --pid "$xclock_pid" >/dev/null || ql_fail "xclock did not start"
+ql_start_xclock
 
 # counts PID...: the threads of all the processes, as ql_thread_counts gives them.
 counts() { local p; for p in "$@"; do ql_thread_counts "$p"; done; }
@@ -56,15 +54,7 @@ for i in "${!programs[@]}"; do
     QL_PROGRAM=${programs[i]}
     own_x_server
     clock_x=$x_pid
-    # Frameless big face with seconds, no announcements: nothing but the tick runs.
-    ql_prepare_store - <<'STORE'
-[Software\Vessantry\Quorlan Lite]
-"BinSettings"="000000100000"
-"LNumSettings"="01000100010000000255"
-"SNumSettings"="60000000004040"
-"SelLang"="0"
-"CurrentVer"="2.6"
-STORE
+    ql_idle_store
     ql_start_program
     ql_wait_program_ready
     ql_wait_until 10 ql_sni_item >/dev/null || ql_fail "the clock's icon did not reach the panel"

@@ -113,6 +113,24 @@ desk_speech_level() {
 # desk_loud LEVEL: true when the recording holds at least half a second of sound.
 desk_loud() { [[ $1 =~ loud_s=([0-9.]+) ]] && awk -v s="${BASH_REMATCH[1]}" 'BEGIN { exit !(s >= 0.5) }'; }
 
+# desk_check_speak_command: `quorlan-lite --speak` run in the session is heard on the sink.
+desk_check_speak_command() {
+    local level
+    level=$(desk_speech_level speak as_user "$DESK/app/quorlan-lite" --speak)
+    desk_loud "$level" && desk_check "--speak" ok "$level through PipeWire" ||
+        desk_check "--speak" FAIL "nothing heard on the sink: $level"
+}
+
+# desk_check_position_kept "TOP LEFT": the clock, ended by SIGTERM, has stored where it stood.
+desk_check_position_kept() {
+    local pid
+    pid=$(desk_clock_pid)
+    kill "$pid"
+    wait_for 10 sh -c "! kill -0 $pid"
+    [[ $(desk_stored_position) == "$1" ]] && desk_check store ok "position kept" ||
+        desk_check store FAIL "stored top/left $(desk_stored_position), was $1"
+}
+
 # desk_window: the clock's main window on the X server of the session, as the user sees it.
 desk_window() { as_user xdotool search --pid "$(desk_clock_pid)" --name '^Multilingual Quorlan' 2>/dev/null | tail -n 1; }
 desk_clock_pid() { awk '$1 == "clock" { print $2 }' "$PIDS_FILE" | tail -n 1; }

@@ -68,12 +68,7 @@ else
     desk_check "hot key" FAIL "silent ($level) and $said lines naming --speak"
 fi
 
-level=$(desk_speech_level speak as_user "$DESK/app/quorlan-lite" --speak)
-desk_loud "$level" && desk_check "--speak" ok "$level through PipeWire" ||
-    desk_check "--speak" FAIL "nothing heard on the sink: $level"
+desk_check_speak_command
 
-kill "$(desk_clock_pid)"
-wait_for 10 sh -c "! kill -0 $(desk_clock_pid)"
-[[ $(desk_stored_position) == "150 250" ]] && desk_check store ok "position kept" ||
-    desk_check store FAIL "stored top/left $(desk_stored_position), was 150 250"
+desk_check_position_kept "150 250"
 desk_end

@@ -54,14 +54,9 @@ else
     desk_check "hot key" FAIL "Ctrl+Alt+S: $level, $said lines naming --speak: $(cat "$S/clock.log")"
 fi
 
-level=$(desk_speech_level speak as_user "$DESK/app/quorlan-lite" --speak)
-desk_loud "$level" && desk_check "--speak" ok "$level through PipeWire" ||
-    desk_check "--speak" FAIL "nothing heard on the sink: $level"
+desk_check_speak_command
 
-kill "$(desk_clock_pid)"
-wait_for 10 sh -c "! kill -0 $(desk_clock_pid)"
-[[ $(desk_stored_position) == "200 300" ]] && desk_check store ok "position kept" ||
-    desk_check store FAIL "stored top/left $(desk_stored_position), was 200 300"
+desk_check_position_kept "200 300"
 kde_shortcut_active && desk_check release FAIL "Ctrl+Alt+S still held for the clock after it ended" ||
     desk_check release ok "Ctrl+Alt+S let go at the end"
 desk_end

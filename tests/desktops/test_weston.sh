@@ -39,9 +39,7 @@ done
 (($(lines '^quorlan-lite:') == 4)) && desk_check lines ok "one each for tray, position, on top, hot key" ||
     desk_check lines FAIL "$(cat "$S/clock.log")"
 
-level=$(desk_speech_level speak as_user "$DESK/app/quorlan-lite" --speak)
-desk_loud "$level" && desk_check "--speak" ok "$level through PipeWire" ||
-    desk_check "--speak" FAIL "nothing heard on the sink: $level"
+desk_check_speak_command
 
 pid=$(desk_clock_pid)
 kill "$pid"

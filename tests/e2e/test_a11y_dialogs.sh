@@ -9,7 +9,6 @@ source "$QL_E2E_DIR/lib/a11y.sh"
 ql_env_start
 ql_start_a11y_bus
 
-ql_private_install "${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice/English (Mike).so:English (Mike).so"
 # 12-hour face, alarm on at 14:26 with the system beep, announcements off.
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]
@@ -18,11 +17,7 @@ ql_prepare_store - <<'STORE'
 "SNumSettings"="15142600004040"
 "CurrentVer"="2.6"
 STORE
-clock=$QL_TMP/clock
-echo "2026-12-07 14:25:40" >"$clock"
-ql_start_program --clock-file "$clock"
-main=$(ql_wait_window 'Multilingual Quorlan' 20) || ql_fail "no main window"
-ql_wait_until 10 ql_a11y windows >/dev/null || ql_fail "the program never appeared on the accessibility bus"
+ql_start_a11y_program "2026-12-07 14:25:40"
 ql_assert_match "^  label '2:25 PM, Monday 7' \[Alarm on, announcements off\]$" \
     "$(ql_a11y tree 'Multilingual Quorlan' | sed -n 2p)" "the 12-hour face"
 

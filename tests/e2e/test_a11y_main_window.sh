@@ -11,7 +11,6 @@ source "$QL_E2E_DIR/lib/face.sh"
 ql_env_start --no-sound
 ql_start_a11y_bus
 
-ql_private_install "${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice/English (Mike).so:English (Mike).so"
 # 24-hour face, announcements every hour, alarm off; framed big window at left 300, top 200.
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]
@@ -20,11 +19,7 @@ ql_prepare_store - <<'STORE'
 "SNumSettings"="60073000004040"
 "CurrentVer"="2.6"
 STORE
-clock=$QL_TMP/clock
-echo "2026-12-07 14:24:57" >"$clock"
-ql_start_program --clock-file "$clock"
-main=$(ql_wait_window 'Multilingual Quorlan' 20) || ql_fail "no main window"
-ql_wait_until 10 ql_a11y windows >/dev/null || ql_fail "the program never appeared on the accessibility bus"
+ql_start_a11y_program "2026-12-07 14:24:57"
 
 ql_assert_a11y_tree 'Multilingual Quorlan' <<'TREE'
 frame 'Multilingual Quorlan'

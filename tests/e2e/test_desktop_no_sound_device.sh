@@ -9,8 +9,7 @@ ql_env_start --no-sound
 : >"$QL_TMP/alsa.conf" # no "default" PCM, no cards
 export ALSA_CONFIG_PATH=$QL_TMP/alsa.conf
 
-voice=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice/English\ \(Mike\).so
-ql_private_install "$voice":"English (Mike).so"
+ql_install_english_voice
 # Alarm on at 07:00 with the first built-in sound, global shortcut on, announcements off.
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]

@@ -9,8 +9,7 @@ source "$QL_E2E_DIR/lib/speech_volume.sh"
 ql_env_start --no-sound
 ql_start_pipewire
 
-voice=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice/English\ \(Mike\).so
-ql_private_install "$voice":"English (Mike).so"
+ql_install_english_voice
 ql_check_speech_volumes
 grep -q 'no sound output' "$QL_PROGRAM_ERR" && ql_fail "PipeWire was not reached: $(cat "$QL_PROGRAM_ERR")"
 exit 0

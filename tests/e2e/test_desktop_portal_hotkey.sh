@@ -10,8 +10,7 @@ ql_start_session_bus
 ql_start_shortcuts_portal
 export WAYLAND_DISPLAY=wayland-ql-test # no compositor: the clock still runs on XWayland (Xvfb)
 
-voice=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice/English\ \(Mike\).so
-ql_private_install "$voice":"English (Mike).so"
+ql_install_english_voice
 calls() { cat "$QL_TMP/portal-calls"; }
 
 # store_hotkey 0|1: the global shortcut off or on, speech loud enough to record.

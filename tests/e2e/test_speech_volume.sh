@@ -6,8 +6,7 @@ source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/speech_volume.sh"
 ql_env_start
 
-voice=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice/English\ \(Mike\).so
-ql_private_install "$voice":"English (Mike).so"
+ql_install_english_voice
 ql_check_speech_volumes
 grep -q 'no sound output' "$QL_PROGRAM_ERR" && ql_fail "no sound output: $(cat "$QL_PROGRAM_ERR")"
 exit 0

@@ -4,9 +4,7 @@
 source "$(dirname "$0")/env.sh"
 ql_env_start
 
-voices=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice
-ql_assert_file "$voices/English (Mike).so" "English voice"
-ql_private_install "$voices/English (Mike).so":"English (Mike).so"
+ql_install_english_voice
 
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]

@@ -1,3 +1,4 @@
+#include "common/MalayNumbers.h"
 #include "common/Phrases.h"
 
 #include <array>
@@ -11,13 +12,7 @@ constexpr std::array<const char*, 10> ones{"nol",  "satu", "dua",   "tiga",    "
                                            "lima", "enam", "tujuh", "delapan", "sembilan"};
 
 std::string number(int n) {
-    if (n < 10) return ones[n];
-    if (n == 10) return "sepuluh";
-    if (n == 11) return "sebelas";
-    if (n < 20) return std::string(ones[n % 10]) + " belas";
-    std::string s = std::string(ones[n / 10]) + " puluh";
-    if (n % 10) s.append(" ").append(ones[n % 10]);
-    return s;
+    return malayNumber(ones, n);
 }
 
 } // namespace

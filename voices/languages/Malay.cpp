@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/MalayNumbers.h"
 #include "common/Phrases.h"
 
 #include <array>
@@ -12,13 +13,7 @@ constexpr std::array<const char*, 10> units{"",     "satu", "dua",   "tiga",  "e
                                             "lima", "enam", "tujuh", "lapan", "sembilan"};
 
 std::string number(int n) {
-    if (n < 10) return units[n];
-    if (n == 10) return "sepuluh";
-    if (n == 11) return "sebelas";
-    if (n < 20) return std::string(units[n % 10]) + " belas";
-    std::string s = std::string(units[n / 10]) + " puluh";
-    if (n % 10) s.append(" ").append(units[n % 10]);
-    return s;
+    return malayNumber(units, n);
 }
 
 const char* partOfDay(int hour) {

@@ -15,6 +15,18 @@ ql_start_a11y_bus() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
+# ql_start_a11y_program TIME: the program speaking English (Mike), its clock at TIME read from
+# the file $clock, up on the accessibility bus; main is its window. Prepare the store first.
+ql_start_a11y_program() {
+    ql_install_english_voice
+    clock=$QL_TMP/clock
+    echo "$1" >"$clock"
+    ql_start_program --clock-file "$clock"
+    main=$(ql_wait_window 'Multilingual Quorlan' 20) || ql_fail "no main window"
+    ql_wait_until 10 ql_a11y windows >/dev/null ||
+        ql_fail "the program never appeared on the accessibility bus"
+}
+
 # ql_a11y COMMAND ARGS...: runs a command of lib/a11y.py against the running program.
 ql_a11y() { timeout 30 /usr/bin/python3 "$QL_A11Y_PY" "$QL_PID" "$@"; }
 

@@ -112,6 +112,12 @@ ql_private_install() {
     QL_PROGRAM=$install/quorlan-lite
 }
 
+# ql_install_english_voice: ql_private_install with the built English (Mike) voice alone.
+ql_install_english_voice() {
+    local voices=${QL_BUILD_DIR:-$(dirname "$QL_PROGRAM")}/voice
+    ql_private_install "$voices/English (Mike).so:English (Mike).so"
+}
+
 # ql_start_framed_clock: a current-version store with every option off (a framed big window at
 # left 300, top 200), the program started, and QL_MAIN set to its main window.
 ql_start_framed_clock() {
