@@ -6,7 +6,6 @@
 // Usage: bench_speech [repeats]
 #include "app/ClockApp.h"
 #include "app/MainWindow.h"
-#include "common/Modal.h"
 #include "fakes/FakePlatform.h"
 #include "platform/linux/DlLibraryLoader.h"
 #include "platform/linux/ExportedOutputGain.h"
@@ -132,23 +131,29 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
     print("hot key -> Speak", key, thread, "bare thread start");
 }
 
+// A message box would wait for an answer nobody gives: print it instead.
+void reportMessages(ql::FakePlatform& fakes) {
+    fakes.dialogs.message = [](ql::MessageKind, const QString& t, const QString& m) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(t), qPrintable(m));
+    };
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int n = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
-    ql::ModalHooks::message = [](ql::MessageKind, const QString& t, const QString& m) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(t), qPrintable(m));
-    };
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("voice");
     {
         ql::FakePlatform fakes;
+        reportMessages(fakes);
         benchLoadLanguage(fakes, dir.path(), n);
     }
     QFile::remove(dir.path() + "/voice/Bench (Voice).so");
     ql::FakePlatform fakes;
+    reportMessages(fakes);
     benchHotKey(fakes, dir.path(), n);
     return 0;
 }

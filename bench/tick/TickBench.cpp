@@ -3,7 +3,6 @@
 // instruction counts that do not depend on the machine's load.
 #include "app/ClockApp.h"
 #include "app/MainWindow.h"
-#include "common/Modal.h"
 #include "fakes/FakePlatform.h"
 
 #include <QApplication>
@@ -62,7 +61,6 @@ int main(int argc, char** argv) {
     const int ticks = argc > 1 ? std::atoi(argv[1]) : 200000;
     QTemporaryDir dir;
     ql::FakePlatform fakes;
-    ql::ModalHooks::message = [](ql::MessageKind, const QString&, const QString&) {};
     fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
                             {{"BinSettings", "1"}, {"CurrentVer", "2.6"}});
     fakes.clock.set(10, 15, 0);
