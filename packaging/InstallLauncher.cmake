@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Included by the install script, when the final prefix is known: the <bindir>/quorlan-lite link
 # and the launcher whose Exec names that link.
 

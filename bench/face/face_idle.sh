@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Idle cost of the clock face in each of its four window states, against
 # `xclock -digital -update 1` on the same X server over the same window of time.
 #   bash bench/face/face_idle.sh [path/to/quorlan-lite]    (default build/quorlan-lite)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two measurements that need the X server itself:
 //
 //   bench_xprobe start COMMAND [ARGS...]

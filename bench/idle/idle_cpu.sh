@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The idle clock against `xclock -digital -update 1` on the same X server, in one run: CPU time
 # per second, wake-ups per second, how late the face changes after the true second, resident
 # memory and the time from exec to a visible window. One or two builds side by side:

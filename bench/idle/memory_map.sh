@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where the idle clock's resident memory goes: its smaps summed per mapped file (shared libraries,
 # fonts, caches) and per anonymous kind (heap, thread stacks, other anonymous memory).
 #   bash bench/idle/memory_map.sh [path/to/quorlan-lite]    (default build/quorlan-lite)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reading a process's CPU time, wake-ups and memory from /proc.
 
 # One line per thread of PID: "tid cpu_ns context_switches". /proc/PID/schedstat alone counts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speech figures, in process:
 //  - LoadLanguage: one release + load + lookup of a voice, against a bare dlopen/dlsym/dlclose of
 //    the same file;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Speech figures on a real desktop (Xvfb + icewm + PulseAudio of tests/e2e/env.sh):
 #  1. bench_speech in process;
 #  2. Ctrl+Alt+S -> Speak through X: the key is injected by one long-running xdotool (commands on

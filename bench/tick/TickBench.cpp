@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one clock tick with and without a change of second, on the fake platform:
 // nanoseconds and heap allocations per tick. Run under callgrind (tick_instructions.sh) for
 // instruction counts that do not depend on the machine's load.

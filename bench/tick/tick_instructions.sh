@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions per no-change tick: callgrind counts the tick function over two run lengths and
 # the difference divided by the extra ticks removes start-up cost.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Voice plug-in figures:
 //  - Speak call -> first samples handed to the sound server (target: median <= 50 ms);
 //  - render time against the length of the speech, per voice;

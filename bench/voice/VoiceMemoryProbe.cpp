@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Child of voice_bench: loads one voice plug-in the way the program does, calls Speak once and
 // prints the memory that added (kB): RSS after loading, RSS after Speak, anonymous after
 // loading, anonymous after Speak. With --sound-in-use it first plays a moment of silence through

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ear-proxy comparison of the English voices: the same sentences rendered to WAV by the
 # espeak-ng and flite command-line programs and spoken by the plug-ins themselves (recorded from
 # a private PulseAudio null sink with parec), then measured: length, speech rate, sox stats and

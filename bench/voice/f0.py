@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pitch contour summary of one speech recording, for comparing voices by numbers rather than
 by ear: median f0, its 10th-90th percentile range in semitones, and the median change between
 neighbouring voiced 20 ms frames in cents. Plain autocorrelation on an 8 kHz copy made by sox."""

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command (default: the voice benchmark) against a private PulseAudio daemon with a null
 # sink, so the figures include a real sound server without touching the user's.
 # Usage: run_with_pulse.sh <build dir> [command...]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/AppIcon.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace. The core library is static: without a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end test environment, sourced by tests/e2e/test_*.sh:
 #
 #   source "$(dirname "$0")/env.sh"      # temp dir, private HOME, cleanup trap, helpers

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The alarm at its minute: the "Alarm!" window appears, the chosen built-in sound (Whistle) is
 # heard at once and again every 4 s, Return confirms it, and it does not come back in that minute.
 # The clock starts in the notification area: the alert must show without its main window.

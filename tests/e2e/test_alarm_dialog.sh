@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The alarm dialog from the main window's alarm button, driven by the keyboard: switch the alarm
 # on, enter 7:05 AM over a stored 6:40 PM, confirm with Return; the settings saved at exit hold the new alarm.
 source "$(dirname "$0")/env.sh"

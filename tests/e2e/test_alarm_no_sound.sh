@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The alarm dialog as a user meets it: one wrong character in the minute field gives exactly one
 # "Error" box. An alarm stored without a sound keeps no sound through OK, saving and a restart:
 # at its minute the "Alarm!" window shows and nothing is heard (it used to beep).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Alarm with the time spoken first: the voice plug-in speaks before the first sound (Lazer), the
 # sound then repeats every 3 s, and the desktop's volume is left as it was. A voice that never
 # returns delays the sound by 8 s at most, freezes nothing, and a log-off still ends the clock.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Alarm sound 5, the user's wave file: a file whose name has spaces, quotes and non-ASCII
 # characters plays itself at every repetition, and so does a click of 5 ms; a missing file plays
 # the desktop's default sound.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Start clock when I log in": on writes an XDG autostart entry that starts this very program
 # file (also from a folder whose name needs quoting), off removes it and nothing else. The entry
 # is written safely whatever the umask and whatever lies in the folder, and a failure is said.

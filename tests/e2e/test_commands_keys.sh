@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The main window's keys: Ctrl+S opens the settings dialog (whose pages are walked by keyboard in
 # the focus order OK, Cancel, Help, pages), Ctrl+Shift+S opens nothing, Ctrl+A the alarm dialog.
 source "$(dirname "$0")/env.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The popup menu: a right click on the face opens it where the pointer is and leaves the window
 # where it was; the Options button opens it beside the button.
 source "$(dirname "$0")/env.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Always on top" and "Transparent main window" from the settings dialog reach the real window
 # and keep it shown; a transparency tried and cancelled leaves the window as it was.
 source "$(dirname "$0")/env.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Windowless (no title bar)" turned on and off again in the settings dialog changes the real
 # window: the window manager's frame goes and comes back, the window stays shown and its
 # top-left corner stays put. Turned off while the window is hidden in the tray (the dialog opened

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A DISPLAY that names no X server (a stale variable in a remote shell, a display that is gone):
 # the program says so in one line and fails, it does not abort.
 source "$(dirname "$0")/env.sh"

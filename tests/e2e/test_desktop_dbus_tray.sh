@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A panel that speaks the D-Bus tray protocol (KDE Plasma, GNOME + AppIndicator, waybar), started
 # after the clock (sway's exec races waybar): the icon registers with the panel's watcher within
 # 2 s and takes the window of a clock started in the tray; the item is called "Quorlan Lite"; its

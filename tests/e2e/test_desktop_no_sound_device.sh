@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A machine with no sound device at all (an ALSA configuration of its own that defines no
 # output): the clock says once that no sound output could be opened, though both a voice
 # (Ctrl+Alt+S, twice) and the clock itself (the alarm) try to play; nothing hangs, the alarm

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # PipeWire through pipewire-pulse: Ctrl+Alt+S speaks the time with a real voice (recorded on the
 # sink's monitor) at speech volumes 65, 40 and 10, each heard at its level, while the sink's
 # volume stays where it is.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Wayland session (WAYLAND_DISPLAY set, XWayland's DISPLAY beside it): Ctrl+Alt+S is bound
 # through the desktop portal's GlobalShortcuts, the compositor's press speaks the time (recorded
 # on the sink), and a clock with the hot key off binds nothing; the session closes with the clock.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "quorlan-lite --speak", what users bind to a key where no portal offers global shortcuts: it
 # makes the running clock speak (recorded on the sink with the real English voice). With no
 # clock running, a clock still in its start-up message, one without a voice or one that does not

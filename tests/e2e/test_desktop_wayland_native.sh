@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Wayland session without XWayland: the clock runs as a native Wayland client. What the
 # compositor keeps to itself (position, stay-on-top, opacity, the taskbar button) is said once
 # each on stderr, and the stored position and choices come back unchanged after SIGTERM. The icon

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The test environment itself: X server, window manager with tray, sound server, helpers.
 source "$(dirname "$0")/env.sh"
 ql_env_start

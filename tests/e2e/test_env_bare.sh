@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bare environment: an X server with no window manager, tray or sound server, and no
 # sound server spawned behind the test's back.
 source "$(dirname "$0")/env.sh"

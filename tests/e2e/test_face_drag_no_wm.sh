@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a window manager the window follows the pointer by itself while the left button is held.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/face.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The face shows the current state whatever it showed before, on the real program: the hour's
 # tens digit "2" whole in 24-hour mode, and only today's weekday name after a jump over the
 # weekend, a month or days hidden in the tray. The pictures are the hand-checked goldens of the

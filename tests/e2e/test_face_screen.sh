@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The face on the screen shows exactly the images of the lists for the time: Saturday
 # 5 December 2026, 22:00, in 12-hour mode, big and small, frameless.
 source "$(dirname "$0")/env.sh"

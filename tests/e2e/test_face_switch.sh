@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Switching the layout from the context menu while the window is up: it keeps its corner, its
 # new size and shape, and shows the other face at once.
 source "$(dirname "$0")/env.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The four window states as the window manager sees them, and dragging by the face.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/face.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The helpers that read the program's files must read them exactly as their formats define
 # them, or every store and autostart check built on them proves nothing.
 source "$(dirname "$0")/env.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The welcome, upgrade and about windows on a real desktop: size, place, and that OK closes them.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/tray.sh"

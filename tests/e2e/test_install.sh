@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install with DESTDIR and a prefix whose name needs quoting: every file lands where
 # desktops and man look for it, passes its validator, and the installed program runs as the
 # build-tree one does.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The clock goes on under the alarm alert: the seconds run, the next minute's announcement
 # reaches the voice, and a log-off (SIGTERM) while it speaks ends the program once the speech
 # is over, with the settings saved.

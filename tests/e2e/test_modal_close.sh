@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ending the program: a voice that never returns holds a log-off (SIGTERM) up for no more than
 # 5 s, and the settings are saved; SIGTERM while the upgrade window is open never crashes.
 source "$(dirname "$0")/env.sh"

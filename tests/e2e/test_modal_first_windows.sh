@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The clock goes on under the welcome and the upgrade windows: the seconds run; under the
 # upgrade window the next minute's announcement reaches the voice and the alarm rings.
 source "$(dirname "$0")/env.sh"

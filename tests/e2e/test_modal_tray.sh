@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The notification-area icon works while the settings dialog is open: its hint shows, its menu
 # opens, and its commands that open a dialog bring the open one to the front instead of stacking
 # a second modal window on it.

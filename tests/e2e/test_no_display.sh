@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started with no display at all, the program and scripts/run say so in one line and fail.
 source "$(dirname "$0")/env.sh"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Start minimized in tray" on a desktop without a tray: the window is shown so the clock can
 # never be lost, and the stored choice is kept for desktops that have one.
 source "$(dirname "$0")/env.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: built once by cpack; its contents, control fields and dependencies; lintian
 # finds no errors; apt resolves it (a simulation only: nothing is installed on this machine);
 # unpacked into a temporary root, the program runs as the build-tree one does.

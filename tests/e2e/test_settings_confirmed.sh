@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the X server shows and what the store holds around the settings dialog:
 # - a stored "always on top" and transparency at level 20 apply from the start, at the lowest
 #   visible level 50 (the window used to start invisible);

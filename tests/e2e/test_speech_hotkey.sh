@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ctrl+Alt+S pressed twice in quick succession speaks the time once, the voice given the speech
 # volume as its gain (40 -> 40000 of 65535). The desktop's volume is never touched: not while
 # speaking, not when the user changes it meanwhile, not after the clock has gone.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # When Ctrl+Alt+S cannot be had, the program says so once on stderr and runs on: a second copy
 # finds the key held by the first (which keeps speaking on it), and a copy without X11 has none.
 source "$(dirname "$0")/env.sh"

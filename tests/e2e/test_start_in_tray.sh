@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Start minimized in tray": only the tray icon appears, and the setting survives the run.
 source "$(dirname "$0")/env.sh"
 ql_env_start

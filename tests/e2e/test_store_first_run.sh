@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # First run: nothing stored. The window is centred and frameless, the welcome window opens,
 # and closing writes every value back.
 source "$(dirname "$0")/env.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A framed window opens with its frame where the settings put it and writes the same place back,
 # so it does not creep by the frame size from one run to the next. On two monitors of different
 # sizes a window stored where no monitor shows it is shown on the nearest one, and only a move

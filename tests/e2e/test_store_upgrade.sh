@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Upgrade: only the earlier version's key exists. Every flag is off, the window goes to 0,0
 # with a frame, the upgrade window opens once, and the earlier key is gone afterwards.
 source "$(dirname "$0")/env.sh"

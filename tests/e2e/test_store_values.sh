@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Stored values out of range, malformed or short are replaced per field, and everything else in
 # the store survives the save. No window manager, so windows sit exactly where they are placed.
 source "$(dirname "$0")/env.sh"

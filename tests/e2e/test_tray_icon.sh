@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starting in the tray at 03:00: only the icon appears, with the face and the hands at three.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/tray.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Minimize to tray", the title bar's minimise box and a double-click on the icon, with and
 # without "Show program in taskbar".
 source "$(dirname "$0")/env.sh"

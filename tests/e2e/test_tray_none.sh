@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # No tray at all: the window is shown although the user chose to start in the tray, it says so
 # once, and "Minimize to tray" leaves the window reachable. A tray that turns up just after the
 # start (a session that starts the clock before its panel) takes the window as chosen.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The panel that hosts the tray goes away and comes back: while it is gone a hidden window comes
 # back to the desktop, and once it is back the icon is there again, once, and answers.
 source "$(dirname "$0")/env.sh"

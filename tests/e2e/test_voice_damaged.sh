@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A voice whose suffix is written in capitals loads and speaks. A voice file cut short (a broken
 # download or copy) is reported in an "Error" box and the clock starts anyway, without speech;
 # it used to kill the program at every start (SIGBUS).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real English voice speaks on Ctrl+Alt+S: the sink's monitor hears speech that starts
 # within half a second of the key.
 source "$(dirname "$0")/env.sh"

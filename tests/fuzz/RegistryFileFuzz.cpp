@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever the bytes, parsing must not crash, and what was read must write back to a text that
 // reads back identically without losses.
 #include "store/RegistryFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A voice for tests: says nothing, but leaves a trace of every call.
 //   QL_TEST_VOICE_LOG       file that gets "begin <µs> <gain>" and "end <µs>" lines
 //   (CLOCK_REALTIME;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the four window states at a few times of day, taken from the running program on
 # Xvfb with icewm and cropped to the window (its frame included):
 #   bash tools/face-screenshots/take_face_screenshots.sh [OUT_DIR] [path/to/quorlan-lite]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ql-imagegen: draws the clock's face images, or previews a composed face.
 //
 //   ql-imagegen ASSETS_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exported entry of one plug-in; built once per voice with QL_VOICE_NAME (the engine's voice
 // name), QL_VOICE_PHRASE (the language's phrase function), QL_VOICE_RENDERER (the engine's
 // renderer class) and QL_VOICE_RENDERER_HEADER defined by the build.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads one voice plug-in as the program does and calls Speak once per "speak" line read from
 // standard input, answering each with "done". Exit 0 at the end of input, 2 when the library did
 // not load, 3 when it has no Speak.

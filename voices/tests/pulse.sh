@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private PulseAudio daemon with a null sink "test_sink" for the voice end-to-end tests.
 # Sourced; the sourcing script sets $work (its private XDG_RUNTIME_DIR), $keeper and fail().
 

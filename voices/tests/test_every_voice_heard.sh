@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end: every plug-in in the voice folder, whatever its engine, loads, speaks 23:59 (the
 # longest sentences) through a real (private) PulseAudio daemon and is heard on the sink, all of
 # them within 2 LU of each other in integrated loudness (ITU-R BS.1770, ffmpeg's ebur128) and

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end: a voice plug-in speaks through a real (private) PulseAudio daemon, Speak returns
 # once the speech has been heard, returns promptly while the daemon is gone, and speaks again
 # after the daemon has been restarted, all in one process.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Recording what reaches the null sink, and measuring it.
 
 ql_record_start() {

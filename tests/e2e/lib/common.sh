@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Temp dir, private session variables, cleanup, bounded waits and assertions.
 # Assertions end the test (exit 1); call them from the test's top level, not inside $(...).
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private session bus and the D-Bus desktop peers written for the tests: a panel's
 # StatusNotifierWatcher and a GlobalShortcuts portal. Sourced by env.sh.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the program (first argument) of the Exec key in a desktop entry file, decoded as the
 # Desktop Entry rules say: string escapes first, then the argument quoting. Exits 1 on
 # a missing key, 2 on quoting that the Desktop Entry format forbids.

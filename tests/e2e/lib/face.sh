@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The clock face on the screen: the expected picture composed from the image lists, screenshots
 # of the window, and pixel comparisons. Sourced by the face tests after env.sh.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks shared by the tests of an installed copy of the program: the cmake --install tree and
 # the unpacked Debian package. Source after env.sh.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the tests of the clock under its modal windows, sourced after env.sh.
 
 # modal_install_voice SLEEP_MS: a private copy of the program whose only voice is the recording

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # PipeWire as desktops ship it: the daemon, WirePlumber as its session manager and pipewire-pulse
 # for PulseAudio clients (ALSA "default" reaches it through the pulse plugin), with a null sink.
 # Sourced by the tests that need it, after env.sh and lib/dbus.sh.

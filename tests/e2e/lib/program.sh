@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starting and stopping the program under test.
 
 QL_PID=

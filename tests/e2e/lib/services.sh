@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop services a test needs: Xvfb, icewm with its system tray, PulseAudio with a null sink.
 
 # ql_env_start [--no-wm] [--no-sound]

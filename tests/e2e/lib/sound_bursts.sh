@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Finding the separate sounds in a recording.
 
 # ql_sound_bursts FILE -> one line "start end" (seconds) per sound: a run of 10 ms windows

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's per-user settings store: preparing it and reading it back.
 
 ql_store_file() { echo "$XDG_CONFIG_HOME/vessantry/user.reg"; }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Finds one value in the settings store: ENVIRON["QL_KEY"] (section) and ENVIRON["QL_NAME"].
 # Run with LC_ALL=C so that tolower() is ASCII only, as the store compares names.
 BEGIN {

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the notification-area tests, sourced after env.sh.
 
 # Confirms any "Error" box of the program (e.g. no voice plug-in installed), so start-up goes on.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Wayland compositor without any display hardware: weston's headless backend. Sourced by the
 # tests that need it, after env.sh.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Finding windows and reading their state on the test's X server.
 
 # ql_window_info ID -> "x y width height mapstate" (x, y: absolute position of the client area)

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A small xdg-desktop-portal that offers only GlobalShortcuts, for the tests.
 
 It logs every call to the file named by the first argument ("CreateSession", "BindShortcuts ID

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Acts on a registered StatusNotifierItem as a D-Bus panel does.
 
   sni_item.py SERVICE activate         the panel's primary action (a left click)

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A small StatusNotifierWatcher with a host, as a D-Bus panel's tray (KDE, waybar) runs it.
 
 Every item that registers is appended to the file named by the first argument, one service name

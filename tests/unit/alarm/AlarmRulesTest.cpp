@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarm/AlarmHour.h"
 #include "alarm/AlarmSound.h"
 #include "alarm/NumberField.h"

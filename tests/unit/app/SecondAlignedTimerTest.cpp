@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SecondAlignedTimer.h"
 #include "fakes/FakeLocalClock.h"
 #include "platform/linux/SystemLocalClock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/AppIcon.h"
 #include "fakes/FakeDesktopDialogs.h"
 #include "info/AboutWindow.h"

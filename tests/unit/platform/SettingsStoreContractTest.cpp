@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file store and the fake must behave alike, or tests written against the fake lie.
 #include "fakes/MemorySettingsStore.h"
 #include "store/FileSettingsStore.h"

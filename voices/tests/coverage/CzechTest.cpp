@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Twenty-four-hour clock: "Je třináct hodin pět minut." After 1 the noun is singular (hodina,

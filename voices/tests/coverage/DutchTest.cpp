@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Twenty-four-hour clock: "dertien uur vijf". Compounds put the unit first and join with "en",

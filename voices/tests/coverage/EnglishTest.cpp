@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Twelve-hour clock: minutes under ten are read "oh five", the hour alone takes "o'clock", and

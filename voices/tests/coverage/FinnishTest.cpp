@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Twelve-hour clock counted around the hour and the half hour. "yli" (past) takes the amount in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Twenty-four-hour clock with "minuit" and "midi" for hours 0 and 12, minutes or not. Hours and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Twenty-four-hour clock: one o'clock is "ein Uhr" but the minute one is "eins", compounds put

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Twenty-four-hour clock: "Tizenhárom óra öt perc van." Nouns stay singular after numbers, two is

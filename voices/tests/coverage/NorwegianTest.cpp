@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Bokmål, counted around the hour and the half hour: minutes 1-20 past the hour, 21-29 to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // "Jest godzina osiemnasta pięć.": the hour a feminine ordinal, the minutes a cardinal agreeing

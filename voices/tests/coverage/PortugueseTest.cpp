@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // European Portuguese, twenty-four-hour clock: feminine hours (uma, duas, vinte e uma),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Twelve-hour clock with the part of the day; a quarter and a half have their own words.

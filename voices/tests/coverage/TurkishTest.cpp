@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
 // Twelve-hour clock: past the hour takes it in the accusative (dokuzu beş geçiyor), to the next
