@@ -71,6 +71,11 @@ TEST(Plugin, SpeakReturnsWhenTheSoundServerIsGone) {
 // Switching languages back and forth must not grow the clock: 200 switches between two espeak-ng
 // voices, each speaking once, add less than 1 MB after the first 20 (it was some 750 kB each).
 TEST(Plugin, SwitchingVoicesBackAndForthDoesNotGrow) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer holds freed memory back and reports espeak-ng's data it never frees: the
+    // growth measured here means something only in a plain build.
+    GTEST_SKIP() << "memory growth is measured without the address sanitizer";
+#endif
     QTemporaryFile config; // no sound device: the speaking is rendering alone
     ASSERT_TRUE(config.open());
     config.write("# no devices\n");
