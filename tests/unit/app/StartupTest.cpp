@@ -43,7 +43,7 @@ TEST_F(StartupTest, RegistryIsCheckedBeforeItIsOpened) {
     EXPECT_LT((lastCheck.base() - 1) - e.begin(), firstCreate - e.begin());
 }
 
-TEST_F(StartupTest, RuntimeFlagsStartAsDocumented) {
+TEST_F(StartupTest, NothingRunsAndTheWindowWaitsForTheFirstTick) {
     storeCurrentSettings("0", "15");
     create();
     EXPECT_FALSE(app->announcer().speaking() || app->alarm().showing() || app->alarm().done());
