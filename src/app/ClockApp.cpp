@@ -63,12 +63,13 @@ void ClockApp::connectWindow() {
     QObject::connect(&announcer_, &Announcer::speakingChanged, &closeDeadline_,
                      [this](bool busy) { closeWhenSilent(busy); });
     QObject::connect(view, &MainWindow::closeAsked, &closeDeadline_, [this] { Close(); });
-    QObject::connect(&languages_, &LanguageMenus::languageChosen, &languages_,
-                     [this] { stored_.SaveSettings(); });
     QObject::connect(view, &MainWindow::minimizeClicked, &tray_,
                      &TrayController::MinimizeButtonClick);
     QObject::connect(view, &MainWindow::minimizeToTrayChosen, &tray_,
                      &TrayController::Minimizetotray1Click);
+    QObject::connect(view, &MainWindow::dialogOpens, &tray_, &TrayController::followTaskbarSetting);
+    QObject::connect(view, &MainWindow::dialogClosed, &tray_,
+                     &TrayController::followTaskbarSetting);
     QObject::connect(&tray_, &TrayController::windowShown, view, [view] { view->windowShown(); });
 }
 
@@ -98,10 +99,12 @@ void ClockApp::FormCreate() {
             r.SelectedLanguage = sameVoiceInList(r.SelectedLanguage, voices_.languages());
         });
     stored_.languageFoundInList();
+    speech_.applyGlobalShortcut();
     mainForm_->startUp(now, placement);
     languages_.LoadLanguage();
     tray_.HideTaskbarButton();
     mainForm_->showStoredSettings();
+    stored_.saveEachChange();
     ticker_.start();
 }
 

@@ -56,7 +56,7 @@ void MainWindow::createComponents() {
 void MainWindow::startUp(const LocalTime& now, const RegistrySettings::Loaded& placement) {
     setTime(now);
     placeFromSettings(placement);
-    applyGlobalShortcut();
+    applySpeakShortcut();
     languages_.BuildLanguageMenus(languageButton_, languageMenu_, languageSubmenu_);
 }
 
@@ -69,7 +69,6 @@ void MainWindow::showStoredSettings() {
     applyBlending();
     if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    shown_ = cfg();
     started_ = true;
 }
 
@@ -213,8 +212,8 @@ void MainWindow::setBlending(double level) {
     if (change && windowAllows(WindowFeature::Opacity)) setWindowOpacity(level);
 }
 
-void MainWindow::applyGlobalShortcut() {
-    speech_.applyGlobalShortcut();
+// The menu shows the system-wide key only while the clock holds it.
+void MainWindow::applySpeakShortcut() {
     speakAction_->setShortcut(cfg().FGlobalShortcut ? QKeySequence("Ctrl+Alt+S") : QKeySequence());
 }
 

@@ -72,6 +72,10 @@ class MainWindow : public QWidget {
     void windowShown();
 
   signals:
+    // A settings or alarm dialog opens, or has closed: the taskbar button is what the user chose,
+    // not whatever the dialog left behind.
+    void dialogOpens();
+    void dialogClosed();
     // The window's close button or "Close application".
     void closeAsked();
     // The "_" button and "&Minimize to tray": the window goes to the notification area.
@@ -88,8 +92,8 @@ class MainWindow : public QWidget {
     template <typename Edit> void editSettings(Edit change) { settings_.edit(change); }
 
     // ---- Settings
-    void showSettings();
-    void applyGlobalShortcut();
+    void showSettings(const SettingsChange& change);
+    void applySpeakShortcut();
     void applyBlending();
     void applyOnTop();
     // Opacity 0..1 where the desktop allows it (blending and its preview).
@@ -163,8 +167,6 @@ class MainWindow : public QWidget {
     AlarmController& alarm_;
     TrayController& tray_;
     WindowLimits windowLimits_{desktop_};
-    // What the window shows; a change of the settings is compared with it.
-    SettingsRecord shown_;
     bool started_ = false;
     bool closed_ = false;
     QPoint chosenAt_; // outer position the user chose: the stored one, until the user moves

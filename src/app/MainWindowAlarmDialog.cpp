@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
-#include "settings/StoredSettings.h"
 
 #include "alarm/AlarmController.h"
 #include "alarm/AlarmDialog.h"
 #include "common/Dialogs.h"
 #include "info/HelpPages.h"
-#include "tray/TrayController.h"
 
 namespace ql {
 
@@ -17,12 +15,11 @@ void MainWindow::AlarmButtonClick() {
         this, cfg(), dialogs_,
         {[this](int sound, const QString& path) { alarm_.PlayAlarmSound(sound, path); },
          [this] { help_.ShowHelpContext(20); }});
-    tray_.followTaskbarSetting();
+    emit dialogOpens();
     const bool confirmed = dialogs_.run(form) == QDialog::Accepted;
     if (closed_) return;
     if (confirmed) settings_.assign(form.result());
-    tray_.followTaskbarSetting();
-    if (confirmed) stored_.SaveSettings();
+    emit dialogClosed();
 }
 
 } // namespace ql

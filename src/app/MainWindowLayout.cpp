@@ -111,8 +111,6 @@ void MainWindow::applyFrame() {
     }
     placeAt(at);
     show();
-    // The new native window has forgotten whether it keeps a taskbar button.
-    tray_.followTaskbarSetting();
     startPlacing(false);
 }
 
@@ -141,13 +139,11 @@ void MainWindow::ChangeButtonMode() {
 void MainWindow::MI_smallClick() {
     if (cfg().FSmallMode) return;
     editSettings([](SettingsRecord& r) { r.FSmallMode = true; });
-    stored_.SaveSettings();
 }
 
 void MainWindow::MI_bigClick() {
     if (!cfg().FSmallMode) return;
     editSettings([](SettingsRecord& r) { r.FSmallMode = false; });
-    stored_.SaveSettings();
 }
 
 // The right button is left to the context menu.

@@ -6,12 +6,10 @@
 #include "info/HelpPages.h"
 #include "settings/SettingsDialog.h"
 #include "speech/SpeechCommands.h"
-#include "tray/TrayController.h"
 
 #include <QWindow>
 
 #include <memory>
-#include <utility>
 
 namespace ql {
 
@@ -32,20 +30,18 @@ void MainWindow::applyOnTop() {
 // Whoever changed the settings (a dialog, a menu, start-up), the window shows them. The order
 // matters: the layout is settled before the hot key, stay-on-top and blending are applied to the
 // window it leaves behind.
-void MainWindow::showSettings() {
+void MainWindow::showSettings(const SettingsChange& change) {
     if (!started_ || closed_) return;
-    const SettingsRecord before = std::exchange(shown_, cfg());
-    const SettingsRecord& now = shown_;
-    if (now.FTransparentButtons != before.FTransparentButtons) ChangeButtonMode();
-    if (now.FShowInTaskbar != before.FShowInTaskbar) tray_.followTaskbarSetting();
+    using R = SettingsRecord;
+    if (change.has(&R::FTransparentButtons)) ChangeButtonMode();
     // The stored tick interval is kept for older versions; the tick itself follows the second.
-    if (now.FWindowless != before.FWindowless || now.FSmallMode != before.FSmallMode) {
-        (now.FSmallMode ? smallAction_ : bigAction_)->setChecked(true);
+    if (change.hasAny(&R::FWindowless, &R::FSmallMode)) {
+        (cfg().FSmallMode ? smallAction_ : bigAction_)->setChecked(true);
         ChangeMode();
     }
-    applyGlobalShortcut(); // also retries a key another program held before
+    if (change.has(&R::FGlobalShortcut)) applySpeakShortcut();
     applyOnTop();
-    if (now.FBlendOn != before.FBlendOn || now.FBlendValue != before.FBlendValue) applyBlending();
+    if (change.hasAny(&R::FBlendOn, &R::FBlendValue)) applyBlending();
     FormPaint();
 }
 
@@ -56,15 +52,13 @@ void MainWindow::SetupButtonClick() {
         SettingsDialog::Actions{[this](double level) { setBlending(level); },
                                 [this](int volume) { speech_.announceAtVolume(volume); },
                                 [this] { help_.ShowHelpContext(10); }});
-    tray_.followTaskbarSetting();
+    emit dialogOpens();
     const bool confirmed = dialogs_.run(*form) == QDialog::Accepted;
     if (closed_) return;
     if (confirmed) settings_.assign(form->result());
     applyBlending(); // the chosen level, or the one before the preview
     form.reset();
-    tray_.followTaskbarSetting();
-    // A crash or power cut later must not lose what the user just confirmed.
-    if (confirmed) stored_.SaveSettings();
+    emit dialogClosed();
 }
 
 } // namespace ql

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/SettingsChange.h"
 #include "settings/SettingsRecord.h"
 
 #include <QObject>
@@ -8,7 +9,8 @@
 namespace ql {
 
 // The clock's settings, owned by the composition root. Readers hold it const; every change goes
-// through assign() or edit(), so `changed` reaches every view.
+// through assign() or edit(), so `changed` reaches every observer
+// with what it touched.
 class Settings : public QObject {
     Q_OBJECT
   public:
@@ -24,7 +26,7 @@ class Settings : public QObject {
     }
 
   signals:
-    void changed();
+    void changed(const ql::SettingsChange& change);
 
   private:
     SettingsRecord record_;

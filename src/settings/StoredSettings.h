@@ -3,6 +3,8 @@
 
 #include "settings/RegistrySettings.h"
 
+#include <QMetaObject>
+
 #include <functional>
 #include <string>
 
@@ -14,11 +16,14 @@ class SettingsStore;
 struct DesktopSize;
 
 // Keeps the settings in step with the per-user store: read once at start, written after each
-// confirmed change and at the end.
+// change once start-up is over, and at the end.
 class StoredSettings {
   public:
     StoredSettings(Settings& settings, SettingsStore& store, AutostartList& autostart,
                    std::string programPath, std::string installDir);
+    ~StoredSettings();
+    StoredSettings(const StoredSettings&) = delete;
+    StoredSettings& operator=(const StoredSettings&) = delete;
 
     // The window knows where it is; the store only keeps it.
     void setWindowPosition(std::function<WindowPosition()> where);
@@ -27,6 +32,9 @@ class StoredSettings {
     // Replaces the settings with the stored ones; says where the window goes.
     RegistrySettings::Loaded OpenRegistry(DesktopSize desktop);
     void SaveSettings();
+    // From here on each change is saved at once. Before, the changes are start-up's own (the
+    // store read, a language no longer there) and wait for the save at the end.
+    void saveEachChange() { savingChanges_ = true; }
     // The earlier version's key, once the user has seen what changed.
     void forgetEarlierVersion();
 
@@ -51,6 +59,8 @@ class StoredSettings {
     bool upgraded_ = false;
     bool languageInEarlierList_ = false;
     bool loaded_ = false;
+    bool savingChanges_ = false;
+    QMetaObject::Connection following_;
 };
 
 } // namespace ql

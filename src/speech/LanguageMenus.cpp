@@ -3,6 +3,7 @@
 
 #include "common/Dialogs.h"
 #include "settings/Settings.h"
+#include "settings/SettingsTable.h"
 #include "speech/Announcer.h"
 #include "speech/LanguageRegions.h"
 #include "speech/VoiceCatalog.h"
@@ -40,7 +41,9 @@ void LanguageMenus::BuildLanguageMenus(QToolButton* button, QMenu* buttonMenu, Q
     fill(submenu, submenu->parent());
     // A stored choice beyond the list (voices removed since) falls back to the first voice.
     if (selected() < 0 || selected() > voices_.languages().size() - 1)
-        settings_.edit([](SettingsRecord& r) { r.SelectedLanguage = 0; });
+        settings_.edit([](SettingsRecord& r) {
+            r.SelectedLanguage = settingOf(&SettingsRecord::SelectedLanguage).otherwise;
+        });
     checkSelected(buttonMenu);
     checkSelected(submenu);
     connect(button, &QToolButton::clicked, this, &LanguageMenus::LangSelButtonClick);
@@ -122,7 +125,6 @@ void LanguageMenus::LangMenuItemClick(QAction* item) {
     const int chosen = item->objectName().mid(3).toInt();
     settings_.edit([chosen](SettingsRecord& r) { r.SelectedLanguage = chosen; });
     LoadLanguage();
-    emit languageChosen();
 }
 
 } // namespace ql

@@ -31,10 +31,6 @@ class LanguageMenus : public QObject {
     void LangMenuItemClick(QAction* item);
     QPoint LangMenuPoint() const; // where LangSelButtonClick pops the menu up
 
-  signals:
-    // The user chose a voice; the choice is in the settings.
-    void languageChosen();
-
   private:
     void fill(QMenu* menu, QObject* owner);
     void checkSelected(QMenu* menu);

@@ -21,13 +21,15 @@ class SpeechCommands {
     // An announcement at a trial volume; the stored one stays.
     void announceAtVolume(int volume);
     // Holds the hot key or lets it go, as the settings say; a key another program holds is
-    // tried again at each call.
+    // tried again at each call. Start-up calls it once the settings are read; from then on every
+    // change of the settings does.
     void applyGlobalShortcut();
 
   private:
     const Settings& settings_;
     Announcer& announcer_;
     GlobalSpeechKey key_;
+    bool following_ = false;
 };
 
 } // namespace ql

@@ -88,6 +88,16 @@ void TrayController::start() {
         QTimer::singleShot(kTrayGraceMs, this, [this] { awaitingTray_ = false; });
     }
     services_.host.watch([this](bool available) { hostChanged(available); });
+    // After the window's own observers: a new layout re-creates the native window.
+    connect(&settings_, &Settings::changed, this, &TrayController::showSettings);
+}
+
+// A new native window has forgotten whether it keeps a taskbar button.
+void TrayController::showSettings(const SettingsChange& change) {
+    using R = SettingsRecord;
+    const bool reframed =
+        change.hasAny(&R::FWindowless, &R::FSmallMode) && window_ && window_->isVisible();
+    if (change.has(&R::FShowInTaskbar) || reframed) followTaskbarSetting();
 }
 
 void TrayController::removeIcon() {

@@ -18,6 +18,7 @@ namespace ql {
 class DesktopGeometry;
 class LocalClock;
 class Settings;
+class SettingsChange;
 class TaskbarButton;
 class TrayHost;
 
@@ -42,7 +43,8 @@ class TrayController : public QObject {
     // is gone) hiding and showing do nothing.
     void attach(QWidget& window, QMenu* menu);
     // Start-up, once the settings are read and the icon drawn: the icon appears, and without a
-    // notification area the window is left to be shown whatever the user chose.
+    // notification area the window is left to be shown whatever the user chose. From here on
+    // the taskbar button follows the settings.
     void start();
     // The end of the run.
     void removeIcon();
@@ -73,6 +75,7 @@ class TrayController : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void showSettings(const SettingsChange& change);
     void activated(QSystemTrayIcon::ActivationReason why);
     void hostChanged(bool available);
     bool windowOnScreen() const;
