@@ -43,6 +43,14 @@ TEST_F(StoredSettingsTest, SavesThePositionOfTheMomentOrTheOneRead) {
     stored.SaveSettings();
     EXPECT_EQ(value("LNumSettings").substr(0, 8), "00070008");
     EXPECT_EQ(value("InstallDir"), "/opt/ql/");
+    // Start-up's own changes wait for the save at the end; after it, each change is saved.
+    settings.edit([](SettingsRecord& r) { r.FOnTop = true; });
+    EXPECT_EQ(value("BinSettings").substr(0, 2), "00");
+    stored.saveEachChange();
+    at = {9, 9};
+    settings.edit([](SettingsRecord& r) { r.F24HourFormat = true; });
+    EXPECT_EQ(value("BinSettings").substr(0, 3), "011");
+    EXPECT_EQ(value("LNumSettings").substr(0, 8), "00090009");
 }
 
 TEST_F(StoredSettingsTest, OpeningReplacesTheSettingsAndSaysWhatWasFound) {
