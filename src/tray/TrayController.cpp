@@ -21,16 +21,16 @@ namespace {
 
 constexpr int kTrayGraceMs = 30000;
 
-void reportNoTray() {
-    static bool said = false;
-    if (said) return;
-    said = true;
+} // namespace
+
+// Once a run: a panel that comes and goes must not fill the log.
+void TrayController::reportNoTray() {
+    if (noTraySaid_) return;
+    noTraySaid_ = true;
     std::fputs("quorlan-lite: no notification area (system tray) found; the clock window stays "
                "on the desktop and minimises normally\n",
                stderr);
 }
-
-} // namespace
 
 TrayController::TrayController(const Settings& settings, Services services, QImage clockFace,
                                QObject* parent)
@@ -68,9 +68,7 @@ void TrayController::attach(QWidget& window, QMenu* menu) {
     window.installEventFilter(this);
     menu_ = menu;
     if (icon_) icon_->setContextMenu(servedOverDBus_ ? dbusMenu() : menu);
-    bool showMainForm = true;
-    SysTrayIconStartup(showMainForm);
-    if (!showMainForm) HideMainWindow();
+    if (!SysTrayIconStartup()) HideMainWindow();
 }
 
 void TrayController::start() {
@@ -203,8 +201,8 @@ void TrayController::SysTrayDblClick() {
 
 // Asked while the window is still being built, before the settings are read, so the answer is
 // always "show"; whether the window appears is decided by start-up alone.
-void TrayController::SysTrayIconStartup(bool& ShowMainForm) const {
-    ShowMainForm = !settings_.values().FStartInTray;
+bool TrayController::SysTrayIconStartup() const {
+    return !settings_.values().FStartInTray;
 }
 
 void TrayController::MinimizeButtonClick() {

@@ -58,7 +58,8 @@ class TrayController : public QObject {
     // The button as "Show program in taskbar" says.
     void followTaskbarSetting();
     void SysTrayDblClick();
-    void SysTrayIconStartup(bool& ShowMainForm) const;
+    // Whether the window is shown as it is built.
+    bool SysTrayIconStartup() const;
     void MinimizeButtonClick();
     void Minimizetotray1Click();
 
@@ -76,6 +77,7 @@ class TrayController : public QObject {
 
   private:
     void showSettings(const SettingsChange& change);
+    void reportNoTray();
     void activated(QSystemTrayIcon::ActivationReason why);
     void hostChanged(bool available);
     bool windowOnScreen() const;
@@ -100,6 +102,7 @@ class TrayController : public QObject {
     bool available_ = true;
     bool showPending_ = false;
     bool awaitingTray_ = false; // shown only for want of a tray, at the start of the session
+    bool noTraySaid_ = false;
 };
 
 } // namespace ql

@@ -57,43 +57,54 @@ const std::int16_t* scaled(const AlsaPcmOutput::Request& r, const std::int16_t* 
     return buffer.data();
 }
 
-// Writes frames [0, frames) of samples; false when the device failed.
-bool writeFrames(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r, const std::int16_t* samples,
-                 std::size_t frames, bool& announced) {
-    std::vector<std::int16_t> buffer;
-    std::size_t done = 0;
-    while (done < frames && !stopped(r)) {
-        const auto n = std::min<std::size_t>(ChunkFrames, frames - done);
-        const std::int16_t* chunk = scaled(r, samples + done * r.channels, n * r.channels, buffer);
-        const snd_pcm_sframes_t w = snd_pcm_writei(pcm, chunk, n);
-        if (w < 0) {
-            if (snd_pcm_recover(pcm, static_cast<int>(w), 1) < 0) return false;
-            continue;
+// Hands frames to the device; the request hears once, at the first frames of the sound itself.
+class FrameWriter {
+  public:
+    FrameWriter(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r, bool isTheSound)
+        : pcm_(pcm), r_(r), announced_(!isTheSound) {}
+
+    // Writes frames [0, frames) of samples; false when the device failed.
+    bool write(const std::int16_t* samples, std::size_t frames) {
+        std::vector<std::int16_t> buffer;
+        std::size_t done = 0;
+        while (done < frames && !stopped(r_)) {
+            const auto n = std::min<std::size_t>(ChunkFrames, frames - done);
+            const std::int16_t* chunk =
+                scaled(r_, samples + done * r_.channels, n * r_.channels, buffer);
+            const snd_pcm_sframes_t w = snd_pcm_writei(pcm_, chunk, n);
+            if (w < 0) {
+                if (snd_pcm_recover(pcm_, static_cast<int>(w), 1) < 0) return false;
+                continue;
+            }
+            done += static_cast<std::size_t>(w);
+            if (!announced_ && r_.onFirstWrite) r_.onFirstWrite();
+            announced_ = true;
         }
-        done += static_cast<std::size_t>(w);
-        if (!announced && r.onFirstWrite) r.onFirstWrite();
-        announced = true;
+        return true;
     }
-    return true;
-}
+
+  private:
+    snd_pcm_t* pcm_;
+    const AlsaPcmOutput::Request& r_;
+    bool announced_;
+};
 
 // The sound server drops the first 7-20 ms of a new stream: a click of 5 ms went unheard, and
 // every sound lost its attack. That much silence goes first.
 bool writeLead(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
     const std::vector<std::int16_t> silence(r.rate * 30 / 1000 * r.channels, 0);
-    bool announced = true; // silence is not yet the sound
-    return writeFrames(pcm, r, silence.data(), silence.size() / r.channels, announced);
+    return FrameWriter(pcm, r, false).write(silence.data(), silence.size() / r.channels);
 }
 
 bool writeAll(snd_pcm_t* pcm, const AlsaPcmOutput::Request& r) {
     if (!writeLead(pcm, r)) return false;
-    bool announced = false;
-    if (!r.pull) return writeFrames(pcm, r, r.samples, r.frames, announced);
+    FrameWriter sound(pcm, r, true);
+    if (!r.pull) return sound.write(r.samples, r.frames);
     std::vector<std::int16_t> chunk(ChunkFrames * r.channels);
     while (!stopped(r)) {
         const std::size_t n = std::min(r.pull(chunk.data(), ChunkFrames), ChunkFrames);
         if (n == 0) return true;
-        if (!writeFrames(pcm, r, chunk.data(), n, announced)) return false;
+        if (!sound.write(chunk.data(), n)) return false;
     }
     return true;
 }
