@@ -41,7 +41,8 @@ ClockApp::ClockApp(Platform platform, const QString& programPath)
             ClockData::clockFaceIcon()),
       mainForm_(std::make_unique<MainWindow>(MainWindow::Services{platform.desktop, dialogs_},
                                              settings_, stored_, announcer_, languages_, speech_,
-                                             help_, info_, alarm_, tray_)) {
+                                             help_, info_, alarm_, tray_)),
+      face_(settings_, mainForm_->face()) {
     // Set once the window exists: start-up opens none of them before.
     help_.setWindow(mainForm_.get());
     info_.setWindow(mainForm_.get());
@@ -99,11 +100,13 @@ void ClockApp::FormCreate() {
             r.SelectedLanguage = sameVoiceInList(r.SelectedLanguage, voices_.languages());
         });
     stored_.languageFoundInList();
+    face_.setTime(now);
     speech_.applyGlobalShortcut();
-    mainForm_->startUp(now, placement);
+    mainForm_->startUp(placement);
     languages_.LoadLanguage();
     tray_.HideTaskbarButton();
     mainForm_->showStoredSettings();
+    face_.start();
     stored_.saveEachChange();
     ticker_.start();
 }
@@ -159,7 +162,7 @@ void ClockApp::FormDestroy() {
 }
 
 void ClockApp::setClockData(ClockData* data) {
-    mainForm_->setClockData(data);
+    face_.setImages(data);
 }
 
 void ClockApp::showClock() {
@@ -174,21 +177,20 @@ bool ClockApp::pendingWork() {
 }
 
 void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
-    MainWindow& view = *mainForm_;
-    view.setTime(now);
+    face_.setTime(now);
     if (changed.second) {
-        view.secondChanged();
+        face_.secondChanged();
         tray_.UpdateTrayHint();
     }
     if (changed.minute) {
-        view.minuteChanged();
+        face_.minuteChanged();
         announceIfDue(now.minute);
         alarm_.minuteChanged();
     }
     // A new time zone can move the hour alone.
     if (changed.minute || changed.hour) tray_.DrawTrayIcon(now.hour, now.minute);
-    if (changed.hour) view.hourChanged();
-    if (changed.day) view.dayChanged();
+    if (changed.hour) face_.hourChanged();
+    if (changed.day) face_.dayChanged();
 }
 
 void ClockApp::announceIfDue(int minute) {

@@ -4,6 +4,7 @@
 #include "alarm/AlarmController.h"
 #include "app/Ticker.h"
 #include "common/Dialogs.h"
+#include "face/ClockFace.h"
 #include "info/HelpPages.h"
 #include "info/InfoDesk.h"
 #include "platform/Platform.h"
@@ -84,6 +85,7 @@ class ClockApp : private TickHandler {
     InfoDesk info_;
     TrayController tray_; // before the window, which uses it while it starts
     std::unique_ptr<MainWindow> mainForm_;
+    ClockFace face_; // after the window, whose back panel it paints
     bool closed_ = false;
     // The welcome or the upgrade news is still to be shown, from the first tick on.
     bool startupPending_ = true;

@@ -3,7 +3,6 @@
 
 #include "alarm/AlarmController.h"
 #include "platform/DesktopGeometry.h"
-#include "platform/LocalClock.h"
 #include "platform/TaskbarButton.h"
 #include "settings/SettingsTable.h"
 #include "settings/StoredSettings.h"
@@ -53,8 +52,7 @@ void MainWindow::createComponents() {
 }
 
 // The window's part of the start-up, once the settings are read and the voices found.
-void MainWindow::startUp(const LocalTime& now, const RegistrySettings::Loaded& placement) {
-    setTime(now);
+void MainWindow::startUp(const RegistrySettings::Loaded& placement) {
     placeFromSettings(placement);
     applySpeakShortcut();
     languages_.BuildLanguageMenus(languageButton_, languageMenu_, languageSubmenu_);
@@ -70,14 +68,6 @@ void MainWindow::showStoredSettings() {
     if (cfg().FOnTop && windowAllows(WindowFeature::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     started_ = true;
-}
-
-void MainWindow::setTime(const LocalTime& t) {
-    hour_ = t.hour;
-    minute_ = t.minute;
-    second_ = t.second;
-    day_ = t.day;
-    dayOfWeek_ = t.dayOfWeek;
 }
 
 // The program is ending: the window goes, and windows still open know not to act.

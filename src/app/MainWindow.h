@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "face/FaceState.h"
 #include "settings/RegistrySettings.h"
 #include "settings/Settings.h"
 #include "settings/SettingsCodec.h"
@@ -11,7 +10,6 @@
 #include <QRect>
 #include <QWidget>
 
-#include <cstdint>
 #include <optional>
 
 class QAction;
@@ -26,14 +24,12 @@ class AlarmController;
 class DesktopGeometry;
 class Dialogs;
 class Announcer;
-struct LocalTime;
 class HelpPages;
 class InfoDesk;
 class LanguageMenus;
 class SpeechCommands;
 class StoredSettings;
 class AlarmDialog;
-class ClockData;
 class FaceView;
 class TrayController;
 class WindowDragger;
@@ -54,19 +50,13 @@ class MainWindow : public QWidget {
     ~MainWindow() override;
 
     // ---- Start-up and shutdown
-    void startUp(const LocalTime& now, const RegistrySettings::Loaded& placement);
+    void startUp(const RegistrySettings::Loaded& placement);
     void showStoredSettings();
     // The program is ending.
     void shutDown();
 
-    // ---- Clock tick: each step runs when its unit of the time changed
-    void setTime(const LocalTime& t);
-    void secondChanged();
-    void minuteChanged();
-    void hourChanged();
-    void dayChanged();
-
-    void setClockData(ClockData* data);
+    // The back panel, which shows the face.
+    FaceView& face() const { return *faceView_; }
     // The window was shown: its frame goes where it belongs once the window manager has framed
     // it, kept on the desktop's monitors.
     void windowShown();
@@ -121,15 +111,6 @@ class MainWindow : public QWidget {
 
     // ---- Clock face and layouts
     void createFace();
-    FaceOptions faceOptions() const;
-    void FormPaint();
-    void UpdateHours();
-    void UpdateMinutes();
-    void UpdateSeconds();
-    void UpdateDate();
-    void UpdateMiniTime();
-    void showFaceText();
-    void BlinkMiniColon();
     void ChangeMode();
     void ChangeButtonMode();
     void MI_smallClick();
@@ -176,9 +157,6 @@ class MainWindow : public QWidget {
     bool everShown_ = false;
     std::optional<QPoint> oldFrameOffset_; // client's offset in the frame before the frame changed
     QTimer* placingTimer_ = nullptr; // runs while moves are the window manager's answer to ours
-
-    // ---- Decoded time (written only by start-up and the tick)
-    std::uint16_t hour_ = 0, minute_ = 0, second_ = 0, day_ = 0, dayOfWeek_ = 0;
 
     // ---- Components
     FaceView* faceView_ = nullptr; // the back panel and the clock face

@@ -48,7 +48,6 @@ const Frame& frameFor(bool small) {
 
 void MainWindow::createFace() {
     faceView_ = new FaceView(this);
-    connect(faceView_, &FaceView::shown, this, &MainWindow::FormPaint);
     connect(faceView_, &FaceView::mousePressed, this, &MainWindow::BackPanelMouseDown);
     dragger_ = new WindowDragger(this);
     connect(dragger_, &WindowDragger::settled, this, [this] {
@@ -61,7 +60,6 @@ void MainWindow::ChangeMode() {
     faceView_->setSmall(cfg().FSmallMode);
     applyFrame();
     applyControls();
-    FormPaint();
 }
 
 // A window that has been shown changes its frame in place, shown or hidden in the tray:

@@ -28,8 +28,8 @@ void MainWindow::applyOnTop() {
 }
 
 // Whoever changed the settings (a dialog, a menu, start-up), the window shows them. The order
-// matters: the layout is settled before the hot key, stay-on-top and blending are applied to the
-// window it leaves behind.
+// matters: the layout is settled before stay-on-top and blending are applied to the window it
+// leaves behind, and before the face and the taskbar button follow.
 void MainWindow::showSettings(const SettingsChange& change) {
     if (!started_ || closed_) return;
     using R = SettingsRecord;
@@ -42,7 +42,6 @@ void MainWindow::showSettings(const SettingsChange& change) {
     if (change.has(&R::FGlobalShortcut)) applySpeakShortcut();
     applyOnTop();
     if (change.hasAny(&R::FBlendOn, &R::FBlendValue)) applyBlending();
-    FormPaint();
 }
 
 void MainWindow::SetupButtonClick() {
