@@ -48,6 +48,7 @@ RegistrySettings::Loaded RegistrySettings::load(SettingsRecord& r, bool firstRun
                          static_cast<int>(settingAt(kLNumSettings, 1).otherwise)};
     loaded.stored = stored && !firstRun ? *stored : loaded.window;
     SettingsCodec::decodeShort(shortNumbers, r);
+    SettingsCodec::decodePacked(kQuietHours, read(kQuietHours.name), r);
     return loaded;
 }
 
@@ -56,7 +57,8 @@ void RegistrySettings::save(const SettingsRecord& r, WindowPosition window,
                             bool languageInCurrentList) {
     SettingsStore::Values values{{kBinSettings.name, SettingsCodec::encodeFlags(r)},
                                  {kLNumSettings.name, SettingsCodec::encodeLong(r, window)},
-                                 {kSNumSettings.name, SettingsCodec::encodeShort(r)}};
+                                 {kSNumSettings.name, SettingsCodec::encodeShort(r)},
+                                 {kQuietHours.name, SettingsCodec::encodePacked(kQuietHours, r)}};
     for (const Setting& s : allSettings())
         if (s.position == kOwnValue) values.emplace_back(s.value, SettingsCodec::encodeOwn(s, r));
     values.emplace_back("InstallDir", installDir);

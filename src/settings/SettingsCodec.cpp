@@ -32,8 +32,8 @@ long saved(const Setting& s, const PackedValue& packed, long v) {
 }
 
 // Fields holding no member (the window position) take `outside` in their order.
-std::string encodePacked(const PackedValue& packed, const SettingsRecord& r,
-                         std::initializer_list<long> outside = {}) {
+std::string encodeFields(const PackedValue& packed, const SettingsRecord& r,
+                         std::initializer_list<long> outside) {
     std::string out;
     auto next = outside.begin();
     for (const Setting& s : allSettings()) {
@@ -44,13 +44,17 @@ std::string encodePacked(const PackedValue& packed, const SettingsRecord& r,
     return out;
 }
 
+} // namespace
+
+std::string encodePacked(const PackedValue& packed, const SettingsRecord& r) {
+    return encodeFields(packed, r, {});
+}
+
 void decodePacked(const PackedValue& packed, std::string text, SettingsRecord& r) {
     padTo(text, packed.length());
     for (const Setting& s : allSettings())
         if (s.packedIn(packed)) setFieldValue(s, r, ranged(s, field(text, packed, s.position)));
 }
-
-} // namespace
 
 std::string encodeFlags(const SettingsRecord& r) {
     return encodePacked(kBinSettings, r);
@@ -93,7 +97,7 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
 
 // A coordinate that does not fit its field is limited rather than corrupting its neighbour.
 std::string encodeLong(const SettingsRecord& r, WindowPosition window) {
-    return encodePacked(kLNumSettings, r, {window.top, window.left});
+    return encodeFields(kLNumSettings, r, {window.top, window.left});
 }
 
 std::optional<WindowPosition> decodeLong(std::string text, SettingsRecord& r) {

@@ -37,6 +37,10 @@ std::string encodeLong(const SettingsRecord& r, WindowPosition window);
 // coordinate is not a number.
 std::optional<WindowPosition> decodeLong(std::string text, SettingsRecord& r);
 
+// Any packed value whose fields are all record members.
+std::string encodePacked(const PackedValue& packed, const SettingsRecord& r);
+void decodePacked(const PackedValue& packed, std::string text, SettingsRecord& r);
+
 std::string encodeShort(const SettingsRecord& r);
 void decodeShort(std::string text, SettingsRecord& r);
 

@@ -40,6 +40,17 @@ struct SettingsRecord {
     QString AlarmWaveFile;
     std::int32_t SelectedLanguage;
 
+    // Periodic announcements are skipped from the first time up to the second; equal times mean
+    // none. The range may cross midnight.
+    std::int32_t quietFromHour;
+    std::int32_t quietFromMinute;
+    std::int32_t quietUntilHour;
+    std::int32_t quietUntilMinute;
+    std::int32_t announceDays; // weekdays, Monday bit 0 .. Sunday bit 6
+    std::int32_t alarmDays;    // the same
+    std::int32_t snoozeMinutes;
+    bool chimeOn; // a short chime before each periodic announcement
+
     bool operator==(const SettingsRecord&) const = default;
 };
 

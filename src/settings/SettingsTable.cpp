@@ -15,6 +15,7 @@ constexpr ValueRange kAnyInteger{std::numeric_limits<std::int32_t>::min(),
 constexpr const char* kBin = kBinSettings.name;
 constexpr const char* kLNum = kLNumSettings.name;
 constexpr const char* kSNum = kSNumSettings.name;
+constexpr const char* kQuiet = kQuietHours.name;
 
 // In store order: packed values field by field, then the values of their own.
 constexpr Setting kSettings[] = {
@@ -53,6 +54,17 @@ constexpr Setting kSettings[] = {
     {"AlarmWaveFile", &R::AlarmWaveFile, "WaveFileName", kOwnValue, {}, 0, 0},
     // Start-up also resets an index beyond the language list.
     {"SelectedLanguage", &R::SelectedLanguage, "SelLang", kOwnValue, kAnyInteger, 0, 0},
+
+    // Added later: an older program ignores them, and a store without them reads as they were
+    // before them (no quiet hours, every day, no chime).
+    {"quietFromHour", &R::quietFromHour, kQuiet, 0, {0, 23}, 0, 0},
+    {"quietFromMinute", &R::quietFromMinute, kQuiet, 1, {0, 59}, 0, 0},
+    {"quietUntilHour", &R::quietUntilHour, kQuiet, 2, {0, 23}, 0, 0},
+    {"quietUntilMinute", &R::quietUntilMinute, kQuiet, 3, {0, 59}, 0, 0},
+    {"announceDays", &R::announceDays, "AnnounceDays", kOwnValue, {0, kEveryDay}, kEveryDay, kEveryDay},
+    {"alarmDays", &R::alarmDays, "AlarmDays", kOwnValue, {0, kEveryDay}, kEveryDay, kEveryDay},
+    {"snoozeMinutes", &R::snoozeMinutes, "SnoozeMinutes", kOwnValue, {1, 60}, 9, 9},
+    {"chimeOn", &R::chimeOn, "Chime", kOwnValue, kFlag, 0, 0},
 };
 
 } // namespace

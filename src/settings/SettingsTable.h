@@ -30,6 +30,9 @@ struct PackedValue {
 inline constexpr PackedValue kBinSettings{"BinSettings", 1, 12, {0, 1}};
 inline constexpr PackedValue kLNumSettings{"LNumSettings", 4, 5, {-999, 9999}};
 inline constexpr PackedValue kSNumSettings{"SNumSettings", 2, 7, {0, 99}};
+// "HHMMHHMM": quiet from, quiet until.
+inline constexpr PackedValue kQuietHours{"QuietHours", 2, 4, {0, 99}};
+inline constexpr int kEveryDay = 0x7F;
 
 // The record member a setting lives in; its type is the setting's type. None for the window
 // position, which the window itself keeps.

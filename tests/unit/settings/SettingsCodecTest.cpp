@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace ql {
 namespace {
@@ -139,6 +140,35 @@ TEST(SettingsCodec, EachNumberIsReadWithinItsRange) {
         if (!r.writtenBack) continue;
         EXPECT_EQ(encodeLong(rec, *window), r.longText);
         EXPECT_EQ(encodeShort(rec), r.shortText);
+    }
+}
+
+// The values added beside the old ones: a store without them, or with a damaged one, reads as
+// the clock behaved before they existed.
+TEST(SettingsCodec, AddedValuesFallBackToTheOldBehaviour) {
+    struct Row {
+        const char *quiet, *days, *snooze, *chime;
+        int from[2], until[2], announceDays, snoozeMinutes;
+        bool chimeOn;
+    } rows[] = {
+        {"", "", "", "", {0, 0}, {0, 0}, 127, 9, false},
+        {"22000730", "31", "15", "1", {22, 0}, {7, 30}, 31, 15, true},
+        {"2460xx99", "128", "0", "2", {0, 0}, {0, 0}, 127, 9, false},
+        {"2330", "-1", "61", "x", {23, 30}, {0, 0}, 127, 9, false},
+        {"0000 9-1", "0", "60", "0", {0, 0}, {0, 0}, 0, 60, false},
+    };
+    for (const Row& r : rows) {
+        SettingsRecord rec;
+        decodePacked(kQuietHours, r.quiet, rec);
+        decodeOwn(settingOf(&SettingsRecord::announceDays), r.days, rec);
+        decodeOwn(settingOf(&SettingsRecord::snoozeMinutes), r.snooze, rec);
+        decodeOwn(settingOf(&SettingsRecord::chimeOn), r.chime, rec);
+        EXPECT_EQ((std::vector<int>{rec.quietFromHour, rec.quietFromMinute, rec.quietUntilHour,
+                                    rec.quietUntilMinute, rec.announceDays, rec.snoozeMinutes}),
+                  (std::vector<int>{r.from[0], r.from[1], r.until[0], r.until[1], r.announceDays,
+                                    r.snoozeMinutes}))
+            << r.quiet << " " << r.days << " " << r.snooze;
+        EXPECT_EQ(rec.chimeOn, r.chimeOn) << r.chime;
     }
 }
 
