@@ -11,6 +11,8 @@ namespace ql {
 // an observer asks for its own settings instead of keeping a copy to compare.
 class SettingsChange {
   public:
+    static constexpr std::size_t kMaxRows = 64;
+
     static SettingsChange between(const SettingsRecord& before, const SettingsRecord& after);
     // For an observer that starts to follow: everything is news to it.
     static SettingsChange everything();
@@ -22,7 +24,7 @@ class SettingsChange {
     bool empty() const { return rows_.none(); }
 
   private:
-    std::bitset<64> rows_;
+    std::bitset<kMaxRows> rows_;
 };
 
 } // namespace ql

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsTable.h"
 
+#include "settings/SettingsChange.h"
+
 #include <cstdint>
 #include <limits>
 #include <type_traits>
@@ -66,6 +68,8 @@ constexpr Setting kSettings[] = {
     {"snoozeMinutes", &R::snoozeMinutes, "SnoozeMinutes", kOwnValue, {1, 60}, 9, 9},
     {"chimeOn", &R::chimeOn, "Chime", kOwnValue, kFlag, 0, 0},
 };
+
+static_assert(std::size(kSettings) <= SettingsChange::kMaxRows);
 
 } // namespace
 
