@@ -7,8 +7,7 @@
 
 namespace ql {
 
-ClockFace::ClockFace(const Settings& settings, FaceView& view)
-    : settings_(settings), view_(view) {
+ClockFace::ClockFace(const Settings& settings, FaceView& view) : settings_(settings), view_(view) {
     connect(&view_, &FaceView::shown, this, &ClockFace::FormPaint);
     // After the window's own observers, so the face paints the layout the window settled on.
     connect(&settings_, &Settings::changed, this, [this] {
