@@ -41,12 +41,12 @@ AlarmDialog::AlarmDialog(QWidget* parent, const SettingsRecord& settings, Dialog
     setWindowTitle("Alarm and announce settings");
     setFont(alarmFormFont());
     // The later options go below everything else, so the rest keeps its place.
-    setFixedSize(332, 488);
+    setFixedSize(332, 470);
     createAlarmGroup();
     createAnnounceGroup();
     createOptionsGroup();
     createButtons();
-    moreGroup_ = place(new MoreOptionsGroup(this), "GroupBox4", {8, 296, 317, 184});
+    moreGroup_ = place(new MoreOptionsGroup(this), "GroupBox4", {8, 296, 317, 166});
     for (QGroupBox* box : {alarmGroup_, announceGroup_, optionsGroup_})
         plainContents(box);
     connectHandlers();

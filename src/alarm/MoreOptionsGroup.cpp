@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace ql {
@@ -16,6 +17,14 @@ namespace {
 constexpr const char* kShortDays[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 constexpr const char* kDays[7] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                   "Friday", "Saturday", "Sunday"};
+
+// Where the fields start, right of the longest caption ("Not between").
+constexpr int kFieldLeft = 76;
+constexpr int kDayColumn = 33;
+
+int dayCentre(int day) {
+    return kFieldLeft + kDayColumn * day + kDayColumn / 2;
+}
 
 QByteArray named(const char* prefix, const char* rest) {
     return QByteArray(prefix) + rest;
@@ -42,26 +51,29 @@ int daysOf(const std::array<QCheckBox*, 7>& checks) {
 
 } // namespace
 
+// The weekdays are a grid: their names head the columns, one row for announcements, one for the
+// alarm, so seven boxes fit across the dialog's width.
 MoreOptionsGroup::MoreOptionsGroup(QWidget* parent) : QGroupBox("More options", parent) {
     boldCaption(this);
     label(this, "QuietLabel", "Not between", {9, 24});
-    quietFrom_ = timeEntry("QuietFrom", 72, "No announcements from",
+    quietFrom_ = timeEntry("QuietFrom", kFieldLeft, "No announcements from",
                            {&SettingsRecord::quietFromHour, &SettingsRecord::quietFromMinute});
-    label(this, "AndLabel", "and", {178, 24});
-    quietUntil_ = timeEntry("QuietUntil", 200, "No announcements until",
+    label(this, "AndLabel", "and", {kFieldLeft + 106, 24});
+    quietUntil_ = timeEntry("QuietUntil", kFieldLeft + 128, "No announcements until",
                             {&SettingsRecord::quietUntilHour, &SettingsRecord::quietUntilMinute});
-    label(this, "AnnDaysLabel", "Only on", {9, 48});
+    dayHeadings(48);
+    label(this, "AnnDaysLabel", "Only on", {9, 66});
     announceDays_ = dayChecks("AnnDay", 64, "Announce on");
+    label(this, "AlarmDaysLabel", "Ring on", {9, 88});
+    alarmDays_ = dayChecks("AlarmDay", 86, "Ring on");
     chimeCheck_ = place(new QCheckBox("Chime before each announcement", this), "ChimeCheck",
-                        {8, 88, 257, 17});
-    label(this, "AlarmDaysLabel", "Ring on", {9, 112});
-    alarmDays_ = dayChecks("AlarmDay", 128, "Ring on");
-    label(this, "SnoozeLabel", "Snooze for", {9, 156});
-    snoozeEdit_ = numberEdit(this, "SnoozeEdit", {72, 152, 29, 22}, "9");
-    snoozeUpDown_ =
-        upDown(this, "SnoozeUpDown", {101, 152, 15, 22}, snoozeEdit_, "Snooze for (minutes)");
+                        {8, 110, 257, 17});
+    label(this, "SnoozeLabel", "Snooze for", {9, 138});
+    snoozeEdit_ = numberEdit(this, "SnoozeEdit", {kFieldLeft, 134, 29, 22}, "9");
+    snoozeUpDown_ = upDown(this, "SnoozeUpDown", {kFieldLeft + 29, 134, 15, 22}, snoozeEdit_,
+                           "Snooze for (minutes)");
     setRange(snoozeUpDown_, offered(&SettingsRecord::snoozeMinutes));
-    label(this, "SnoozeMinLabel", "minutes", {124, 156});
+    label(this, "SnoozeMinLabel", "minutes", {kFieldLeft + 52, 138});
     plainContents(this);
 }
 
@@ -87,12 +99,21 @@ MoreOptionsGroup::TimeEntry MoreOptionsGroup::timeEntry(const char* name, int le
     return t;
 }
 
+void MoreOptionsGroup::dayHeadings(int top) {
+    for (int day = 0; day < 7; ++day) {
+        QLabel* heading =
+            label(this, named("DayLabel", kShortDays[day]).constData(), kShortDays[day], {0, top});
+        heading->move(dayCentre(day) - heading->width() / 2, top);
+    }
+}
+
+// Boxes without text: the column's heading names the day, the accessible name says it in full.
 MoreOptionsGroup::DayChecks MoreOptionsGroup::dayChecks(const char* name, int top,
                                                         const QString& spoken) {
     DayChecks checks{};
     for (int day = 0; day < 7; ++day) {
-        checks[day] = place(new QCheckBox(kShortDays[day], this),
-                            named(name, kShortDays[day]).constData(), {8 + 43 * day, top, 40, 17});
+        checks[day] = place(new QCheckBox(this), named(name, kShortDays[day]).constData(),
+                            {dayCentre(day) - 8, top, 17, 17});
         checks[day]->setAccessibleName(spoken + ' ' + kDays[day]);
     }
     return checks;
@@ -147,12 +168,10 @@ QList<QWidget*> MoreOptionsGroup::tabOrder() const {
     QList<QWidget*> order;
     for (const TimeEntry* t : {&quietFrom_, &quietUntil_})
         order << t->hour << t->hourUpDown << t->minute << t->minuteUpDown;
-    for (QCheckBox* c : announceDays_)
-        order << c;
-    order << chimeCheck_;
-    for (QCheckBox* c : alarmDays_)
-        order << c;
-    order << snoozeEdit_ << snoozeUpDown_;
+    for (const DayChecks* days : {&announceDays_, &alarmDays_})
+        for (QCheckBox* c : *days)
+            order << c;
+    order << chimeCheck_ << snoozeEdit_ << snoozeUpDown_;
     return order;
 }
 

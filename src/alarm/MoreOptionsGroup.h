@@ -49,6 +49,7 @@ class MoreOptionsGroup : public QGroupBox {
     // An hour and a minute field with their arrows; `fields` give their ranges.
     TimeEntry timeEntry(const char* name, int left, const QString& spoken,
                         std::array<SettingField, 2> fields);
+    void dayHeadings(int top);
     DayChecks dayChecks(const char* name, int top, const QString& spoken);
     void padTimes();
 

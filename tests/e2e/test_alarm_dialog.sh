@@ -26,7 +26,7 @@ read -r mx my mw mh mm <<<"$(ql_window_info "$main")"
 xdotool mousemove $((mx + 30)) $((my + 113)) click 1 # AlarmButton at (10, 102), 40 x 22
 dialog=$(ql_wait_window "Alarm and announce settings" 10) || ql_fail "the alarm button opened no dialog"
 read -r x y w h m <<<"$(ql_window_info "$dialog")"
-ql_assert_eq "332 297" "$w $h" "dialog client size"
+ql_assert_eq "332 470" "$w $h" "dialog client size"
 ((x + w / 2 >= 600 && x + w / 2 <= 680)) || ql_fail "dialog not centred across: x=$x"
 ql_sleep 0.5
 ql_screenshot "$QL_TMP/dialog.png"
