@@ -69,7 +69,7 @@ MoreOptionsGroup::MoreOptionsGroup(QWidget* parent) : QGroupBox("More options", 
     chimeCheck_ = place(new QCheckBox("Chime before each announcement", this), "ChimeCheck",
                         {8, 110, 257, 17});
     label(this, "SnoozeLabel", "Snooze for", {9, 138});
-    snoozeEdit_ = numberEdit(this, "SnoozeEdit", {kFieldLeft, 134, 29, 22}, "9");
+    snoozeEdit_ = numberEdit(this, "SnoozeEdit", {kFieldLeft, 134, 29, 22}, {});
     snoozeUpDown_ = upDown(this, "SnoozeUpDown", {kFieldLeft + 29, 134, 15, 22}, snoozeEdit_,
                            "Snooze for (minutes)");
     setRange(snoozeUpDown_, offered(&SettingsRecord::snoozeMinutes));
@@ -81,12 +81,12 @@ MoreOptionsGroup::TimeEntry MoreOptionsGroup::timeEntry(const char* name, int le
                                                         const QString& spoken,
                                                         std::array<SettingField, 2> fields) {
     TimeEntry t;
-    t.hour = numberEdit(this, named(name, "HourEdit").constData(), {left, 20, 29, 22}, "00");
+    t.hour = numberEdit(this, named(name, "HourEdit").constData(), {left, 20, 29, 22}, {});
     t.hourUpDown = upDown(this, named(name, "HourUpDown").constData(), {left + 29, 20, 16, 22},
                           t.hour, spoken + " (hour)");
     setRange(t.hourUpDown, offered(fields[0]));
     label(this, named(name, "Colon").constData(), ":", {left + 48, 24});
-    t.minute = numberEdit(this, named(name, "MinEdit").constData(), {left + 54, 20, 29, 22}, "00");
+    t.minute = numberEdit(this, named(name, "MinEdit").constData(), {left + 54, 20, 29, 22}, {});
     t.minuteUpDown = upDown(this, named(name, "MinUpDown").constData(), {left + 83, 20, 16, 22},
                             t.minute, spoken + " (minute)");
     setRange(t.minuteUpDown, offered(fields[1]));
