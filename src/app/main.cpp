@@ -11,6 +11,7 @@
 #include "platform/linux/DlLibraryLoader.h"
 #include "platform/linux/ExportedOutputGain.h"
 #include "platform/linux/FlockNamedLock.h"
+#include "platform/linux/FreedesktopNotifier.h"
 #include "platform/linux/KGlobalAccelHotKey.h"
 #include "platform/linux/PortalGlobalHotKey.h"
 #include "platform/linux/QtDesktopDialogs.h"
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
     ql::AlsaSoundPlayer sound(soundOptions);
     ql::X11TrayHost trayHost;
     ql::QtDesktopDialogs dialogs;
+    ql::FreedesktopNotifier notifier(ql::kAppTitle, ql::kAppId);
     ql::XcbGlobalHotKey x11HotKey;
     ql::PortalGlobalHotKey portalHotKey;
     ql::KGlobalAccelHotKey kdeHotKey;
@@ -116,7 +118,7 @@ int main(int argc, char** argv) {
                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
                              QGuiApplication::platformName() == QLatin1String("xcb"));
     const ql::Platform platform{clock,     store,   autostart, lock,     desktop, closeBridge, gain,
-                                libraries, taskbar, sound,     trayHost, hotKey,  dialogs};
+                                libraries, taskbar, sound,     trayHost, hotKey,  dialogs, notifier};
 
     ql::ClockApp* running = nullptr;
     ql::DBusRemoteControl remote;
