@@ -19,8 +19,7 @@ namespace ql {
 AlarmController::~AlarmController() = default;
 
 AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
-                                 Dialogs& dialogs, DesktopNotifier& notifier,
-                                 QObject* parent)
+                                 Dialogs& dialogs, DesktopNotifier& notifier, QObject* parent)
     : QObject(parent), settings_(settings), sound_(sound), speakTime_(std::move(speakTime)),
       dialogs_(dialogs), notifier_(notifier) {}
 

@@ -117,8 +117,9 @@ int main(int argc, char** argv) {
     ql::DesktopHotKey hotKey({x11HotKey, portalHotKey, kdeHotKey},
                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
                              QGuiApplication::platformName() == QLatin1String("xcb"));
-    const ql::Platform platform{clock,     store,   autostart, lock,     desktop, closeBridge, gain,
-                                libraries, taskbar, sound,     trayHost, hotKey,  dialogs, notifier};
+    const ql::Platform platform{clock,       store,  autostart, lock,    desktop,
+                                closeBridge, gain,   libraries, taskbar, sound,
+                                trayHost,    hotKey, dialogs,   notifier};
 
     ql::ClockApp* running = nullptr;
     ql::DBusRemoteControl remote;

@@ -166,7 +166,7 @@ struct FakePlatform {
     Platform platform() {
         return Platform{clock,       journaledStore, autostart, lock,    desktop,
                         closeBridge, gain,           libraries, taskbar, *soundPlayer,
-                        trayHost,    hotKey,         dialogs, notifier};
+                        trayHost,    hotKey,         dialogs,   notifier};
     }
 };
 

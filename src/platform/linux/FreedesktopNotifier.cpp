@@ -30,9 +30,9 @@ FreedesktopNotifier::FreedesktopNotifier(QString appName, QString appId)
 void FreedesktopNotifier::notify(const QString& summary, const QString& body) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return notShown(summary, "no session bus");
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
-        "org.freedesktop.Notifications", "Notify");
+    QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
+                                                       "/org/freedesktop/Notifications",
+                                                       "org.freedesktop.Notifications", "Notify");
     const QVariantMap hints{{"desktop-entry", appId_},
                             {"urgency", QVariant::fromValue(normalUrgency)}};
     call << appName_ << 0u << appId_ << summary << body << QStringList() << hints << -1;
