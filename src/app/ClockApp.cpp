@@ -32,7 +32,7 @@ ClockApp::ClockApp(Platform platform, const QString& programPath)
           [this](int volume, std::function<void()> spoken) {
               return announcer_.SpeakBeforeAlarm(volume, std::move(spoken));
           },
-          dialogs_),
+          dialogs_, platform.notifier),
       ticker_(platform.clock, *this), languages_(settings_, voices_, announcer_, dialogs_),
       speech_(settings_, announcer_, platform.hotKey),
       help_(folderOf(programPath) + "help/", dialogs_),
@@ -182,6 +182,8 @@ void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
         announceIfDue(now.minute);
         alarm_.minuteChanged();
     }
+    // The previous reading is still the ticker's: a jump over the alarm minute shows here.
+    if (changed.minute || changed.hour || changed.day) alarm_.clockMoved(ticker_.last(), now);
     // A new time zone can move the hour alone.
     if (changed.minute || changed.hour) tray_.DrawTrayIcon(now.hour, now.minute);
     if (changed.hour) view.hourChanged();
@@ -195,7 +197,7 @@ void ClockApp::announceIfDue(int minute) {
 
 // Last: the previous reading is already stored, so ticks inside the alert compare against it.
 void ClockApp::tickDone(const LocalTime& now) {
-    alarm_.check(now.hour, now.minute);
+    alarm_.check(now);
 }
 
 } // namespace ql

@@ -201,8 +201,9 @@ KEYS
 ql_assert_match "^    spin button 'Hour' = 3 \(focusable, focused\)$" \
     "$(ql_a11y tree 'Alarm and announce settings' | grep "spin button 'Hour'")" "the hour after Up"
 
-# The alarm minute comes while the dialog is open: the alert is read as an alert, Enter confirms
-# it, and the keyboard is back in the dialog where it was; Escape then returns to the main window.
+# The alarm minute comes while the dialog is open: the alert is read as an alert, Tab reaches
+# Snooze, Enter on OK confirms it, and the keyboard is back in the dialog where it was; Escape
+# then returns to the main window.
 echo "2026-12-07 14:26:00" >"$clock"
 ql_wait_window 'Alarm!' 15 >/dev/null || ql_fail "no alert at the alarm minute"
 ql_assert_a11y_tree 'Alarm!' <<'TREE'
@@ -211,8 +212,12 @@ alert 'Alarm!'
     label 'Quorlan alarm alert!'
     label 'Press OK to confirm the alarm.'
   push button 'OK' (focusable, focused)
+  push button 'Snooze' [Ring again in 9 minutes] (focusable)
 TREE
-ql_assert_a11y_keys "confirming the alert, closing the dialog" Return Escape <<'KEYS'
+ql_assert_a11y_keys "to Snooze and back, confirming the alert, closing the dialog" \
+    Tab shift+Tab Return Escape <<'KEYS'
+push button 'Snooze'
+push button 'OK'
 spin button 'Hour'
 push button 'Settings'
 KEYS
