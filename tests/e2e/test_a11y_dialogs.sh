@@ -212,7 +212,7 @@ alert 'Alarm!'
     label 'Quorlan alarm alert!'
     label 'Press OK to confirm the alarm.'
   push button 'OK' (focusable, focused)
-  push button 'Snooze' [Ring again in 9 minutes] (focusable)
+  push button 'Snooze' [Ring again in 15 minutes] (focusable)
 TREE
 ql_assert_a11y_keys "to Snooze and back, confirming the alert, closing the dialog" \
     Tab shift+Tab Return Escape <<'KEYS'
