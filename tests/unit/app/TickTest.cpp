@@ -63,6 +63,136 @@ TEST_F(TickTest, AnnouncementsFallOnMultiplesOfTheInterval) {
     }
 }
 
+// Each time is "<weekday> HH:MM", reached by the clock in that order.
+TEST_F(TickTest, QuietHoursAndDaysSkipPeriodicAnnouncements) {
+    struct Row {
+        const char* what;
+        int quiet[4]; // from hour, minute, until hour, minute
+        int interval, days;
+        std::vector<std::string> times, announced;
+    } rows[] = {
+        {"across midnight",
+         {22, 0, 7, 0},
+         15,
+         0x7F,
+         {"Mo 21:45", "Mo 22:00", "Mo 23:45", "Tu 00:00", "Tu 06:45", "Tu 07:00", "Tu 07:15"},
+         {"Mo 21:45", "Tu 07:00", "Tu 07:15"}},
+        {"within the day",
+         {12, 30, 13, 0},
+         15,
+         0x7F,
+         {"Mo 12:15", "Mo 12:30", "Mo 12:45", "Mo 13:00"},
+         {"Mo 12:15", "Mo 13:00"}},
+        {"equal times are no quiet hours",
+         {8, 0, 8, 0},
+         60,
+         0x7F,
+         {"Mo 07:00", "Mo 08:00", "Mo 09:00"},
+         {"Mo 07:00", "Mo 08:00", "Mo 09:00"}},
+        {"until midnight",
+         {23, 0, 0, 0},
+         60,
+         0x7F,
+         {"Mo 22:00", "Mo 23:00", "Tu 00:00"},
+         {"Mo 22:00", "Tu 00:00"}},
+        {"one quiet minute",
+         {20, 2, 20, 3},
+         1,
+         0x7F,
+         {"Mo 20:01", "Mo 20:02", "Mo 20:03"},
+         {"Mo 20:01", "Mo 20:03"}},
+        {"weekdays only",
+         {0, 0, 0, 0},
+         60,
+         0x1F,
+         {"Fr 23:00", "Sa 00:00", "Su 23:00", "Mo 00:00"},
+         {"Fr 23:00", "Mo 00:00"}},
+        {"Sundays, quiet at night",
+         {22, 0, 7, 0},
+         60,
+         0x40,
+         {"Sa 12:00", "Su 06:00", "Su 07:00", "Su 22:00", "Mo 12:00"},
+         {"Su 07:00"}},
+        // Clocks going back: the wall clock shows the hour twice, and so it is announced twice.
+        {"the hour that comes twice",
+         {0, 0, 0, 0},
+         30,
+         0x7F,
+         {"Su 02:00", "Su 02:30", "Su 02:00", "Su 02:30", "Su 03:00"},
+         {"Su 02:00", "Su 02:30", "Su 02:00", "Su 02:30", "Su 03:00"}},
+    };
+    const std::string week = "SuMoTuWeThFrSa"; // LocalTime counts from Sunday = 1
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        storeCurrentSettings("0001", QByteArray::number(r.interval).rightJustified(2, '0'));
+        fakes.clock.set(10, 29, 59);
+        create();
+        editSettings([&](SettingsRecord& rec) {
+            rec.quietFromHour = r.quiet[0], rec.quietFromMinute = r.quiet[1];
+            rec.quietUntilHour = r.quiet[2], rec.quietUntilMinute = r.quiet[3];
+            rec.announceDays = r.days;
+        });
+        std::vector<std::string> announced;
+        int lastMinute = -1;
+        for (const std::string& t : r.times) {
+            const int weekday = int(week.find(t.substr(0, 2))) / 2 + 1;
+            fakes.clock.setDate(weekday, weekday);
+            // The clock announces on a change of minute: where the jump would not change it,
+            // the minute before comes first, as it does on a real clock.
+            const int minutes = std::stoi(t.substr(3, 2)) * 60 + std::stoi(t.substr(6, 2));
+            if (&t == &r.times.front() || minutes % 60 == lastMinute) {
+                tickAt((minutes + 1439) / 60 % 24, (minutes + 1439) % 60, 0);
+                settle();
+            }
+            lastMinute = minutes % 60;
+            const int before = speakCalls;
+            tickAt(minutes / 60, minutes % 60, 0);
+            settle();
+            if (speakCalls > before) announced.push_back(t);
+        }
+        EXPECT_EQ(announced, r.announced);
+        EXPECT_TRUE(fakes.sound.calls.empty()) << "a chime only when chosen";
+        destroy();
+    }
+}
+
+// The chime comes first and only before the periodic announcement; quiet hours silence only that.
+TEST_F(TickTest, ChimeAndQuietHoursConcernOnlyPeriodicAnnouncements) {
+    static std::atomic<int> soundsAtSpeech{-1};
+    static const FakeSoundPlayer* player = nullptr;
+    player = &fakes.sound;
+    storeCurrentSettings("0001", "01");
+    create();
+    editSettings([](SettingsRecord& rec) {
+        rec.chimeOn = true;
+        rec.quietFromHour = 10, rec.quietUntilHour = 11;
+        rec.FAnnounceBeforeAlarm = true;
+    });
+    speakHook = [] { soundsAtSpeech = int(player->calls.size()); };
+    tickAt(9, 59, 0);
+    settle();
+    ASSERT_EQ(speakCalls, 1);
+    ASSERT_EQ(fakes.sound.calls.size(), 1u);
+    EXPECT_EQ(fakes.sound.calls[0].kind, FakeSoundPlayer::Kind::MemoryAndWait);
+    ASSERT_NE(fakes.sound.calls[0].wave, nullptr);
+    EXPECT_TRUE(fakes.sound.calls[0].wave->startsWith("RIFF"));
+    EXPECT_EQ(soundsAtSpeech, 1) << "the chime is heard before the voice starts";
+
+    tickAt(10, 0, 0); // quiet
+    settle();
+    button("AnnounceButton")->click();
+    settle();
+    app->speechCommands().Speak1Click();
+    settle();
+    app->speechCommands().GlobalSpeechKeyKeyDown();
+    settle();
+    EXPECT_EQ(speakCalls, 4) << "the three requests speak in quiet hours, the tick does not";
+    ASSERT_TRUE(app->alarm().preAnnounce({})); // what the alert does first
+    settle();
+    EXPECT_EQ(speakCalls, 5);
+    EXPECT_EQ(fakes.sound.count(FakeSoundPlayer::Kind::MemoryAndWait), 1u);
+}
+
 TEST_F(TickTest, AnnouncementUsesTheSpeechVolumeAndRestoresTheStartUpVolume) {
     storeCurrentSettings("0001", "01000000006540");
     create();
