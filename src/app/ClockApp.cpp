@@ -195,7 +195,7 @@ void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
         alarm_.minuteChanged();
     }
     // The previous reading is still the ticker's: a jump over the alarm minute shows here.
-    if (changed.minute || changed.day) alarm_.clockMoved(ticker_.last(), now);
+    if (changed.minute || changed.hour || changed.day) alarm_.clockMoved(ticker_.last(), now);
     // A new time zone can move the hour alone.
     if (changed.minute || changed.hour) tray_.DrawTrayIcon(now.hour, now.minute);
     if (changed.hour) view.hourChanged();

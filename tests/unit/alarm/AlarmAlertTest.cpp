@@ -217,13 +217,14 @@ TEST_F(AlarmAlertTest, OpenPastItsMinuteItRaisesNoOtherAlarmAndReturnsTheNextDay
 
 // Snooze closes the alert and rings again, spoken first like a fresh alarm, once the minutes
 // have passed on the clock (a suspend counts, a clock set back does not), also with the window
-// in the tray; OK ends it, and so does switching the alarm off while it is snoozed.
-TEST_F(AlarmAlertTest, SnoozeRingsAgainAfterItsMinutesUntilOKOrTheAlarmIsOff) {
+// in the tray; OK ends it, and so does switching the alarm off while it is snoozed. The alarm
+// rings only on its days, and a jump over its minute on one of them tells the user instead.
+TEST_F(AlarmAlertTest, SnoozeDaysAndTheMissedAlarm) {
     createWithAlarm(3, 5);
     announceBeforeAlarm(40);
     editSettings([](SettingsRecord& rec) { rec.snoozeMinutes = 5; });
     form->hide(); // in the tray
-    std::vector<bool> snooze{true, true, false, true};
+    std::vector<bool> snooze{true, true, true, false, true};
     onAlert = [&](AlarmAlert& a) {
         auto* button = a.findChild<QPushButton*>("SnoozeButton");
         EXPECT_NE(button, nullptr);
@@ -250,59 +251,44 @@ TEST_F(AlarmAlertTest, SnoozeRingsAgainAfterItsMinutesUntilOKOrTheAlarmIsOff) {
     EXPECT_EQ(alerts, 2) << "five minutes on";
     EXPECT_EQ(spoken.size(), 2u);
     tickAt(7, 35, 6);
-    tickAt(7, 0, 0); // set back: the hour does not count
-    tickAt(7, 4, 0);
+    tickAt(7, 31, 0); // set back: these minutes do not count
+    tickAt(7, 35, 59);
     EXPECT_EQ(alerts, 2);
-    tickAt(9, 0, 0); // woken from a suspend
+    tickAt(7, 36, 0);
     EXPECT_EQ(alerts, 3);
+    tickAt(7, 36, 1);
+    tickAt(9, 0, 0); // woken from a suspend
+    EXPECT_EQ(alerts, 4);
     EXPECT_FALSE(app->alarm().snoozed()) << "OK ends it";
     tickAt(9, 30, 0);
-    EXPECT_EQ(alerts, 3);
+    EXPECT_EQ(alerts, 4);
 
     fakes.clock.setDate(8, 3);
     tickAt(7, 30, 0);
-    EXPECT_EQ(alerts, 4);
+    EXPECT_EQ(alerts, 5);
     EXPECT_TRUE(app->alarm().snoozed());
     editSettings([](SettingsRecord& rec) { rec.FAlarmOn = false; });
     tickAt(7, 30, 10);
     editSettings([](SettingsRecord& rec) { rec.FAlarmOn = true; });
     tickAt(7, 40, 0);
-    EXPECT_EQ(alerts, 4) << "switched off, the snooze is gone";
+    EXPECT_EQ(alerts, 5) << "switched off, the snooze is gone";
     EXPECT_FALSE(app->alarm().snoozed());
-}
 
-// Rings only on its days; a jump of the clock over its minute rings nothing but tells the user,
-// when the alarm is on and would have rung that day.
-TEST_F(AlarmAlertTest, RingsOnItsDaysAndAJumpOverItsMinuteIsNotified) {
-    struct Row {
-        bool on;
-        int days;
-        int alerts;
-        int notices;
-    } rows[] = {
-        {true, 0x7F, 1, 2},
-        {true, 0x02, 0, 1}, // Tuesdays only: today is a Monday, tomorrow is missed
-        {false, 0x7F, 0, 0},
-    };
-    for (const Row& r : rows) {
-        createWithAlarm();
-        fakes.notifier.summaries.clear();
-        editSettings([&](SettingsRecord& rec) { rec.FAlarmOn = r.on; });
-        editSettings([&](SettingsRecord& rec) { rec.alarmDays = r.days; });
-        tickAt(7, 29, 59);
-        tickAt(7, 30, 0);
-        EXPECT_EQ(alerts, r.alerts) << r.on << ' ' << r.days;
-        alerts = 0;
-        fakes.clock.setDate(8, 3); // a night asleep, woken after the alarm minute
-        tickAt(7, 31, 0);
-        fakes.clock.setDate(9, 4); // a Wednesday
-        tickAt(7, 29, 58);
-        tickAt(7, 31, 0); // a clock set forward over it
-        EXPECT_EQ(alerts, 0);
-        EXPECT_EQ(fakes.notifier.summaries.size(), r.notices) << r.on << ' ' << r.days;
-        EXPECT_EQ(fakes.notifier.summaries.count("Alarm at 07:30 was missed"), r.notices);
-        fakes.clock.setDate(7, 2);
-    }
+    fakes.clock.setDate(9, 4); // Wednesday, the alarm switched off: no notice for a jump
+    editSettings([](SettingsRecord& rec) { rec.FAlarmOn = false; });
+    tickAt(7, 29, 0);
+    tickAt(7, 31, 0);
+    editSettings([](SettingsRecord& rec) { rec.FAlarmOn = true; });
+    editSettings([](SettingsRecord& rec) { rec.alarmDays = 0x08; }); // Thursdays
+    tickAt(7, 29, 0);
+    tickAt(7, 31, 0);
+    tickAt(7, 30, 0);
+    EXPECT_EQ(alerts, 5) << "not on a Wednesday";
+    EXPECT_TRUE(fakes.notifier.summaries.isEmpty());
+    fakes.clock.setDate(10, 5); // asleep into Thursday, past its alarm
+    tickAt(7, 31, 0);
+    EXPECT_EQ(alerts, 5);
+    EXPECT_EQ(fakes.notifier.summaries, QStringList{"Alarm at 07:30 was missed"});
 }
 
 } // namespace
