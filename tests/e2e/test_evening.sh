@@ -4,6 +4,8 @@
 # Monday alarm at 20:03 (inside the quiet time, which never silences it) snoozed once for one
 # minute. Each announcement is the chime alone, then the voice; none is heard in the quiet time;
 # the alarm rings, Alt+S silences it, and it rings again one minute after the snooze.
+# Then the night clocks go back in Berlin: 02:59 summer time is followed by 02:00 winter time,
+# and that second 02:00 is announced (hourly), with its chime, as the clock face shows it.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/sound_bursts.sh"
 
@@ -132,4 +134,24 @@ assert_rings "${heard_at[20:03:00]}" "${heard_at[snoozed]}" 1 "at 20:03"
     ql_fail "sound while snoozed (quiet 20:04 included)"
 assert_rings "${heard_at[20:04:05]}" "${heard_at[20:05:00]}" 1 "after the snooze"
 assert_announcement "${heard_at[20:05:00]}" 1e9 "the 20:05 announcement"
+
+# 00:59:57 UTC on 2026-10-25 is 02:59:57 summer time; three seconds later it is 02:00 again.
+ql_prepare_store - <<'STORE'
+[Software\Vessantry\Quorlan Lite]
+"BinSettings"="001100000000"
+"SNumSettings"="60000000024040"
+"Chime"="1"
+"CurrentVer"="2.6"
+STORE
+rec=$QL_TMP/fall-back.wav
+TZ=Europe/Berlin ql_start_program -f "$(printf '%+d' $(($(date -d '2026-10-25 00:59:57Z' +%s) - $(date +%s))))"
+ql_record_start "$rec"
+ql_wait_program_ready
+ql_sleep 9
+ql_record_stop
+ql_stop_program
+ql_assert_clean_exit
+mapfile -t bursts < <(ql_sound_bursts "$rec")
+ql_log "fall-back night, sounds heard (start end): ${bursts[*]/%/;}"
+assert_announcement 0 1e9 "the second 02:00"
 exit 0
