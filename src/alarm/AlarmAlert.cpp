@@ -67,6 +67,15 @@ void AlarmAlert::createControls() {
     okButton->setGeometry(72, 89, 75, 28);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    // Beside OK, in the room the window leaves on its right.
+    auto* snoozeButton = new QPushButton("&Snooze", this);
+    snoozeButton->setObjectName("SnoozeButton");
+    snoozeButton->setGeometry(155, 89, 56, 28);
+    snoozeButton->setAccessibleName("Snooze");
+    const int minutes = host_.snoozeMinutes();
+    snoozeButton->setAccessibleDescription(
+        QString("Ring again in %1 minute%2").arg(minutes).arg(minutes == 1 ? "" : "s"));
+    connect(snoozeButton, &QPushButton::clicked, this, [this] { done(Snoozed); });
 }
 
 bool AlarmAlert::event(QEvent* e) {

@@ -9,10 +9,13 @@ namespace ql {
 class AlarmAlertHost;
 
 // The alarm alert: a top-level window of its own (no parent, so it shows even while the main
-// window sits hidden in the tray) that sounds the alarm until the user presses OK.
+// window sits hidden in the tray) that sounds the alarm until the user presses OK, or Snooze to
+// hear it again later.
 class AlarmAlert : public QDialog {
     Q_OBJECT
   public:
+    static constexpr int Snoozed = QDialog::Accepted + 1; // the result of the Snooze button
+
     explicit AlarmAlert(AlarmAlertHost& host);
 
     // Runs each time the window becomes active: spoken time first when asked for, then the

@@ -2,9 +2,12 @@
 #include "alarm/AlarmController.h"
 
 #include "alarm/AlarmAlert.h"
+#include "alarm/AlarmDays.h"
 #include "alarm/AlarmSound.h"
 #include "alarm/WaveList.h"
 #include "common/Dialogs.h"
+#include "platform/DesktopNotifier.h"
+#include "platform/SoundPlayer.h"
 #include "settings/Settings.h"
 
 #include <QTimer>
@@ -16,14 +19,34 @@ namespace ql {
 AlarmController::~AlarmController() = default;
 
 AlarmController::AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
-                                 Dialogs& dialogs, QObject* parent)
+                                 Dialogs& dialogs, DesktopNotifier& notifier, QObject* parent)
     : QObject(parent), settings_(settings), sound_(sound), speakTime_(std::move(speakTime)),
-      dialogs_(dialogs) {}
+      dialogs_(dialogs), notifier_(notifier) {}
 
-void AlarmController::check(int hour, int minute) {
+void AlarmController::check(const LocalTime& now) {
     const SettingsRecord& s = settings_.values();
-    if (showing_ || !s.FAlarmOn || done_ || hour != s.FAlarmHour || minute != s.FAlarmMinute)
+    if (!s.FAlarmOn) snooze_.cancel(); // switched off while snoozed: it is off
+    if (showing_) return;
+    if (snooze_.due(now)) return raise();
+    if (!s.FAlarmOn || done_ || now.hour != s.FAlarmHour || now.minute != s.FAlarmMinute ||
+        !ringsOn(s.alarmDays, now))
         return;
+    raise();
+}
+
+void AlarmController::clockMoved(const LocalTime& before, const LocalTime& now) {
+    const SettingsRecord& s = settings_.values();
+    if (!s.FAlarmOn || showing_ ||
+        !alarmMinuteSkipped(before, now, s.FAlarmHour, s.FAlarmMinute, s.alarmDays))
+        return;
+    const QString at = QStringLiteral("%1:%2")
+                           .arg(s.FAlarmHour, 2, 10, QLatin1Char('0'))
+                           .arg(s.FAlarmMinute, 2, 10, QLatin1Char('0'));
+    notifier_.notify(QStringLiteral("Alarm at %1 was missed").arg(at),
+                     QStringLiteral("The computer was asleep or its clock was changed."));
+}
+
+void AlarmController::raise() {
     // Set before the alert opens, so no later tick raises it again; the alert opens from its
     // own event once this tick is over, so the tick goes on inside the alert's loop.
     showing_ = true;
@@ -34,13 +57,17 @@ void AlarmController::check(int hour, int minute) {
 
 void AlarmController::Alarm() {
     AlarmAlert alert(*this);
+    snooze_.cancel(); // one alarm at a time: this one may be snoozed in its turn
     showing_ = true;
     emit alerting();
-    dialogs_.run(alert);
+    const int result = dialogs_.run(alert);
     if (closed_) return; // the close ended the alert's loop; the clock is gone
     alert.stopRepeating();
     showing_ = false;
     done_ = true;
+    if (result != AlarmAlert::Snoozed) return;
+    sound_.stop(); // snoozing silences at once, a long wave file too
+    snooze_.start(settings_.values().snoozeMinutes);
 }
 
 void AlarmController::PlayAlarmSound(int sound, const QString& path) {
@@ -49,6 +76,10 @@ void AlarmController::PlayAlarmSound(int sound, const QString& path) {
 
 int AlarmController::repeatSeconds() const {
     return static_cast<int>(settings_.values().FAlarmRepeat);
+}
+
+int AlarmController::snoozeMinutes() const {
+    return settings_.values().snoozeMinutes;
 }
 
 bool AlarmController::preAnnounce(std::function<void()> spoken) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "alarm/AlarmAlertHost.h"
+#include "alarm/Snooze.h"
 
 #include <QObject>
 #include <QString>
@@ -11,13 +12,15 @@
 
 namespace ql {
 
+class DesktopNotifier;
 class Settings;
 class SoundPlayer;
 class Dialogs;
 class WaveList;
 
-// The daily alarm: when it falls due, the alert that rings until the user confirms it, and the
-// alarm sounds themselves.
+// The daily alarm: when it falls due (on the days it rings, or when a snooze is over), the alert
+// that rings until the user confirms or snoozes it, the alarm sounds themselves, and the notice
+// of an alarm the clock jumped over.
 class AlarmController : public QObject, public AlarmAlertHost {
     Q_OBJECT
   public:
@@ -25,13 +28,15 @@ class AlarmController : public QObject, public AlarmAlertHost {
     // ring; spoken runs when the voice has returned. False when no voice could start.
     using SpeakTime = std::function<bool(int volume, std::function<void()> spoken)>;
     AlarmController(const Settings& settings, SoundPlayer& sound, SpeakTime speakTime,
-                    Dialogs& dialogs, QObject* parent = nullptr);
+                    Dialogs& dialogs, DesktopNotifier& notifier, QObject* parent = nullptr);
     ~AlarmController() override;
 
     // A new minute may ring again.
     void minuteChanged() { done_ = false; }
     // The tick's last step, after it has stored this reading as the previous one.
-    void check(int hour, int minute);
+    void check(const LocalTime& now);
+    // A change of minute or day, while the previous reading is still at hand.
+    void clockMoved(const LocalTime& before, const LocalTime& now);
     // Returns only when the user has closed the alert; ticks go on meanwhile inside its loop.
     void Alarm();
     // The program has closed: nothing more rings, whatever loop returns.
@@ -40,8 +45,10 @@ class AlarmController : public QObject, public AlarmAlertHost {
     void PlayAlarmSound(int sound, const QString& path);
     bool showing() const { return showing_; }
     bool done() const { return done_; }
+    bool snoozed() const { return snooze_.active(); }
 
     int repeatSeconds() const override;
+    int snoozeMinutes() const override;
     bool preAnnounce(std::function<void()> spoken) override;
     void ring() override;
 
@@ -54,13 +61,16 @@ class AlarmController : public QObject, public AlarmAlertHost {
     SoundPlayer& sound_;
     SpeakTime speakTime_;
     Dialogs& dialogs_;
+    DesktopNotifier& notifier_;
     const WaveList& builtInSounds();
+    void raise();
 
     // Read at the first ring: most days nothing rings.
     std::unique_ptr<const WaveList> sounds_;
     bool showing_ = false;
     bool done_ = false;
     bool closed_ = false;
+    Snooze snooze_;
 };
 
 } // namespace ql

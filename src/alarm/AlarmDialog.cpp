@@ -2,7 +2,9 @@
 #include "alarm/AlarmDialog.h"
 
 #include "alarm/AlarmHour.h"
+#include "alarm/FormControls.h"
 #include "alarm/FormPlacement.h"
+#include "alarm/MoreOptionsGroup.h"
 #include "alarm/NumberField.h"
 #include "alarm/UpDownButtons.h"
 #include "common/DialogLayout.h"
@@ -24,54 +26,10 @@ namespace ql {
 
 namespace {
 
-ValueRange offered(SettingField field) {
-    return settingOf(field).offered();
-}
-
-void setRange(UpDownButtons* upDown, ValueRange range) {
-    upDown->setMin(static_cast<int>(range.min));
-    upDown->setMax(static_cast<int>(range.max));
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->adjustSize();
-    l->move(at);
-    return l;
-}
-
-QLineEdit* numberEdit(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-    auto* edit = place(new QLineEdit(text, parent), name, geometry);
-    edit->setMaxLength(2);
-    return edit;
-}
-
-// A screen reader names the edit and its arrows by the field's label, not by the group around them.
-UpDownButtons* upDown(QWidget* parent, const char* name, QRect geometry, QLineEdit* edit,
-                      const QString& spoken) {
-    auto* ud = place(new UpDownButtons(parent), name, geometry);
-    ud->setAssociate(edit);
-    edit->setAccessibleName(spoken);
-    ud->setAccessibleName(spoken);
-    return ud;
-}
-
-// Bold captions, plain contents: the contents take the dialog's font back explicitly.
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect geometry) {
     auto* box = place(new QGroupBox(title, parent), name, geometry);
-    QFont bold = parent->font();
-    bold.setBold(true);
-    box->setFont(bold);
+    boldCaption(box);
     return box;
-}
-
-void plainContents(QGroupBox* box) {
-    for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        QFont plain = child->font();
-        plain.setBold(false);
-        child->setFont(plain);
-    }
 }
 
 } // namespace
@@ -82,11 +40,13 @@ AlarmDialog::AlarmDialog(QWidget* parent, const SettingsRecord& settings, Dialog
     setObjectName("AlarmForm");
     setWindowTitle("Alarm and announce settings");
     setFont(alarmFormFont());
-    setFixedSize(332, 297);
+    // The later options go below everything else, so the rest keeps its place.
+    setFixedSize(332, 470);
     createAlarmGroup();
     createAnnounceGroup();
     createOptionsGroup();
     createButtons();
+    moreGroup_ = place(new MoreOptionsGroup(this), "GroupBox4", {8, 296, 317, 166});
     for (QGroupBox* box : {alarmGroup_, announceGroup_, optionsGroup_})
         plainContents(box);
     connectHandlers();
@@ -170,6 +130,8 @@ void AlarmDialog::connectHandlers() {
     connect(hourEdit_, &QLineEdit::textChanged, this, &AlarmDialog::HourEditChange);
     connect(minuteEdit_, &QLineEdit::textChanged, this, &AlarmDialog::MinEditChange);
     connect(announceEdit_, &QLineEdit::textChanged, this, &AlarmDialog::AnnEditChange);
+    for (const MoreOptionsGroup::Field& f : moreGroup_->numberFields())
+        connect(f.edit, &QLineEdit::textChanged, this, [this, f] { validate(f.edit, f.max); });
     minuteEdit_->installEventFilter(this);
     connect(minuteUpDown_, &UpDownButtons::clicked, this, &AlarmDialog::MinUpDownClick);
     connect(soundCombo_, &QComboBox::currentIndexChanged, this,
@@ -182,11 +144,12 @@ void AlarmDialog::connectHandlers() {
 }
 
 void AlarmDialog::orderTabs() {
-    const QList<QWidget*> order{
+    QList<QWidget*> order{
         alarmCheck_,   hourEdit_,     hourUpDown_,    minuteEdit_,         minuteUpDown_,
         amRadio_,      pmRadio_,      announceCheck_, announceEdit_,       announceUpDown_,
         okButton_,     cancelButton_, soundCombo_,    previewButton_,      repeatEdit_,
         repeatUpDown_, waveFileEdit_, browseButton_,  announceFirstCheck_, helpButton_};
+    order << moreGroup_->tabOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     previewButton_->setFocusPolicy(Qt::TabFocus);
@@ -209,8 +172,7 @@ void AlarmDialog::FormShow() {
 // Minutes read as two digits ("05"); the other fields are never padded. Only a digit is padded:
 // "0a" would be checked, and reported, a second time.
 void AlarmDialog::MinEditExit() {
-    const QString text = minuteEdit_->text();
-    if (text.size() == 1 && text[0].isDigit()) minuteEdit_->setText('0' + text);
+    padDigit(minuteEdit_);
 }
 
 void AlarmDialog::MinUpDownClick() {
@@ -318,6 +280,7 @@ void AlarmDialog::fill() {
     }
     amRadio_->setVisible(!s.F24HourFormat);
     pmRadio_->setVisible(!s.F24HourFormat);
+    moreGroup_->fill(s);
 }
 
 SettingsRecord AlarmDialog::result() const {
@@ -335,6 +298,7 @@ SettingsRecord AlarmDialog::result() const {
     r.FAlarmHour = hourFromEntry(readField(hourEdit_), r.F24HourFormat, pmRadio_->isChecked());
     take(&SettingsRecord::FAlarmMinute, minuteEdit_);
     take(&SettingsRecord::FAlarmRepeat, repeatEdit_);
+    moreGroup_->store(r);
     return r;
 }
 

@@ -18,6 +18,7 @@ class QToolButton;
 namespace ql {
 
 class Dialogs;
+class MoreOptionsGroup;
 class UpDownButtons;
 
 // The alarm and announcement dialog. It shows a copy of the settings and, on OK, gives back the
@@ -89,6 +90,8 @@ class AlarmDialog : public QDialog {
     QPushButton* okButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+
+    MoreOptionsGroup* moreGroup_ = nullptr;
 
     SettingsRecord settings_;
     Dialogs& dialogs_;

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ClockApp.h"
 
+#include "alarm/AlarmDays.h"
+#include "alarm/WaveList.h"
 #include "app/AppIdentity.h"
 #include "app/MainWindow.h"
 #include "face/ClockData.h"
 #include "platform/CloseRequestBridge.h"
 #include "platform/DesktopGeometry.h"
 #include "platform/NamedLock.h"
+#include "platform/SoundPlayer.h"
+#include "speech/AnnounceRules.h"
 #include "speech/EarlierVoiceList.h"
 #include <QCoreApplication>
 
@@ -20,19 +24,27 @@ QString folderOf(const QString& programPath) {
     return QFileInfo(programPath).absolutePath() + '/';
 }
 
+// Blocks the speech worker until the chime has been heard, so the voice comes after it.
+std::function<void()> chimePlayer(SoundPlayer& player) {
+    return [&player, wave = WaveList({"Chime"}).item(0)] {
+        if (wave) player.playMemoryAndWait(wave);
+    };
+}
+
 } // namespace
 
 ClockApp::ClockApp(Platform platform, const QString& programPath)
     : platform_(platform), dialogs_(platform.dialogs),
       stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
               folderOf(programPath).toStdString()),
-      voices_(platform.libraries, folderOf(programPath)), announcer_(platform.gain),
+      voices_(platform.libraries, folderOf(programPath)),
+      announcer_(platform.gain, chimePlayer(platform.sound)),
       alarm_(
           settings_, platform.sound,
           [this](int volume, std::function<void()> spoken) {
               return announcer_.SpeakBeforeAlarm(volume, std::move(spoken));
           },
-          dialogs_),
+          dialogs_, platform.notifier),
       ticker_(platform.clock, *this), languages_(settings_, voices_, announcer_, dialogs_),
       speech_(settings_, announcer_, platform.hotKey),
       help_(folderOf(programPath) + "help/", dialogs_),
@@ -184,23 +196,27 @@ void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
     }
     if (changed.minute) {
         face_.minuteChanged();
-        announceIfDue(now.minute);
+        announceIfDue(now);
         alarm_.minuteChanged();
     }
+    // The previous reading is still the ticker's: a jump over the alarm minute shows here.
+    if (changed.minute || changed.hour || changed.day) alarm_.clockMoved(ticker_.last(), now);
     // A new time zone can move the hour alone.
     if (changed.minute || changed.hour) tray_.DrawTrayIcon(now.hour, now.minute);
     if (changed.hour) face_.hourChanged();
     if (changed.day) face_.dayChanged();
 }
 
-void ClockApp::announceIfDue(int minute) {
+// Skipped, not queued: an announcement kept for later would tell a time already gone.
+void ClockApp::announceIfDue(const LocalTime& now) {
     const SettingsRecord& s = settings_.values();
-    if (minute % s.FAnnounceInterval == 0 && s.FAnnounceOn) announcer_.announce(s.FSpeechVolume);
+    if (announcesAt(s, now.hour, now.minute, weekdayBit(now)))
+        announcer_.announce(s.FSpeechVolume, s.chimeOn);
 }
 
 // Last: the previous reading is already stored, so ticks inside the alert compare against it.
 void ClockApp::tickDone(const LocalTime& now) {
-    alarm_.check(now.hour, now.minute);
+    alarm_.check(now);
 }
 
 } // namespace ql

@@ -66,7 +66,7 @@ class ClockApp : private TickHandler {
     bool pendingWork() override;
     void unitsChanged(TickUnits changed, const LocalTime& now) override;
     void tickDone(const LocalTime& now) override;
-    void announceIfDue(int minute);
+    void announceIfDue(const LocalTime& now);
     void connectWindow();
     void startupWork();
     void FirstRunExecute();

@@ -11,6 +11,7 @@
 #include "platform/linux/DlLibraryLoader.h"
 #include "platform/linux/ExportedOutputGain.h"
 #include "platform/linux/FlockNamedLock.h"
+#include "platform/linux/FreedesktopNotifier.h"
 #include "platform/linux/KGlobalAccelHotKey.h"
 #include "platform/linux/PortalGlobalHotKey.h"
 #include "platform/linux/QtDesktopDialogs.h"
@@ -109,14 +110,16 @@ int main(int argc, char** argv) {
     ql::AlsaSoundPlayer sound(soundOptions);
     ql::X11TrayHost trayHost;
     ql::QtDesktopDialogs dialogs;
+    ql::FreedesktopNotifier notifier(ql::kAppTitle, ql::kAppId);
     ql::XcbGlobalHotKey x11HotKey;
     ql::PortalGlobalHotKey portalHotKey;
     ql::KGlobalAccelHotKey kdeHotKey;
     ql::DesktopHotKey hotKey({x11HotKey, portalHotKey, kdeHotKey},
                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
                              QGuiApplication::platformName() == QLatin1String("xcb"));
-    const ql::Platform platform{clock,     store,   autostart, lock,     desktop, closeBridge, gain,
-                                libraries, taskbar, sound,     trayHost, hotKey,  dialogs};
+    const ql::Platform platform{clock,       store,  autostart, lock,    desktop,
+                                closeBridge, gain,   libraries, taskbar, sound,
+                                trayHost,    hotKey, dialogs,   notifier};
 
     ql::ClockApp* running = nullptr;
     ql::DBusRemoteControl remote;

@@ -7,6 +7,7 @@ class AutostartList;
 class CloseRequestBridge;
 class DesktopDialogs;
 class DesktopGeometry;
+class DesktopNotifier;
 class GlobalHotKey;
 class LibraryLoader;
 class LocalClock;
@@ -33,6 +34,7 @@ struct Platform {
     TrayHost& trayHost;
     GlobalHotKey& hotKey;
     DesktopDialogs& dialogs;
+    DesktopNotifier& notifier;
 };
 
 } // namespace ql

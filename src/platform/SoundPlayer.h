@@ -14,6 +14,9 @@ class SoundPlayer {
     virtual ~SoundPlayer() = default;
     // A whole wave file held in memory; no fallback.
     virtual void playMemory(std::shared_ptr<const QByteArray> wave) = 0;
+    // The same, but returns once the sound has been heard, cut off by another or dropped: for a
+    // worker thread that plays sounds one after another. Never call it on the GUI thread.
+    virtual void playMemoryAndWait(std::shared_ptr<const QByteArray> wave) = 0;
     // The default sound plays when the file cannot be played.
     virtual void playFile(const std::string& path) = 0;
     // The desktop's default beep.

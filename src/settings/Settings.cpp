@@ -4,8 +4,8 @@
 namespace ql {
 
 void Settings::assign(const SettingsRecord& record) {
+    if (record == record_) return;
     const SettingsChange change = SettingsChange::between(record_, record);
-    if (change.empty()) return;
     record_ = record;
     emit changed(change);
 }

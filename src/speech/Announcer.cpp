@@ -6,7 +6,8 @@
 
 namespace ql {
 
-Announcer::Announcer(OutputGain& gain, QObject* parent) : QObject(parent), gain_(gain) {}
+Announcer::Announcer(OutputGain& gain, std::function<void()> chime, QObject* parent)
+    : QObject(parent), gain_(gain), chime_(std::move(chime)) {}
 
 // A voice that never returned keeps its thread: destroying a running QThread aborts, and the
 // process's end stops it anyway.
@@ -23,9 +24,10 @@ void Announcer::setVoice(SpeakProc speak) {
     emit speakingChanged(speaking_);
 }
 
-bool Announcer::announce(int volume) {
+bool Announcer::announce(int volume, bool chime) {
     if (speaking_ || !speak_) return false;
-    startWorker(volume, [this] { ThreadDone(); });
+    startWorker(
+        volume, [this] { ThreadDone(); }, chime);
     return true;
 }
 
@@ -45,12 +47,12 @@ void Announcer::ThreadDone() {
 
 // The level is set before this returns, so a caller may put back a volume it changed for this
 // one announcement at once (the settings dialog's test does).
-void Announcer::startWorker(int volume, std::function<void()> done) {
+void Announcer::startWorker(int volume, std::function<void()> done, bool chime) {
     setSpeaking(true);
     SetWaveVolume(static_cast<std::uint16_t>(volume * 1000));
     // The previous worker has finished, but may still be inside the done() that led here.
     if (worker_) worker_.release()->deleteLater();
-    worker_ = std::make_unique<SpeechThread>(speak_);
+    worker_ = std::make_unique<SpeechThread>(speak_, chime ? chime_ : std::function<void()>());
     connect(worker_.get(), &SpeechThread::done, this, std::move(done));
     worker_->start();
 }

@@ -19,7 +19,9 @@ class SpeechThread;
 class Announcer : public QObject {
     Q_OBJECT
   public:
-    explicit Announcer(OutputGain& gain, QObject* parent = nullptr);
+    // chime plays the chime and returns once it has been heard; it runs on the worker, so the
+    // voice follows it without overlapping. May be empty.
+    Announcer(OutputGain& gain, std::function<void()> chime, QObject* parent = nullptr);
     ~Announcer() override;
 
     // The level to go back to, read at start-up before anything speaks.
@@ -29,8 +31,9 @@ class Announcer : public QObject {
     // A voice is at work: an announcement or the alarm's spoken time.
     bool speaking() const { return speaking_; }
     // Starts an announcement at volume (a speech volume step of 1000 in 65535); false when one is
-    // already running or no voice is loaded: the request is dropped, not queued.
-    bool announce(int volume);
+    // already running or no voice is loaded: the request is dropped, not queued. With chime, the
+    // chime sounds first, at the same volume.
+    bool announce(int volume, bool chime = false);
     // The alarm's spoken time, on the worker too, so that a voice that never returns cannot
     // freeze the clock. The level stays set afterwards, for the alarm sound that follows;
     // spoken runs once the voice has returned. False (spoken never runs) when nothing started.
@@ -45,10 +48,11 @@ class Announcer : public QObject {
   private:
     std::uint16_t GetWaveVolume() const;
     void SetWaveVolume(std::uint16_t level);
-    void startWorker(int volume, std::function<void()> done);
+    void startWorker(int volume, std::function<void()> done, bool chime = false);
     void setSpeaking(bool on);
 
     OutputGain& gain_;
+    std::function<void()> chime_;
     SpeakProc speak_ = nullptr;
     bool speaking_ = false;
     std::uint16_t savedVolume_ = 0xFFFF;

@@ -3,7 +3,8 @@
 
 namespace ql {
 
-SpeechThread::SpeechThread(SpeakProc speak) : speak_(speak) {
+SpeechThread::SpeechThread(SpeakProc speak, std::function<void()> before)
+    : speak_(speak), before_(std::move(before)) {
     // finished() comes from the worker; this object lives on the creating thread, so the queued
     // call runs there, after run() has returned.
     connect(this, &QThread::finished, this, &SpeechThread::finish, Qt::QueuedConnection);
@@ -11,6 +12,7 @@ SpeechThread::SpeechThread(SpeakProc speak) : speak_(speak) {
 
 void SpeechThread::run() {
     try {
+        if (before_) before_();
         if (speak_) speak_();
     } catch (...) {
         // A failing voice ends the announcement silently; done() still follows.

@@ -5,14 +5,16 @@
 
 #include <QThread>
 
+#include <functional>
+
 namespace ql {
 
-// Calls a voice's Speak once on its own thread. done() is emitted on the thread that created it,
-// once for every run, whatever Speak did.
+// Calls a voice's Speak once on its own thread, after `before` (if any) has returned. done() is
+// emitted on the thread that created it, once for every run, whatever Speak did.
 class SpeechThread : public QThread {
     Q_OBJECT
   public:
-    explicit SpeechThread(SpeakProc speak);
+    explicit SpeechThread(SpeakProc speak, std::function<void()> before = {});
 
   signals:
     void done();
@@ -24,6 +26,7 @@ class SpeechThread : public QThread {
     void finish();
 
     SpeakProc speak_;
+    std::function<void()> before_;
 };
 
 } // namespace ql

@@ -9,12 +9,18 @@ source "$QL_E2E_DIR/lib/a11y.sh"
 ql_env_start
 ql_start_a11y_bus
 
-# 12-hour face, alarm on at 14:26 with the system beep, announcements off.
+# 12-hour face, alarm on at 14:26 on weekdays with the system beep, announcements off; quiet
+# from 22:00 to 07:30, announcements only at weekends, snooze 15 minutes, chime on.
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]
 "BinSettings"="000010000000"
 "LNumSettings"="02000300010000000255"
 "SNumSettings"="15142600004040"
+"QuietHours"="22000730"
+"AnnounceDays"="96"
+"AlarmDays"="31"
+"SnoozeMinutes"="15"
+"Chime"="1"
 "CurrentVer"="2.6"
 STORE
 ql_start_a11y_program "2026-12-07 14:25:40"
@@ -100,7 +106,91 @@ dialog 'Alarm and announce settings'
   push button 'OK' (focusable)
   push button 'Help' (focusable)
   push button 'Cancel' (focusable)
+  panel 'More options'
+    label 'Not between'
+    text 'No announcements from (hour)' (focusable)
+    spin button 'No announcements from (hour)' = 22 (focusable)
+      push button 'Up'
+      push button 'Down'
+    label ':'
+    text 'No announcements from (minute)' (focusable)
+    spin button 'No announcements from (minute)' = 0 (focusable)
+      push button 'Up'
+      push button 'Down'
+    label 'and'
+    text 'No announcements until (hour)' (focusable)
+    spin button 'No announcements until (hour)' = 7 (focusable)
+      push button 'Up'
+      push button 'Down'
+    label ':'
+    text 'No announcements until (minute)' (focusable)
+    spin button 'No announcements until (minute)' = 30 (focusable)
+      push button 'Up'
+      push button 'Down'
+    label 'Mon'
+    label 'Tue'
+    label 'Wed'
+    label 'Thu'
+    label 'Fri'
+    label 'Sat'
+    label 'Sun'
+    label 'Only on'
+    check box 'Announce on Monday' (focusable)
+    check box 'Announce on Tuesday' (focusable)
+    check box 'Announce on Wednesday' (focusable)
+    check box 'Announce on Thursday' (focusable)
+    check box 'Announce on Friday' (focusable)
+    check box 'Announce on Saturday' (focusable, checked)
+    check box 'Announce on Sunday' (focusable, checked)
+    label 'Ring on'
+    check box 'Ring on Monday' (focusable, checked)
+    check box 'Ring on Tuesday' (focusable, checked)
+    check box 'Ring on Wednesday' (focusable, checked)
+    check box 'Ring on Thursday' (focusable, checked)
+    check box 'Ring on Friday' (focusable, checked)
+    check box 'Ring on Saturday' (focusable)
+    check box 'Ring on Sunday' (focusable)
+    check box 'Chime before each announcement' (focusable, checked)
+    label 'Snooze for'
+    text 'Snooze for (minutes)' (focusable)
+    spin button 'Snooze for (minutes)' = 15 (focusable)
+      push button 'Up'
+      push button 'Down'
+    label 'minutes'
 TREE
+
+# The later options come after Help: Shift+Tab from the first control walks them backwards, and
+# Escape drops the dialog; it opens again on the first control.
+ql_assert_a11y_keys "back through the later options" $(printf 'shift+Tab %.0s' {1..26}) Escape ctrl+a <<'KEYS'
+spin button 'Snooze for (minutes)'
+text 'Snooze for (minutes)'
+check box 'Chime before each announcement'
+check box 'Ring on Sunday'
+check box 'Ring on Saturday'
+check box 'Ring on Friday'
+check box 'Ring on Thursday'
+check box 'Ring on Wednesday'
+check box 'Ring on Tuesday'
+check box 'Ring on Monday'
+check box 'Announce on Sunday'
+check box 'Announce on Saturday'
+check box 'Announce on Friday'
+check box 'Announce on Thursday'
+check box 'Announce on Wednesday'
+check box 'Announce on Tuesday'
+check box 'Announce on Monday'
+spin button 'No announcements until (minute)'
+text 'No announcements until (minute)'
+spin button 'No announcements until (hour)'
+text 'No announcements until (hour)'
+spin button 'No announcements from (minute)'
+text 'No announcements from (minute)'
+spin button 'No announcements from (hour)'
+text 'No announcements from (hour)'
+push button 'Help'
+push button 'Settings'
+check box 'Alarm on'
+KEYS
 
 # Tab reaches the hour's arrows; they step the hour, and a screen reader reads the new value.
 ql_assert_a11y_keys "to the hour's arrows" Tab Tab Up <<'KEYS'
@@ -111,8 +201,9 @@ KEYS
 ql_assert_match "^    spin button 'Hour' = 3 \(focusable, focused\)$" \
     "$(ql_a11y tree 'Alarm and announce settings' | grep "spin button 'Hour'")" "the hour after Up"
 
-# The alarm minute comes while the dialog is open: the alert is read as an alert, Enter confirms
-# it, and the keyboard is back in the dialog where it was; Escape then returns to the main window.
+# The alarm minute comes while the dialog is open: the alert is read as an alert, Tab reaches
+# Snooze, Enter on OK confirms it, and the keyboard is back in the dialog where it was; Escape
+# then returns to the main window.
 echo "2026-12-07 14:26:00" >"$clock"
 ql_wait_window 'Alarm!' 15 >/dev/null || ql_fail "no alert at the alarm minute"
 ql_assert_a11y_tree 'Alarm!' <<'TREE'
@@ -121,8 +212,12 @@ alert 'Alarm!'
     label 'Quorlan alarm alert!'
     label 'Press OK to confirm the alarm.'
   push button 'OK' (focusable, focused)
+  push button 'Snooze' [Ring again in 15 minutes] (focusable)
 TREE
-ql_assert_a11y_keys "confirming the alert, closing the dialog" Return Escape <<'KEYS'
+ql_assert_a11y_keys "to Snooze and back, confirming the alert, closing the dialog" \
+    Tab shift+Tab Return Escape <<'KEYS'
+push button 'Snooze'
+push button 'OK'
 spin button 'Hour'
 push button 'Settings'
 KEYS

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The alarm dialog from the main window's alarm button, driven by the keyboard: switch the alarm
-# on, enter 7:05 AM over a stored 6:40 PM, confirm with Return; the settings saved at exit hold the new alarm.
+# on, enter 7:05 AM over a stored 6:40 PM, and, going backwards into the later options, snooze one
+# minute longer, the chime on, no alarm on Sundays; confirm with Return; the settings saved at exit
+# hold them all.
 source "$(dirname "$0")/env.sh"
 
 ql_env_start --no-sound
@@ -26,11 +28,15 @@ read -r mx my mw mh mm <<<"$(ql_window_info "$main")"
 xdotool mousemove $((mx + 30)) $((my + 113)) click 1 # AlarmButton at (10, 102), 40 x 22
 dialog=$(ql_wait_window "Alarm and announce settings" 10) || ql_fail "the alarm button opened no dialog"
 read -r x y w h m <<<"$(ql_window_info "$dialog")"
-ql_assert_eq "332 297" "$w $h" "dialog client size"
+ql_assert_eq "332 470" "$w $h" "dialog client size"
 ((x + w / 2 >= 600 && x + w / 2 <= 680)) || ql_fail "dialog not centred across: x=$x"
 ql_sleep 0.5
 ql_screenshot "$QL_TMP/dialog.png"
 [[ -n ${QL_SHOTS:-} ]] && cp "$QL_TMP/dialog.png" "$QL_SHOTS/"
+
+# From the first control back to the snooze arrows, the chime and Sunday's alarm box, then back.
+xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
+xdotool key --clearmodifiers shift+Tab Up shift+Tab shift+Tab space shift+Tab space Tab Tab Tab Tab
 
 # Tab order: AlarmCheck, HourEdit, HourUpDown, MinEdit, MinUpDown, then the AM/PM pair, where
 # the stored 18:40 checked PM; space checks AM.
@@ -48,6 +54,8 @@ flags=$(ql_store_value "$Q_LITE" BinSettings) || ql_fail "no BinSettings saved"
 ql_assert_eq "0705" "${short:2:4}" "alarm hour and minute saved"
 ql_assert_eq "1" "${flags:4:1}" "alarm switched on"
 ql_assert_eq "15" "${short:0:2}" "announcement interval kept"
+ql_assert_eq "10 1 63" "$(ql_store_value "$Q_LITE" SnoozeMinutes) $(ql_store_value "$Q_LITE" Chime) \
+$(ql_store_value "$Q_LITE" AlarmDays)" "snooze, chime and alarm days saved"
 
 # The alert over the open dialog, confirmed with Return: the keyboard goes back to the dialog, so
 # Escape reaches it and closes it. Alarm on at 06:30, no sound.

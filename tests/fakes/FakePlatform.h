@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fakes/FakeDesktopDialogs.h"
+#include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeGlobalHotKey.h"
 #include "fakes/FakeJournal.h"
 #include "fakes/FakeLocalClock.h"
@@ -152,6 +153,7 @@ struct FakePlatform {
     FakeTrayHost trayHost;
     FakeGlobalHotKey hotKey;
     FakeDesktopDialogs dialogs;
+    FakeDesktopNotifier notifier;
 
     FakePlatform() {
         autostart.journal = &journal;
@@ -164,7 +166,7 @@ struct FakePlatform {
     Platform platform() {
         return Platform{clock,       journaledStore, autostart, lock,    desktop,
                         closeBridge, gain,           libraries, taskbar, *soundPlayer,
-                        trayHost,    hotKey,         dialogs};
+                        trayHost,    hotKey,         dialogs,   notifier};
     }
 };
 

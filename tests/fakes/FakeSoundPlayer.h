@@ -10,7 +10,7 @@ namespace ql {
 // Records what the program asked to play, in order.
 class FakeSoundPlayer : public SoundPlayer {
   public:
-    enum class Kind { Memory, File, Beep, Stop };
+    enum class Kind { Memory, MemoryAndWait, File, Beep, Stop };
     struct Call {
         Kind kind;
         std::string path;                       // File only
@@ -21,6 +21,10 @@ class FakeSoundPlayer : public SoundPlayer {
 
     void playMemory(std::shared_ptr<const QByteArray> wave) override {
         calls.push_back({Kind::Memory, {}, std::move(wave)});
+    }
+    // Heard at once. Called on a speech worker, so a test reads calls only once it has finished.
+    void playMemoryAndWait(std::shared_ptr<const QByteArray> wave) override {
+        calls.push_back({Kind::MemoryAndWait, {}, std::move(wave)});
     }
     void playFile(const std::string& path) override {
         calls.push_back({Kind::File, path, nullptr});

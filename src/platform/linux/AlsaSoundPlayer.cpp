@@ -4,6 +4,8 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <future>
+#include <utility>
 
 namespace ql {
 namespace {
@@ -27,42 +29,61 @@ AlsaSoundPlayer::AlsaSoundPlayer(Options options) : options_(std::move(options))
 }
 
 AlsaSoundPlayer::~AlsaSoundPlayer() {
+    std::optional<Job> dropped;
     {
         std::lock_guard lock(mutex_);
         quit_ = true;
-        pending_.reset();
+        dropped = std::exchange(pending_, std::nullopt);
         stop_ = true;
     }
     wake_.notify_one();
+    drop(dropped);
     thread_.join();
 }
 
 void AlsaSoundPlayer::playMemory(std::shared_ptr<const QByteArray> wave) {
-    submit({Kind::Memory, std::move(wave), {}});
+    submit({Kind::Memory, std::move(wave), {}, {}});
+}
+
+void AlsaSoundPlayer::playMemoryAndWait(std::shared_ptr<const QByteArray> wave) {
+    std::promise<void> over;
+    submit({Kind::Memory, std::move(wave), {}, [&over] { over.set_value(); }});
+    over.get_future().wait();
 }
 
 void AlsaSoundPlayer::playFile(const std::string& path) {
-    submit({Kind::File, nullptr, path});
+    submit({Kind::File, nullptr, path, {}});
 }
 
 void AlsaSoundPlayer::beep() {
-    submit({Kind::Beep, nullptr, {}});
+    submit({Kind::Beep, nullptr, {}, {}});
 }
 
 void AlsaSoundPlayer::stop() {
-    std::lock_guard lock(mutex_);
-    pending_.reset();
-    stop_ = true;
+    std::optional<Job> dropped;
+    {
+        std::lock_guard lock(mutex_);
+        dropped = std::exchange(pending_, std::nullopt);
+        stop_ = true;
+    }
+    drop(dropped);
 }
 
 // A newer request replaces one not yet started and cuts off the one playing.
 void AlsaSoundPlayer::submit(Job job) {
+    std::optional<Job> dropped;
     {
         std::lock_guard lock(mutex_);
-        pending_ = std::move(job);
+        dropped = std::exchange(pending_, std::move(job));
         stop_ = true;
     }
     wake_.notify_one();
+    drop(dropped);
+}
+
+// Outside the lock: whoever waits on the job may submit the next one at once.
+void AlsaSoundPlayer::drop(std::optional<Job>& job) {
+    if (job && job->over) job->over();
 }
 
 void AlsaSoundPlayer::run() {
@@ -77,6 +98,7 @@ void AlsaSoundPlayer::run() {
             stop_ = false; // under the lock, so a request made from now on stops this one
         }
         perform(job);
+        if (job.over) job.over();
     }
 }
 

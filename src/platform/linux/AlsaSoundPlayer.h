@@ -37,6 +37,7 @@ class AlsaSoundPlayer : public SoundPlayer {
     AlsaSoundPlayer& operator=(const AlsaSoundPlayer&) = delete;
 
     void playMemory(std::shared_ptr<const QByteArray> wave) override;
+    void playMemoryAndWait(std::shared_ptr<const QByteArray> wave) override;
     void playFile(const std::string& path) override;
     void beep() override;
     void stop() override;
@@ -47,9 +48,11 @@ class AlsaSoundPlayer : public SoundPlayer {
         Kind kind = Kind::Beep;
         std::shared_ptr<const QByteArray> wave;
         std::string path;
+        std::function<void()> over; // once played, cut off or dropped; on any thread
     };
 
     void submit(Job job);
+    void drop(std::optional<Job>& job);
     void run();
     void perform(const Job& job);
     bool playStream(std::unique_ptr<WaveStream> stream);

@@ -54,6 +54,8 @@ DesktopBackgroundImage=""
 SupportSemitransparency=0
 ShowPopupsAbovePointer=0
 PREFS
+    # No key bindings: icewm's own take Ctrl+Alt+S wherever xdg-open is installed.
+    : >"$cfg/keys"
     ICEWM_PRIVCFG=$cfg icewm >"$QL_TMP/icewm.log" 2>&1 &
     ql_track icewm $!
     ql_wait_until 15 ql_wm_ready || ql_fail "icewm did not announce itself within 15 s"

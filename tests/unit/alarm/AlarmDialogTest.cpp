@@ -40,7 +40,29 @@ struct Controls {
           WaveFileEdit(named<QLineEdit>(d, "WaveFileEdit")),
           BrButton(named<QPushButton>(d, "BrButton")),
           AlarmAnnCheck(named<QCheckBox>(d, "AlarmAnnCheck")),
-          HelpButton(named<QPushButton>(d, "HelpButton")) {}
+          HelpButton(named<QPushButton>(d, "HelpButton")),
+          QuietFromHourEdit(named<QLineEdit>(d, "QuietFromHourEdit")),
+          QuietFromHourUpDown(named<UpDownButtons>(d, "QuietFromHourUpDown")),
+          QuietFromMinEdit(named<QLineEdit>(d, "QuietFromMinEdit")),
+          QuietUntilHourEdit(named<QLineEdit>(d, "QuietUntilHourEdit")),
+          QuietUntilMinEdit(named<QLineEdit>(d, "QuietUntilMinEdit")),
+          QuietUntilMinUpDown(named<UpDownButtons>(d, "QuietUntilMinUpDown")),
+          ChimeCheck(named<QCheckBox>(d, "ChimeCheck")),
+          SnoozeEdit(named<QLineEdit>(d, "SnoozeEdit")),
+          SnoozeUpDown(named<UpDownButtons>(d, "SnoozeUpDown")), dialog(d) {}
+
+    // The weekday boxes of a row ("AnnDay", "AlarmDay") as ticks, Monday first: "1111100".
+    QString days(const char* row) const {
+        QString ticks;
+        for (const char* day : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
+            ticks += named<QCheckBox>(dialog, (QByteArray(row) + day).constData())->isChecked()
+                         ? '1'
+                         : '0';
+        return ticks;
+    }
+    void tick(const char* row, const char* day, bool on) {
+        named<QCheckBox>(dialog, (QByteArray(row) + day).constData())->setChecked(on);
+    }
 
     QCheckBox* AlarmCheck;
     QLineEdit* HourEdit;
@@ -60,6 +82,16 @@ struct Controls {
     QPushButton* BrButton;
     QCheckBox* AlarmAnnCheck;
     QPushButton* HelpButton;
+    QLineEdit* QuietFromHourEdit;
+    UpDownButtons* QuietFromHourUpDown;
+    QLineEdit* QuietFromMinEdit;
+    QLineEdit* QuietUntilHourEdit;
+    QLineEdit* QuietUntilMinEdit;
+    UpDownButtons* QuietUntilMinUpDown;
+    QCheckBox* ChimeCheck;
+    QLineEdit* SnoozeEdit;
+    UpDownButtons* SnoozeUpDown;
+    AlarmDialog& dialog;
 };
 
 class AlarmDialogTest : public AlarmFixture {
@@ -126,6 +158,42 @@ TEST_F(AlarmDialogTest, TheHourAndMinuteAsTheDialogShowsThem) {
     }
 }
 
+TEST_F(AlarmDialogTest, TheMoreOptionsAsTheDialogShowsThemAndOkKeepsThem) {
+    struct Row {
+        int fromH, fromM, untilH, untilM, announceDays, alarmDays, snooze;
+        bool chime, h24;
+        const char *from, *until, *announceTicks, *alarmTicks, *snoozeText;
+    } rows[] = {
+        {0, 0, 0, 0, 0x7F, 0x7F, 9, false, false, "00:00", "00:00", "1111111", "1111111", "9"},
+        {22, 0, 7, 30, 0x1F, 0x60, 15, true, false, "22:00", "07:30", "1111100", "0000011", "15"},
+        {9, 5, 17, 45, 0x41, 0x00, 1, false, true, "09:05", "17:45", "1000001", "0000000", "1"},
+        {23, 59, 0, 1, 0x00, 0x2A, 60, true, true, "23:59", "00:01", "0000000", "0101010", "60"},
+    };
+    for (const Row& r : rows) {
+        createAt(r.h24, 9, 0);
+        editSettings([&](SettingsRecord& rec) {
+            rec.quietFromHour = r.fromH, rec.quietFromMinute = r.fromM;
+            rec.quietUntilHour = r.untilH, rec.quietUntilMinute = r.untilM;
+            rec.announceDays = r.announceDays, rec.alarmDays = r.alarmDays;
+            rec.snoozeMinutes = r.snooze, rec.chimeOn = r.chime;
+        });
+        const SettingsRecord before = cfg();
+        runDialog(
+            [&](Controls& d) {
+                EXPECT_EQ(d.QuietFromHourEdit->text() + ':' + d.QuietFromMinEdit->text(), r.from);
+                EXPECT_EQ(d.QuietUntilHourEdit->text() + ':' + d.QuietUntilMinEdit->text(),
+                          r.until);
+                EXPECT_EQ(d.days("AnnDay"), r.announceTicks);
+                EXPECT_EQ(d.days("AlarmDay"), r.alarmTicks);
+                EXPECT_EQ(d.SnoozeEdit->text(), r.snoozeText);
+                EXPECT_EQ(d.ChimeCheck->isChecked(), r.chime);
+            },
+            true);
+        EXPECT_TRUE(cfg() == before) << r.from << " " << r.announceTicks;
+        EXPECT_TRUE(boxes.empty());
+    }
+}
+
 TEST_F(AlarmDialogTest, TheHourEnteredBecomesTheTwentyFourHourAlarmHour) {
     struct Row {
         bool h24;
@@ -178,6 +246,13 @@ TEST_F(AlarmDialogTest, TypingIsValidatedAsItHappens) {
         {true, &Controls::AnnEdit, "61", outOfRange, ""},
         {true, &Controls::AnnEdit, "x", nonNumeric, ""},
         {true, &Controls::AnnEdit, "", {}, ""},
+        {false, &Controls::QuietFromHourEdit, "24", outOfRange, ""},
+        {false, &Controls::QuietFromHourEdit, "23", {}, "23"},
+        {false, &Controls::QuietUntilMinEdit, "60", outOfRange, ""},
+        {true, &Controls::QuietUntilHourEdit, "b", nonNumeric, ""},
+        {true, &Controls::SnoozeEdit, "0", {}, "0"},
+        {true, &Controls::SnoozeEdit, "61", outOfRange, ""},
+        {true, &Controls::SnoozeEdit, "-", nonNumeric, ""},
     };
     for (const Row& r : rows) {
         createAt(r.h24, 9, 0);
@@ -230,26 +305,32 @@ TEST_F(AlarmDialogTest, OneInvalidEntryGivesOneBoxWhenTheBoxTakesTheFocus) {
     }
 }
 
+// An emptied or out-of-range later field keeps its value, unlike the alarm minute's 0.
 TEST_F(AlarmDialogTest, OkTakesTheNumbersOnlyWithinTheirRanges) {
     struct Row {
-        const char* ann;
-        const char* minute;
-        int interval, alarmMinute;
+        const char *ann, *minute, *snooze, *quietHour;
+        int interval, alarmMinute, snoozeMinutes, quietFromHour;
     } rows[] = {
-        {"30", "45", 30, 45}, {"0", "5", 15, 5}, {"", "", 15, 0},
-        {"60", "59", 60, 59}, {"1", "0", 1, 0},
+        {"30", "45", "20", "23", 30, 45, 20, 23}, {"0", "5", "0", "0", 15, 5, 9, 0},
+        {"", "", "", "", 15, 0, 9, 22},           {"60", "59", "60", "7", 60, 59, 60, 7},
+        {"1", "0", "1", "$A", 1, 0, 1, 10},
     };
     for (const Row& r : rows) {
         createAt(true, 9, 20);
         editSettings([&](SettingsRecord& rec) { rec.FAnnounceInterval = 15; });
+        editSettings([&](SettingsRecord& rec) { rec.quietFromHour = 22, rec.snoozeMinutes = 9; });
         runDialog(
             [&](Controls& d) {
                 d.AnnEdit->setText(r.ann);
                 d.MinEdit->setText(r.minute);
+                d.SnoozeEdit->setText(r.snooze);
+                d.QuietFromHourEdit->setText(r.quietHour);
             },
             true);
         EXPECT_EQ(cfg().FAnnounceInterval, r.interval) << r.ann;
         EXPECT_EQ(cfg().FAlarmMinute, r.alarmMinute) << r.minute;
+        EXPECT_EQ(cfg().snoozeMinutes, r.snoozeMinutes) << r.snooze;
+        EXPECT_EQ(cfg().quietFromHour, r.quietFromHour) << r.quietHour;
     }
 }
 
@@ -276,6 +357,15 @@ TEST_F(AlarmDialogTest, OkStoresEveryControlAndCancelKeepsEverything) {
                 d.AlarmSoundCombo->setCurrentIndex(5);
                 d.WaveFileEdit->setText("/new.wav");
                 d.AlmIntUpDown->step(+1);
+                d.QuietFromHourEdit->setText("21");
+                d.QuietFromMinEdit->setText("15");
+                d.QuietUntilHourEdit->setText("6");
+                d.QuietUntilMinEdit->setText("45");
+                d.tick("AnnDay", "Sat", false);
+                d.tick("AnnDay", "Sun", false);
+                d.tick("AlarmDay", "Wed", false);
+                d.ChimeCheck->setChecked(true);
+                d.SnoozeUpDown->step(+1);
             },
             ok);
         const SettingsRecord& now = cfg();
@@ -287,6 +377,12 @@ TEST_F(AlarmDialogTest, OkStoresEveryControlAndCancelKeepsEverything) {
             EXPECT_EQ(now.FAlarmSound, 5);
             EXPECT_EQ(now.AlarmWaveFile, "/new.wav");
             EXPECT_EQ(now.FAlarmRepeat, 11u);
+            EXPECT_EQ(now.quietFromHour * 100 + now.quietFromMinute, 2115);
+            EXPECT_EQ(now.quietUntilHour * 100 + now.quietUntilMinute, 645);
+            EXPECT_EQ(now.announceDays, 0x1F);
+            EXPECT_EQ(now.alarmDays, 0x7B);
+            EXPECT_TRUE(now.chimeOn);
+            EXPECT_EQ(now.snoozeMinutes, 10);
         } else {
             EXPECT_EQ(now.FAlarmOn, before.FAlarmOn);
             EXPECT_EQ(now.FAnnounceOn, before.FAnnounceOn);
@@ -297,6 +393,7 @@ TEST_F(AlarmDialogTest, OkStoresEveryControlAndCancelKeepsEverything) {
             EXPECT_EQ(now.FAlarmSound, before.FAlarmSound);
             EXPECT_EQ(now.AlarmWaveFile, before.AlarmWaveFile);
             EXPECT_EQ(now.FAlarmRepeat, before.FAlarmRepeat);
+            EXPECT_TRUE(now == before);
         }
     }
 }
@@ -368,12 +465,25 @@ TEST_F(AlarmDialogTest, UpDownsStepWrapAndPadMinutes) {
         int delta;
         const char* after;
     } rows[] = {
-        {&Controls::MinUpDown, "59", +1, "00"},  {&Controls::MinUpDown, "00", -1, "59"},
-        {&Controls::MinUpDown, "8", +1, "09"},   {&Controls::MinUpDown, "", +1, "01"},
-        {&Controls::HourUpDown, "12", +1, "1"},  {&Controls::HourUpDown, "1", -1, "12"},
-        {&Controls::HourUpDown, "5", +1, "6"},   {&Controls::AnnUpDown, "60", +1, "60"},
-        {&Controls::AnnUpDown, "1", -1, "1"},    {&Controls::AnnUpDown, "15", +1, "16"},
-        {&Controls::AlmIntUpDown, "0", -1, "0"}, {&Controls::AlmIntUpDown, "60", +1, "60"},
+        {&Controls::MinUpDown, "59", +1, "00"},
+        {&Controls::MinUpDown, "00", -1, "59"},
+        {&Controls::MinUpDown, "8", +1, "09"},
+        {&Controls::MinUpDown, "", +1, "01"},
+        {&Controls::HourUpDown, "12", +1, "1"},
+        {&Controls::HourUpDown, "1", -1, "12"},
+        {&Controls::HourUpDown, "5", +1, "6"},
+        {&Controls::AnnUpDown, "60", +1, "60"},
+        {&Controls::AnnUpDown, "1", -1, "1"},
+        {&Controls::AnnUpDown, "15", +1, "16"},
+        {&Controls::AlmIntUpDown, "0", -1, "0"},
+        {&Controls::AlmIntUpDown, "60", +1, "60"},
+        {&Controls::QuietFromHourUpDown, "23", +1, "00"},
+        {&Controls::QuietFromHourUpDown, "0", -1, "23"},
+        {&Controls::QuietUntilMinUpDown, "00", -1, "59"},
+        {&Controls::QuietUntilMinUpDown, "4", +1, "05"},
+        {&Controls::SnoozeUpDown, "60", +1, "60"},
+        {&Controls::SnoozeUpDown, "1", -1, "1"},
+        {&Controls::SnoozeUpDown, "8", +1, "9"},
     };
     for (const Row& r : rows) {
         createAt(false, 9, 0);
@@ -424,6 +534,12 @@ TEST_F(AlarmDialogTest, MinutesArePaddedWhenShownAndWhenLeftButOtherFieldsNever)
             d.MinEdit->setText("");
             QCoreApplication::sendEvent(d.MinEdit, &out);
             EXPECT_EQ(d.MinEdit->text(), "");
+            d.QuietUntilHourEdit->setText("7"); // quiet times read HH:MM, the snooze never pads
+            d.SnoozeEdit->setText("5");
+            QCoreApplication::sendEvent(d.QuietUntilHourEdit, &out);
+            QCoreApplication::sendEvent(d.SnoozeEdit, &out);
+            EXPECT_EQ(d.QuietUntilHourEdit->text(), "07");
+            EXPECT_EQ(d.SnoozeEdit->text(), "5");
         },
         true);
     EXPECT_EQ(cfg().FAlarmMinute, 0);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "alarm/AlarmDays.h"
 #include "alarm/AlarmHour.h"
 #include "alarm/AlarmSound.h"
 #include "alarm/NumberField.h"
@@ -77,6 +78,64 @@ TEST(AlarmHour, HoursAsTheHourFieldShowsThem) {
         EXPECT_EQ(e.pm, r.pm) << r.hour << " h24=" << r.h24;
         EXPECT_EQ(hourFromEntry(r.position, r.h24, r.pm), r.hour) << r.hour << " h24=" << r.h24;
     }
+}
+
+// December 2026; dayOfWeek 1 = Sunday ... 7 = Saturday, as the clock reads it.
+LocalTime dec(int day, int dayOfWeek, int h, int m, int s = 0) {
+    auto u = [](int v) { return static_cast<std::uint16_t>(v); };
+    return {2026, 12, u(day), u(h), u(m), u(s), u(dayOfWeek)};
+}
+constexpr int kMon = 0x01, kWed = 0x04, kSat = 0x20, kSun = 0x40, kWeekdays = 0x1F, kAll = 0x7F;
+
+TEST(AlarmDays, RingsOnTheTickedWeekdays) {
+    struct Row {
+        int days;
+        LocalTime when;
+        bool rings;
+    } rows[] = {
+        {kAll, dec(7, 2, 7, 30), true},       {kMon, dec(7, 2, 7, 30), true},
+        {kMon, dec(6, 1, 7, 30), false},      {kSun, dec(6, 1, 7, 30), true},
+        {kSun, dec(5, 7, 7, 30), false},      {kSat, dec(5, 7, 7, 30), true},
+        {kWeekdays, dec(5, 7, 7, 30), false}, {kWeekdays, dec(4, 6, 7, 30), true},
+        {0, dec(7, 2, 7, 30), false},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ringsOn(r.days, r.when), r.rings) << r.days << " day " << r.when.day;
+}
+
+// The tick saw `before`, then `now`: was a whole 07:30 (or 00:00) minute on a ringing day
+// skipped?
+TEST(AlarmDays, AMinuteTheClockJumpedOverIsMissedOnlyOnARingingDay) {
+    const LocalTime nye{2026, 12, 31, 23, 59, 0, 5}, newYear{2027, 1, 1, 8, 0, 0, 6};
+    const LocalTime november{2026, 11, 1, 12, 0, 0, 1};
+    struct Row {
+        LocalTime before, now;
+        int hour, days;
+        bool missed;
+    } rows[] = {
+        {{}, dec(7, 2, 9, 0), 7, kAll, false},                       // the first reading
+        {dec(7, 2, 7, 29, 59), dec(7, 2, 7, 30, 0), 7, kAll, false}, // seen
+        {dec(7, 2, 7, 29, 59), dec(7, 2, 7, 31, 0), 7, kAll, true},
+        {dec(7, 2, 7, 29, 30), dec(7, 2, 7, 30, 59), 7, kAll, false}, // landed in it
+        {dec(7, 2, 7, 30, 0), dec(7, 2, 8, 0), 7, kAll, false},
+        {dec(7, 2, 6, 0), dec(7, 2, 9, 0), 7, kAll, true},
+        {dec(7, 2, 6, 0), dec(7, 2, 9, 0), 7, kWed, false},
+        {dec(7, 2, 9, 0), dec(7, 2, 7, 0), 7, kAll, false}, // set back
+        {dec(6, 1, 23, 0), dec(7, 2, 8, 0), 7, kMon, true},
+        {dec(6, 1, 8, 0), dec(7, 2, 7, 0), 7, kAll, false},
+        {dec(4, 6, 22, 0), dec(7, 2, 6, 0), 7, kSat, true}, // a weekend asleep
+        {dec(4, 6, 22, 0), dec(7, 2, 6, 0), 7, kWeekdays, false},
+        {dec(7, 2, 7, 31), dec(8, 3, 7, 31), 7, kAll, true}, // a whole day, same minute
+        {dec(7, 2, 7, 31), dec(8, 3, 7, 31), 7, kMon, false},
+        {nye, newYear, 7, kAll, true},
+        {november, dec(7, 2, 8, 0), 7, kWed, true},
+        {dec(6, 1, 23, 59, 59), dec(7, 2, 0, 1, 0), 0, kMon, true},
+        {dec(6, 1, 23, 59, 59), dec(7, 2, 0, 0, 30), 0, kMon, false},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(alarmMinuteSkipped(r.before, r.now, r.hour, r.hour ? 30 : 0, r.days), r.missed)
+            << r.before.day << ' ' << r.before.hour << ':' << r.before.minute << " -> " << r.now.day
+            << ' ' << r.now.hour << ':' << r.now.minute << " days " << r.days;
 }
 
 const WaveList& builtInSounds() {

@@ -63,6 +63,94 @@ TEST_F(TickTest, AnnouncementsFallOnMultiplesOfTheInterval) {
     }
 }
 
+// Times are "<weekday>HH:MM", reached by the clock in that order; "*" marks those announced.
+TEST_F(TickTest, QuietHoursAndDaysSkipPeriodicAnnouncements) {
+    struct Row {
+        int quiet[4]; // from hour, minute, until hour, minute
+        int interval, days;
+        QString times;
+    } rows[] = {
+        {{22, 0, 7, 0}, 15, 0x7F, "*Mo21:45 Mo22:00 Mo23:45 Tu00:00 Tu06:45 *Tu07:00 *Tu07:15"},
+        {{20, 2, 20, 3}, 1, 0x7F, "*Mo20:01 Mo20:02 *Mo20:03"},
+        {{8, 0, 8, 0}, 60, 0x7F, "*Mo07:00 *Mo08:00 *Mo09:00"}, // equal times: no quiet hours
+        {{23, 0, 0, 0}, 60, 0x7F, "*Mo22:00 Mo23:00 *Tu00:00"},
+        {{0, 0, 0, 0}, 60, 0x1F, "*Fr23:00 Sa00:00 Su23:00 *Mo00:00"},
+        {{22, 0, 7, 0}, 60, 0x40, "Sa12:00 Su06:00 *Su07:00 Su22:00 Mo12:00"},
+        // Clocks going back: the wall clock shows the hour twice, and so it is announced twice.
+        {{0, 0, 0, 0}, 30, 0x7F, "*Su02:00 *Su02:30 *Su02:00 *Su02:30 *Su03:00"},
+    };
+    const QString week = "SuMoTuWeThFrSa"; // LocalTime counts from Sunday = 1
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.times.toStdString());
+        storeCurrentSettings("0001", QByteArray::number(r.interval).rightJustified(2, '0'));
+        create();
+        editSettings([&](SettingsRecord& rec) {
+            rec.quietFromHour = r.quiet[0], rec.quietFromMinute = r.quiet[1];
+            rec.quietUntilHour = r.quiet[2], rec.quietUntilMinute = r.quiet[3];
+            rec.announceDays = r.days;
+        });
+        QStringList heard;
+        int lastMinute = -1;
+        for (QString t : r.times.split(' ')) {
+            t.remove('*');
+            const int weekday = int(week.indexOf(t.left(2))) / 2 + 1;
+            fakes.clock.setDate(weekday, weekday);
+            // The clock announces on a change of minute: where the jump would not change it,
+            // the minute before comes first, as it does on a real clock.
+            const int minutes = t.mid(2, 2).toInt() * 60 + t.mid(5, 2).toInt();
+            if (lastMinute == -1 || minutes % 60 == lastMinute) {
+                tickAt((minutes + 1439) / 60 % 24, (minutes + 1439) % 60, 0);
+                settle();
+            }
+            lastMinute = minutes % 60;
+            const int before = speakCalls;
+            tickAt(minutes / 60, minutes % 60, 0);
+            settle();
+            heard << (speakCalls > before ? "*" : "") + t;
+        }
+        EXPECT_EQ(heard.join(' ').toStdString(), r.times.toStdString());
+        EXPECT_TRUE(fakes.sound.calls.empty()) << "a chime only when chosen";
+        destroy();
+    }
+}
+
+// The chime comes first and only before the periodic announcement; quiet hours silence only that.
+TEST_F(TickTest, ChimeAndQuietHoursConcernOnlyPeriodicAnnouncements) {
+    static std::atomic<int> soundsAtSpeech{-1};
+    static const FakeSoundPlayer* player = nullptr;
+    player = &fakes.sound;
+    storeCurrentSettings("0001", "01");
+    create();
+    editSettings([](SettingsRecord& rec) {
+        rec.chimeOn = true;
+        rec.quietFromHour = 10, rec.quietUntilHour = 11;
+        rec.FAnnounceBeforeAlarm = true;
+    });
+    speakHook = [] { soundsAtSpeech = int(player->calls.size()); };
+    tickAt(9, 59, 0);
+    settle();
+    ASSERT_EQ(speakCalls, 1);
+    ASSERT_EQ(fakes.sound.calls.size(), 1u);
+    EXPECT_EQ(fakes.sound.calls[0].kind, FakeSoundPlayer::Kind::MemoryAndWait);
+    ASSERT_NE(fakes.sound.calls[0].wave, nullptr);
+    EXPECT_TRUE(fakes.sound.calls[0].wave->startsWith("RIFF"));
+    EXPECT_EQ(soundsAtSpeech, 1) << "the chime is heard before the voice starts";
+
+    tickAt(10, 0, 0); // quiet
+    settle();
+    button("AnnounceButton")->click();
+    settle();
+    app->speechCommands().Speak1Click();
+    settle();
+    app->speechCommands().GlobalSpeechKeyKeyDown();
+    settle();
+    EXPECT_EQ(speakCalls, 4) << "the three requests speak in quiet hours, the tick does not";
+    ASSERT_TRUE(app->alarm().preAnnounce({})); // what the alert does first
+    settle();
+    EXPECT_EQ(speakCalls, 5);
+    EXPECT_EQ(fakes.sound.count(FakeSoundPlayer::Kind::MemoryAndWait), 1u);
+}
+
 TEST_F(TickTest, AnnouncementUsesTheSpeechVolumeAndRestoresTheStartUpVolume) {
     storeCurrentSettings("0001", "01000000006540");
     create();

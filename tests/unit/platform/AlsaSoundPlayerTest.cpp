@@ -272,6 +272,29 @@ TEST_F(AlsaSoundPlayerTest, StartingASoundCutsOffTheOnePlaying) {
     EXPECT_TRUE(device.played[1].cutShort);
 }
 
+// The chime's caller waits until it has been heard; a sound cutting it off releases the caller.
+TEST_F(AlsaSoundPlayerTest, PlayingAndWaitingReturnsOnceTheSoundIsOver) {
+    const std::size_t chimeFrames = WaveDecoder::fromMemory(*builtIn("Chime"))->frames();
+    {
+        AlsaSoundPlayer player(device.options());
+        ASSERT_TRUE(returns([&] { player.playMemoryAndWait(builtIn("Chime")); }));
+        EXPECT_TRUE(device.waitForEnded(1)) << "returned before the sound was over";
+    }
+    device.holdUntilStopped = true;
+    AlsaSoundPlayer player(device.options());
+    auto waiting =
+        std::async(std::launch::async, [&] { player.playMemoryAndWait(builtIn("Chime")); });
+    ASSERT_TRUE(device.waitForPlayed(2));
+    EXPECT_EQ(waiting.wait_for(200ms), std::future_status::timeout) << "returned while playing";
+    player.playMemory(builtIn("Yipe"));
+    EXPECT_EQ(waiting.wait_for(patience), std::future_status::ready);
+    ASSERT_TRUE(device.waitForPlayed(3));
+    player.stop();
+    EXPECT_EQ(device.played[0].frames, chimeFrames);
+    EXPECT_FALSE(device.played[0].cutShort);
+    EXPECT_TRUE(device.played[1].cutShort);
+}
+
 TEST_F(AlsaSoundPlayerTest, DestroyingThePlayerEndsTheSoundAndReturns) {
     device.holdUntilStopped = true;
     auto player = std::make_unique<AlsaSoundPlayer>(device.options());
