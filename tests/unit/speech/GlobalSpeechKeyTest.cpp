@@ -33,7 +33,7 @@ TEST_F(GlobalSpeechKeyTest, AKeyHeldByAnotherProgramLeavesTheSettingAndIsTriedAg
     create();
     EXPECT_TRUE(app->settings().values().FGlobalShortcut);
     EXPECT_FALSE(fakes.hotKey.grabbed);
-    fakes.hotKey.heldElsewhere = false; // the other program has ended
+    fakes.hotKey.heldElsewhere = false;                            // the other program has ended
     editSettings([&](SettingsRecord& rec) { rec.FOnTop = true; }); // any change tries again
     EXPECT_TRUE(fakes.hotKey.grabbed);
     EXPECT_EQ(fakes.hotKey.grabAttempts, 2);
