@@ -1,20 +1,35 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# One Monday evening, heard: announcements every minute with the chime, quiet 20:02-20:05, and a
-# Monday alarm at 20:03 (inside the quiet time, which never silences it) snoozed once for one
-# minute. Each announcement is the chime alone, then the voice; none is heard in the quiet time;
-# the alarm rings, Alt+S silences it, and it rings again one minute after the snooze.
+# One Monday evening, heard, with the clock in the tray: announcements every minute with the
+# chime, quiet 20:02-20:05, and a Monday alarm at 20:03 (inside the quiet time, which never
+# silences it) snoozed once for one minute. Each announcement is the chime alone, then the voice;
+# none is heard in the quiet time; the alarm rings, Alt+S silences it, and it rings again one
+# minute after the snooze. The next Monday the clock jumps over 20:03: nothing rings and a real
+# notification server (notification-daemon) gets "Alarm at 20:03 was missed"; a week later, with
+# no server, the same jump opens no window and the Monday after the alarm rings again.
 # Then the night clocks go back in Berlin: 02:59 summer time is followed by 02:00 winter time,
 # and that second 02:00 is announced (hourly), with its chime, as the clock face shows it.
 source "$(dirname "$0")/env.sh"
 source "$QL_E2E_DIR/lib/sound_bursts.sh"
+source "$QL_E2E_DIR/lib/dbus.sh"
 
+server=/usr/lib/notification-daemon/notification-daemon
+[[ -x $server ]] || ql_fail "notification-daemon is not installed"
 ql_env_start
 ql_install_english_voice
-# 24-hour, announce on, alarm on at 20:03 with sound 2 (Lazer) every 3 s, speech volume 40.
+ql_start_session_bus
+dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications'" \
+    "type='method_return'" >"$QL_TMP/notify.log" 2>&1 &
+ql_track dbus-monitor $!
+"$server" >"$QL_TMP/notification-daemon.log" 2>&1 &
+server_pid=$!
+ql_track notification-daemon "$server_pid"
+ql_wait_until 10 ql_bus_has org.freedesktop.Notifications || ql_fail "no notification server"
+# In the tray, 24-hour, announce on, alarm on at 20:03 with sound 2 (Lazer) every 3 s, speech
+# volume 40.
 ql_prepare_store - <<'STORE'
 [Software\Vessantry\Quorlan Lite]
-"BinSettings"="001110000000"
+"BinSettings"="101110000000"
 "LNumSettings"="01000100010000030255"
 "SNumSettings"="01200300024040"
 "QuietHours"="20022005"
@@ -34,6 +49,11 @@ at() {
     echo "2026-12-07 $1" >"$clock"
     [[ -z $began ]] || mark "$1"
 }
+# on DAY TIME: a later day of December, without a mark.
+on() {
+    echo "2026-12-$1 $2" >"$clock"
+    ql_sleep 1.5 # a tick or two
+}
 no_alert() { ! ql_find_window "Alarm!" >/dev/null; }
 
 at 20:00:50
@@ -52,6 +72,7 @@ alert=$(ql_wait_window "Alarm!" 15) || ql_fail "no alert at 20:03"
 ql_sleep 4
 ql_window_key "$alert" alt+s
 ql_wait_until 5 no_alert || ql_fail "Alt+S did not close the alert"
+ql_find_window "Multilingual Quorlan" >/dev/null && ql_fail "the main window should stay in the tray"
 mark snoozed
 at 20:03:05 # the snooze counts from here
 ql_sleep 3
@@ -67,9 +88,43 @@ ql_sleep 1
 at 20:05:00 # quiet time is over
 ql_sleep 6
 ql_record_stop
+[[ -n ${QL_SHOTS:-} ]] && cp "$rec" "$QL_SHOTS/evening.wav"
+
+# The next Monday, asleep over the alarm minute (all of it quiet time).
+on 14 20:02:58
+on 14 20:04:30
+popup() { xdotool search --onlyvisible --pid "$server_pid" >/dev/null 2>&1; }
+ql_wait_until 10 popup || ql_fail "the notification server showed nothing"
+ql_screenshot "$QL_TMP/missed.png"
+[[ -n ${QL_SHOTS:-} ]] && cp "$QL_TMP/missed.png" "$QL_SHOTS/"
+# The call as the server got it, and its answer (the notification's id) to the clock.
+call=$(grep -A8 'member=Notify' "$QL_TMP/notify.log" | grep -o 'string "[^"]*"' | head -n 4)
+ql_assert_eq 'string "Quorlan Lite"
+string "org.vessantry.QuorlanLite"
+string "Alarm at 20:03 was missed"
+string "The computer was asleep or its clock was changed."' "$call" "the Notify call"
+sender=$(grep -m1 'member=Notify' "$QL_TMP/notify.log" | grep -o 'sender=[^ ]*' | cut -d= -f2)
+grep -A1 "method return .*destination=$sender serial" "$QL_TMP/notify.log" | grep -q 'uint32 [1-9]' ||
+    ql_fail "the server did not answer the clock: $(cat "$QL_TMP/notify.log")"
+no_alert || ql_fail "a missed alarm must not ring"
+
+# A week later, no notification server: the same jump.
+ql_stop_pid "$server_pid" 5
+ql_wait_until 5 ql_not ql_bus_has org.freedesktop.Notifications || ql_fail "the server did not stop"
+windows() { xdotool search --onlyvisible --pid "$QL_PID" 2>/dev/null | sort; }
+before=$(windows)
+on 21 20:02:58
+on 21 20:04:30
+ql_sleep 1.5
+ql_assert_eq "$before" "$(windows)" "windows after a missed alarm with no server"
+lines=$(grep -c "notification" "$QL_PROGRAM_ERR")
+((lines <= 1)) || ql_fail "$lines lines on stderr: $(cat "$QL_PROGRAM_ERR")"
+echo "2026-12-28 20:03:00" >"$clock"
+alert=$(ql_wait_window "Alarm!" 10) || ql_fail "the clock stopped after the missed alarm"
+ql_window_key "$alert" Return
+ql_wait_until 5 no_alert || ql_fail "Return did not confirm the alert a week on"
 ql_stop_program
 ql_assert_clean_exit
-[[ -n ${QL_SHOTS:-} ]] && cp "$rec" "$QL_SHOTS/evening.wav"
 
 mapfile -t bursts < <(ql_sound_bursts "$rec")
 ql_log "clock moved at: $(for t in "${!heard_at[@]}"; do echo -n "$t=${heard_at[$t]} "; done)"
