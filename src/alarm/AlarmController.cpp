@@ -8,6 +8,7 @@
 #include "common/Dialogs.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/SoundPlayer.h"
+#include "settings/DayMask.h"
 #include "settings/Settings.h"
 
 #include <QTimer>
@@ -29,7 +30,7 @@ void AlarmController::check(const LocalTime& now) {
     if (showing_) return;
     if (snooze_.due(now)) return raise();
     if (!s.FAlarmOn || done_ || now.hour != s.FAlarmHour || now.minute != s.FAlarmMinute ||
-        !ringsOn(s.alarmDays, now))
+        !holdsDay(s.alarmDays, now))
         return;
     raise();
 }

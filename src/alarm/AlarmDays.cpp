@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarm/AlarmDays.h"
 
+#include "settings/DayMask.h"
+
 #include <QDate>
 
 namespace ql {
@@ -16,14 +18,6 @@ qint64 wallSeconds(const LocalTime& t) {
 
 } // namespace
 
-int weekdayBit(const LocalTime& time) {
-    return (time.dayOfWeek + 5) % 7; // 1 = Sunday ... 7 = Saturday
-}
-
-bool ringsOn(int days, const LocalTime& time) {
-    return (days >> weekdayBit(time)) & 1;
-}
-
 bool alarmMinuteSkipped(const LocalTime& before, const LocalTime& now, int hour, int minute,
                         int days) {
     if (before.year == 0 || !QDate::isValid(before.year, before.month, before.day)) return false;
@@ -37,7 +31,7 @@ bool alarmMinuteSkipped(const LocalTime& before, const LocalTime& now, int hour,
         if (start <= from) break;
         LocalTime day = now;
         day.dayOfWeek = static_cast<std::uint16_t>((now.dayOfWeek + 6 - back) % 7 + 1);
-        if (start + 60 <= to && ringsOn(days, day)) return true;
+        if (start + 60 <= to && holdsDay(days, day)) return true;
     }
     return false;
 }

@@ -5,12 +5,6 @@
 
 namespace ql {
 
-// The bit of `time`'s weekday in a day mask: Monday bit 0 ... Sunday bit 6.
-int weekdayBit(const LocalTime& time);
-
-// True when `days` (a day mask) holds `time`'s weekday.
-bool ringsOn(int days, const LocalTime& time);
-
 // True when the clock went from `before` straight to `now` past a whole alarm minute
 // (hour:minute) on a day in `days`, so the tick never saw it: a suspend, or a clock set forward.
 // A first reading (`before` all zero) or a clock set back misses nothing.

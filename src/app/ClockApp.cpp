@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ClockApp.h"
 
-#include "alarm/AlarmDays.h"
 #include "alarm/WaveList.h"
 #include "app/AppIdentity.h"
 #include "app/MainWindow.h"
@@ -210,8 +209,7 @@ void ClockApp::unitsChanged(TickUnits changed, const LocalTime& now) {
 // Skipped, not queued: an announcement kept for later would tell a time already gone.
 void ClockApp::announceIfDue(const LocalTime& now) {
     const SettingsRecord& s = settings_.values();
-    if (announcesAt(s, now.hour, now.minute, weekdayBit(now)))
-        announcer_.announce(s.FSpeechVolume, s.chimeOn);
+    if (announcesAt(s, now)) announcer_.announce(s.FSpeechVolume, s.chimeOn);
 }
 
 // Last: the previous reading is already stored, so ticks inside the alert compare against it.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/AnnounceRules.h"
 
+#include "settings/DayMask.h"
+
 namespace ql {
 
 bool inQuietHours(const SettingsRecord& s, int hour, int minute) {
@@ -11,10 +13,10 @@ bool inQuietHours(const SettingsRecord& s, int hour, int minute) {
     return now >= from || now < until;
 }
 
-bool announcesAt(const SettingsRecord& s, int hour, int minute, int weekdayBit) {
-    if (!s.FAnnounceOn || s.FAnnounceInterval <= 0 || minute % s.FAnnounceInterval != 0)
+bool announcesAt(const SettingsRecord& s, const LocalTime& now) {
+    if (!s.FAnnounceOn || s.FAnnounceInterval <= 0 || now.minute % s.FAnnounceInterval != 0)
         return false;
-    return ((s.announceDays >> weekdayBit) & 1) && !inQuietHours(s, hour, minute);
+    return holdsDay(s.announceDays, now) && !inQuietHours(s, now.hour, now.minute);
 }
 
 } // namespace ql

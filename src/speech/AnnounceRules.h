@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/LocalClock.h"
 #include "settings/SettingsRecord.h"
 
 namespace ql {
@@ -9,10 +10,9 @@ namespace ql {
 // second (exclusive), across midnight when the second is earlier; equal times mean none.
 bool inQuietHours(const SettingsRecord& s, int hour, int minute);
 
-// True when the periodic announcement is due at hour:minute on the day with the given weekday bit
-// (Monday 0 ... Sunday 6). The rule reads the wall clock only: on the day clocks go forward the
-// skipped hour never comes, and on the day they go back its minutes come twice and each is
-// announced again, as the clock face shows them twice.
-bool announcesAt(const SettingsRecord& s, int hour, int minute, int weekdayBit);
+// True when the periodic announcement is due at `now`. The rule reads the wall clock only: on the
+// day clocks go forward the skipped hour never comes, and on the day they go back its minutes come
+// twice and each is announced again, as the clock face shows them twice.
+bool announcesAt(const SettingsRecord& s, const LocalTime& now);
 
 } // namespace ql

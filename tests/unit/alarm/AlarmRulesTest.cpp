@@ -5,6 +5,7 @@
 #include "alarm/NumberField.h"
 #include "alarm/WaveList.h"
 #include "fakes/FakeSoundPlayer.h"
+#include "settings/DayMask.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -99,7 +100,7 @@ TEST(AlarmDays, RingsOnTheTickedWeekdays) {
         {0, dec(7, 2, 7, 30), false},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(ringsOn(r.days, r.when), r.rings) << r.days << " day " << r.when.day;
+        EXPECT_EQ(holdsDay(r.days, r.when), r.rings) << r.days << " day " << r.when.day;
 }
 
 // The tick saw `before`, then `now`: was a whole 07:30 (or 00:00) minute on a ringing day
