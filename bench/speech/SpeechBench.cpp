@@ -95,7 +95,8 @@ void benchLoadLanguage(ql::FakePlatform& fakes, const QString& programDir, int n
         if (h) dlsym(h, "Speak"), dlclose(h);
         return micros(Clock::now() - t);
     }));
-    ql::ClockApp clockApp(fakes.platform(), programDir + "/quorlan-lite");
+    ql::Settings settings;
+    ql::ClockApp clockApp(fakes.platform(), settings, programDir + "/quorlan-lite");
     QAction* item = languageItem("Bench (Voice)");
     const auto load = stats(repeat(n, [&] {
         const auto t = Clock::now();
@@ -116,7 +117,8 @@ void benchHotKey(ql::FakePlatform& fakes, const QString& programDir, int n) {
     fakes.gain.journal = nullptr;
     fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
                             {{"BinSettings", "00000000001"}, {"CurrentVer", "2.6"}});
-    ql::ClockApp clockApp(fakes.platform(), programDir + "/quorlan-lite");
+    ql::Settings settings;
+    ql::ClockApp clockApp(fakes.platform(), settings, programDir + "/quorlan-lite");
     languageItem("Timed")->trigger();
     const auto thread = stats(repeat(n, [&] {
         const auto t = Clock::now();

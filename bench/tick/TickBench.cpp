@@ -42,12 +42,12 @@ struct Result {
     double allocationsPerTick;
 };
 
-Result measure(ql::Ticker& ticker, ql::FakeLocalClock& clock, bool changeSecond, int ticks) {
+Result measure(ql::FakeTickTimer& ticker, ql::FakeLocalClock& clock, bool changeSecond, int ticks) {
     const long before = allocations;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < ticks; ++i) {
         if (changeSecond) clock.set(10, 15, i % 60);
-        ticker.Timer1Timer();
+        ticker.fire();
     }
     const auto ns =
         std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
@@ -65,15 +65,16 @@ int main(int argc, char** argv) {
     fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite",
                             {{"BinSettings", "1"}, {"CurrentVer", "2.6"}});
     fakes.clock.set(10, 15, 0);
-    ql::ClockApp clockApp(fakes.platform(), dir.path() + "/quorlan-lite");
+    ql::Settings settings;
+    ql::ClockApp clockApp(fakes.platform(), settings, dir.path() + "/quorlan-lite");
     fakes.clock.journal = nullptr;
-    clockApp.ticker().Timer1Timer(); // first tick: draws everything
-    const Result idle = measure(clockApp.ticker(), fakes.clock, false, ticks);
+    fakes.ticks.fire(); // first tick: draws everything
+    const Result idle = measure(fakes.ticks, fakes.clock, false, ticks);
     if (argc > 2) { // idle only, for instruction counts
         std::printf("no-change tick: %.1f ns\n", idle.nsPerTick);
         return 0;
     }
-    const Result second = measure(clockApp.ticker(), fakes.clock, true, ticks / 100);
+    const Result second = measure(fakes.ticks, fakes.clock, true, ticks / 100);
     std::printf("no-change tick:      %8.1f ns  %.3f allocations\n", idle.nsPerTick,
                 idle.allocationsPerTick);
     std::printf("second-change tick:  %8.1f ns  %.3f allocations\n", second.nsPerTick,

@@ -32,8 +32,8 @@ std::function<void()> chimePlayer(SoundPlayer& player) {
 
 } // namespace
 
-ClockApp::ClockApp(Platform platform, const QString& programPath)
-    : platform_(platform), dialogs_(platform.dialogs),
+ClockApp::ClockApp(Platform platform, Settings& settings, const QString& programPath)
+    : platform_(platform), dialogs_(platform.dialogs), settings_(settings),
       stored_(settings_, platform.store, platform.autostart, programPath.toStdString(),
               folderOf(programPath).toStdString()),
       voices_(platform.libraries, folderOf(programPath)),
@@ -44,12 +44,13 @@ ClockApp::ClockApp(Platform platform, const QString& programPath)
               return announcer_.SpeakBeforeAlarm(volume, std::move(spoken));
           },
           dialogs_, platform.notifier),
-      ticker_(platform.clock, *this), languages_(settings_, voices_, announcer_, dialogs_),
+      ticker_(platform.clock, platform.tickTimer, *this),
+      languages_(settings_, voices_, announcer_, dialogs_),
       speech_(settings_, announcer_, platform.hotKey),
       help_(folderOf(programPath) + "help/", dialogs_),
       info_(help_, dialogs_, folderOf(programPath)),
       tray_(settings_, {platform.trayHost, platform.taskbar, platform.clock, platform.desktop},
-            ClockData::clockFaceIcon()),
+            ClockData::clockFaceIcon(), this),
       mainForm_(std::make_unique<MainWindow>(MainWindow::Services{platform.desktop, dialogs_},
                                              settings_, stored_, announcer_, languages_, speech_,
                                              help_, info_, alarm_, tray_)),
@@ -82,6 +83,7 @@ void ClockApp::connectWindow() {
     QObject::connect(view, &MainWindow::dialogOpens, &tray_, &TrayController::followTaskbarSetting);
     QObject::connect(view, &MainWindow::dialogClosed, &tray_,
                      &TrayController::followTaskbarSetting);
+    QObject::connect(&alarm_, &AlarmController::alerting, &tray_, &TrayController::raiseForAlarm);
     QObject::connect(&tray_, &TrayController::windowShown, view, [view] { view->windowShown(); });
 }
 

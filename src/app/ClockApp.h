@@ -26,11 +26,13 @@ namespace ql {
 class ClockData;
 class MainWindow;
 
-// The composition root: owns the settings and every object built on them, runs start-up (in
-// the constructor) and shutdown, and hands each tick's changes to the objects that show them.
-class ClockApp : private TickHandler {
+// The composition root: owns every object built on the settings, runs start-up (in the
+// constructor) and shutdown, and hands each tick's changes to the objects that show them. The
+// tray's objects are its children, found by name like the window's.
+class ClockApp : public QObject, private TickHandler {
   public:
-    ClockApp(Platform platform, const QString& programPath);
+    // The settings are the model every view shows; a change made there reaches each of them.
+    ClockApp(Platform platform, Settings& settings, const QString& programPath);
     ~ClockApp() override;
     ClockApp(const ClockApp&) = delete;
     ClockApp& operator=(const ClockApp&) = delete;
@@ -45,15 +47,9 @@ class ClockApp : private TickHandler {
     // it, so that the keyboard lands where the user can act.
     void showClock();
 
-    // The model: a change made here reaches every view, as one made by a dialog does.
-    Settings& settings() { return settings_; }
-    const Settings& settings() const { return settings_; }
     const Announcer& announcer() const { return announcer_; }
-    AlarmController& alarm() { return alarm_; }
     const AlarmController& alarm() const { return alarm_; }
-    Ticker& ticker() { return ticker_; }
     SpeechCommands& speechCommands() { return speech_; }
-    TrayController& tray() { return tray_; }
 
   private:
     void FormCreate();
@@ -73,7 +69,7 @@ class ClockApp : private TickHandler {
 
     Platform platform_;
     Dialogs dialogs_;
-    Settings settings_;
+    Settings& settings_;
     StoredSettings stored_;
     VoiceCatalog voices_;
     Announcer announcer_;

@@ -34,7 +34,6 @@ MainWindow::MainWindow(Services services, Settings& settings, StoredSettings& st
     placingTimer_->setInterval(1000);
     stored_.setWindowPosition([this] { return savedPosition(); });
     connect(&announcer_, &Announcer::speakingChanged, this, &MainWindow::showSpeechState);
-    connect(&alarm_, &AlarmController::alerting, this, &MainWindow::raiseForAlarm);
     connect(&settings_, &Settings::changed, this, &MainWindow::showSettings);
 }
 

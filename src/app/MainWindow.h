@@ -134,7 +134,6 @@ class MainWindow : public QWidget {
 
     // ---- Speech and alarm
     void showSpeechState(bool busy);
-    void raiseForAlarm();
 
     DesktopGeometry& desktop_;
     Dialogs& dialogs_;

@@ -3,11 +3,8 @@
 
 namespace ql {
 
-Ticker::Ticker(LocalClock& clock, TickHandler& handler, QObject* parent)
-    : QObject(parent), clock_(clock), handler_(handler), timer_(clock) {
-    timer_.setObjectName("Timer1");
-    connect(&timer_, &SecondAlignedTimer::timeout, this, &Ticker::Timer1Timer);
-}
+Ticker::Ticker(LocalClock& clock, TickTimer& timer, TickHandler& handler)
+    : clock_(clock), timer_(timer), handler_(handler) {}
 
 // A tick on which no unit changed must stay a handful of comparisons.
 void Ticker::Timer1Timer() {

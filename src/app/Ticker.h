@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/SecondAlignedTimer.h"
 #include "platform/LocalClock.h"
-
-#include <QObject>
+#include "platform/TickTimer.h"
 
 namespace ql {
 
@@ -29,18 +27,20 @@ class TickHandler {
     virtual void tickDone(const LocalTime& now) = 0;
 };
 
-// The clock tick: reads the local clock just after each second boundary (and once at start) and
-// reports which units changed.
-class Ticker : public QObject {
-    Q_OBJECT
+// The clock tick: reads the local clock at each firing of the tick timer (just after each second
+// boundary, and once at start) and reports which units changed.
+class Ticker {
   public:
-    Ticker(LocalClock& clock, TickHandler& handler, QObject* parent = nullptr);
+    Ticker(LocalClock& clock, TickTimer& timer, TickHandler& handler);
+    // The timer may outlive the tick it drives.
+    ~Ticker() { timer_.stop(); }
+    Ticker(const Ticker&) = delete;
+    Ticker& operator=(const Ticker&) = delete;
 
-    void start() { timer_.start(); }
+    void start() {
+        timer_.start([this] { Timer1Timer(); });
+    }
     void stop() { timer_.stop(); }
-    bool active() const { return timer_.isActive(); }
-    // Milliseconds until the next tick, -1 when stopped.
-    int remainingTime() const { return timer_.remainingTime(); }
     // Reads the clock without reporting: start-up draws from this reading.
     void readClock() { cur_ = clock_.now(); }
     const LocalTime& now() const { return cur_; }
@@ -50,8 +50,8 @@ class Ticker : public QObject {
 
   private:
     LocalClock& clock_;
+    TickTimer& timer_;
     TickHandler& handler_;
-    SecondAlignedTimer timer_;
     LocalTime cur_;
     LocalTime last_;
 };

@@ -16,6 +16,7 @@
 #include "platform/linux/PortalGlobalHotKey.h"
 #include "platform/linux/QtDesktopDialogs.h"
 #include "platform/linux/QtDesktopGeometry.h"
+#include "platform/linux/SecondAlignedTimer.h"
 #include "platform/linux/SignalCloseBridge.h"
 #include "platform/linux/StartupPages.h"
 #include "platform/linux/SystemLocalClock.h"
@@ -97,6 +98,7 @@ int main(int argc, char** argv) {
     ql::installAccessibleRoles();
 
     ql::SystemLocalClock clock;
+    ql::SecondAlignedTimer tickTimer(clock);
     ql::FileSettingsStore store;
     ql::XdgAutostart autostart;
     ql::FlockNamedLock lock;
@@ -117,9 +119,9 @@ int main(int argc, char** argv) {
     ql::DesktopHotKey hotKey({x11HotKey, portalHotKey, kdeHotKey},
                              !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
                              QGuiApplication::platformName() == QLatin1String("xcb"));
-    const ql::Platform platform{clock,       store,  autostart, lock,    desktop,
-                                closeBridge, gain,   libraries, taskbar, sound,
-                                trayHost,    hotKey, dialogs,   notifier};
+    const ql::Platform platform{clock,   tickTimer,   store,  autostart, lock,
+                                desktop, closeBridge, gain,   libraries, taskbar,
+                                sound,   trayHost,    hotKey, dialogs,   notifier};
 
     ql::ClockApp* running = nullptr;
     ql::DBusRemoteControl remote;
@@ -127,7 +129,8 @@ int main(int argc, char** argv) {
     remote.onShow([&running] {
         if (running) running->showClock();
     });
-    ql::ClockApp clockApp(platform, QCoreApplication::applicationFilePath());
+    ql::Settings settings;
+    ql::ClockApp clockApp(platform, settings, QCoreApplication::applicationFilePath());
     if (clockApp.closed()) return 0; // asked to end while start-up still had a message open
     ql::ClockData clockData;
     clockApp.setClockData(&clockData);

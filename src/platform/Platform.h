@@ -16,12 +16,14 @@ class OutputGain;
 class SettingsStore;
 class SoundPlayer;
 class TaskbarButton;
+class TickTimer;
 class TrayHost;
 
 // Every operating-system service, for the composition root alone: it hands each object only the
 // ones that object uses. The program passes the real ones, tests pass fakes.
 struct Platform {
     LocalClock& clock;
+    TickTimer& tickTimer;
     SettingsStore& store;
     AutostartList& autostart;
     NamedLock& namedLock;

@@ -199,6 +199,12 @@ void TrayController::SysTrayDblClick() {
     followTaskbarSetting();
 }
 
+void TrayController::raiseForAlarm() {
+    if (!window_ || !window_->isVisible()) return;
+    window_->raise();
+    window_->activateWindow();
+}
+
 // Asked while the window is still being built, before the settings are read, so the answer is
 // always "show"; whether the window appears is decided by start-up alone.
 bool TrayController::SysTrayIconStartup() const {

@@ -58,6 +58,8 @@ class TrayController : public QObject {
     // The button as "Show program in taskbar" says.
     void followTaskbarSetting();
     void SysTrayDblClick();
+    // The alarm's alert comes up with the window, when the window is on screen.
+    void raiseForAlarm();
     // Whether the window is shown as it is built.
     bool SysTrayIconStartup() const;
     void MinimizeButtonClick();

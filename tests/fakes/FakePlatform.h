@@ -7,6 +7,7 @@
 #include "fakes/FakeJournal.h"
 #include "fakes/FakeLocalClock.h"
 #include "fakes/FakeSoundPlayer.h"
+#include "fakes/FakeTickTimer.h"
 #include "fakes/JournalingStore.h"
 #include "fakes/MemorySettingsStore.h"
 #include "platform/AutostartList.h"
@@ -139,6 +140,8 @@ struct FakeTrayHost : TrayHost {
 struct FakePlatform {
     FakeJournal journal;
     FakeLocalClock clock;
+    FakeTickTimer ticks;
+    TickTimer* tickTimer = &ticks; // a test may hand the window the real timer
     MemorySettingsStore store;
     JournalingStore journaledStore{store, journal};
     FakeAutostart autostart;
@@ -164,9 +167,9 @@ struct FakePlatform {
         clock.journal = &journal;
     }
     Platform platform() {
-        return Platform{clock,       journaledStore, autostart, lock,    desktop,
-                        closeBridge, gain,           libraries, taskbar, *soundPlayer,
-                        trayHost,    hotKey,         dialogs,   notifier};
+        return Platform{clock,        *tickTimer,  journaledStore, autostart, lock,
+                        desktop,      closeBridge, gain,           libraries, taskbar,
+                        *soundPlayer, trayHost,    hotKey,         dialogs,   notifier};
     }
 };
 

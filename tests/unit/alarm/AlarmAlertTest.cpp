@@ -68,7 +68,7 @@ TEST_F(AlarmAlertTest, AWindowOfItsOwnWithoutTitleBarButtons) {
         okButton(a)->click();
         return a.result();
     };
-    app->alarm().Alarm();
+    ringAlarm();
     EXPECT_EQ(alerts, 1);
 }
 
@@ -84,7 +84,7 @@ TEST_F(AlarmAlertTest, ShownForRealItSoundsAndReturnConfirms) {
         EXPECT_FALSE(a.isVisible());
         return a.result();
     };
-    app->alarm().Alarm();
+    ringAlarm();
     EXPECT_EQ(fakes.sound.count(Kind::Memory), 1u);
     EXPECT_FALSE(app->alarm().showing());
     EXPECT_TRUE(app->alarm().done());
@@ -107,7 +107,7 @@ TEST_F(AlarmAlertTest, PreAnnouncementOnlyWhenAskedAVoiceIsLoadedAndNothingSpeak
         editSettings([&](SettingsRecord& rec) { rec.FAnnounceBeforeAlarm = r.before; });
         if (r.speaking) startSpeaking();
         onAlert = [](AlarmAlert& a) { return activateAndRing(a); };
-        app->alarm().Alarm();
+        ringAlarm();
         EXPECT_EQ(spoken.size(), r.spoken ? 1u : 0u) << r.before << r.speaking << r.voice;
         EXPECT_EQ(sounds(), 1u) << "the sound starts either way";
         EXPECT_EQ(app->announcer().speaking(), r.speaking)
@@ -123,7 +123,7 @@ TEST_F(AlarmAlertTest, SpokenFirstThenTheSoundAtTheSpeechVolumeWhichStays) {
     createWithAlarm(3);
     announceBeforeAlarm(50);
     onAlert = [](AlarmAlert& a) { return activateAndRing(a); };
-    app->alarm().Alarm();
+    ringAlarm();
     ASSERT_EQ(spoken.size(), 1u);
     EXPECT_EQ(spoken[0].soundsBefore, 0u);
     EXPECT_FALSE(spoken[0].speechControlsEnabled);
@@ -144,7 +144,7 @@ TEST_F(AlarmAlertTest, AVoiceThatThrowsStillLeavesTheSoundAndTheControls) {
     announceBeforeAlarm(40);
     speakHook = [] { throw std::runtime_error("broken voice"); };
     onAlert = [](AlarmAlert& a) { return activateAndRing(a); };
-    EXPECT_NO_THROW(app->alarm().Alarm());
+    EXPECT_NO_THROW(ringAlarm());
     EXPECT_TRUE(action("MI_Speak")->isEnabled());
     EXPECT_EQ(sounds(), 1u);
 }
@@ -160,7 +160,7 @@ TEST_F(AlarmAlertTest, RepeatsUntilConfirmedAndTheLastSoundIsNotCutOff) {
             EXPECT_EQ(alarmTimer(a)->isActive(), repeat > 0);
             return 1;
         };
-        app->alarm().Alarm();
+        ringAlarm();
         const std::size_t played = sounds();
         EXPECT_TRUE(repeat ? played >= 3 : played == 1) << repeat << ": " << played;
         EXPECT_EQ(fakes.sound.count(Kind::File), played);
@@ -185,7 +185,7 @@ TEST_F(AlarmAlertTest, ReactivationSpeaksAndSoundsAgainButKeepsTheRhythm) {
         EXPECT_LE(alarmTimer(a)->remainingTime(), remaining - 250) << "the timer was restarted";
         return 1;
     };
-    app->alarm().Alarm();
+    ringAlarm();
     EXPECT_EQ(alerts, 1);
 }
 

@@ -115,7 +115,7 @@ TEST_F(AlarmBadWaveTest, AnUnplayableFileSoundsTheDefaultAtEveryRepetition) {
             okButton(a)->click(); // still answers
             return a.result();
         };
-        app->alarm().Alarm();
+        ringAlarm();
         EXPECT_TRUE(app->alarm().done());
     }
 }

@@ -583,7 +583,7 @@ TEST_F(AlarmDialogTest, NoSoundSurvivesOkSavingAndRestarting) {
         a.AlarmTimerTimer();
         return 1;
     };
-    app->alarm().Alarm();
+    ringAlarm();
     EXPECT_EQ(alerts, 1);
     EXPECT_EQ(fakes.sound.count(Kind::Beep), 0u);
     EXPECT_EQ(fakes.sound.count(Kind::Memory) + fakes.sound.count(Kind::File), 0u);

@@ -68,6 +68,9 @@ class AlarmFixture : public MainWindowFixture {
         editSettings([&](SettingsRecord& rec) { rec.FAlarmRepeat = repeat; });
     }
 
+    // The alarm's minute comes: the tick rings it, and the alert opens once the tick is over.
+    void ringAlarm() { tickAt(cfg().FAlarmHour, cfg().FAlarmMinute, 0); }
+
     static QPushButton* okButton(AlarmAlert& alert) {
         auto* button = alert.findChild<QPushButton*>("OKButton");
         EXPECT_NE(button, nullptr);

@@ -53,8 +53,8 @@ TEST_F(DesktopLimitsTest, TheStoredPositionSurvivesWhereTheDesktopPlacesTheWindo
 TEST_F(DesktopLimitsTest, RefusedWindowRequestsAreNotMadeAndEachIsSaidOnce) {
     create();
     form->show();
-    app->tray().HideMainWindow();
-    app->tray().SysTrayDblClick();
+    hideToTray();
+    doubleClickTrayIcon();
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(form->windowOpacity(), 1.0);
     EXPECT_EQ(std::count(fakes.journal.entries.begin(), fakes.journal.entries.end(),
@@ -72,8 +72,8 @@ TEST_F(DesktopLimitsTest, ATaskbarButtonTheUserKeepsIsNeverReported) {
     fakes.store.writeValues("Software\\Vessantry\\Quorlan Lite", {{"BinSettings", "010000010001"}});
     create();
     form->show();
-    app->tray().HideMainWindow();
-    app->tray().SysTrayDblClick();
+    hideToTray();
+    doubleClickTrayIcon();
     EXPECT_EQ(linesContaining("taskbar"), 0);
     EXPECT_EQ(linesContaining("translucent"), 1);
 }

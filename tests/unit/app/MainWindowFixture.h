@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QToolButton>
@@ -43,7 +44,8 @@ class MainWindowFixture : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     FakePlatform fakes;
-    std::vector<QString> messages; // "title|text" of every message box
+    std::vector<QString> messages;   // "title|text" of every message box
+    std::unique_ptr<Settings> model; // what the user set, as every view shows it
     std::unique_ptr<ClockApp> app;
     QWidget* form = nullptr; // the main window, seen as the user sees it
 
@@ -72,7 +74,8 @@ class MainWindowFixture : public ::testing::Test {
             {{"BinSettings", flags}, {"SNumSettings", shortNumbers}, {"CurrentVer", "2.6"}});
     }
     void create() {
-        app = std::make_unique<ClockApp>(fakes.platform(), dir.path() + "/quorlan-lite");
+        model = std::make_unique<Settings>();
+        app = std::make_unique<ClockApp>(fakes.platform(), *model, dir.path() + "/quorlan-lite");
         form = mainWindow();
         ASSERT_NE(form, nullptr);
     }
@@ -81,9 +84,9 @@ class MainWindowFixture : public ::testing::Test {
             if (w->objectName() == "MainForm") return w;
         return nullptr;
     }
-    const SettingsRecord& cfg() const { return app->settings().values(); }
+    const SettingsRecord& cfg() const { return model->values(); }
     // A change of the settings from outside the window, which then shows it.
-    template <typename Edit> void editSettings(Edit change) { app->settings().edit(change); }
+    template <typename Edit> void editSettings(Edit change) { model->edit(change); }
     // The window's controls by their names.
     template <typename Control = QWidget> Control* control(const char* name) const {
         auto* found = form->findChild<Control*>(name);
@@ -104,11 +107,20 @@ class MainWindowFixture : public ::testing::Test {
     void destroy() {
         form = nullptr;
         app.reset();
+        model.reset();
+    }
+    // None before a notification area exists.
+    QSystemTrayIcon* trayIcon() const { return app->findChild<QSystemTrayIcon*>("SysTrayIcon"); }
+    void hideToTray() { action("Minimizetotray1")->trigger(); }
+    void doubleClickTrayIcon() {
+        QSystemTrayIcon* icon = trayIcon();
+        ASSERT_NE(icon, nullptr);
+        emit icon->activated(QSystemTrayIcon::DoubleClick);
     }
     // A tick as the event loop runs it: the tick, then the work it left for after itself (the
     // windows it opens).
     void tick() {
-        app->ticker().Timer1Timer();
+        fakes.ticks.fire();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     }
     void tickAt(int h, int m, int s) {

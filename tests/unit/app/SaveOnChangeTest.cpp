@@ -74,7 +74,7 @@ TEST_F(SaveOnChangeTest, EachConfirmedChangeIsSavedAtOnce) {
         {"small layout", [&] { action("MI_small")->trigger(); }, "SNumSettings", 6, 2, "01"},
         {"drag ended",
          [&] {
-             app->ticker().Timer1Timer(); // the first tick shows the window where it was stored
+             fakes.ticks.fire(); // the first tick shows the window where it was stored
              wait(100);
              form->findChild<WindowDragger*>()->start(form->pos() + QPoint(5, 5));
              form->move(321, 234);

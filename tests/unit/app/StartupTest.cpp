@@ -27,7 +27,7 @@ TEST_F(StartupTest, StepsRunInTheirFixedOrder) {
                                                "clock", "library", "taskbar"};
     EXPECT_EQ(platformSteps(fakes.journal), expected);
     EXPECT_EQ(fakes.lock.name, "QuorlanLite");
-    EXPECT_TRUE(app->ticker().active());
+    EXPECT_TRUE(fakes.ticks.running);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -56,8 +56,7 @@ TEST_F(StartupTest, NothingRunsAndTheWindowWaitsForTheFirstTick) {
 TEST_F(StartupTest, StartInTrayLeavesTheWindowToBeShownByNobody) {
     storeCurrentSettings("1");
     create();
-    EXPECT_FALSE(app->tray().showPending());
-    app->ticker().Timer1Timer();
+    fakes.ticks.fire();
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -118,10 +117,10 @@ TEST_F(StartupTest, CloseWhileSpeakingIsDeferredUntilTheTickAfterSpeech) {
     startSpeaking();
     EXPECT_FALSE(fakes.closeBridge.request());
     EXPECT_FALSE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
-    app->ticker().Timer1Timer();
+    fakes.ticks.fire();
     EXPECT_FALSE(app->closed());
     stopSpeaking();
-    app->ticker().Timer1Timer();
+    fakes.ticks.fire();
     EXPECT_TRUE(app->closed());
     EXPECT_TRUE(fakes.store.valueExists("Software\\Vessantry\\Quorlan Lite", "LNumSettings"));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Ticker.h"
 #include "fakes/FakeLocalClock.h"
+#include "fakes/FakeTickTimer.h"
 
 #include <gtest/gtest.h>
 
@@ -48,15 +49,17 @@ TEST(Ticker, ReportsExactlyTheUnitsThatChangedSinceTheLastTick) {
         {0, 0, 0, 9, {"pending", "changed d", "done 0:0"}, 1, 2028}, // same day, next year
     };
     FakeLocalClock clock;
+    FakeTickTimer timer;
     RecordingHandler handler;
-    Ticker ticker(clock, handler);
+    Ticker ticker(clock, timer, handler);
+    ticker.start();
     for (const Row& r : rows) {
         clock.set(r.h, r.m, r.s);
         clock.setDate(r.day, 1);
         clock.time.month = static_cast<std::uint16_t>(r.month);
         clock.time.year = static_cast<std::uint16_t>(r.year);
         handler.steps.clear();
-        ticker.Timer1Timer();
+        timer.fire();
         EXPECT_EQ(handler.steps, r.steps) << r.h << ":" << r.m << ":" << r.s << " day " << r.day;
         EXPECT_EQ(ticker.last().second, r.s);
     }
@@ -64,11 +67,13 @@ TEST(Ticker, ReportsExactlyTheUnitsThatChangedSinceTheLastTick) {
 
 TEST(Ticker, PendingWorkThatEndsTheProgramEndsTheTickBeforeTheClockIsRead) {
     FakeLocalClock clock;
+    FakeTickTimer timer;
     RecordingHandler handler;
-    Ticker ticker(clock, handler);
+    Ticker ticker(clock, timer, handler);
+    ticker.start();
     clock.set(10, 15, 30);
     handler.goOn = false;
-    ticker.Timer1Timer();
+    timer.fire();
     EXPECT_EQ(handler.steps, std::vector<std::string>{"pending"});
     EXPECT_EQ(ticker.now().second, 0) << "the clock was not read";
 }

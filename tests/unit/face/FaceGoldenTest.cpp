@@ -108,14 +108,14 @@ TEST_F(FaceGoldenTest, OnlyTodaysNameAfterDaysHidden) {
     setDate(4, kFriday);
     fakes.clock.set(18, 30, 0);
     createShown(false, true, false);
-    app->tray().HideMainWindow();
+    hideToTray();
     const int days[][2] = {{5, kSaturday}, {6, kSunday}, {7, kMonday}};
     for (const auto& d : days) {
         setDate(d[0], d[1]);
         tickAt(0, 0, 0);
         tickAt(9, 0, 0);
     }
-    app->tray().ShowMainWindow();
+    doubleClickTrayIcon();
     settlePaint();
     EXPECT_TRUE(matchesGolden(facePicture(), "weekday-hidden-fri-mon"));
 }

@@ -108,7 +108,7 @@ TEST_F(AnnounceTest, CloseWhileSpeakingWaitsForTheVoiceToFinish) {
     createWithVoice(40, 200);
     button("AnnounceButton")->click();
     EXPECT_FALSE(app->Close());
-    app->ticker().Timer1Timer();
+    fakes.ticks.fire();
     EXPECT_FALSE(app->closed());
     settle();
     EXPECT_EQ(voiceCalls("end"), 1);

@@ -31,7 +31,7 @@ TEST_F(GlobalSpeechKeyTest, AKeyHeldByAnotherProgramLeavesTheSettingAndIsTriedAg
     fakes.hotKey.heldElsewhere = true;
     storeCurrentSettings("00000000001");
     create();
-    EXPECT_TRUE(app->settings().values().FGlobalShortcut);
+    EXPECT_TRUE(cfg().FGlobalShortcut);
     EXPECT_FALSE(fakes.hotKey.grabbed);
     fakes.hotKey.heldElsewhere = false;                            // the other program has ended
     editSettings([&](SettingsRecord& rec) { rec.FOnTop = true; }); // any change tries again

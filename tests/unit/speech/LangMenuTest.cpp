@@ -82,7 +82,7 @@ TEST_F(LangMenuTest, AStoredChoiceOutsideTheListIsCheckedAsTheFirstInBothMenus) 
                 checks += a->isChecked() ? 1 : 0;
             EXPECT_EQ(checks, 1);
         }
-        EXPECT_EQ(app->settings().values().SelectedLanguage, r.checked);
+        EXPECT_EQ(cfg().SelectedLanguage, r.checked);
         destroy();
     }
 }
@@ -93,7 +93,7 @@ TEST_F(LangMenuTest, AChoiceInOneMenuShowsInTheOtherWhenItOpens) {
     QMenu* buttonMenu = menu("LangMenu");
     QMenu* submenu = menu("SelectLanguageMenu");
     submenu->actions()[2]->trigger(); // Gamma from the notification-area menu
-    EXPECT_EQ(app->settings().values().SelectedLanguage, 2);
+    EXPECT_EQ(cfg().SelectedLanguage, 2);
     EXPECT_EQ(libraryCalls(),
               (std::vector<std::string>{"library.release", "library.load Gamma.so"}));
     EXPECT_EQ(checkedIndex(buttonMenu), 0); // not touched until it opens
@@ -127,7 +127,7 @@ TEST_F(LangMenuTest, AVoiceThatFailsKeepsItsCheckAndPosition) {
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back(),
               "Error|Error in Delta.so - time announcements will not be available.");
-    EXPECT_EQ(app->settings().values().SelectedLanguage, 2);
+    EXPECT_EQ(cfg().SelectedLanguage, 2);
     EXPECT_EQ(checkedIndex(menu("SelectLanguageMenu")), 2);
     EXPECT_TRUE(speechControlsDisabled());
     app->Close();
@@ -140,7 +140,7 @@ TEST_F(LangMenuTest, AMenuLeftOpenCannotSwitchTheVoiceWhileItSpeaks) {
     fakes.journal.entries.clear();
     menu("LangMenu")->actions()[2]->trigger();
     EXPECT_TRUE(libraryCalls().empty());
-    EXPECT_EQ(app->settings().values().SelectedLanguage, 0);
+    EXPECT_EQ(cfg().SelectedLanguage, 0);
     EXPECT_EQ(checkedIndex(menu("LangMenu")), 0);
 }
 
@@ -185,7 +185,7 @@ TEST_F(LangMenuTest, ALongListIsSplitByRegionAndAnEarlierChoiceKeepsItsVoice) {
         fakes.store.deleteKey("Software\\Vessantry\\Quorlan Lite");
         createWithSelected(r.stored, r.list);
         SCOPED_TRACE(std::string(r.stored) + "/" + r.list);
-        EXPECT_EQ(app->settings().values().SelectedLanguage, r.selected);
+        EXPECT_EQ(cfg().SelectedLanguage, r.selected);
         app->Close();
         EXPECT_EQ(fakes.store.readValue("Software\\Vessantry\\Quorlan Lite", "SelLang"),
                   std::to_string(r.selected));

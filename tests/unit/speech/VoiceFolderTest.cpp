@@ -126,7 +126,7 @@ TEST_F(VoiceFolderTest, FolderThatCannotBeCreatedIsReportedAndStartUpGoesOn) {
                            "be available.");
     EXPECT_EQ(listedLanguages(), QStringList{"[No language]"});
     EXPECT_TRUE(speechControlsDisabled());
-    EXPECT_TRUE(app->ticker().active());
+    EXPECT_TRUE(fakes.ticks.running);
     EXPECT_EQ(contentOf(dir.path() + "/ENGMI.SO"), "legacy");
 }
 

@@ -17,15 +17,14 @@ class TrayWindowTest : public MainWindowFixture {
     void startShown(bool showInTaskbar) {
         storeCurrentSettings(showInTaskbar ? "00000001" : "00000000");
         create();
-        app->ticker().Timer1Timer();
+        fakes.ticks.fire();
         ASSERT_TRUE(form->isVisible());
     }
-    QSystemTrayIcon* icon() { return app->tray().findChild<QSystemTrayIcon*>("SysTrayIcon"); }
     QAction* menuItem(const char* name) {
         return form->findChild<QMenu*>("MainPopupMenu")->findChild<QAction*>(name);
     }
     bool blackAt(int x, int y) {
-        return icon()->icon().pixmap(16, 16).toImage().pixel(x, y) == 0xFF000000;
+        return trayIcon()->icon().pixmap(16, 16).toImage().pixel(x, y) == 0xFF000000;
     }
 };
 
@@ -45,12 +44,13 @@ TEST_F(TrayWindowTest, TickRefreshesTheHintEverySecondAndTheIconEveryMinute) {
         {11, 0, 2, true, true, "Time: 11:00:02"},
     };
     for (const Step& step : steps) {
-        const QString hintBefore = icon()->toolTip();
-        const qint64 iconBefore = icon()->icon().cacheKey();
+        const QString hintBefore = trayIcon()->toolTip();
+        const qint64 iconBefore = trayIcon()->icon().cacheKey();
         tickAt(step.h, step.m, step.s);
-        EXPECT_EQ(icon()->toolTip() != hintBefore, step.hintChanges) << step.hint;
-        EXPECT_EQ(icon()->icon().cacheKey() != iconBefore, step.iconChanges) << step.hint;
-        EXPECT_TRUE(icon()->toolTip().startsWith(step.hint)) << icon()->toolTip().toStdString();
+        EXPECT_EQ(trayIcon()->toolTip() != hintBefore, step.hintChanges) << step.hint;
+        EXPECT_EQ(trayIcon()->icon().cacheKey() != iconBefore, step.iconChanges) << step.hint;
+        EXPECT_TRUE(trayIcon()->toolTip().startsWith(step.hint))
+            << trayIcon()->toolTip().toStdString();
     }
     EXPECT_TRUE(blackAt(8, 2)); // 11:00: the minute hand points up
 }
@@ -59,10 +59,10 @@ TEST_F(TrayWindowTest, StartUpShowsTheIconWithTheWindowsMenuHandsAndHint) {
     fakes.clock.set(6, 0, 9);
     storeCurrentSettings("1");
     create();
-    EXPECT_TRUE(icon()->isVisible());
-    EXPECT_EQ(icon()->contextMenu(), form->findChild<QMenu*>("MainPopupMenu"));
+    EXPECT_TRUE(trayIcon()->isVisible());
+    EXPECT_EQ(trayIcon()->contextMenu(), form->findChild<QMenu*>("MainPopupMenu"));
     EXPECT_TRUE(blackAt(8, 12)); // the hour hand points down
-    EXPECT_TRUE(icon()->toolTip().startsWith("Time: 06:00:09"));
+    EXPECT_TRUE(trayIcon()->toolTip().startsWith("Time: 06:00:09"));
 }
 
 TEST_F(TrayWindowTest, EveryWayOfHidingLeavesNoWindowAndNoTaskbarButton) {
@@ -80,7 +80,7 @@ TEST_F(TrayWindowTest, EveryWayOfHidingLeavesNoWindowAndNoTaskbarButton) {
         hide();
         EXPECT_FALSE(form->isVisible());
         EXPECT_FALSE(fakes.taskbar.shown);
-        EXPECT_TRUE(icon()->isVisible());
+        EXPECT_TRUE(trayIcon()->isVisible());
         destroy();
     }
 }
@@ -90,7 +90,7 @@ TEST_F(TrayWindowTest, DoubleClickBringsTheWindowBackWithTheTaskbarButtonAsSet) 
         startShown(inTaskbar);
         menuItem("Minimizetotray1")->trigger();
         ASSERT_FALSE(form->isVisible());
-        emit icon()->activated(QSystemTrayIcon::DoubleClick);
+        emit trayIcon()->activated(QSystemTrayIcon::DoubleClick);
         EXPECT_TRUE(form->isVisible());
         EXPECT_EQ(fakes.taskbar.shown, inTaskbar);
         destroy();
@@ -101,20 +101,20 @@ TEST_F(TrayWindowTest, WithoutATrayTheFirstTickShowsTheWindowOnce) {
     fakes.trayHost.present = false;
     storeCurrentSettings("10000000"); // start in the tray, no taskbar button
     create();
-    app->ticker().Timer1Timer();
+    fakes.ticks.fire();
     EXPECT_TRUE(form->isVisible());
     menuItem("Minimizetotray1")->trigger();
     EXPECT_TRUE(form->isMinimized());
     EXPECT_TRUE(fakes.taskbar.shown); // the way back
-    app->ticker().Timer1Timer();
+    fakes.ticks.fire();
     EXPECT_TRUE(form->isMinimized()); // start-up work does not show it again
 }
 
 TEST_F(TrayWindowTest, ClosingTakesTheIconAway) {
     startShown(false);
-    QSystemTrayIcon* trayIcon = icon();
+    QSystemTrayIcon* icon = trayIcon();
     ASSERT_TRUE(app->Close());
-    EXPECT_FALSE(trayIcon->isVisible());
+    EXPECT_FALSE(icon->isVisible());
 }
 
 } // namespace

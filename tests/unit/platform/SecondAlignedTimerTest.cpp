@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/SecondAlignedTimer.h"
+#include "platform/linux/SecondAlignedTimer.h"
 #include "fakes/FakeLocalClock.h"
 #include "platform/linux/SystemLocalClock.h"
 
@@ -28,16 +28,15 @@ class SecondAlignedTimerTest : public ::testing::Test {
     FakeLocalClock clock;
     SecondAlignedTimer timer{clock};
     int fired = 0;
-
-    void SetUp() override {
-        QObject::connect(&timer, &SecondAlignedTimer::timeout, [this] { ++fired; });
+    void start() {
+        timer.start([this] { ++fired; });
     }
 };
 
 // Whatever the phase of the wall clock, the window must not wait for a boundary to appear.
 TEST_F(SecondAlignedTimerTest, StartFiresAtOnceAndArmsForTheNextBoundaryPlusOne) {
     clock.msToNext = 1000;
-    timer.start();
+    start();
     ASSERT_TRUE(runUntil([&] { return fired == 1; }, 900)) << "waited for a boundary";
     EXPECT_TRUE(timer.isActive());
     EXPECT_LE(timer.remainingTime(), 1001);
@@ -47,12 +46,12 @@ TEST_F(SecondAlignedTimerTest, StartFiresAtOnceAndArmsForTheNextBoundaryPlusOne)
 // Each firing reads the phase anew: a clock stepped back or forward, a jump over midnight or a
 // resume days later only moves the next boundary.
 TEST_F(SecondAlignedTimerTest, EveryFiringTakesTheNextBoundaryFromTheClock) {
-    timer.start();
+    start();
     ASSERT_TRUE(runUntil([&] { return fired == 1; }));
     for (int phase : {250, 1, 999, 600, 1000}) {
         clock.msToNext = phase;
         const int before = fired;
-        timer.fireSoon();
+        start(); // fires at once, then reads the phase
         ASSERT_TRUE(runUntil([&] { return fired == before + 1; })) << phase;
         EXPECT_LE(timer.remainingTime(), phase + 1) << phase;
         EXPECT_GT(timer.remainingTime(), phase + 1 - 200) << phase;
@@ -63,7 +62,8 @@ TEST_F(SecondAlignedTimerTest, GoesOnInsideANestedEventLoop) {
     clock.msToNext = 1; // a boundary every 2 ms keeps the test short
     int firedInside = 0;
     bool nested = false;
-    QObject::connect(&timer, &SecondAlignedTimer::timeout, [&] {
+    timer.start([&] {
+        ++fired;
         if (nested) {
             ++firedInside;
             return;
@@ -72,17 +72,15 @@ TEST_F(SecondAlignedTimerTest, GoesOnInsideANestedEventLoop) {
         runUntil([&] { return firedInside >= 3; });
         nested = false;
     });
-    timer.start();
     ASSERT_TRUE(runUntil([&] { return fired >= 1; }));
     EXPECT_GE(firedInside, 3);
 }
 
-TEST_F(SecondAlignedTimerTest, StoppedItStaysQuietAndFireSoonDoesNotRestartIt) {
+TEST_F(SecondAlignedTimerTest, StoppedItStaysQuiet) {
     clock.msToNext = 1;
-    timer.start();
+    start();
     ASSERT_TRUE(runUntil([&] { return fired >= 2; }));
     timer.stop();
-    timer.fireSoon();
     const int at = fired;
     runUntil([] { return false; }, 50);
     EXPECT_EQ(fired, at);
@@ -96,12 +94,11 @@ TEST(SecondAlignedTimerRealClockTest, FiresOnceInEachNewSecond) {
     SystemLocalClock wall;
     SecondAlignedTimer timer(wall);
     std::vector<std::time_t> seconds;
-    QObject::connect(&timer, &SecondAlignedTimer::timeout, [&] {
+    timer.start([&] {
         timespec ts{}; // time() reads a coarse clock that lags the second
         clock_gettime(CLOCK_REALTIME, &ts);
         seconds.push_back(ts.tv_sec);
     });
-    timer.start();
     ASSERT_TRUE(runUntil([&] { return seconds.size() == 3; }, 6000));
     EXPECT_GT(seconds[1], seconds[0]);
     EXPECT_GT(seconds[2], seconds[1]);
