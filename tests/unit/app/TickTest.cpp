@@ -261,17 +261,6 @@ TEST_F(TickTest, TheAlertOpensAfterItsTickAndOnlyOnce) {
     EXPECT_TRUE(app->alarm().done());
 }
 
-TEST_F(TickTest, MidnightShowsTheNewDateAndWeekday) {
-    storeCurrentSettings();
-    fakes.clock.set(23, 59, 59);
-    fakes.clock.setDate(7, 2);
-    create();
-    tickAt(23, 59, 59);
-    fakes.clock.setDate(8, 3);
-    tickAt(0, 0, 0);
-    EXPECT_EQ(face()->accessibleName().toStdString(), "12:00 AM, Tuesday 8");
-}
-
 TEST_F(TickTest, TheFirstTickShowsTheWindowOnceAndLaterTicksDoNotRepeatIt) {
     storeCurrentSettings();
     create();
