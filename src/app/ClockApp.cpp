@@ -114,7 +114,7 @@ void ClockApp::FormCreate() {
         });
     stored_.languageFoundInList();
     face_.setTime(now);
-    speech_.applyGlobalShortcut();
+    speech_.start();
     mainForm_->startUp(placement);
     languages_.LoadLanguage();
     tray_.HideTaskbarButton();

@@ -9,10 +9,6 @@ namespace ql {
 
 ClockFace::ClockFace(const Settings& settings, FaceView& view) : settings_(settings), view_(view) {
     connect(&view_, &FaceView::shown, this, &ClockFace::FormPaint);
-    // After the window's own observers, so the face paints the layout the window settled on.
-    connect(&settings_, &Settings::changed, this, [this] {
-        if (following_) FormPaint();
-    });
 }
 
 FaceOptions ClockFace::options() const {
@@ -30,8 +26,9 @@ void ClockFace::setImages(const ClockData* images) {
 }
 
 void ClockFace::start() {
-    following_ = true;
     FormPaint();
+    // After the window's own observers, so the face paints the layout the window settled on.
+    connect(&settings_, &Settings::changed, this, &ClockFace::FormPaint);
 }
 
 void ClockFace::setTime(const LocalTime& t) {

@@ -46,7 +46,6 @@ class ClockFace : public QObject {
     const Settings& settings_;
     FaceView& view_;
     LocalTime time_;
-    bool following_ = false;
 };
 
 } // namespace ql

@@ -10,11 +10,11 @@ namespace ql {
 StoredSettings::StoredSettings(Settings& settings, SettingsStore& store, AutostartList& autostart,
                                std::string programPath, std::string installDir)
     : settings_(settings), store_(store), registry_(store, autostart),
-      programPath_(std::move(programPath)), installDir_(std::move(installDir)) {
-    // A crash or power cut later must not lose what the user just chose.
-    following_ = QObject::connect(&settings_, &Settings::changed, [this] {
-        if (savingChanges_) SaveSettings();
-    });
+      programPath_(std::move(programPath)), installDir_(std::move(installDir)) {}
+
+// A crash or power cut later must not lose what the user just chose.
+void StoredSettings::saveEachChange() {
+    following_ = QObject::connect(&settings_, &Settings::changed, [this] { SaveSettings(); });
 }
 
 StoredSettings::~StoredSettings() {

@@ -34,7 +34,7 @@ class StoredSettings {
     void SaveSettings();
     // From here on each change is saved at once. Before, the changes are start-up's own (the
     // store read, a language no longer there) and wait for the save at the end.
-    void saveEachChange() { savingChanges_ = true; }
+    void saveEachChange();
     // The earlier version's key, once the user has seen what changed.
     void forgetEarlierVersion();
 
@@ -59,7 +59,6 @@ class StoredSettings {
     bool upgraded_ = false;
     bool languageInEarlierList_ = false;
     bool loaded_ = false;
-    bool savingChanges_ = false;
     QMetaObject::Connection following_;
 };
 

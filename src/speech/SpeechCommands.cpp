@@ -9,9 +9,11 @@ namespace ql {
 SpeechCommands::SpeechCommands(const Settings& settings, Announcer& announcer, GlobalHotKey& hotKey)
     : settings_(settings), announcer_(announcer), key_(hotKey) {
     QObject::connect(&key_, &GlobalSpeechKey::keyDown, &key_, [this] { GlobalSpeechKeyKeyDown(); });
-    QObject::connect(&settings_, &Settings::changed, &key_, [this] {
-        if (following_) applyGlobalShortcut();
-    });
+}
+
+void SpeechCommands::start() {
+    applyGlobalShortcut();
+    QObject::connect(&settings_, &Settings::changed, &key_, [this] { applyGlobalShortcut(); });
 }
 
 void SpeechCommands::AnnounceButtonClick() {
@@ -31,7 +33,6 @@ void SpeechCommands::announceAtVolume(int volume) {
 }
 
 void SpeechCommands::applyGlobalShortcut() {
-    following_ = true;
     key_.setActive(settings_.values().FGlobalShortcut);
 }
 

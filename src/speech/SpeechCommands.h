@@ -20,16 +20,16 @@ class SpeechCommands {
     void GlobalSpeechKeyKeyDown();
     // An announcement at a trial volume; the stored one stays.
     void announceAtVolume(int volume);
-    // Holds the hot key or lets it go, as the settings say; a key another program holds is
-    // tried again at each call. Start-up calls it once the settings are read; from then on every
-    // change of the settings does.
-    void applyGlobalShortcut();
+    // Start-up, once the settings are read: the hot key is held or let go as they say, and again
+    // at every change of them, which also retries a key another program held.
+    void start();
 
   private:
+    void applyGlobalShortcut();
+
     const Settings& settings_;
     Announcer& announcer_;
     GlobalSpeechKey key_;
-    bool following_ = false;
 };
 
 } // namespace ql
