@@ -5,7 +5,6 @@
 #include "alarm/NumberField.h"
 #include "alarm/WaveList.h"
 #include "fakes/FakeSoundPlayer.h"
-#include "settings/DayMask.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -86,22 +85,7 @@ LocalTime dec(int day, int dayOfWeek, int h, int m, int s = 0) {
     auto u = [](int v) { return static_cast<std::uint16_t>(v); };
     return {2026, 12, u(day), u(h), u(m), u(s), u(dayOfWeek)};
 }
-constexpr int kMon = 0x01, kWed = 0x04, kSat = 0x20, kSun = 0x40, kWeekdays = 0x1F, kAll = 0x7F;
-
-TEST(AlarmDays, RingsOnTheTickedWeekdays) {
-    struct Row {
-        int days;
-        LocalTime when;
-        bool rings;
-    } rows[] = {
-        {kMon, dec(7, 2, 7, 30), true}, {kMon, dec(6, 1, 7, 30), false},
-        {kSun, dec(6, 1, 7, 30), true}, {kSun, dec(5, 7, 7, 30), false},
-        {kSat, dec(5, 7, 7, 30), true}, {kWeekdays, dec(4, 6, 7, 30), true},
-        {0, dec(7, 2, 7, 30), false},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(holdsDay(r.days, r.when), r.rings) << r.days << " day " << r.when.day;
-}
+constexpr int kMon = 0x01, kWed = 0x04, kSat = 0x20, kWeekdays = 0x1F, kAll = 0x7F;
 
 // The tick saw `before`, then `now`: was a whole 07:30 (or 00:00) minute on a ringing day
 // skipped?
