@@ -53,9 +53,15 @@ if wait_for 10 sway_tray_icon >/dev/null; then
     wait_for 5 viewable && desk_check restore ok "one click at $x,$y" ||
         desk_check restore FAIL "a click on the icon did not bring the window back"
     # GTK draws the menu: "Show clock" 17 px below its top, "Minimize to tray" 42 px above its end.
-    read -r top bottom <<<"$(sway_menu_rows "$x" "$y")"
-    if [[ -n $top ]] && sway_menu_click "$x" "$y" $((bottom - 42)) && wait_for 5 hidden &&
-        sway_menu_click "$x" "$y" $((top + 17)) && wait_for 5 viewable; then
+    menu_round() {
+        read -r top bottom <<<"$(sway_menu_rows "$x" "$y")"
+        [[ -n $top ]] && sway_menu_click "$x" "$y" $((bottom - 42)) && wait_for 5 hidden &&
+            sway_menu_click "$x" "$y" $((top + 17)) && wait_for 5 viewable
+    }
+    # Once more if the first round misses: the clicks are timed against a menu that a loaded
+    # machine can draw late (seen once in nine runs). A clock that does not answer fails both.
+    if menu_round ||
+        { desk_log "menu: a second round" && sway_pointer move 100 100 click 272 && menu_round; }; then
         desk_check menu ok "Minimize to tray, then Show clock"
     else
         desk_check menu FAIL "the icon's menu did not hide and show the window"
